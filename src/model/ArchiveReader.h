@@ -1,0 +1,68 @@
+#pragma once
+
+#include "FontRecord.h"
+#include "Geometry.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// Reads the primitives written by ArchiveWriter. The first failure (the stream ends
+// inside a primitive, or a count or length claims more bytes than are left) is sticky:
+// it is kept in error(), and every later read returns zero or empty without touching
+// the stream. A claimed count is checked against the bytes left before anything is
+// allocated, so a short hostile file cannot make the reader reserve gigabytes.
+//
+// Byte strings are decoded from CP932; the wide form is accepted too.
+class ArchiveReader
+{
+public:
+    // Reads from an open device. When the device is sequential the bytes left are
+    // unknown, and arrays grow only as their elements are actually read.
+    explicit ArchiveReader(QIODevice* device);
+    ~ArchiveReader();
+    ArchiveReader(const ArchiveReader&) = delete;
+    ArchiveReader& operator=(const ArchiveReader&) = delete;
+
+    qint32 readInt();
+    quint16 readWord();
+    Rect readRect();
+    Point readPoint();
+    FontRecord readFont();
+    QString readString();
+    // A count, checked against the bytes left for elements of minElementSize bytes.
+    quint32 readCount(int minElementSize);
+
+    QList<qint32> readIntArray();
+    QList<Rect> readRectArray();
+    QList<Point> readPointArray();
+    QList<FontRecord> readFontArray();
+    QStringList readStringArray();
+
+    bool ok() const { return mError.isEmpty(); }
+    bool atEnd();
+    // The first failure, in words for the user; empty while everything was read.
+    QString error() const { return mError; }
+    // Bytes consumed so far.
+    qint64 position() const { return mConsumed; }
+
+private:
+    bool ensure(qint64 n);
+    bool take(void* dst, qint64 n);
+    quint8 readByte();
+    quint32 readDword();
+    quint32 readLength(bool allowWideMarker, bool* wide);
+    qint64 bytesLeft() const;
+    void failEnd();
+    void failCount(quint64 count);
+
+    QIODevice* mDevice;
+    QByteArray mBuffer;
+    qsizetype mPos = 0;      // read position inside mBuffer
+    qint64 mConsumed = 0;    // bytes consumed from the start of the stream
+    qint64 mTotal = -1;      // stream size when known
+    QString mError;
+};

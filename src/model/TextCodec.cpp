@@ -1,0 +1,216 @@
+#include "TextCodec.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <iconv.h>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+// Both directions of the CP932 mapping, filled from iconv once.
+// decodeSingle: byte -> UTF-16 (0 for a lead byte or an unassigned byte).
+// decodeDouble: (lead << 8 | trail) -> UTF-16 (0 when unassigned).
+// encode: UTF-16 unit -> CP932 code (0x00XX single byte, 0xLLTT double byte), 0xFFFF
+//         for a unit that has no CP932 form. U+0000 maps to 0x0000.
+struct Tables
+{
+    std::array<char16_t, 256> decodeSingle{};
+    std::array<bool, 256> isLead{};
+    std::array<char16_t, 65536> decodeDouble{};
+    std::array<uint16_t, 65536> encode{};
+};
+
+// Converts one CP932 sequence through iconv; returns 0 when it does not decode to
+// exactly one UTF-16 unit.
+char16_t iconvDecode(iconv_t cd, const char* in, size_t inLen)
+{
+    char16_t out[4];
+    char* inPtr = const_cast<char*>(in);
+    char* outPtr = reinterpret_cast<char*>(out);
+    size_t outLeft = sizeof(out);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inPtr, &inLen, &outPtr, &outLeft) == size_t(-1) || inLen != 0)
+        return 0;
+    if (sizeof(out) - outLeft != 2)
+        return 0;
+    return out[0];
+}
+
+std::unique_ptr<Tables> buildTables()
+{
+    auto t = std::make_unique<Tables>();
+    t->encode.fill(0xFFFF);
+    iconv_t dec = iconv_open("UTF-16LE", "CP932");
+    iconv_t enc = iconv_open("CP932", "UTF-16LE");
+    if (dec == iconv_t(-1) || enc == iconv_t(-1))
+        qFatal("iconv has no CP932 conversion");
+
+    for (int b = 0; b < 256; ++b) {
+        const char c = char(b);
+        const char16_t u = iconvDecode(dec, &c, 1);
+        if (u != 0 || b == 0)
+            t->decodeSingle[b] = u;
+    }
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (t->decodeSingle[lead] != 0)
+            continue;
+        t->isLead[lead] = true;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const char pair[2] = {char(lead), char(trail)};
+            t->decodeDouble[(lead << 8) | trail] = iconvDecode(dec, pair, 2);
+        }
+    }
+    for (int u = 0; u < 0x10000; ++u) {
+        if (u >= 0xD800 && u <= 0xDFFF)
+            continue;
+        const char16_t unit = char16_t(u);
+        char* inPtr = reinterpret_cast<char*>(const_cast<char16_t*>(&unit));
+        size_t inLeft = 2;
+        unsigned char out[8];
+        char* outPtr = reinterpret_cast<char*>(out);
+        size_t outLeft = sizeof(out);
+        iconv(enc, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(enc, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1))
+            continue;
+        const size_t n = sizeof(out) - outLeft;
+        if (n == 1)
+            t->encode[u] = out[0];
+        else if (n == 2)
+            t->encode[u] = uint16_t((out[0] << 8) | out[1]);
+    }
+    iconv_close(dec);
+    iconv_close(enc);
+    return t;
+}
+
+const Tables& tables()
+{
+    static const std::unique_ptr<Tables> t = buildTables();
+    return *t;
+}
+
+inline bool isSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDFFF; }
+
+} // namespace
+
+namespace TextCodec {
+
+QString decode(const char* data, int size)
+{
+    const Tables& t = tables();
+    QString out(size, Qt::Uninitialized);
+    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    const auto* end = p + size;
+    char16_t* d = dst;
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            *d++ = t.decodeSingle[b];
+            ++p;
+        } else if (t.isLead[b]) {
+            if (p + 1 < end) {
+                const char16_t u = t.decodeDouble[(b << 8) | p[1]];
+                if (u != 0) {
+                    *d++ = u;
+                    p += 2;
+                    continue;
+                }
+            }
+            *d++ = kReplacement;
+            ++p;
+        } else {
+            const char16_t u = t.decodeSingle[b];
+            *d++ = u != 0 ? u : kReplacement;
+            ++p;
+        }
+    }
+    out.truncate(int(d - dst));
+    return out;
+}
+
+QByteArray encode(const QString& text, bool* lossless)
+{
+    const Tables& t = tables();
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    char* d = out.data();
+    bool ok = true;
+    for (QChar qc : text) {
+        const char16_t u = qc.unicode();
+        const uint16_t code = t.encode[u];
+        if (code == 0xFFFF || isSurrogate(u)) {
+            *d++ = '?';
+            ok = false;
+        } else if (code > 0xFF) {
+            *d++ = char(code >> 8);
+            *d++ = char(code & 0xFF);
+        } else {
+            *d++ = char(code);
+        }
+    }
+    out.truncate(int(d - out.data()));
+    if (lossless)
+        *lossless = ok;
+    return out;
+}
+
+bool isEncodable(const QString& text)
+{
+    const Tables& t = tables();
+    for (QChar qc : text) {
+        const char16_t u = qc.unicode();
+        if (t.encode[u] == 0xFFFF || isSurrogate(u))
+            return false;
+    }
+    return true;
+}
+
+int byteWidth(QChar c)
+{
+    const char16_t u = c.unicode();
+    const uint16_t code = tables().encode[u];
+    return (code != 0xFFFF && code > 0xFF && !isSurrogate(u)) ? 2 : 1;
+}
+
+int byteLength(const QString& text)
+{
+    int n = 0;
+    for (QChar c : text)
+        n += byteWidth(c);
+    return n;
+}
+
+int compare(const QString& a, const QString& b)
+{
+    const QByteArray ea = encode(a);
+    const QByteArray eb = encode(b);
+    const int common = std::min(ea.size(), eb.size());
+    const int r = std::memcmp(ea.constData(), eb.constData(), size_t(common));
+    if (r != 0)
+        return r;
+    return ea.size() - eb.size();
+}
+
+int prefixLengthForBytes(const QString& text, int maxBytes)
+{
+    int bytes = 0;
+    int i = 0;
+    while (i < text.size()) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+                          text.at(i + 1).isLowSurrogate();
+        const int units = pair ? 2 : 1;
+        const int width = pair ? 2 : byteWidth(text.at(i));
+        if (bytes + width > maxBytes)
+            break;
+        bytes += width;
+        i += units;
+    }
+    return i;
+}
+
+} // namespace TextCodec
