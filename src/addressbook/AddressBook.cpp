@@ -1,0 +1,122 @@
+#include "AddressBook.h"
+
+#include "model/ArchiveReader.h"
+#include "model/ArchiveWriter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+struct GroupName
+{
+    const char16_t* label;
+    const char16_t* prefix;
+};
+
+const GroupName kGroups[AddressBook::GroupCount] = {
+    {u"あ", u"A-"},     {u"か", u"KA-"},    {u"さ", u"SA-"},    {u"た", u"TA-"},
+    {u"な", u"NA-"},    {u"は", u"HA-"},    {u"ま", u"MA-"},    {u"や", u"YA-"},
+    {u"ら", u"RA-"},    {u"わ", u"WA-"},    {u"ABC", u"ABC-"},  {u"DEF", u"DEF-"},
+    {u"GHI", u"GHI-"},  {u"JKL", u"JKL-"},  {u"MNO", u"MNO-"},  {u"PQR", u"PQR-"},
+    {u"STU", u"STU-"},  {u"VWX", u"VWX-"},  {u"YZ", u"YZ-"},    {u"差出人", u"SENDER-"},
+};
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("AddressBook", text);
+}
+
+} // namespace
+
+QString AddressBook::groupLabel(int group)
+{
+    return group >= 0 && group < GroupCount ? QString::fromUtf16(kGroups[group].label)
+                                            : QString();
+}
+
+QString AddressBook::entryPrefix(int group)
+{
+    return group >= 0 && group < GroupCount ? QString::fromUtf16(kGroups[group].prefix)
+                                            : QString();
+}
+
+void AddressBook::clear()
+{
+    for (CAddressData& g : mGroups)
+        g.removeAll();
+}
+
+QString AddressBook::nextEntryNumber(int g) const
+{
+    const QString prefix = entryPrefix(g);
+    const CAddressData& data = group(g);
+    qint64 largest = 0;
+    for (int i = 0; i < data.recordCount(); ++i) {
+        const QString number = data.field(i, CAddressData::EntryNumber);
+        if (!number.startsWith(prefix))
+            continue;
+        bool ok = false;
+        const qint64 n = QStringView(number).mid(prefix.size()).toLongLong(&ok);
+        if (ok && n > largest)
+            largest = n;
+    }
+    return prefix + QString::number(largest + 1);
+}
+
+CAddressData AddressBook::buildRecordList(int printStartPosition) const
+{
+    CAddressData list;
+    for (int i = 1; i < printStartPosition; ++i)
+        list.appendBlankRecord();
+    for (int g = 0; g < SenderGroup; ++g) {
+        const CAddressData& data = group(g);
+        const int n = data.recordCount();
+        for (int i = 0; i < n; ++i) {
+            if (data.flag(i) != 0)
+                list.appendRecordFrom(data, i);
+        }
+    }
+    return list;
+}
+
+void AddressBook::read(ArchiveReader& in)
+{
+    for (CAddressData& g : mGroups) {
+        if (!in.ok())
+            break;
+        g.read(in);
+    }
+}
+
+void AddressBook::write(ArchiveWriter& out) const
+{
+    for (const CAddressData& g : mGroups)
+        g.write(out);
+}
+
+QString AddressBook::loadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("ファイルオープン失敗");
+    ArchiveReader in(&file);
+    read(in);
+    if (!in.ok())
+        return tr("住所録ファイルを最後まで読み込めませんでした。読み込めた分だけを表示します。\n%1")
+            .arg(in.error());
+    return QString();
+}
+
+QString AddressBook::storeFile(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return tr("ファイルオープン失敗");
+    ArchiveWriter out(&file);
+    write(out);
+    if (!out.finish() || !file.commit())
+        return tr("住所録ファイルの書き込みに失敗しました。元のファイルは変更されていません。");
+    return QString();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "CAddressData.h"
+
+#include <QString>
+
+#include <array>
+
+class ArchiveReader;
+class ArchiveWriter;
+
+// The twenty address groups of the document: the kana rows あ … わ (0–9), the Latin
+// blocks ABC … YZ (10–18) and the sender group 差出人 (19). The same block of twenty
+// group bodies is the address book file (.ona) and the tail of the document file.
+class AddressBook
+{
+public:
+    static constexpr int GroupCount = 20;
+    static constexpr int SenderGroup = 19;
+
+    // The tab label ("あ", …, "差出人") and entry-number prefix ("A-", …, "SENDER-").
+    static QString groupLabel(int group);
+    static QString entryPrefix(int group);
+
+    CAddressData& group(int g) { return mGroups[size_t(g)]; }
+    const CAddressData& group(int g) const { return mGroups[size_t(g)]; }
+
+    // Empties every group.
+    void clear();
+
+    // The next entry number of a group: its prefix and one more than the largest sequence
+    // number among its records (entry numbers that do not parse are ignored).
+    QString nextEntryNumber(int group) const;
+
+    // The record list of data mode: (printStartPosition − 1) blank records, then every
+    // reserved record of groups 0–18 in group order and stored order. Senders never
+    // take part.
+    CAddressData buildRecordList(int printStartPosition) const;
+
+    // Reads the twenty groups in order, each replacing the group's content. A read that
+    // stops part-way leaves the groups before it as read, the failing group with what
+    // was read of it and the later ones unchanged; the reader's error says why.
+    void read(ArchiveReader& in);
+    void write(ArchiveWriter& out) const;
+
+    // The address book file. Both return an empty string on success and a message for
+    // the user otherwise. A failed load still keeps what was read (see read()); a failed
+    // store leaves any existing file untouched.
+    QString loadFile(const QString& path);
+    QString storeFile(const QString& path) const;
+
+    friend bool operator==(const AddressBook& a, const AddressBook& b)
+    {
+        return a.mGroups == b.mGroups;
+    }
+
+private:
+    std::array<CAddressData, GroupCount> mGroups;
+};

@@ -1,0 +1,190 @@
+#include "CORINOTEDoc.h"
+
+#include "ArchiveReader.h"
+#include "PageBuilder.h"
+#include "Profile.h"
+#include "TextCodec.h"
+#include "TextMeasurer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const Rect kA4{0, 0, 2100, -2970};
+
+// The title of a template file as the document shows it: the file name without its
+// four-character extension.
+QString templateTitle(const QString& path)
+{
+    return QFileInfo(path).fileName().chopped(4);
+}
+
+} // namespace
+
+CORINOTEDoc::CORINOTEDoc(Profile* profile, QObject* parent) : QObject(parent), mProfile(profile)
+{
+    dataFolder = QDir::currentPath();
+    setZoomIndex(mProfile->readInt(QStringLiteral("BN"), 1));
+    mEnvironment.read(*mProfile);
+}
+
+CORINOTEDoc::~CORINOTEDoc()
+{
+    mProfile->writeInt(QStringLiteral("BN"), mZoomIndex);
+}
+
+void CORINOTEDoc::setZoomIndex(int index)
+{
+    mZoomIndex = std::clamp(index, 0, ZoomCount - 1);
+}
+
+int CORINOTEDoc::pageCount() const
+{
+    const int n = sheetsPerPage();
+    if (templateMode || n == 0)
+        return 1;
+    return std::max(1, mSheets.size() / n);
+}
+
+void CORINOTEDoc::setModified(bool modified)
+{
+    if (mModified == modified)
+        return;
+    mModified = modified;
+    emit modifiedChanged(modified);
+}
+
+void CORINOTEDoc::deleteContents()
+{
+    mSheets.clear();
+    mTextRects.clear();
+    mKeisenns.clear();
+    mReserved.clear();
+    mTemplate.reset();
+    mAddressBook.clear();
+    mRecordList.removeAll();
+    for (QList<qint32>& list : mGroupLists)
+        list.clear();
+    mScalars.reservedD = 1;
+    mScalars.verticalText = 0;
+    mScalars.roundSheetCorners = 0;
+    mScalars.printRuledLines = 1;
+    mScalars.senderIndex = 0;
+    mScalars.printStartPosition = 1;
+    currentPage = 1;
+    mSelection.clear();
+}
+
+QString CORINOTEDoc::newDocument()
+{
+    deleteContents();
+    setModified(false);
+
+    displayedLayer = 0;
+    mScalars.autoRows = mScalars.autoCols = mScalars.currentSheetNo = 1;
+    mScalars.reservedE = 0;
+
+    CLabelSheetTemplate& t = mTemplate;
+    t.paperRect = kA4;
+    Sheet sheet;
+    sheet.rect = kA4;
+    t.sheets.append(sheet);
+    t.printRuledLines = 1;
+    mScalars.templateName = QCoreApplication::translate("CORINOTEDoc", "A4無地");
+
+    printOffsetX = mProfile->readInt(QStringLiteral("PosX"), 0);
+    printOffsetY = mProfile->readInt(QStringLiteral("PosY"), 0);
+    mEnvironment.read(*mProfile);
+    mScalars.printSheetFrames = 0;
+    mScalars.perSheetBackgrounds = 1;
+    resetSheetAttributes();
+
+    QString message;
+    const QString stf = mProfile->readString(QStringLiteral("STF"), QString());
+    if (!stf.isEmpty() && QFileInfo(stf).isFile()) {
+        QFile file(stf);
+        if (!file.open(QIODevice::ReadOnly)) {
+            message = QCoreApplication::translate("CORINOTEDoc", "テンプレートファイルオープン失敗");
+        } else {
+            // A template that cannot be read to its end keeps what was read.
+            ArchiveReader in(&file);
+            mTemplate.read(in);
+            mScalars.templateName = templateTitle(stf);
+        }
+    }
+
+    PageBuilder::copyTemplate(*this);
+    mNewObject = NewObjectDefaults();
+    return message;
+}
+
+void CORINOTEDoc::insertTextRegion(int index, const QString& text, int orderSheetNo,
+                                   const Rect& rect, int sheetNo)
+{
+    TextRect r;
+    r.text = text;
+    r.font = FontRecord::make(QStringLiteral("ＭＳ Ｐゴシック"), -150,
+                              mScalars.verticalText == 1 ? 900 : 0);
+    r.rect = rect;
+    r.orderSheetNo = orderSheetNo;
+    r.sheetNo = sheetNo;
+    mTextRects.insert(index, r);
+}
+
+void CORINOTEDoc::resetSheetAttributes()
+{
+    QList<Rect> rects = mSheets.rect();
+    if (rects.isEmpty())
+        rects.append(mScalars.paperRect);
+    mSheets.clear();
+    for (const Rect& rect : rects) {
+        Sheet s;
+        s.rect = rect;
+        s.autoCols = mScalars.autoCols;
+        s.autoRows = mScalars.autoRows;
+        mSheets.append(s);
+    }
+}
+
+void CORINOTEDoc::addTemplateSheet(const Rect& rect)
+{
+    Sheet s;
+    s.rect = rect;
+    s.elliptic = mNewObject.sheetElliptic;
+    mTemplate.sheets.append(s);
+}
+
+void CORINOTEDoc::addTemplateTextRegion(const Rect& rect, const TextMeasurer* measurer)
+{
+    TextRect r;
+    r.attribute = mNewObject.text;
+    r.rect = rect;
+    const bool crossIsWidth = mNewObject.vertical || mNewObject.westernHorizontal;
+    if (mNewObject.vertical)
+        r.font = FontRecord::make(QStringLiteral("@ＭＳ 明朝"), -mNewObject.regionWidth, 900);
+    else if (mNewObject.westernHorizontal)
+        r.font = FontRecord::make(QStringLiteral("ＭＳ 明朝"), -mNewObject.regionWidth, 2700);
+    else
+        r.font = FontRecord::make(QStringLiteral("ＭＳ 明朝"), -mNewObject.regionHeight, 0);
+
+    const QString& a = r.attribute;
+    const bool isPlaceholder = a.contains(QLatin1String("(R)")) ||
+                               a.contains(QLatin1String("(S)")) ||
+                               a.contains(QLatin1String("(A)"));
+    if (mEnvironment.sizeNewRegions == 1 && !a.isEmpty() && !isPlaceholder && measurer) {
+        const int cross = crossIsWidth ? rect.width() : rect.height();
+        const int cx = measurer->textExtent(a, r.font, cross);
+        const int h = cx / TextCodec::byteLength(a) / 2;
+        if (crossIsWidth)
+            r.rect.bottom = r.rect.top - cx - h;
+        else
+            r.rect.right = r.rect.left + cx + h;
+    }
+    r.borderColor = 0x000000;
+    r.layer = mNewObject.layer;
+    r.elliptic = mNewObject.elliptic;
+    mTemplate.regions.append(r);
+}

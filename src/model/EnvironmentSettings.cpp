@@ -1,0 +1,21 @@
+#include "EnvironmentSettings.h"
+
+#include "Profile.h"
+
+void EnvironmentSettings::read(const Profile& profile)
+{
+    kanjiNumerals = profile.readInt(QStringLiteral("NTJ"), 1);
+    fitTemplate = profile.readInt(QStringLiteral("TROT"), Leave);
+    fitData = profile.readInt(QStringLiteral("TROD"), Leave);
+    sizeNewRegions = profile.readInt(QStringLiteral("ARS"), 1);
+    pictureAspect = profile.readInt(QStringLiteral("ARP"), 1);
+}
+
+void EnvironmentSettings::write(Profile& profile) const
+{
+    profile.writeInt(QStringLiteral("NTJ"), kanjiNumerals);
+    profile.writeInt(QStringLiteral("TROT"), fitTemplate);
+    profile.writeInt(QStringLiteral("TROD"), fitData);
+    profile.writeInt(QStringLiteral("ARS"), sizeNewRegions);
+    profile.writeInt(QStringLiteral("ARP"), pictureAspect);
+}
