@@ -3,8 +3,10 @@
 #include "ArchiveReader.h"
 #include "PageBuilder.h"
 #include "Profile.h"
+#include "TemplateFile.h"
 #include "TextCodec.h"
 #include "TextMeasurer.h"
+#include "UndoSnapshots.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,17 +14,8 @@
 #include <QFileInfo>
 
 namespace {
-
 const Rect kA4{0, 0, 2100, -2970};
-
-// The title of a template file as the document shows it: the file name without its
-// four-character extension.
-QString templateTitle(const QString& path)
-{
-    return QFileInfo(path).fileName().chopped(4);
 }
-
-} // namespace
 
 CORINOTEDoc::CORINOTEDoc(Profile* profile, QObject* parent) : QObject(parent), mProfile(profile)
 {
@@ -34,6 +27,31 @@ CORINOTEDoc::CORINOTEDoc(Profile* profile, QObject* parent) : QObject(parent), m
 CORINOTEDoc::~CORINOTEDoc()
 {
     mProfile->writeInt(QStringLiteral("BN"), mZoomIndex);
+}
+
+UndoSnapshots& CORINOTEDoc::undoSnapshots()
+{
+    if (!mUndo || mUndoFolder != dataFolder) {
+        mUndo.reset(); // release the old lock before claiming files in another folder
+        mUndo = std::make_unique<UndoSnapshots>(dataFolder);
+        mUndoFolder = dataFolder;
+    }
+    return *mUndo;
+}
+
+void CORINOTEDoc::takeUndoSnapshot()
+{
+    undoSnapshots().take(*this);
+}
+
+void CORINOTEDoc::undo()
+{
+    undoSnapshots().undo(*this);
+}
+
+void CORINOTEDoc::redo()
+{
+    undoSnapshots().redo(*this);
 }
 
 void CORINOTEDoc::setZoomIndex(int index)
@@ -82,6 +100,7 @@ QString CORINOTEDoc::newDocument()
 {
     deleteContents();
     setModified(false);
+    undoAvailable = redoAvailable = 0;
 
     displayedLayer = 0;
     mScalars.autoRows = mScalars.autoCols = mScalars.currentSheetNo = 1;
@@ -112,7 +131,7 @@ QString CORINOTEDoc::newDocument()
             // A template that cannot be read to its end keeps what was read.
             ArchiveReader in(&file);
             mTemplate.read(in);
-            mScalars.templateName = templateTitle(stf);
+            mScalars.templateName = TemplateFile::titleOf(stf);
         }
     }
 

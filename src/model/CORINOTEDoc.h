@@ -16,9 +16,11 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 class Profile;
 class TextMeasurer;
+class UndoSnapshots;
 
 // The one document of the program: the template, the data-mode layout (every page's
 // sheets, text regions and ruled lines as parallel arrays), the twenty address groups,
@@ -114,6 +116,15 @@ public:
     // text, font and layer; sized to its text when "ARS" asks and a measurer is given.
     void addTemplateTextRegion(const Rect& rect, const TextMeasurer* measurer);
 
+    // One step of undo and redo through the snapshot files of the data folder. Every
+    // operation that changes the document takes a snapshot before it changes anything.
+    void takeUndoSnapshot();
+    void undo();
+    void redo();
+    // The snapshot files in use (they depend on the data folder and on other running
+    // copies of the program).
+    UndoSnapshots& undoSnapshots();
+
     bool isModified() const { return mModified; }
     void setModified(bool modified = true);
     // Asks every view to redraw.
@@ -137,6 +148,8 @@ private:
     EnvironmentSettings mEnvironment;
     Selection mSelection;
     NewObjectDefaults mNewObject;
+    std::unique_ptr<UndoSnapshots> mUndo;
+    QString mUndoFolder;
     int mZoomIndex = 1;
     bool mModified = false;
 };

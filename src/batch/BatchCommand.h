@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class CORINOTEDoc;
+
+// The headless command: builds a document from files and writes it out, for scripts and
+// tests. Inputs take effect in a fixed order whatever their order on the command line:
+// the document, the template, the address book; then the outputs are written.
+class BatchCommand
+{
+public:
+    struct Options
+    {
+        QString document;
+        QString templateFile;
+        QString addressBook;
+        QString save;
+        QString saveTemplate;
+        QString saveAddressBook;
+        QString json; // "-" for standard output
+        QString profile;
+        QString dataFolder;
+    };
+
+    // Parses the arguments (program name first). On failure returns false with the
+    // message in *error; --help and --version are left to the parser's own exit.
+    static bool parse(const QStringList& arguments, Options* options, QString* error);
+
+    explicit BatchCommand(Options options) : mOptions(std::move(options)) {}
+
+    // Runs the command on the document. Returns an empty string on success, else the
+    // message for standard error; no output is written once an input failed.
+    QString run(CORINOTEDoc& doc) const;
+
+private:
+    QString loadInputs(CORINOTEDoc& doc) const;
+    QString writeOutputs(CORINOTEDoc& doc) const;
+
+    Options mOptions;
+};

@@ -1,0 +1,89 @@
+#include "TemplateFile.h"
+
+#include "ArchiveReader.h"
+#include "ArchiveWriter.h"
+#include "CORINOTEDoc.h"
+#include "PageBuilder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace TemplateFile {
+
+namespace {
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("TemplateFile", text);
+}
+
+// Sheet rectangles with left <= right and top >= bottom.
+void normaliseSheets(SheetFamily& sheets)
+{
+    for (int i = 0; i < sheets.size(); ++i) {
+        Rect r = sheets.rect(i);
+        if (r.left > r.right)
+            std::swap(r.left, r.right);
+        if (r.top < r.bottom)
+            std::swap(r.top, r.bottom);
+        sheets.setRect(i, r);
+    }
+}
+} // namespace
+
+QString titleOf(const QString& path)
+{
+    return QFileInfo(path).fileName().chopped(4);
+}
+
+QString read(CLabelSheetTemplate& t, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("ファイルオープン失敗");
+    ArchiveReader in(&file);
+    if (!t.read(in))
+        return tr("テンプレートファイルを最後まで読み込めませんでした。読み込めた部分だけを使います。\n%1")
+            .arg(in.error());
+    return QString();
+}
+
+QString apply(CORINOTEDoc& doc, const QString& path)
+{
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::ReadOnly))
+            return tr("ファイルオープン失敗");
+    }
+    doc.takeUndoSnapshot();
+    const QString message = read(doc.labelTemplate(), path);
+    doc.scalars().templateName = titleOf(path);
+    normaliseSheets(doc.labelTemplate().sheets);
+    PageBuilder::buildPageOne(doc);
+    for (int g = 0; g < AddressBook::GroupCount; ++g)
+        doc.groupList(g).clear();
+    doc.selection().clear();
+    doc.scalars().printStartPosition = 1;
+    doc.recordList() = doc.addressBook().buildRecordList(1);
+    doc.currentPage = 1;
+    doc.setModified(true);
+    doc.updateAllViews();
+    return message;
+}
+
+QString save(CORINOTEDoc& doc, const QString& path)
+{
+    doc.takeUndoSnapshot();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return tr("ファイルオープン失敗");
+    ArchiveWriter out(&file);
+    doc.labelTemplate().write(out);
+    if (!out.finish() || !file.commit())
+        return tr("テンプレートファイルの保存に失敗しました。元のファイルは変更されていません。");
+    doc.scalars().templateName = titleOf(path);
+    return QString();
+}
+
+} // namespace TemplateFile

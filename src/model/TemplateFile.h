@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class CLabelSheetTemplate;
+class CORINOTEDoc;
+
+// The sheet template file (.ont): one template body.
+namespace TemplateFile {
+
+// Reads a template file into `t`. Returns an empty string, or the message for the user:
+// "ファイルオープン失敗" when the file cannot be opened (t unchanged), or a note that the
+// file ended early (t keeps what was read, its families consistent).
+QString read(CLabelSheetTemplate& t, const QString& path);
+
+// Opens a template into the document as the "open template" command does: takes an undo
+// snapshot, reads the template, names the document's template after the file, rebuilds
+// page 1 with the first sheet's design on every sheet, clears the group lists and the
+// selection, sets the print start position to 1, rebuilds the record list from the
+// print reservation, marks the document modified and redraws.
+QString apply(CORINOTEDoc& doc, const QString& path);
+
+// Writes the document's template to a file atomically, after an undo snapshot, and names
+// the document's template after the file. Returns an empty string or the message.
+QString save(CORINOTEDoc& doc, const QString& path);
+
+// The template name a file gives: its file name without the four-character extension.
+QString titleOf(const QString& path);
+
+} // namespace TemplateFile

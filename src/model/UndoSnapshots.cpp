@@ -1,0 +1,89 @@
+#include "UndoSnapshots.h"
+
+#include "ArchiveReader.h"
+#include "ArchiveWriter.h"
+#include "CORINOTEDoc.h"
+#include "DocumentFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+
+UndoSnapshots::UndoSnapshots(const QString& folder)
+{
+    const QDir dir(folder);
+    // Claim the first free set of snapshot files; give up after a few and use the last
+    // name unlocked rather than lose undo altogether.
+    for (int copy = 1; copy <= 16; ++copy) {
+        const QString suffix = copy == 1 ? QString() : QStringLiteral("-%1").arg(copy);
+        mUndoPath = dir.filePath(QStringLiteral("ONUTmpFile%1.dat").arg(suffix));
+        mRedoPath = dir.filePath(QStringLiteral("ONRTmpFile%1.dat").arg(suffix));
+        auto lock = std::make_unique<QLockFile>(dir.filePath(QStringLiteral("ONTmpFile%1.lock").arg(suffix)));
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            mLock = std::move(lock);
+            return;
+        }
+        if (lock->error() == QLockFile::PermissionError)
+            return; // the folder is not writable: snapshots fail and undo is not offered
+    }
+}
+
+UndoSnapshots::~UndoSnapshots() = default;
+
+bool UndoSnapshots::writeSnapshot(const CORINOTEDoc& doc, const QString& path)
+{
+    // A snapshot needs no durability, only completeness: a plain rewrite of the file.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    ArchiveWriter out(&file);
+    DocumentFile::write(doc, out);
+    return out.finish();
+}
+
+bool UndoSnapshots::loadSnapshot(CORINOTEDoc& doc, const QString& path, bool* opened)
+{
+    QFile file(path);
+    *opened = file.open(QIODevice::ReadOnly);
+    if (!*opened)
+        return false;
+    doc.deleteContents();
+    ArchiveReader in(&file);
+    const bool ok = DocumentFile::read(doc, in);
+    doc.selection().clear();
+    doc.updateAllViews();
+    return ok;
+}
+
+void UndoSnapshots::take(CORINOTEDoc& doc)
+{
+    if (!writeSnapshot(doc, mUndoPath)) {
+        doc.undoAvailable = 0;
+        return;
+    }
+    doc.undoAvailable = 1;
+    doc.redoAvailable = 0;
+}
+
+bool UndoSnapshots::undo(CORINOTEDoc& doc)
+{
+    doc.redoAvailable = writeSnapshot(doc, mRedoPath) ? 1 : 0;
+    bool opened = false;
+    const bool ok = loadSnapshot(doc, mUndoPath, &opened);
+    doc.undoAvailable = 0;
+    if (opened && !ok)
+        doc.redoAvailable = 0;
+    return opened;
+}
+
+bool UndoSnapshots::redo(CORINOTEDoc& doc)
+{
+    bool opened = false;
+    const bool ok = loadSnapshot(doc, mRedoPath, &opened);
+    doc.redoAvailable = 0;
+    if (opened)
+        doc.undoAvailable = 1;
+    Q_UNUSED(ok); // after a failed redo, undo still goes back to the snapshot before it
+    return opened;
+}
