@@ -53,7 +53,16 @@ bool ArchiveReader::ensure(qint64 n)
     mPos = 0;
     while (mBuffer.size() < n) {
         // Grow by chunks: a length that the stream cannot back is never allocated whole.
-        const qint64 want = kChunk;
+        // A stream of known size needs no more than what is left of it.
+        qint64 want = kChunk;
+        if (mTotal >= 0) {
+            const qint64 left = bytesLeft() - mBuffer.size();
+            if (left <= 0) {
+                failEnd();
+                return false;
+            }
+            want = std::min(kChunk, left);
+        }
         const qsizetype old = mBuffer.size();
         mBuffer.resize(old + want);
         const qint64 got = mDevice->read(mBuffer.data() + old, want);

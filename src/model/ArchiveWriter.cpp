@@ -11,7 +11,6 @@ constexpr qsizetype kBufferSize = 256 * 1024;
 
 ArchiveWriter::ArchiveWriter(QIODevice* device) : mDevice(device)
 {
-    mBuffer.reserve(kBufferSize);
 }
 
 ArchiveWriter::~ArchiveWriter() = default;

@@ -194,7 +194,7 @@ void CORINOTEDoc::addTemplateTextRegion(const Rect& rect, const TextMeasurer* me
                                a.contains(QLatin1String("(S)")) ||
                                a.contains(QLatin1String("(A)"));
     if (mEnvironment.sizeNewRegions == 1 && !a.isEmpty() && !isPlaceholder && measurer) {
-        const int cross = crossIsWidth ? rect.width() : rect.height();
+        const int cross = int(crossIsWidth ? rect.width() : rect.height());
         const int cx = measurer->textExtent(a, r.font, cross);
         const int h = cx / TextCodec::byteLength(a) / 2;
         if (crossIsWidth)

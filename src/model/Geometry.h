@@ -11,8 +11,8 @@ struct Rect
     qint32 right = 0;
     qint32 bottom = 0;
 
-    qint32 width() const { return right - left; }
-    qint32 height() const { return top - bottom; }
+    qint64 width() const { return qint64(right) - left; }
+    qint64 height() const { return qint64(top) - bottom; }
     friend bool operator==(const Rect& a, const Rect& b)
     {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

@@ -34,7 +34,8 @@ void normaliseSheets(SheetFamily& sheets)
 
 QString titleOf(const QString& path)
 {
-    return QFileInfo(path).fileName().chopped(4);
+    const QString name = QFileInfo(path).fileName();
+    return name.left(std::max<qsizetype>(0, name.size() - 4));
 }
 
 QString read(CLabelSheetTemplate& t, const QString& path)
