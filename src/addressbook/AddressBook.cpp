@@ -116,7 +116,7 @@ QString AddressBook::storeFile(const QString& path) const
         return tr("ファイルオープン失敗");
     ArchiveWriter out(&file);
     write(out);
-    if (!out.finish() || !file.commit())
+    if (!out.finish() || !file.flush() || !file.commit())
         return tr("住所録ファイルの書き込みに失敗しました。元のファイルは変更されていません。");
     return QString();
 }

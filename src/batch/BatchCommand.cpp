@@ -104,6 +104,7 @@ QString BatchCommand::loadInputs(CORINOTEDoc& doc) const
         doc.takeUndoSnapshot();
         const QString message = doc.addressBook().loadFile(o.addressBook);
         doc.scalars().senderIndex = 0;
+        doc.recordList() = doc.addressBook().buildRecordList(doc.scalars().printStartPosition);
         doc.setModified(true);
         if (!message.isEmpty())
             return QStringLiteral("%1: %2").arg(o.addressBook, message);
@@ -138,7 +139,7 @@ QString BatchCommand::writeOutputs(CORINOTEDoc& doc) const
         } else {
             QSaveFile out(o.json);
             if (!out.open(QIODevice::WriteOnly) || out.write(json) != json.size() ||
-                !out.commit())
+                !out.flush() || !out.commit())
                 return tr("%1: JSONファイルの書き込みに失敗しました。").arg(o.json);
         }
     }

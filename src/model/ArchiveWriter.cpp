@@ -5,6 +5,9 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 constexpr qsizetype kBufferSize = 256 * 1024;
 }
@@ -17,25 +20,33 @@ ArchiveWriter::~ArchiveWriter() = default;
 
 void ArchiveWriter::flushBuffer()
 {
-    if (mBuffer.isEmpty() || mError)
+    if (mUsed == 0 || mError)
         return;
-    if (mDevice->write(mBuffer) != mBuffer.size())
+    if (mDevice->write(mBuffer.constData(), mUsed) != mUsed)
         mError = true;
-    mBuffer.clear();
+    mUsed = 0;
 }
 
 void ArchiveWriter::put(const void* data, qsizetype n)
 {
     if (mError)
         return;
-    if (mBuffer.size() + n > kBufferSize)
+    if (mUsed + n > mBuffer.size()) {
         flushBuffer();
-    if (n > kBufferSize) {
-        if (mDevice->write(static_cast<const char*>(data), n) != n)
-            mError = true;
-        return;
+        if (n > kBufferSize) {
+            if (mDevice->write(static_cast<const char*>(data), n) != n)
+                mError = true;
+            return;
+        }
+        // Start small so that short archives (snapshots of small documents, tests)
+        // do not pay for the full buffer.
+        if (mBuffer.size() < kBufferSize)
+            mBuffer.resize(std::min(kBufferSize, std::max<qsizetype>(4096, mBuffer.size() * 4)));
+        if (n > mBuffer.size())
+            mBuffer.resize(kBufferSize);
     }
-    mBuffer.append(static_cast<const char*>(data), n);
+    std::memcpy(mBuffer.data() + mUsed, data, size_t(n));
+    mUsed += n;
 }
 
 bool ArchiveWriter::finish()
@@ -102,11 +113,14 @@ void ArchiveWriter::writeLength(quint32 n)
 
 void ArchiveWriter::writeString(const QString& s)
 {
-    bool lossless = true;
-    const QByteArray bytes = TextCodec::encode(s, &lossless);
-    if (lossless) {
-        writeLength(quint32(bytes.size()));
-        put(bytes.constData(), bytes.size());
+    if (s.isEmpty()) {
+        putByte(0);
+        return;
+    }
+    mScratch.resize(0); // keeps the capacity, unlike clear()
+    if (TextCodec::encodeAppend(s, mScratch)) {
+        writeLength(quint32(mScratch.size()));
+        put(mScratch.constData(), mScratch.size());
         return;
     }
     putByte(0xFF);

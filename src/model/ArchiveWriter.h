@@ -50,6 +50,8 @@ private:
     void flushBuffer();
 
     QIODevice* mDevice;
-    QByteArray mBuffer;
+    QByteArray mBuffer;  // allocated lazily, filled up to mUsed
+    qsizetype mUsed = 0;
+    QByteArray mScratch; // reused for every string's CP932 form
     bool mError = false;
 };

@@ -192,7 +192,8 @@ QString save(CORINOTEDoc& doc, const QString& path)
     if (file.open(QIODevice::WriteOnly)) {
         ArchiveWriter out(&file);
         write(doc, out);
-        if (out.finish() && file.commit()) {
+        // QSaveFile keeps the tail in its own buffer: flush it and check before the rename.
+        if (out.finish() && file.flush() && file.commit()) {
             doc.setModified(false);
             return QString();
         }

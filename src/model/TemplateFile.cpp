@@ -81,7 +81,7 @@ QString save(CORINOTEDoc& doc, const QString& path)
         return tr("ファイルオープン失敗");
     ArchiveWriter out(&file);
     doc.labelTemplate().write(out);
-    if (!out.finish() || !file.commit())
+    if (!out.finish() || !file.flush() || !file.commit())
         return tr("テンプレートファイルの保存に失敗しました。元のファイルは変更されていません。");
     doc.scalars().templateName = titleOf(path);
     return QString();

@@ -136,9 +136,19 @@ QString decode(const char* data, int size)
 
 QByteArray encode(const QString& text, bool* lossless)
 {
+    QByteArray out;
+    const bool ok = encodeAppend(text, out);
+    if (lossless)
+        *lossless = ok;
+    return out;
+}
+
+bool encodeAppend(const QString& text, QByteArray& out)
+{
     const Tables& t = tables();
-    QByteArray out(text.size() * 2, Qt::Uninitialized);
-    char* d = out.data();
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * 2);
+    char* d = out.data() + start;
     bool ok = true;
     for (QChar qc : text) {
         const char16_t u = qc.unicode();
@@ -153,10 +163,8 @@ QByteArray encode(const QString& text, bool* lossless)
             *d++ = char(code);
         }
     }
-    out.truncate(int(d - out.data()));
-    if (lossless)
-        *lossless = ok;
-    return out;
+    out.truncate(d - out.data());
+    return ok;
 }
 
 bool isEncodable(const QString& text)

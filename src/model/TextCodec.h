@@ -20,6 +20,10 @@ inline QString decode(const QByteArray& bytes) { return decode(bytes.constData()
 // has no CP932 form; such characters are written as '?'.
 QByteArray encode(const QString& text, bool* lossless = nullptr);
 
+// Appends the CP932 bytes of the text to `out` (reusing its capacity); returns whether
+// the conversion was lossless.
+bool encodeAppend(const QString& text, QByteArray& out);
+
 // Whether every character of the text has a CP932 form.
 bool isEncodable(const QString& text);
 

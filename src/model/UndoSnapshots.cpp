@@ -33,13 +33,15 @@ UndoSnapshots::~UndoSnapshots() = default;
 
 bool UndoSnapshots::writeSnapshot(const CORINOTEDoc& doc, const QString& path)
 {
-    // A snapshot needs no durability, only completeness: a plain rewrite of the file.
+    // A snapshot needs no durability, only completeness. It overwrites the file from its
+    // first byte without emptying it first: emptying a file makes the file system wait
+    // for the data on close, and a longer older snapshot's tail is never read anyway.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::ReadWrite))
         return false;
     ArchiveWriter out(&file);
     DocumentFile::write(doc, out);
-    return out.finish();
+    return out.finish() && file.flush();
 }
 
 bool UndoSnapshots::loadSnapshot(CORINOTEDoc& doc, const QString& path, bool* opened)

@@ -1,0 +1,22 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/bench/bench_addressbook.cpp" "bench/CMakeFiles/orinote-bench.dir/bench_addressbook.cpp.o" "gcc" "bench/CMakeFiles/orinote-bench.dir/bench_addressbook.cpp.o.d"
+  "/work/main/bench/bench_undo.cpp" "bench/CMakeFiles/orinote-bench.dir/bench_undo.cpp.o" "gcc" "bench/CMakeFiles/orinote-bench.dir/bench_undo.cpp.o.d"
+  "/work/main/b/bench/orinote-bench_autogen/mocs_compilation.cpp" "bench/CMakeFiles/orinote-bench.dir/orinote-bench_autogen/mocs_compilation.cpp.o" "gcc" "bench/CMakeFiles/orinote-bench.dir/orinote-bench_autogen/mocs_compilation.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/b/src/CMakeFiles/orinote_core.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

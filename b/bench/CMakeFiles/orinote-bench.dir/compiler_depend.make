@@ -1,0 +1,2 @@
+# Empty compiler generated dependencies file for orinote-bench.
+# This may be replaced when dependencies are built.

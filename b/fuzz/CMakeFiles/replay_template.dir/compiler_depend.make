@@ -1,0 +1,2 @@
+# Empty compiler generated dependencies file for replay_template.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "liborinote_core.a"
+)

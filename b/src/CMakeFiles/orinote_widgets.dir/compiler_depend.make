@@ -1,0 +1,2 @@
+# Empty compiler generated dependencies file for orinote_widgets.
+# This may be replaced when dependencies are built.

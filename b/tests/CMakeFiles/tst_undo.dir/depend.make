@@ -1,0 +1,2 @@
+# Empty dependencies file for tst_undo.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,2 @@
+CMAKE_PROGRESS_1 = 83
+
