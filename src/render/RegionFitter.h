@@ -1,0 +1,2 @@
+#pragma once
+// Fit region to text: filled in with the merge work.
