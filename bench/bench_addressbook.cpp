@@ -54,14 +54,14 @@ const Surname kSurnames[] = {
 };
 
 const Surname kGivenNames[] = {
-    {u"太郎", u"タロウ", "taro"},       {u"花子", u"ハナコ", "hanako"},
-    {u"一郎", u"イチロウ", "ichiro"},   {u"美咲", u"ミサキ", "misaki"},
-    {u"健太", u"ケンタ", "kenta"},      {u"陽菜", u"ヒナ", "hina"},
-    {u"翔太", u"ショウタ", "shota"},    {u"結衣", u"ユイ", "yui"},
-    {u"大輔", u"ダイスケ", "daisuke"},  {u"さくら", u"サクラ", "sakura"},
-    {u"誠", u"マコト", "makoto"},       {u"由美子", u"ユミコ", "yumiko"},
-    {u"浩二", u"コウジ", "koji"},       {u"愛", u"アイ", "ai"},
-    {u"直樹", u"ナオキ", "naoki"},      {u"恵子", u"ケイコ", "keiko"},
+    {u"太郎", u"タロウ", "taro"},      {u"花子", u"ハナコ", "hanako"},
+    {u"一郎", u"イチロウ", "ichiro"},  {u"美咲", u"ミサキ", "misaki"},
+    {u"健太", u"ケンタ", "kenta"},     {u"陽菜", u"ヒナ", "hina"},
+    {u"翔太", u"ショウタ", "shota"},   {u"結衣", u"ユイ", "yui"},
+    {u"大輔", u"ダイスケ", "daisuke"}, {u"さくら", u"サクラ", "sakura"},
+    {u"誠", u"マコト", "makoto"},      {u"由美子", u"ユミコ", "yumiko"},
+    {u"浩二", u"コウジ", "koji"},      {u"愛", u"アイ", "ai"},
+    {u"直樹", u"ナオキ", "naoki"},     {u"恵子", u"ケイコ", "keiko"},
 };
 
 struct Area
@@ -73,30 +73,30 @@ struct Area
 };
 
 const Area kAreas[] = {
-    {u"東京都", u"世田谷区", "03", 154},     {u"東京都", u"練馬区", "03", 176},
+    {u"東京都", u"世田谷区", "03", 154},        {u"東京都", u"練馬区", "03", 176},
     {u"神奈川県", u"横浜市港北区", "045", 222}, {u"大阪府", u"大阪市北区", "06", 530},
-    {u"愛知県", u"名古屋市中区", "052", 460},  {u"北海道", u"札幌市中央区", "011", 60},
-    {u"福岡県", u"福岡市博多区", "092", 812},  {u"宮城県", u"仙台市青葉区", "022", 980},
-    {u"京都府", u"京都市左京区", "075", 606},  {u"埼玉県", u"さいたま市浦和区", "048", 330},
-    {u"千葉県", u"船橋市", "047", 273},       {u"兵庫県", u"神戸市中央区", "078", 650},
+    {u"愛知県", u"名古屋市中区", "052", 460},   {u"北海道", u"札幌市中央区", "011", 60},
+    {u"福岡県", u"福岡市博多区", "092", 812},   {u"宮城県", u"仙台市青葉区", "022", 980},
+    {u"京都府", u"京都市左京区", "075", 606},   {u"埼玉県", u"さいたま市浦和区", "048", 330},
+    {u"千葉県", u"船橋市", "047", 273},         {u"兵庫県", u"神戸市中央区", "078", 650},
 };
 
-const char16_t* const kTowns[] = {u"桜新町", u"本町", u"中央", u"緑が丘", u"東山",
-                                  u"西原", u"南町", u"北沢", u"若葉台", u"旭町",
-                                  u"栄町", u"富士見", u"青葉台", u"松が枝町"};
+const char16_t* const kTowns[] = {u"桜新町", u"本町",   u"中央",   u"緑が丘",  u"東山",
+                                  u"西原",   u"南町",   u"北沢",   u"若葉台",  u"旭町",
+                                  u"栄町",   u"富士見", u"青葉台", u"松が枝町"};
 const char16_t* const kBuildings[] = {u"ハイツ", u"コーポ", u"マンション", u"レジデンス",
                                       u"パレス", u"ヒルズ", u"荘"};
-const char16_t* const kRelations[] = {u"友人", u"親戚", u"会社関係", u"顧客",
+const char16_t* const kRelations[] = {u"友人",   u"親戚", u"会社関係", u"顧客",
                                       u"取引先", u"家族", u"サークル"};
 const char16_t* const kCompanies[] = {u"山川商事", u"東邦電機", u"みどり食品", u"丸和建設",
                                       u"日栄印刷", u"北星物流", u"青空ソフト", u"大和製作所"};
-const char16_t* const kDepartments[] = {u"営業部", u"総務部", u"経理部", u"開発部",
-                                        u"人事部", u"製造部第二課"};
+const char16_t* const kDepartments[] = {u"営業部", u"総務部", u"経理部",
+                                        u"開発部", u"人事部", u"製造部第二課"};
 const char16_t* const kPositions[] = {u"部長", u"課長", u"係長", u"主任", u"代表取締役"};
 const char16_t* const kNotes[] = {u"年賀状のみ", u"転居予定あり", u"大学時代の同級生",
                                   u"お歳暮を頂いた", u"喪中につき年賀欠礼"};
-const char16_t* const kSubjects[] = {u"年賀状", u"暑中見舞い", u"寒中見舞い", u"喪中",
-                                     u"お中元", u"お歳暮"};
+const char16_t* const kSubjects[] = {u"年賀状", u"暑中見舞い", u"寒中見舞い",
+                                     u"喪中",   u"お中元",     u"お歳暮"};
 const char* const kMailDomains[] = {"example.ne.jp", "example.co.jp", "mail.example.com",
                                     "example.or.jp"};
 const char* const kMobileDomains[] = {"docomo.example.jp", "ezweb.example.jp",
@@ -116,8 +116,7 @@ public:
     }
     int below(int n) { return int(next() % quint32(n)); }
     bool percent(int p) { return below(100) < p; }
-    template <typename T, size_t N>
-    const T& pick(const T (&table)[N])
+    template <typename T, size_t N> const T& pick(const T (&table)[N])
     {
         return table[below(int(N))];
     }
@@ -126,8 +125,14 @@ private:
     quint64 mState;
 };
 
-QString str(const char16_t* s) { return QString::fromUtf16(s); }
-QString latin(const char* s) { return QString::fromLatin1(s); }
+QString str(const char16_t* s)
+{
+    return QString::fromUtf16(s);
+}
+QString latin(const char* s)
+{
+    return QString::fromLatin1(s);
+}
 
 QString digits(Dice& dice, int count)
 {
@@ -139,16 +144,16 @@ QString digits(Dice& dice, int count)
 
 QString address1(Dice& dice, const Area& area)
 {
-    return str(area.prefecture) + str(area.city) + str(dice.pick(kTowns))
-           + QString::number(1 + dice.below(5)) + u'-' + QString::number(1 + dice.below(30))
-           + u'-' + QString::number(1 + dice.below(20));
+    return str(area.prefecture) + str(area.city) + str(dice.pick(kTowns)) +
+           QString::number(1 + dice.below(5)) + u'-' + QString::number(1 + dice.below(30)) + u'-' +
+           QString::number(1 + dice.below(20));
 }
 
 QString building(Dice& dice)
 {
-    return str(dice.pick(kTowns)) + str(dice.pick(kBuildings))
-           + QString::number(1 + dice.below(9)) + u'0' + QString::number(1 + dice.below(9))
-           + u"号室"_qs;
+    return str(dice.pick(kTowns)) + str(dice.pick(kBuildings)) +
+           QString::number(1 + dice.below(9)) + u'0' + QString::number(1 + dice.below(9)) +
+           u"号室"_qs;
 }
 
 QString postal(Dice& dice, const Area& area)
@@ -200,8 +205,8 @@ void fillRecord(Dice& dice, const QString& entry, QStringList& v)
     if (dice.percent(60))
         v[C::MobileMail1] = romaji + digits(dice, 3) + u'@' + latin(dice.pick(kMobileDomains));
     if (dice.percent(5))
-        v[C::MobileMail2] = latin(given.latin) + digits(dice, 4) + u'@'
-                            + latin(dice.pick(kMobileDomains));
+        v[C::MobileMail2] =
+            latin(given.latin) + digits(dice, 4) + u'@' + latin(dice.pick(kMobileDomains));
     if (dice.percent(20))
         v[C::Url] = u"https://www."_qs + latin(family.latin) + u".example.jp/"_qs;
     if (dice.percent(90))
@@ -219,8 +224,7 @@ void fillRecord(Dice& dice, const QString& entry, QStringList& v)
     if (dice.percent(15))
         v[C::Note2] = str(dice.pick(kNotes));
     if (dice.percent(10))
-        v[C::Picture] = u"/home/user/写真/"_qs + latin(family.latin) + digits(dice, 4)
-                        + u".jpg"_qs;
+        v[C::Picture] = u"/home/user/写真/"_qs + latin(family.latin) + digits(dice, 4) + u".jpg"_qs;
     if (dice.percent(75)) {
         const Area& work = dice.pick(kAreas);
         const QString company = str(dice.pick(kCompanies));
@@ -228,8 +232,8 @@ void fillRecord(Dice& dice, const QString& entry, QStringList& v)
         v[C::CompanyPostalCode] = postal(dice, work);
         v[C::CompanyAddress1] = address1(dice, work);
         if (dice.percent(60))
-            v[C::CompanyAddress2] = company + u"ビル"_qs + QString::number(2 + dice.below(12))
-                                    + u"階"_qs;
+            v[C::CompanyAddress2] =
+                company + u"ビル"_qs + QString::number(2 + dice.below(12)) + u"階"_qs;
         if (dice.percent(20))
             v[C::CompanyAddress3] = u"受付気付"_qs;
         if (dice.percent(80))
@@ -237,14 +241,14 @@ void fillRecord(Dice& dice, const QString& entry, QStringList& v)
         if (dice.percent(60))
             v[C::Position] = str(dice.pick(kPositions));
         if (dice.percent(85))
-            v[C::CompanyPhone1] = latin(work.areaCode) + u'-' + digits(dice, 4) + u'-'
-                                  + digits(dice, 4);
+            v[C::CompanyPhone1] =
+                latin(work.areaCode) + u'-' + digits(dice, 4) + u'-' + digits(dice, 4);
         if (dice.percent(25))
-            v[C::CompanyPhone2] = latin(work.areaCode) + u'-' + digits(dice, 4) + u'-'
-                                  + digits(dice, 4);
+            v[C::CompanyPhone2] =
+                latin(work.areaCode) + u'-' + digits(dice, 4) + u'-' + digits(dice, 4);
         if (dice.percent(65))
-            v[C::CompanyFax] = latin(work.areaCode) + u'-' + digits(dice, 4) + u'-'
-                               + digits(dice, 4);
+            v[C::CompanyFax] =
+                latin(work.areaCode) + u'-' + digits(dice, 4) + u'-' + digits(dice, 4);
         if (dice.percent(70))
             v[C::CompanyMail] = romaji + u"@corp."_qs + latin(dice.pick(kMailDomains));
         if (dice.percent(55))

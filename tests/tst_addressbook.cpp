@@ -183,8 +183,8 @@ AddressBook sampleBook()
     abc.appendRecord(person(u"ABC-1"_qs, u"Alice Brown"_qs, QString(), u"980-0811"_qs,
                             u"宮城県仙台市青葉区一番町1-2-3"_qs, QString()));
     CAddressData& sender = book.group(AddressBook::SenderGroup);
-    sender.appendRecord(person(u"SENDER-1"_qs, u"差出 人"_qs, u"サシダシ ヒト"_qs,
-                               u"150-0002"_qs, u"東京都渋谷区渋谷3-1"_qs, QString()));
+    sender.appendRecord(person(u"SENDER-1"_qs, u"差出 人"_qs, u"サシダシ ヒト"_qs, u"150-0002"_qs,
+                               u"東京都渋谷区渋谷3-1"_qs, QString()));
     return book;
 }
 
@@ -197,8 +197,8 @@ AddressBook oldBook()
                                           u"キュウデータ"_qs, u"999-9999"_qs, u"旧住所"_qs,
                                           QString()));
         book.group(g).setFlag(0, 1);
-        book.group(g).appendHistory(AddressBook::entryPrefix(g) + u'7', u"旧"_qs,
-                                    u"2000/01/01"_qs, QString());
+        book.group(g).appendHistory(AddressBook::entryPrefix(g) + u'7', u"旧"_qs, u"2000/01/01"_qs,
+                                    QString());
     }
     return book;
 }
@@ -367,8 +367,7 @@ void TestAddressBook::oneRecordLayout_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("stored"); // that value as the file holds it
 
-    QTest::newRow("every field, first group")
-        << 0 << 0 << true << -1 << QString() << QByteArray();
+    QTest::newRow("every field, first group") << 0 << 0 << true << -1 << QString() << QByteArray();
     QTest::newRow("every field, sender group, reserved")
         << 19 << 1 << true << -1 << QString() << QByteArray();
     QTest::newRow("kanji name, other fields empty")
@@ -426,8 +425,8 @@ void TestAddressBook::oneRecordLayout()
             stringBytes += int(expected[c].size());
         }
     }
-    const QByteArray want = QByteArray(group * kEmptyGroupBytes, '\0') + block
-                            + QByteArray((19 - group) * kEmptyGroupBytes, '\0');
+    const QByteArray want = QByteArray(group * kEmptyGroupBytes, '\0') + block +
+                            QByteArray((19 - group) * kEmptyGroupBytes, '\0');
 
     const QByteArray got = bytesOf(book);
     QCOMPARE(got.size(), kEmptyBookBytes + stringBytes + 4);
@@ -452,7 +451,10 @@ void TestAddressBook::roundTripIsByteIdentical_data()
     QTest::addColumn<QByteArray>("mustContain");
 
     QTest::newRow("empty") << AddressBook() << QByteArray(kEmptyBookBytes, '\0');
-    QTest::newRow("sample book") << sampleBook() << QByteArray("\x01\x00\x04" "KA-1", 7);
+    QTest::newRow("sample book") << sampleBook()
+                                 << QByteArray("\x01\x00\x04"
+                                               "KA-1",
+                                               7);
 
     AddressBook withReserved = sampleBook();
     withReserved.group(0).setField(0, 33, u"予備の値"_qs);
@@ -464,15 +466,14 @@ void TestAddressBook::roundTripIsByteIdentical_data()
 
     AddressBook history = sampleBook();
     for (int i = 0; i < 3; ++i)
-        history.group(1).appendHistory(u"KA-1"_qs, u"暑中見舞い"_qs,
-                                       u"2023/07/%1"_qs.arg(i + 10), u"備考"_qs);
+        history.group(1).appendHistory(u"KA-1"_qs, u"暑中見舞い"_qs, u"2023/07/%1"_qs.arg(i + 10),
+                                       u"備考"_qs);
     history.group(7).appendHistory(u"YA-9"_qs, u"喪中"_qs, QString(), QString());
-    QTest::newRow("history rows, one without its record")
-        << history << QByteArray("\x04YA-9", 5);
+    QTest::newRow("history rows, one without its record") << history << QByteArray("\x04YA-9", 5);
 
     AddressBook wide;
-    wide.group(3).appendRecord(person(u"TA-1"_qs, u"𠮷田"_qs, u"ヨシダ"_qs, QString(),
-                                      u"髙橋町"_qs, u"한국"_qs));
+    wide.group(3).appendRecord(
+        person(u"TA-1"_qs, u"𠮷田"_qs, u"ヨシダ"_qs, QString(), u"髙橋町"_qs, u"한국"_qs));
     QTest::newRow("names outside CP932")
         << wide << QByteArray("\xFF\xFE\xFF\x03\x42\xD8\xB7\xDF\x30\x75", 10);
 
@@ -549,8 +550,8 @@ void TestAddressBook::foreignColumnsAreKeptAndTolerated_data()
     const QStringList keys = {u"SA-1"_qs, u"SA-3"_qs, u"SA-1"_qs};
     const QStringList notes = {u"n0"_qs, u"n1"_qs, u"n2"_qs, u"n3"_qs};
 
-    QTest::newRow("as read") << u"none"_qs << entries << QStringList{u"佐藤"_qs}
-                             << QList<int>{1, 0} << keys << notes << 3;
+    QTest::newRow("as read") << u"none"_qs << entries << QStringList{u"佐藤"_qs} << QList<int>{1, 0}
+                             << keys << notes << 3;
     QTest::newRow("append pads the short columns")
         << u"append"_qs << entries + QStringList{u"SA-4"_qs}
         << QStringList{u"佐藤"_qs, QString(), QString(), u"新規"_qs} << QList<int>{1, 0, 0, 0}
@@ -562,11 +563,10 @@ void TestAddressBook::foreignColumnsAreKeptAndTolerated_data()
         << QStringList{u"SA-3"_qs} << QStringList{u"n1"_qs, u"n3"_qs} << 2;
     QTest::newRow("remove a record only some columns hold")
         << u"remove 2"_qs << entries.mid(0, 2) << QStringList{u"佐藤"_qs} << QList<int>{1, 0}
-        << QStringList{u"SA-1"_qs, u"SA-1"_qs} << QStringList{u"n0"_qs, u"n2"_qs, u"n3"_qs}
-        << 2;
+        << QStringList{u"SA-1"_qs, u"SA-1"_qs} << QStringList{u"n0"_qs, u"n2"_qs, u"n3"_qs} << 2;
     QTest::newRow("remove beyond the longest column")
-        << u"remove 3"_qs << entries << QStringList{u"佐藤"_qs} << QList<int>{1, 0} << keys
-        << notes << 3;
+        << u"remove 3"_qs << entries << QStringList{u"佐藤"_qs} << QList<int>{1, 0} << keys << notes
+        << 3;
     QTest::newRow("set a field beyond its column")
         << u"field 4"_qs << entries
         << QStringList{u"佐藤"_qs, QString(), QString(), QString(), u"x"_qs} << QList<int>{1, 0}
@@ -594,9 +594,15 @@ void TestAddressBook::foreignColumnsAreKeptAndTolerated()
             case CAddressData::EntryNumber:
                 out.writeStringArray({u"SA-1"_qs, u"SA-2"_qs, u"SA-3"_qs});
                 break;
-            case CAddressData::Name: out.writeStringArray({u"佐藤"_qs}); break;
-            case 33: out.writeStringArray(reservedEntries); break;
-            case CAddressData::Flag: out.writeIntArray({1, 0}); break;
+            case CAddressData::Name:
+                out.writeStringArray({u"佐藤"_qs});
+                break;
+            case 33:
+                out.writeStringArray(reservedEntries);
+                break;
+            case CAddressData::Flag:
+                out.writeIntArray({1, 0});
+                break;
             case CAddressData::HistoryKey:
                 out.writeStringArray({u"SA-1"_qs, u"SA-3"_qs, u"SA-1"_qs});
                 break;
@@ -606,7 +612,9 @@ void TestAddressBook::foreignColumnsAreKeptAndTolerated()
             case CAddressData::HistoryNote:
                 out.writeStringArray({u"n0"_qs, u"n1"_qs, u"n2"_qs, u"n3"_qs});
                 break;
-            default: out.writeCount(0); break;
+            default:
+                out.writeCount(0);
+                break;
             }
         }
     });
@@ -719,15 +727,12 @@ void TestAddressBook::hostileCountsFailFast_data()
         << le16(1) + QByteArray("\xFF\xFF\xFF", 3) + fourBillion + QByteArray(11, 'a') << false
         << 0;
     QTest::newRow("string claiming 4e9 bytes, from a pipe")
-        << le16(1) + QByteArray("\xFF\xFF\xFF", 3) + fourBillion + QByteArray(11, 'a') << true
-        << 0;
+        << le16(1) + QByteArray("\xFF\xFF\xFF", 3) + fourBillion + QByteArray(11, 'a') << true << 0;
     QTest::newRow("wide string claiming 2e9 characters")
-        << le16(1) + QByteArray("\xFF\xFE\xFF\xFF\xFF\xFF\x00\x00\x00\x80", 10)
-               + QByteArray(8, 'a')
+        << le16(1) + QByteArray("\xFF\xFE\xFF\xFF\xFF\xFF\x00\x00\x00\x80", 10) + QByteArray(8, 'a')
         << false << 0;
     QTest::newRow("flag column claiming 4e9 flags")
-        << QByteArray(CAddressData::Flag * 2, '\0') + hugeCount + QByteArray(14, 'a') << false
-        << 0;
+        << QByteArray(CAddressData::Flag * 2, '\0') + hugeCount + QByteArray(14, 'a') << false << 0;
     QTest::newRow("last history column of the last group")
         << QByteArray(19 * kEmptyGroupBytes + 55 * 2, '\0') + twenty << false << 19;
 }
@@ -836,8 +841,8 @@ void TestAddressBook::failedStoreLeavesTargetAlone()
     }
     QVERIFY(!message.isEmpty());
     // Nothing is left behind beside the target.
-    const QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot
-                                                        | QDir::Hidden);
+    const QStringList left =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     QVERIFY2(left.size() <= 1, qPrintable(left.join(u", "_qs)));
 }
 
@@ -950,10 +955,9 @@ void TestAddressBook::removeRecordTakesItsHistory_data()
     QTest::newRow("KA-1 takes its rows, not those of KA-12")
         << 0 << QStringList{u"KA-12"_qs, u"KA-2"_qs, u"KA-3"_qs}
         << QStringList{u"KA-12 暑中見舞い"_qs, u"KA-2 寒中見舞い"_qs};
-    QTest::newRow("KA-12")
-        << 1 << QStringList{u"KA-1"_qs, u"KA-2"_qs, u"KA-3"_qs}
-        << QStringList{u"KA-1 年賀状"_qs, u"KA-1 喪中"_qs, u"KA-2 寒中見舞い"_qs,
-                       u"KA-1 お中元"_qs};
+    QTest::newRow("KA-12") << 1 << QStringList{u"KA-1"_qs, u"KA-2"_qs, u"KA-3"_qs}
+                           << QStringList{u"KA-1 年賀状"_qs, u"KA-1 喪中"_qs, u"KA-2 寒中見舞い"_qs,
+                                          u"KA-1 お中元"_qs};
     QTest::newRow("a record without history")
         << 3 << QStringList{u"KA-1"_qs, u"KA-12"_qs, u"KA-2"_qs} << all;
     QTest::newRow("index past the end")
@@ -989,8 +993,8 @@ void TestAddressBook::removeRecordTakesItsHistory()
         QCOMPARE(g.field(r, CAddressData::Name), entries[r] + u"/5"_qs);
     QStringList rows;
     for (int r = 0; r < g.historyCount(); ++r)
-        rows.append(g.history(r, CAddressData::HistoryKey) + u' '
-                    + g.history(r, CAddressData::HistorySubject));
+        rows.append(g.history(r, CAddressData::HistoryKey) + u' ' +
+                    g.history(r, CAddressData::HistorySubject));
     QCOMPARE(rows, history);
     for (int c = CAddressData::HistoryKey; c < CAddressData::ColumnCount; ++c)
         QCOMPARE(g.textColumn(c).size(), history.size());
@@ -1009,17 +1013,16 @@ void TestAddressBook::nextEntryNumber_data()
     QTest::newRow("leading zeros read, not written")
         << 1 << QStringList{u"KA-007"_qs} << u"KA-8"_qs;
     QTest::newRow("unparsable ignored")
-        << 1
-        << QStringList{u"KA-"_qs, u"KA-x"_qs, u"KA-3a"_qs, u"KA-1.5"_qs, QString(),
-                       u"ka-20"_qs, u"KA-１２"_qs, u"KA-99999999999999999999"_qs, u"KA-4"_qs}
+        << 1 << QStringList{u"KA-"_qs, u"KA-x"_qs,  u"KA-3a"_qs,   u"KA-1.5"_qs,
+                            QString(), u"ka-20"_qs, u"KA-１２"_qs, u"KA-99999999999999999999"_qs,
+                            u"KA-4"_qs}
         << u"KA-5"_qs;
     QTest::newRow("only unparsable") << 1 << QStringList{u"KA-x"_qs, QString()} << u"KA-1"_qs;
     QTest::newRow("other prefixes ignored")
         << 0 << QStringList{u"ABC-50"_qs, u"KA-40"_qs, u"A-9"_qs} << u"A-10"_qs;
     QTest::newRow("Latin block") << 10 << QStringList{u"A-50"_qs, u"ABC-3"_qs} << u"ABC-4"_qs;
     QTest::newRow("sender group") << 19 << QStringList{u"SENDER-2"_qs} << u"SENDER-3"_qs;
-    QTest::newRow("past 32 bits")
-        << 18 << QStringList{u"YZ-2147483648"_qs} << u"YZ-2147483649"_qs;
+    QTest::newRow("past 32 bits") << 18 << QStringList{u"YZ-2147483648"_qs} << u"YZ-2147483649"_qs;
     QTest::newRow("negative ignored") << 3 << QStringList{u"TA--5"_qs} << u"TA-1"_qs;
 }
 
