@@ -17,8 +17,6 @@ const char16_t* const kTitles[CAddressData::ColumnCount] = {
     u"会社電話2", u"会社FAX", u"会社E-メール", u"会社URL", u"", u"", u"件名", u"日付", u"備考",
 };
 
-const QStringList kEmptyColumn;
-
 } // namespace
 
 QString CAddressData::columnTitle(int column)
@@ -46,44 +44,49 @@ bool CAddressData::isReservedColumn(int column)
 
 int CAddressData::recordCount() const
 {
-    qsizetype n = mFlags.size();
+    int n = int(mFlags.size());
     for (int c = 0; c < TextColumnCount; ++c) {
         if (!isReservedColumn(c))
-            n = std::max(n, mText[c].size());
+            n = std::max(n, mText[size_t(c)].size());
     }
-    return int(n);
+    return n;
 }
 
-QStringList& CAddressData::column(int c)
+TextColumn& CAddressData::column(int c)
 {
     return c < TextColumnCount ? mText[size_t(c)] : mHistory[size_t(c - HistoryKey)];
 }
 
-const QStringList& CAddressData::textColumn(int c) const
+const TextColumn* CAddressData::columnOrNull(int c) const
 {
     if (c >= 0 && c < TextColumnCount)
-        return mText[size_t(c)];
+        return &mText[size_t(c)];
     if (c >= HistoryKey && c < ColumnCount)
-        return mHistory[size_t(c - HistoryKey)];
-    return kEmptyColumn;
+        return &mHistory[size_t(c - HistoryKey)];
+    return nullptr;
+}
+
+QStringList CAddressData::textColumn(int c) const
+{
+    const TextColumn* col = columnOrNull(c);
+    return col ? col->toList() : QStringList();
 }
 
 QString CAddressData::field(int record, int c) const
 {
     if (c < 0 || c >= TextColumnCount)
         return QString();
-    const QStringList& col = mText[size_t(c)];
-    return record >= 0 && record < col.size() ? col.at(record) : QString();
+    return mText[size_t(c)].at(record);
 }
 
 void CAddressData::setField(int record, int c, const QString& value)
 {
     if (c < 0 || c >= TextColumnCount || record < 0)
         return;
-    QStringList& col = mText[size_t(c)];
+    TextColumn& col = mText[size_t(c)];
     if (col.size() <= record)
         col.resize(record + 1);
-    col[record] = value;
+    col.set(record, value);
 }
 
 qint32 CAddressData::flag(int record) const
@@ -106,9 +109,9 @@ void CAddressData::appendRecord(const QStringList& values)
     for (int c = 0; c < TextColumnCount; ++c) {
         if (isReservedColumn(c))
             continue;
-        QStringList& col = mText[size_t(c)];
+        TextColumn& col = mText[size_t(c)];
         col.resize(at); // pads a short column of a foreign file
-        col.append(c < values.size() ? values.at(c) : QString());
+        col.append(c < values.size() ? QStringView(values.at(c)) : QStringView());
     }
     mFlags.resize(at);
     mFlags.append(0);
@@ -137,9 +140,7 @@ void CAddressData::removeRecord(int record)
     for (int c = 0; c < TextColumnCount; ++c) {
         if (isReservedColumn(c))
             continue;
-        QStringList& col = mText[size_t(c)];
-        if (record < col.size())
-            col.removeAt(record);
+        mText[size_t(c)].removeAt(record);
     }
     if (record < mFlags.size())
         mFlags.removeAt(record);
@@ -153,27 +154,26 @@ void CAddressData::removeRecord(int record)
 
 void CAddressData::removeAll()
 {
-    for (QStringList& col : mText)
+    for (TextColumn& col : mText)
         col.clear();
     mFlags.clear();
-    for (QStringList& col : mHistory)
+    for (TextColumn& col : mHistory)
         col.clear();
 }
 
 int CAddressData::historyCount() const
 {
-    qsizetype n = 0;
-    for (const QStringList& col : mHistory)
+    int n = 0;
+    for (const TextColumn& col : mHistory)
         n = std::max(n, col.size());
-    return int(n);
+    return n;
 }
 
 QString CAddressData::history(int row, int c) const
 {
     if (c < HistoryKey || c >= ColumnCount)
         return QString();
-    const QStringList& col = mHistory[size_t(c - HistoryKey)];
-    return row >= 0 && row < col.size() ? col.at(row) : QString();
+    return mHistory[size_t(c - HistoryKey)].at(row);
 }
 
 void CAddressData::appendHistory(const QString& key, const QString& subject,
@@ -189,30 +189,44 @@ void CAddressData::appendHistory(const QString& key, const QString& subject,
 
 void CAddressData::removeHistory(int row)
 {
-    for (QStringList& col : mHistory) {
-        if (row >= 0 && row < col.size())
-            col.removeAt(row);
-    }
+    for (TextColumn& col : mHistory)
+        col.removeAt(row);
 }
 
 void CAddressData::read(ArchiveReader& in)
 {
     removeAll();
     for (int c = 0; c < ColumnCount && in.ok(); ++c) {
-        if (c == Flag)
+        if (c == Flag) {
             mFlags = in.readIntArray();
-        else
-            column(c) = in.readStringArray();
+            continue;
+        }
+        // Strings go straight into the packed column; a failure keeps what was read.
+        TextColumn& col = column(c);
+        const quint32 n = in.readCount(1);
+        if (in.sizeKnown())
+            col.reserve(int(n), 0);
+        QString s;
+        for (quint32 i = 0; i < n; ++i) {
+            in.readString(s);
+            if (!in.ok())
+                break;
+            col.append(s);
+        }
     }
 }
 
 void CAddressData::write(ArchiveWriter& out) const
 {
     for (int c = 0; c < ColumnCount; ++c) {
-        if (c == Flag)
+        if (c == Flag) {
             out.writeIntArray(mFlags);
-        else
-            out.writeStringArray(textColumn(c));
+            continue;
+        }
+        const TextColumn& col = *columnOrNull(c);
+        out.writeCount(quint32(col.size()));
+        for (int i = 0; i < col.size(); ++i)
+            out.writeString(col.view(i));
     }
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "TextColumn.h"
+
 #include <array>
 
 class ArchiveReader;
@@ -106,8 +108,8 @@ public:
                        const QString& note);
     void removeHistory(int row);
 
-    // Raw columns, as stored.
-    const QStringList& textColumn(int column) const;
+    // A text or history column as a list (a copy), as stored.
+    QStringList textColumn(int column) const;
     const QList<qint32>& flags() const { return mFlags; }
 
     // Replaces the content by the group read from the archive. On a read error the
@@ -119,9 +121,10 @@ public:
     friend bool operator==(const CAddressData& a, const CAddressData& b);
 
 private:
-    QStringList& column(int column);
+    TextColumn& column(int column);
+    const TextColumn* columnOrNull(int column) const;
 
-    std::array<QStringList, TextColumnCount> mText;
+    std::array<TextColumn, TextColumnCount> mText;
     QList<qint32> mFlags;
-    std::array<QStringList, HistoryColumnCount> mHistory;
+    std::array<TextColumn, HistoryColumnCount> mHistory;
 };

@@ -181,34 +181,39 @@ quint32 ArchiveReader::readLength(bool allowWideMarker, bool* wide)
 
 QString ArchiveReader::readString()
 {
+    QString s;
+    readString(s);
+    if (s.capacity() > s.size() + 16)
+        s.squeeze();
+    return s;
+}
+
+void ArchiveReader::readString(QString& out)
+{
+    out.resize(0);
     bool wide = false;
     const quint32 len = readLength(true, &wide);
     if (!ok() || len == 0)
-        return QString();
+        return;
     const quint64 bytes = wide ? quint64(len) * 2 : quint64(len);
     const qint64 left = bytesLeft();
     if (left >= 0 && bytes > quint64(left)) {
         failCount(len);
-        return QString();
-    }
-    if (!wide) {
-        // Decode in place when the bytes are buffered; otherwise read them in.
-        if (!ensure(qint64(bytes)))
-            return QString();
-        const QString s = TextCodec::decode(mBuffer.constData() + mPos, int(bytes));
-        mPos += qsizetype(bytes);
-        mConsumed += qint64(bytes);
-        return s;
+        return;
     }
     if (!ensure(qint64(bytes)))
-        return QString();
-    QString s(qsizetype(len), Qt::Uninitialized);
-    const auto* src = reinterpret_cast<const uchar*>(mBuffer.constData() + mPos);
-    for (quint32 i = 0; i < len; ++i)
-        s[qsizetype(i)] = QChar(qFromLittleEndian<quint16>(src + 2 * i));
+        return;
+    if (!wide) {
+        TextCodec::decodeInto(mBuffer.constData() + mPos, int(bytes), out);
+    } else {
+        out.resize(qsizetype(len));
+        const auto* src = reinterpret_cast<const uchar*>(mBuffer.constData() + mPos);
+        char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+        for (quint32 i = 0; i < len; ++i)
+            dst[i] = qFromLittleEndian<quint16>(src + 2 * i);
+    }
     mPos += qsizetype(bytes);
     mConsumed += qint64(bytes);
-    return s;
 }
 
 quint32 ArchiveReader::readCount(int minElementSize)

@@ -33,6 +33,8 @@ public:
     Point readPoint();
     FontRecord readFont();
     QString readString();
+    // Reads a string into `out`, reusing its capacity; `out` is empty after a failure.
+    void readString(QString& out);
     // A count, checked against the bytes left for elements of minElementSize bytes.
     quint32 readCount(int minElementSize);
 
@@ -43,6 +45,9 @@ public:
     QStringList readStringArray();
 
     bool ok() const { return mError.isEmpty(); }
+    // Whether the stream's size is known, so that a count read has been checked against
+    // the bytes left and room for it may be reserved.
+    bool sizeKnown() const { return mTotal >= 0; }
     bool atEnd();
     // The first failure, in words for the user; empty while everything was read.
     QString error() const { return mError; }

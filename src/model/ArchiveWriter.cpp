@@ -111,7 +111,7 @@ void ArchiveWriter::writeLength(quint32 n)
     }
 }
 
-void ArchiveWriter::writeString(const QString& s)
+void ArchiveWriter::writeString(QStringView s)
 {
     if (s.isEmpty()) {
         putByte(0);

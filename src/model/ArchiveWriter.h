@@ -30,7 +30,7 @@ public:
     void writeRect(const Rect& r);
     void writePoint(const Point& p);
     void writeFont(const FontRecord& f);
-    void writeString(const QString& s);
+    void writeString(QStringView s);
     void writeCount(quint32 n);
 
     void writeIntArray(const QList<qint32>& a);

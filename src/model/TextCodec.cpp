@@ -102,8 +102,17 @@ namespace TextCodec {
 
 QString decode(const char* data, int size)
 {
+    QString out;
+    decodeInto(data, size, out);
+    if (out.capacity() > out.size() + 16)
+        out.squeeze(); // double-byte text needs half of what was reserved
+    return out;
+}
+
+void decodeInto(const char* data, int size, QString& out)
+{
     const Tables& t = tables();
-    QString out(size, Qt::Uninitialized);
+    out.resize(size);
     char16_t* dst = reinterpret_cast<char16_t*>(out.data());
     const auto* p = reinterpret_cast<const unsigned char*>(data);
     const auto* end = p + size;
@@ -131,7 +140,6 @@ QString decode(const char* data, int size)
         }
     }
     out.truncate(int(d - dst));
-    return out;
 }
 
 QByteArray encode(const QString& text, bool* lossless)
@@ -143,7 +151,7 @@ QByteArray encode(const QString& text, bool* lossless)
     return out;
 }
 
-bool encodeAppend(const QString& text, QByteArray& out)
+bool encodeAppend(QStringView text, QByteArray& out)
 {
     const Tables& t = tables();
     const qsizetype start = out.size();

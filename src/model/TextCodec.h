@@ -16,13 +16,17 @@ namespace TextCodec {
 QString decode(const char* data, int size);
 inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
 
+// Decodes into `out`, replacing its content but keeping its capacity, so that a loop over
+// many strings allocates once.
+void decodeInto(const char* data, int size, QString& out);
+
 // Text to CP932 bytes. *lossless (when given) becomes false when at least one character
 // has no CP932 form; such characters are written as '?'.
 QByteArray encode(const QString& text, bool* lossless = nullptr);
 
 // Appends the CP932 bytes of the text to `out` (reusing its capacity); returns whether
 // the conversion was lossless.
-bool encodeAppend(const QString& text, QByteArray& out);
+bool encodeAppend(QStringView text, QByteArray& out);
 
 // Whether every character of the text has a CP932 form.
 bool isEncodable(const QString& text);

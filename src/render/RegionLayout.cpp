@@ -1,0 +1,101 @@
+#include "RegionLayout.h"
+
+#include "model/TextCodec.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+int clampInt(qint64 v)
+{
+    return int(std::clamp<qint64>(v, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+int RegionLayout::rotationOf(int orientation)
+{
+    switch (orientation) {
+    case 900:
+    case 1800:
+    case 2700:
+        return orientation;
+    default:
+        return 0;
+    }
+}
+
+int RegionLayout::splitIndex(const QString& text)
+{
+    const int total = TextCodec::byteLength(text);
+    if (total < 2)
+        return 0;
+    const int half = total / 2;
+    int bytes = 0;
+    int i = 0;
+    while (i < text.size() && bytes < half) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            bytes += TextCodec::byteWidth(text.at(i)) + TextCodec::byteWidth(text.at(i + 1));
+            i += 2;
+        } else {
+            bytes += TextCodec::byteWidth(text.at(i));
+            ++i;
+        }
+    }
+    return i;
+}
+
+RegionLayout RegionLayout::compute(const Rect& rect, int orientation, int alignment,
+                                   const QString& text, bool allowTwoLines,
+                                   const Measure& measure)
+{
+    RegionLayout l;
+    l.rotation = rotationOf(orientation);
+    const bool turned = l.rotation == 900 || l.rotation == 2700;
+    l.crossSize = clampInt(turned ? rect.width() : rect.height());
+    l.span = clampInt(turned ? rect.height() : rect.width());
+    l.fontHeight = l.crossSize;
+    l.lines[0] = text;
+    if (!l.drawable())
+        return l;
+
+    l.width = text.isEmpty() ? 0 : measure(text, l.fontHeight);
+    if (l.span < l.width && allowTwoLines) {
+        l.twoLines = true;
+        l.fontHeight /= 2;
+        const int at = splitIndex(text);
+        l.lines[0] = text.left(at);
+        l.lines[1] = text.mid(at);
+        if (!l.drawable())
+            return l;
+        const int w0 = l.lines[0].isEmpty() ? 0 : measure(l.lines[0], l.fontHeight);
+        const int w1 = l.lines[1].isEmpty() ? 0 : measure(l.lines[1], l.fontHeight);
+        l.width = std::max(w0, w1);
+    }
+
+    const qint64 slack = qint64(l.span) - l.width;
+    l.offset = clampInt(alignment == 1 ? slack / 2 : alignment == 2 ? slack : 0);
+
+    const qint64 d = l.offset;
+    const qint64 left = rect.left, top = rect.top, right = rect.right, bottom = rect.bottom;
+    switch (l.rotation) {
+    case 900:
+        l.starts[0] = QPointF(right, top - d);
+        l.starts[1] = QPointF(right - (right - left) / 2, top - d);
+        break;
+    case 1800:
+        l.starts[0] = QPointF(right - d, bottom);
+        l.starts[1] = QPointF(right - d, bottom - (bottom - top) / 2);
+        break;
+    case 2700:
+        l.starts[0] = QPointF(left, bottom + d);
+        l.starts[1] = QPointF(left + (right - left) / 2, bottom + d);
+        break;
+    default:
+        l.starts[0] = QPointF(left + d, top);
+        l.starts[1] = QPointF(left + d, top + (bottom - top) / 2);
+        break;
+    }
+    return l;
+}

@@ -1,0 +1,114 @@
+#include "TextRegionRenderer.h"
+
+#include "PictureCache.h"
+#include "RenderSupport.h"
+#include "TextLinePainter.h"
+#include "TextShaper.h"
+
+#include "model/TextRect.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+TextRegionRenderer::TextRegionRenderer(TextShaper& shaper, PictureCache& pictures)
+    : mShaper(shaper), mPictures(pictures)
+{
+}
+
+RegionLayout TextRegionRenderer::layout(const TextRect& region, const QString& text,
+                                        const Context& context)
+{
+    const bool twoLines = context.templateMode || context.fitData == 3;
+    const int spacing = region.charSpacing;
+    return RegionLayout::compute(
+        region.rect, region.font.orientation, region.alignment, text, twoLines,
+        [&](const QString& t, int height) {
+            return mShaper.shape(t, region.font, height, spacing).extent(spacing);
+        });
+}
+
+int TextRegionRenderer::draw(QPainter& painter, const TextRect& region, const QString& text,
+                             const Context& context)
+{
+    painter.save();
+    drawBackground(painter, region, context);
+    drawFrame(painter, region);
+    const RegionLayout l = layout(region, text, context);
+    if (l.drawable())
+        drawText(painter, region, l);
+    painter.restore();
+    return l.fontHeight;
+}
+
+void TextRegionRenderer::drawBackground(QPainter& painter, const TextRect& region,
+                                        const Context& context)
+{
+    const QRectF r = RenderSupport::rectF(region.rect);
+    const bool fill = region.backColorOff == 0;
+    const bool picture = !region.backPicture.isEmpty();
+    if (!fill && !picture)
+        return;
+
+    painter.save();
+    if (region.elliptic) {
+        QPainterPath ellipse;
+        ellipse.addEllipse(r);
+        painter.setClipPath(ellipse, Qt::IntersectClip);
+    }
+    if (fill)
+        painter.fillRect(r, RenderSupport::color(region.backColor));
+    if (picture && context.mode != RenderMode::Edit) {
+        std::optional<QRgb> key;
+        if (region.transparentColorOn)
+            key = RenderSupport::color(region.transparentColor).rgb();
+        const int transparency = qBound(0, int(region.pictureTransparency), 100);
+        mPictures.draw(painter, r, region.backPicture, region.backPictureRotation,
+                       (100 - transparency) / 100.0, key);
+    }
+    painter.restore();
+
+    if (picture && context.mode == RenderMode::Edit) {
+        RenderSupport::drawLabel(painter, QPointF(region.rect.left, region.rect.top),
+                                 QStringLiteral("T%1 Pic").arg(context.number),
+                                 QColor(0x99, 0x99, 0x99));
+    }
+}
+
+void TextRegionRenderer::drawFrame(QPainter& painter, const TextRect& region)
+{
+    const BorderSides& s = region.borderSides;
+    if (!s.top && !s.bottom && !s.left && !s.right)
+        return;
+    painter.setPen(RenderSupport::pen(painter, RenderSupport::color(region.borderColor),
+                                      region.borderWidth));
+    painter.setBrush(Qt::NoBrush);
+    const Rect& r = region.rect;
+    if (region.elliptic) {
+        painter.drawEllipse(RenderSupport::rectF(r));
+        return;
+    }
+    if (s.top)
+        painter.drawLine(QPointF(r.left, r.top), QPointF(r.right, r.top));
+    if (s.bottom)
+        painter.drawLine(QPointF(r.left, r.bottom), QPointF(r.right, r.bottom));
+    if (s.left)
+        painter.drawLine(QPointF(r.left, r.top), QPointF(r.left, r.bottom));
+    if (s.right)
+        painter.drawLine(QPointF(r.right, r.top), QPointF(r.right, r.bottom));
+}
+
+void TextRegionRenderer::drawText(QPainter& painter, const TextRect& region,
+                                  const RegionLayout& l)
+{
+    const QColor textColor = RenderSupport::color(region.textColor);
+    const QColor outlineColor = RenderSupport::color(region.outlineColor);
+    const int lineCount = l.twoLines ? 2 : 1;
+    for (int i = 0; i < lineCount; ++i) {
+        if (l.lines[i].isEmpty())
+            continue;
+        const ShapedLine line = mShaper.shape(l.lines[i], region.font, l.fontHeight,
+                                              region.charSpacing);
+        TextLinePainter::paint(painter, line, l.starts[i], l.rotation, textColor,
+                               region.outlineWidth, outlineColor);
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "RegionLayout.h"
+#include "RenderMode.h"
+
+#include <QString>
+
+class PictureCache;
+class QPainter;
+class TextShaper;
+struct TextRect;
+
+// Draws one text region on a painter whose world is the paper in logical units of 0.1 mm
+// with y up, clipped to the paper (the page renderer sets that up):
+//  1. for an elliptic region the clip narrows to the ellipse inscribed in the rectangle;
+//  2. the background (unless backColorOff);
+//  3. the picture, turned, with its opacity and colour key, stretched over the rectangle
+//     (preview and print); in edit mode the grey label "T%d Pic" at the top-left corner
+//     instead, not cut by the ellipse so it always shows;
+//  4. back to the paper clip: the text may run past the region up to the paper's edge;
+//  5. the frame: the sides whose flags are set, or for an elliptic region the ellipse when
+//     any flag is set;
+//  6.–11. the text as RegionLayout places it, in a font whose em is the cross size;
+//  12. the outline under it, 13. the text in its colour.
+// The painter's state is left as it was found.
+class TextRegionRenderer
+{
+public:
+    struct Context
+    {
+        RenderMode mode = RenderMode::Preview;
+        // Template regions split a too-long text into two lines whatever "TROD" holds.
+        bool templateMode = false;
+        int fitData = 0; // "TROD"; 3 writes a too-long text on two lines in data mode
+        int number = 0;  // the region's position in its list, from 1, for the edit label
+    };
+
+    TextRegionRenderer(TextShaper& shaper, PictureCache& pictures);
+
+    // Draws the region with `text` (the region's text in data mode, its attribute in
+    // template mode). Returns the font height used (the cross size, or half of it with two
+    // lines), which the caller writes back into the region's font record.
+    int draw(QPainter& painter, const TextRect& region, const QString& text,
+             const Context& context);
+
+    // Where the text goes, measured with the real fonts.
+    RegionLayout layout(const TextRect& region, const QString& text, const Context& context);
+
+    TextShaper& shaper() { return mShaper; }
+
+private:
+    void drawBackground(QPainter& painter, const TextRect& region, const Context& context);
+    void drawFrame(QPainter& painter, const TextRect& region);
+    void drawText(QPainter& painter, const TextRect& region, const RegionLayout& layout);
+
+    TextShaper& mShaper;
+    PictureCache& mPictures;
+};
