@@ -19,7 +19,7 @@ QString tr(const char* text)
     return QCoreApplication::translate("BatchCommand", text);
 }
 
-struct OptionSpec
+struct OptionEntry
 {
     const char* name;
     const char* value;
@@ -27,7 +27,7 @@ struct OptionSpec
     QString BatchCommand::Options::*field;
 };
 
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"document", "FILE", "start from this document file (default: a new document)",
      &BatchCommand::Options::document},
     {"template", "FILE", "apply this sheet template file as opening a template does",
@@ -53,10 +53,10 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     parser.setApplicationDescription(tr("ORINOTE without a window: open, merge, save and export."));
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const OptionSpec& spec : kOptions) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(spec.name),
-                                           QString::fromLatin1(spec.help),
-                                           QString::fromLatin1(spec.value)));
+    for (const OptionEntry& option : kOptions) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
+                                           QString::fromLatin1(option.help),
+                                           QString::fromLatin1(option.value)));
     }
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -70,8 +70,8 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         *error = tr("不明な引数です: %1").arg(parser.positionalArguments().join(QLatin1Char(' ')));
         return false;
     }
-    for (const OptionSpec& spec : kOptions)
-        options->*spec.field = parser.value(QString::fromLatin1(spec.name));
+    for (const OptionEntry& option : kOptions)
+        options->*option.field = parser.value(QString::fromLatin1(option.name));
     return true;
 }
 

@@ -200,9 +200,9 @@ void PageRenderer::draw(QPainter& painter, CORINOTEDoc& doc, int page, const Opt
     if (mode == RenderMode::Edit || s.printRuledLines)
         drawRuledLines(painter, s);
     if (mode == RenderMode::Edit)
-        drawRegionOutlines(painter, s, s.displayedLayer);
+        drawRegionOutlines(painter, s);
     if (!s.regions->isEmpty() && s.currentSheetNo >= 1)
-        drawRegions(painter, doc, s, mode);
+        drawRegions(painter, s, mode);
     drawSheetFrames(painter, s, mode);
     if (screen) {
         drawSelection(painter, doc, s);
@@ -294,9 +294,8 @@ void PageRenderer::drawRuledLines(QPainter& painter, const Source& s)
     }
 }
 
-void PageRenderer::drawRegionOutlines(QPainter& painter, const Source& s, int displayedLayer)
+void PageRenderer::drawRegionOutlines(QPainter& painter, const Source& s)
 {
-    Q_UNUSED(displayedLayer);
     const TextRectFamily& regions = *s.regions;
     painter.setPen(RenderSupport::hairline(kGrey, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
@@ -311,10 +310,8 @@ void PageRenderer::drawRegionOutlines(QPainter& painter, const Source& s, int di
     }
 }
 
-void PageRenderer::drawRegions(QPainter& painter, CORINOTEDoc& doc, const Source& s,
-                               RenderMode mode)
+void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mode)
 {
-    Q_UNUSED(doc);
     TextRectFamily& regions = *s.regions;
     TextRegionRenderer::Context context;
     context.mode = mode;

@@ -95,8 +95,8 @@ private:
     void drawSheetBackground(QPainter& painter, const Source& s, const Rect& sheet, int settings,
                              bool elliptic, RenderMode mode, const QString& label);
     void drawRuledLines(QPainter& painter, const Source& s);
-    void drawRegionOutlines(QPainter& painter, const Source& s, int displayedLayer);
-    void drawRegions(QPainter& painter, CORINOTEDoc& doc, const Source& s, RenderMode mode);
+    void drawRegionOutlines(QPainter& painter, const Source& s);
+    void drawRegions(QPainter& painter, const Source& s, RenderMode mode);
     void drawSheetFrames(QPainter& painter, const Source& s, RenderMode mode);
     void drawSelection(QPainter& painter, const CORINOTEDoc& doc, const Source& s);
     void drawLabels(QPainter& painter, const Source& s, const Options& options);
