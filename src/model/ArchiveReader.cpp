@@ -4,7 +4,10 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QSysInfo>
 #include <QtEndian>
+
+#include <type_traits>
 
 #include <cstring>
 
@@ -251,19 +254,43 @@ QList<T> readArray(ArchiveReader& r, int elementSize, bool sizeKnown, ReadOne re
 }
 } // namespace
 
+// Arrays of ints, rectangles and points are little-endian 32-bit words back to back, as
+// the structures lie in memory on a little-endian machine: copy them in one go when the
+// stream's size is known (the count has then been checked against it).
+template <typename T> QList<T> ArchiveReader::readWordArray(T (ArchiveReader::*readOne)())
+{
+    static_assert(sizeof(T) % 4 == 0 && std::is_trivially_copyable_v<T>);
+    if (QSysInfo::ByteOrder != QSysInfo::LittleEndian || mTotal < 0)
+        return readArray<T>(*this, int(sizeof(T)), mTotal >= 0, [&] { return (this->*readOne)(); });
+    const quint32 n = readCount(int(sizeof(T)));
+    QList<T> a;
+    if (n == 0 || !ok())
+        return a;
+    const qint64 bytes = qint64(n) * qint64(sizeof(T));
+    if (!ensure(bytes))
+        return a;
+    a.resize(qsizetype(n));
+    std::memcpy(static_cast<void*>(a.data()), mBuffer.constData() + mPos, size_t(bytes));
+    mPos += qsizetype(bytes);
+    mConsumed += bytes;
+    return a;
+}
+
 QList<qint32> ArchiveReader::readIntArray()
 {
-    return readArray<qint32>(*this, 4, mTotal >= 0, [this] { return readInt(); });
+    return readWordArray<qint32>(&ArchiveReader::readInt);
 }
 
 QList<Rect> ArchiveReader::readRectArray()
 {
-    return readArray<Rect>(*this, 16, mTotal >= 0, [this] { return readRect(); });
+    static_assert(sizeof(Rect) == 16);
+    return readWordArray<Rect>(&ArchiveReader::readRect);
 }
 
 QList<Point> ArchiveReader::readPointArray()
 {
-    return readArray<Point>(*this, 8, mTotal >= 0, [this] { return readPoint(); });
+    static_assert(sizeof(Point) == 8);
+    return readWordArray<Point>(&ArchiveReader::readPoint);
 }
 
 QList<FontRecord> ArchiveReader::readFontArray()

@@ -57,6 +57,7 @@ public:
 private:
     bool ensure(qint64 n);
     bool take(void* dst, qint64 n);
+    template <typename T> QList<T> readWordArray(T (ArchiveReader::*readOne)());
     quint8 readByte();
     quint32 readDword();
     quint32 readLength(bool allowWideMarker, bool* wide);

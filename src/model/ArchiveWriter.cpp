@@ -3,6 +3,7 @@
 #include "TextCodec.h"
 
 #include <QIODevice>
+#include <QSysInfo>
 #include <QtEndian>
 
 #include <algorithm>
@@ -141,25 +142,33 @@ void ArchiveWriter::writeCount(quint32 n)
     }
 }
 
-void ArchiveWriter::writeIntArray(const QList<qint32>& a)
+// Ints, rectangles and points are 32-bit words back to back: on a little-endian machine
+// the list's memory is already the file's form.
+template <typename T, typename WriteOne>
+void ArchiveWriter::writeWordArray(const QList<T>& a, WriteOne writeOne)
 {
     writeCount(quint32(a.size()));
-    for (qint32 v : a)
-        writeInt(v);
+    if (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        put(a.constData(), a.size() * qsizetype(sizeof(T)));
+        return;
+    }
+    for (const T& v : a)
+        writeOne(v);
+}
+
+void ArchiveWriter::writeIntArray(const QList<qint32>& a)
+{
+    writeWordArray(a, [this](qint32 v) { writeInt(v); });
 }
 
 void ArchiveWriter::writeRectArray(const QList<Rect>& a)
 {
-    writeCount(quint32(a.size()));
-    for (const Rect& r : a)
-        writeRect(r);
+    writeWordArray(a, [this](const Rect& r) { writeRect(r); });
 }
 
 void ArchiveWriter::writePointArray(const QList<Point>& a)
 {
-    writeCount(quint32(a.size()));
-    for (const Point& p : a)
-        writePoint(p);
+    writeWordArray(a, [this](const Point& p) { writePoint(p); });
 }
 
 void ArchiveWriter::writeFontArray(const QList<FontRecord>& a)

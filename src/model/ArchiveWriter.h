@@ -47,6 +47,7 @@ private:
     void put(const void* data, qsizetype n);
     void putByte(quint8 b) { put(&b, 1); }
     void writeLength(quint32 n);
+    template <typename T, typename WriteOne> void writeWordArray(const QList<T>& a, WriteOne writeOne);
     void flushBuffer();
 
     QIODevice* mDevice;
