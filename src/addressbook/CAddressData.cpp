@@ -79,6 +79,13 @@ QString CAddressData::field(int record, int c) const
     return mText[size_t(c)].at(record);
 }
 
+QStringView CAddressData::fieldView(int record, int c) const
+{
+    if (c < 0 || c >= TextColumnCount)
+        return QStringView();
+    return mText[size_t(c)].view(record);
+}
+
 void CAddressData::setField(int record, int c, const QString& value)
 {
     if (c < 0 || c >= TextColumnCount || record < 0)

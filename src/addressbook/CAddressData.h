@@ -84,6 +84,8 @@ public:
 
     // Text of a record column (0..50); empty when the column holds no such entry.
     QString field(int record, int column) const;
+    // The same text without a copy; valid until the group changes.
+    QStringView fieldView(int record, int column) const;
     void setField(int record, int column, const QString& value);
     qint32 flag(int record) const;
     void setFlag(int record, qint32 value);

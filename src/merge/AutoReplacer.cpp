@@ -60,11 +60,12 @@ void AutoReplacer::applyRule(const AutoReplaceRule& rule, CORINOTEDoc& doc,
                 }
             }
 
-            if (!writesNotFound || text.isEmpty())
+            // Not found by text (a search string) or by number (a bound): a text that
+            // matched either way was found, so a number inside the bounds never gets the
+            // not-found text just because it does not contain a search token.
+            if (!writesNotFound || text.isEmpty() || found || inRange)
                 continue;
-            const bool notFoundByText = !rule.search.isEmpty() && !found;
-            const bool notFoundByNumber = (hasLow || hasHigh) && !found && !inRange;
-            if (notFoundByText || notFoundByNumber) {
+            if (!rule.search.isEmpty() || hasLow || hasHigh) {
                 doc.textRects().setText(i, rule.notFound);
                 fitText(doc, i, measurer);
             }

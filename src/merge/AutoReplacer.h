@@ -18,8 +18,8 @@ struct AutoReplaceRule;
 // - when `text` is numeric (digits with at most one ".") and inside the bounds, every
 //   token applies the rule again (without a token nothing is applied, but the number
 //   still counts as found);
-// - when the rule searched or tested bounds but nothing matched a non-empty `text`, the
-//   not-found text (unless "そのまま") becomes the region's text.
+// - when the rule has a search string or a bound but `text` (not empty) matched neither
+//   way, the not-found text (unless "そのまま") becomes the region's text.
 // Applying the rule replaces the token by the replacement (unless "そのまま"), and sets the
 // text colour, background colour and background picture the rule does not keep. Changed
 // texts are fitted to their region by "TROD" (1 shrink, 2 enlarge) through the measurer.

@@ -11,18 +11,18 @@
 #include <algorithm>
 
 // The twelve columns in file order: kind, member, rule field.
-#define ORINOTE_RULE_COLUMNS(X)                                                               \
-    X(Int, mEnabled, enabled)                                                                 \
-    X(String, mAttribute, attribute)                                                          \
-    X(String, mSearch, search)                                                                \
-    X(String, mAtLeast, atLeast)                                                              \
-    X(String, mAtMost, atMost)                                                                \
-    X(String, mReplacement, replacement)                                                      \
-    X(String, mNotFound, notFound)                                                            \
-    X(Int, mTextColor, textColor)                                                             \
-    X(Int, mKeepTextColor, keepTextColor)                                                     \
-    X(Int, mBackColor, backColor)                                                             \
-    X(Int, mKeepBackColor, keepBackColor)                                                     \
+#define ORINOTE_RULE_COLUMNS(X)                                                                    \
+    X(Int, mEnabled, enabled)                                                                      \
+    X(String, mAttribute, attribute)                                                               \
+    X(String, mSearch, search)                                                                     \
+    X(String, mAtLeast, atLeast)                                                                   \
+    X(String, mAtMost, atMost)                                                                     \
+    X(String, mReplacement, replacement)                                                           \
+    X(String, mNotFound, notFound)                                                                 \
+    X(Int, mTextColor, textColor)                                                                  \
+    X(Int, mKeepTextColor, keepTextColor)                                                          \
+    X(Int, mBackColor, backColor)                                                                  \
+    X(Int, mKeepBackColor, keepBackColor)                                                          \
     X(String, mBackPicture, backPicture)
 
 namespace {
@@ -140,7 +140,8 @@ QString CAutoReplaceData::loadFile(const QString& path)
         return tr("自動処理設定ファイルを開けませんでした。\n%1").arg(path);
     ArchiveReader in(&file);
     if (!read(in))
-        return tr("自動処理設定ファイルを最後まで読み込めませんでした。読み込めた分だけを使います。\n%1")
+        return tr("自動処理設定ファイルを最後まで読み込めませんでした。"
+                  "読み込めた分だけを使います。\n%1")
             .arg(in.error());
     return QString();
 }
@@ -155,7 +156,8 @@ QString CAutoReplaceData::saveFile(const QString& path) const
         saved = out.finish() && file.flush() && file.commit();
     }
     if (!saved)
-        return tr("自動処理設定ファイルの保存に失敗しました。元のファイルは変更されていません。\n%1: %2")
+        return tr("自動処理設定ファイルの保存に失敗しました。"
+                  "元のファイルは変更されていません。\n%1: %2")
             .arg(QDir::toNativeSeparators(path), file.errorString());
     return QString();
 }

@@ -48,8 +48,8 @@ MergeExpander::MergeExpander(CORINOTEDoc& doc, const QDate& today, const TextMea
     mDateKanji = mYear + u'年' + mMonth + u'月' + mDay + u'日';
 }
 
-void MergeExpander::expandAll(CORINOTEDoc& doc, const CAutoReplaceData& rules,
-                              const QDate& today, const TextMeasurer* measurer)
+void MergeExpander::expandAll(CORINOTEDoc& doc, const CAutoReplaceData& rules, const QDate& today,
+                              const TextMeasurer* measurer)
 {
     MergeExpander(doc, today, measurer).expandWithRecords();
     AutoReplacer::apply(rules, doc, measurer);
@@ -57,9 +57,9 @@ void MergeExpander::expandAll(CORINOTEDoc& doc, const CAutoReplaceData& rules,
 
 bool MergeExpander::isBlankRecord(const CAddressData& records, int r)
 {
+    // A real record has its entry number, so this usually stops at the first column.
     for (int c = 0; c < CAddressData::TextColumnCount; ++c) {
-        const QStringList& column = records.textColumn(c);
-        if (r >= 0 && r < column.size() && !column.at(r).isEmpty())
+        if (!records.field(r, c).isEmpty())
             return false;
     }
     return true;
@@ -113,8 +113,8 @@ void MergeExpander::expandWithoutRecords()
     const int regionCount = mDoc.textRects().size();
     const RegionContext none;
     for (int w = 0; w < regionCount; ++w) {
-        if (mProgress && mRegionsPerSheet > 0 && w % mRegionsPerSheet == 0)
-            mProgress(w / mRegionsPerSheet);
+        if (mProgress)
+            mProgress(w);
         expandRegion(w, none);
     }
 }
@@ -161,14 +161,13 @@ void MergeExpander::expandRegion(int w, const RegionContext& ctx)
     finishRegion(w, std::move(text));
 }
 
-bool MergeExpander::fieldValue(const MergeField& f, int w, const RegionContext& ctx,
-                               QString* text)
+bool MergeExpander::fieldValue(const MergeField& f, int w, const RegionContext& ctx, QString* text)
 {
     const CAddressData* records = nullptr;
     int record = -1;
     switch (f.source) {
     case MergeField::Source::Automatic:
-        *text = automaticValue(f, w, 0);
+        *text = automaticValue(f, w);
         return true;
     case MergeField::Source::Recipient:
         if (!ctx.records) {
@@ -206,7 +205,7 @@ bool MergeExpander::fieldValue(const MergeField& f, int w, const RegionContext& 
     return true;
 }
 
-QString MergeExpander::automaticValue(const MergeField& f, int w, qint64 offset) const
+QString MergeExpander::automaticValue(const MergeField& f, int w) const
 {
     switch (f.kind) {
     case MergeField::Kind::DateSlashes:
@@ -220,9 +219,9 @@ QString MergeExpander::automaticValue(const MergeField& f, int w, qint64 offset)
     case MergeField::Kind::Day:
         return mDay;
     case MergeField::Kind::SheetNo:
-        return QString::number(mDoc.textRects().orderSheetNo(w) + offset);
+        return QString::number(mDoc.textRects().orderSheetNo(w));
     case MergeField::Kind::PageNo:
-        return QString::number(pageOf(w) + offset);
+        return QString::number(pageOf(w));
     default:
         return QString();
     }

@@ -36,7 +36,7 @@ struct MergeField;
 class MergeExpander
 {
 public:
-    // Called with the index of the record (with records) or sheet (without) being merged.
+    // Called with the index of the record (with records) or region (without) being merged.
     using Progress = std::function<void(int position)>;
 
     // `today` is the date the automatic fields show; the measurer is used for "TROD"
@@ -78,7 +78,7 @@ private:
     // The value of a catalogue field for region w; false when it does not apply (an (S)
     // field while there is no sender).
     bool fieldValue(const MergeField& f, int w, const RegionContext& ctx, QString* text);
-    QString automaticValue(const MergeField& f, int w, qint64 offset) const;
+    QString automaticValue(const MergeField& f, int w) const;
     void setPicture(int w, const QString& path);
     QSize pictureSize(const QString& path);
     void finishRegion(int w, QString text);

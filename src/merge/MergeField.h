@@ -12,9 +12,15 @@
 // the field's name exactly; anything else is fixed text.
 struct MergeField
 {
-    enum class Source { Recipient, Sender, Automatic };
+    enum class Source
+    {
+        Recipient,
+        Sender,
+        Automatic
+    };
 
-    enum class Kind {
+    enum class Kind
+    {
         Column,          // the text of a record column
         PostalCode,      // a postal code column, normalised (see normalisedPostalCode())
         PostalDigit,     // one byte position of a normalised postal code
@@ -30,7 +36,7 @@ struct MergeField
         PageNo,          // the page of the region, from 1
     };
 
-    QString name;  // with its suffix
+    QString name; // with its suffix
     Source source = Source::Automatic;
     Kind kind = Kind::Column;
     int column = -1;  // the address record column for (R) and (S) fields

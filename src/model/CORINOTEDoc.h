@@ -11,6 +11,7 @@
 
 #include "addressbook/AddressBook.h"
 #include "addressbook/CAddressData.h"
+#include "merge/CAutoReplaceData.h"
 
 #include <QObject>
 #include <QString>
@@ -62,6 +63,9 @@ public:
     const CAddressData& recordList() const { return mRecordList; }
     // One list of 32-bit integers per address group, for the address book window.
     QList<qint32>& groupList(int group) { return mGroupLists[size_t(group)]; }
+    // The auto-replace rules of data mode (kept in the rules file of the data folder).
+    CAutoReplaceData& autoReplaceData() { return mAutoReplace; }
+    const CAutoReplaceData& autoReplaceData() const { return mAutoReplace; }
     // The current sender record's index in the sender group.
     int senderIndex() const { return mScalars.senderIndex; }
 
@@ -144,6 +148,7 @@ private:
     CLabelSheetTemplate mTemplate;
     AddressBook mAddressBook;
     CAddressData mRecordList;
+    CAutoReplaceData mAutoReplace;
     std::array<QList<qint32>, AddressBook::GroupCount> mGroupLists;
     EnvironmentSettings mEnvironment;
     Selection mSelection;

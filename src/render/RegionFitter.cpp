@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kShrinkStep = 10; // 1 mm
+constexpr int kShrinkStep = 10;  // 1 mm
 constexpr int kShrinkFloor = 29; // the height is lowered only while above this
 
 // Coordinates stay 32-bit: a measurer gone wild must not wrap a rectangle around.

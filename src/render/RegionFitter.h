@@ -22,16 +22,19 @@ class TextRectFamily;
 class RegionFitter
 {
 public:
-    enum Action { Shrink = 1, Enlarge = 2 };
+    enum Action
+    {
+        Shrink = 1,
+        Enlarge = 2
+    };
 
     // Fits `rect` (and, for Shrink, the font's height) to the text. Any other action, or
     // no measurer, leaves both alone. Returns whether the rectangle or font changed.
-    static bool fit(const QString& text, Rect& rect, FontRecord& font, int charSpacing,
-                    int action, const TextMeasurer* measurer);
+    static bool fit(const QString& text, Rect& rect, FontRecord& font, int charSpacing, int action,
+                    const TextMeasurer* measurer);
 
     // Fits region i of a family in place with its own text, rectangle, font and spacing.
-    static bool fitRegion(TextRectFamily& regions, int i, int action,
-                          const TextMeasurer* measurer);
+    static bool fitRegion(TextRectFamily& regions, int i, int action, const TextMeasurer* measurer);
 
     // Whether the text runs along the rectangle's height (orientation 900 or 2700).
     static bool runsVertically(const FontRecord& font);
@@ -40,6 +43,6 @@ public:
     // The span: the length along the line (height for 900 and 2700, width otherwise).
     static qint64 span(const Rect& rect, const FontRecord& font);
     // The text's extent in a font of the given height, spacing after every character.
-    static qint64 extent(const QString& text, const FontRecord& font, int height,
-                         int charSpacing, const TextMeasurer& measurer);
+    static qint64 extent(const QString& text, const FontRecord& font, int height, int charSpacing,
+                         const TextMeasurer& measurer);
 };

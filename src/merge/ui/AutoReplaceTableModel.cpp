@@ -70,8 +70,7 @@ Qt::ItemFlags AutoReplaceTableModel::flags(const QModelIndex& index) const
     return f;
 }
 
-QVariant AutoReplaceTableModel::headerData(int section, Qt::Orientation orientation,
-                                           int role) const
+QVariant AutoReplaceTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QVariant();

@@ -18,7 +18,8 @@ class AutoReplaceTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column {
+    enum Column
+    {
         EnabledColumn,
         AttributeColumn,
         SearchColumn,

@@ -18,8 +18,7 @@
 #include <memory>
 
 CAutoReplaceListDialog::CAutoReplaceListDialog(CAutoReplaceData& rules, QWidget* parent)
-    : QDialog(parent), mModel(new AutoReplaceTableModel(&rules, this)),
-      mView(new QTableView(this))
+    : QDialog(parent), mModel(new AutoReplaceTableModel(&rules, this)), mView(new QTableView(this))
 {
     setWindowTitle(tr("自動処理設定"));
 
@@ -32,6 +31,7 @@ CAutoReplaceListDialog::CAutoReplaceListDialog(CAutoReplaceData& rules, QWidget*
     mView->setWordWrap(false);
     mView->verticalHeader()->hide();
     mView->horizontalHeader()->setHighlightSections(false);
+    mView->horizontalHeader()->setMinimumSectionSize(16); // the check box column is 25
     for (int c = 0; c < AutoReplaceTableModel::ColumnCount; ++c)
         mView->setColumnWidth(c, AutoReplaceTableModel::columnWidth(c));
     mView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -47,12 +47,12 @@ CAutoReplaceListDialog::CAutoReplaceListDialog(CAutoReplaceData& rules, QWidget*
         return button;
     };
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(tr("追加"), QStringLiteral("add"),
-                                  &CAutoReplaceListDialog::addRule));
-    buttons->addWidget(makeButton(tr("削除"), QStringLiteral("remove"),
-                                  &CAutoReplaceListDialog::removeSelected));
-    buttons->addWidget(makeButton(tr("変更"), QStringLiteral("change"),
-                                  &CAutoReplaceListDialog::changeSelected));
+    buttons->addWidget(
+        makeButton(tr("追加"), QStringLiteral("add"), &CAutoReplaceListDialog::addRule));
+    buttons->addWidget(
+        makeButton(tr("削除"), QStringLiteral("remove"), &CAutoReplaceListDialog::removeSelected));
+    buttons->addWidget(
+        makeButton(tr("変更"), QStringLiteral("change"), &CAutoReplaceListDialog::changeSelected));
     buttons->addStretch();
     auto* close = new QPushButton(tr("終了"), this);
     close->setObjectName(QStringLiteral("close"));

@@ -35,6 +35,7 @@ CAutoReplaceRuleDialog::CAutoReplaceRuleDialog(const AutoReplaceRule& rule, QWid
     const auto makeEdit = [this](const QString& name, const QString& value) {
         auto* edit = new QLineEdit(value, this);
         edit->setObjectName(name);
+        edit->setMinimumWidth(260);
         return edit;
     };
     mAttribute = makeEdit(QStringLiteral("attribute"), rule.attribute);
