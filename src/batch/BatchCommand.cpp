@@ -5,10 +5,17 @@
 #include "model/DocumentFile.h"
 #include "model/DocumentJson.h"
 #include "model/TemplateFile.h"
+#include "render/FontTextMeasurer.h"
+#include "render/PageImageExporter.h"
+#include "render/PageRenderer.h"
+#include "render/Pagination.h"
+#include "render/TextShaper.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
 
@@ -43,6 +50,13 @@ const OptionEntry kOptions[] = {
      &BatchCommand::Options::profile},
     {"data-folder", "DIR", "keep undo snapshots in DIR (default: a temporary folder)",
      &BatchCommand::Options::dataFolder},
+    {"rules", "FILE", "auto-replace rules file (default: the data folder's ONUARDFile.dat)",
+     &BatchCommand::Options::rules},
+    {"today", "YYYY-MM-DD", "the date the date fields show (default: today)",
+     &BatchCommand::Options::today},
+    {"png", "PREFIX", "render the pages to PREFIX-<page>.png", &BatchCommand::Options::png},
+    {"pages", "LIST", "pages of the images, e.g. 1-3,5 (default: all)",
+     &BatchCommand::Options::pages},
 };
 
 } // namespace
@@ -58,6 +72,15 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
                                            QString::fromLatin1(option.help),
                                            QString::fromLatin1(option.value)));
     }
+    const QCommandLineOption dpi(QStringLiteral("dpi"),
+                                 QStringLiteral("resolution of the page images (default %1)")
+                                     .arg(PageImageExporter::DefaultDpi),
+                                 QStringLiteral("N"));
+    const QCommandLineOption preview(QStringLiteral("preview"),
+                                     QStringLiteral("page images as the preview shows them (default)"));
+    const QCommandLineOption edit(QStringLiteral("edit"),
+                                  QStringLiteral("page images as the edit display shows them"));
+    parser.addOptions({dpi, preview, edit});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -72,15 +95,85 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     }
     for (const OptionEntry& option : kOptions)
         options->*option.field = parser.value(QString::fromLatin1(option.name));
+
+    options->edit = parser.isSet(edit);
+    if (parser.isSet(preview) && options->edit) {
+        *error = tr("--preview と --edit は同時に指定できません。");
+        return false;
+    }
+    options->dpi = PageImageExporter::DefaultDpi;
+    if (parser.isSet(dpi)) {
+        bool ok = false;
+        options->dpi = parser.value(dpi).toInt(&ok);
+        if (!ok || options->dpi < PageImageExporter::MinDpi ||
+            options->dpi > PageImageExporter::MaxDpi) {
+            *error = tr("--dpi には %1 から %2 までの数を指定してください。")
+                         .arg(PageImageExporter::MinDpi)
+                         .arg(PageImageExporter::MaxDpi);
+            return false;
+        }
+    }
+    const bool imageOption = parser.isSet(dpi) || parser.isSet(preview) || options->edit ||
+                             !options->pages.isEmpty();
+    if (imageOption && options->png.isEmpty()) {
+        *error = tr("--dpi, --pages, --preview, --edit は --png と一緒に指定してください。");
+        return false;
+    }
+    if (!options->today.isEmpty() &&
+        !QDate::fromString(options->today, Qt::ISODate).isValid()) {
+        *error = tr("--today の日付が正しくありません: %1").arg(options->today);
+        return false;
+    }
     return true;
 }
 
 QString BatchCommand::run(CORINOTEDoc& doc) const
 {
-    const QString error = loadInputs(doc);
-    if (!error.isEmpty())
-        return error;
-    return writeOutputs(doc);
+    QString error = loadInputs(doc);
+    if (error.isEmpty())
+        error = buildPages(doc);
+    if (error.isEmpty())
+        error = writeOutputs(doc);
+    return error;
+}
+
+// Opening a template and loading an address book both rebuild the pages from the print
+// reservation, merge included, as closing the address book window does.
+QString BatchCommand::buildPages(CORINOTEDoc& doc) const
+{
+    const Options& o = mOptions;
+    if (!o.rules.isEmpty() && !QFileInfo::exists(o.rules))
+        return tr("%1: 自動処理設定ファイルがありません。").arg(o.rules);
+    if (o.templateFile.isEmpty() && o.addressBook.isEmpty())
+        return QString();
+    const QString rulesPath =
+        o.rules.isEmpty() ? CAutoReplaceData::filePath(doc.dataFolder) : o.rules;
+    const QString message = doc.autoReplaceData().loadFile(rulesPath);
+    if (!message.isEmpty())
+        return QStringLiteral("%1: %2").arg(rulesPath, message);
+    if (doc.labelTemplate().sheets.isEmpty())
+        return tr("シートは必ず1つ以上設定してください。");
+    const QDate today =
+        o.today.isEmpty() ? QDate::currentDate() : QDate::fromString(o.today, Qt::ISODate);
+    TextShaper shaper;
+    const FontTextMeasurer measurer(shaper);
+    Pagination::buildFromReservation(doc, today, &measurer);
+    return QString();
+}
+
+QString BatchCommand::writeImages(CORINOTEDoc& doc) const
+{
+    const Options& o = mOptions;
+    QList<int> pages;
+    if (!o.pages.isEmpty()) {
+        QString error;
+        pages = PageImageExporter::parsePages(o.pages, doc.pageCount(), &error);
+        if (pages.isEmpty())
+            return error;
+    }
+    const PageRenderer::Options options = PageRenderer::Options::fromProfile(
+        *doc.profile(), o.edit ? RenderMode::Edit : RenderMode::Preview);
+    return PageImageExporter::exportPages(doc, o.png, o.dpi, options, pages);
 }
 
 QString BatchCommand::loadInputs(CORINOTEDoc& doc) const
@@ -143,5 +236,7 @@ QString BatchCommand::writeOutputs(CORINOTEDoc& doc) const
                 return tr("%1: JSONファイルの書き込みに失敗しました。").arg(o.json);
         }
     }
+    if (!o.png.isEmpty())
+        return writeImages(doc);
     return QString();
 }

@@ -22,6 +22,12 @@ public:
         QString json; // "-" for standard output
         QString profile;
         QString dataFolder;
+        QString rules;   // auto-replace rules file; default: the data folder's
+        QString today;   // YYYY-MM-DD shown by the date fields; default: today
+        QString png;     // prefix of the page images
+        int dpi = 0;     // resolution of the page images
+        bool edit = false; // page images in the edit display instead of the preview
+        QString pages;   // pages of the images, e.g. "1-3,5"
     };
 
     // Parses the arguments (program name first). On failure returns false with the
@@ -36,6 +42,8 @@ public:
 
 private:
     QString loadInputs(CORINOTEDoc& doc) const;
+    QString buildPages(CORINOTEDoc& doc) const;
+    QString writeImages(CORINOTEDoc& doc) const;
     QString writeOutputs(CORINOTEDoc& doc) const;
 
     Options mOptions;

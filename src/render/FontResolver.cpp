@@ -51,15 +51,10 @@ void appendUnique(QStringList& list, const QString& family)
 
 QString FontResolver::folded(const QString& faceName)
 {
-    QString s = faceName.startsWith(u'@') ? faceName.mid(1) : faceName;
-    for (QChar& c : s) {
-        const char16_t u = c.unicode();
-        if (u >= 0xFF01 && u <= 0xFF5E)
-            c = QChar(char16_t(u - 0xFF01 + 0x21));
-        else if (u == 0x3000)
-            c = QChar(u' ');
-    }
-    return s.trimmed();
+    // Compatibility normalisation folds both ways at once: full-width letters, digits and
+    // spaces to ASCII, half-width katakana to full width.
+    const QString s = faceName.startsWith(u'@') ? faceName.mid(1) : faceName;
+    return s.normalized(QString::NormalizationForm_KC).trimmed();
 }
 
 QStringList FontResolver::candidates(const QString& faceName)
@@ -104,10 +99,16 @@ QString FontResolver::family(const QString& faceName)
 
 QFont FontResolver::font(const FontRecord& record, int pixelSize)
 {
-    QFont f(family(record.faceName()));
+    return familyFont(family(record.faceName()), record.weight >= 600, record.italic != 0,
+                      pixelSize);
+}
+
+QFont FontResolver::familyFont(const QString& family, bool bold, bool italic, int pixelSize)
+{
+    QFont f(family);
     f.setPixelSize(qMax(1, pixelSize));
-    f.setWeight(record.weight >= 600 ? QFont::Bold : QFont::Normal);
-    f.setItalic(record.italic != 0);
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    f.setItalic(italic);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
     f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::NoFontMerging));

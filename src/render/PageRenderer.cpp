@@ -14,6 +14,7 @@ namespace {
 
 constexpr qint32 kNoColor = 0xFFFFFF;
 constexpr qreal kCornerRadius = 15; // corners rounded by a 30 × 30 ellipse
+constexpr int kMaxPaper = 42000;    // 4.2 m
 const QColor kGrey(0x99, 0x99, 0x99);
 const QColor kDarkGrey(0x66, 0x66, 0x66);
 const QColor kLightCyan(0x99, 0xFF, 0xFF);
@@ -205,8 +206,9 @@ void PageRenderer::draw(QPainter& painter, CORINOTEDoc& doc, int page, const Opt
         drawRegions(painter, s, mode);
     drawSheetFrames(painter, s, mode);
     if (screen) {
-        drawSelection(painter, doc, s);
+        drawGroupRects(painter, doc.selection());
         drawLabels(painter, s, options);
+        drawSelectedObjects(painter, doc.selection(), s);
     }
     painter.restore();
 }
@@ -221,13 +223,16 @@ void PageRenderer::drawGrid(QPainter& painter, const Rect& paper)
     auto penFor = [&](int v) -> const QPen& {
         return v % 500 == 0 ? strong : v % 100 == 0 ? light : dotted;
     };
-    for (int x = 0; x <= paper.right; x += 50) {
+    // A damaged file may hold any paper; no real one is larger than this.
+    const int right = std::min(paper.right, kMaxPaper);
+    const int bottom = std::max(paper.bottom, -kMaxPaper);
+    for (int x = 0; x <= right; x += 50) {
         painter.setPen(penFor(x));
-        painter.drawLine(QPointF(x, 0), QPointF(x, paper.bottom));
+        painter.drawLine(QPointF(x, 0), QPointF(x, bottom));
     }
-    for (int y = 0; y >= paper.bottom; y -= 50) {
+    for (int y = 0; y >= bottom; y -= 50) {
         painter.setPen(penFor(-y));
-        painter.drawLine(QPointF(0, y), QPointF(paper.right, y));
+        painter.drawLine(QPointF(0, y), QPointF(right, y));
     }
     painter.restore();
 }
@@ -286,8 +291,8 @@ void PageRenderer::drawRuledLines(QPainter& painter, const Source& s)
 {
     const KeisennFamily& lines = *s.lines;
     for (int i = s.objects.firstLine; i < s.objects.firstLine + s.objects.lineCount; ++i) {
-        painter.setPen(RenderSupport::pen(painter, RenderSupport::color(lines.color(i)),
-                                          lines.width(i)));
+        painter.setPen(
+            RenderSupport::pen(painter, RenderSupport::color(lines.color(i)), lines.width(i)));
         const Point a = lines.start(i);
         const Point b = lines.end(i);
         painter.drawLine(QPointF(a.x, a.y), QPointF(b.x, b.y));
@@ -297,6 +302,8 @@ void PageRenderer::drawRuledLines(QPainter& painter, const Source& s)
 void PageRenderer::drawRegionOutlines(QPainter& painter, const Source& s)
 {
     const TextRectFamily& regions = *s.regions;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(RenderSupport::hairline(kGrey, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     for (int i = s.objects.firstRegion; i < s.objects.firstRegion + s.objects.regionCount; ++i) {
@@ -308,6 +315,7 @@ void PageRenderer::drawRegionOutlines(QPainter& painter, const Source& s)
         else
             painter.drawRect(r);
     }
+    painter.restore();
 }
 
 void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mode)
@@ -346,6 +354,9 @@ void PageRenderer::drawSheetFrames(QPainter& painter, const Source& s, RenderMod
     const int end = first + s.objects.sheetCount;
     painter.setBrush(Qt::NoBrush);
     if (mode == RenderMode::Edit) {
+        // Editing aids are crisp one-pixel lines at every zoom.
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(RenderSupport::hairline(kDarkGrey));
         for (int i = first; i < end; ++i)
             drawSheetShape(painter, RenderSupport::rectF(sheets.rect(i)), sheets.elliptic(i),
@@ -355,6 +366,7 @@ void PageRenderer::drawSheetFrames(QPainter& painter, const Source& s, RenderMod
             drawSheetShape(painter, RenderSupport::rectF(sheets.rect(s.currentSheet)),
                            sheets.elliptic(s.currentSheet), s.roundCorners);
         }
+        painter.restore();
         return;
     }
     if (!s.printSheetFrames)
@@ -377,21 +389,27 @@ void PageRenderer::drawSheetFrames(QPainter& painter, const Source& s, RenderMod
     }
 }
 
-void PageRenderer::drawSelection(QPainter& painter, const CORINOTEDoc& doc, const Source& s)
+void PageRenderer::drawGroupRects(QPainter& painter, const Selection& sel)
 {
-    const Selection& sel = doc.selection();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     for (int i = 0; i < sel.groupRects.size(); ++i) {
         const bool last = i + 1 == sel.groupRects.size();
         painter.setPen(RenderSupport::hairline(last ? Qt::blue : Qt::green, Qt::DotLine));
         painter.drawRect(RenderSupport::rectF(sel.groupRects.at(i)));
     }
+    painter.restore();
+}
 
+void PageRenderer::drawSelectedObjects(QPainter& painter, const Selection& sel, const Source& s)
+{
     const int r = sel.textRect;
     if (r >= s.objects.firstRegion && r < s.objects.firstRegion + s.objects.regionCount)
         RenderSupport::drawTracker(painter, RenderSupport::rectF(s.regions->rect(r)));
 
     const KeisennFamily& lines = *s.lines;
+    painter.setBrush(Qt::NoBrush);
     for (int i : sel.keisenns) {
         if (i < s.objects.firstLine || i >= s.objects.firstLine + s.objects.lineCount)
             continue;

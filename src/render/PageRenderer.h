@@ -13,6 +13,7 @@
 class CORINOTEDoc;
 class Profile;
 class QPainter;
+struct Selection;
 
 // Draws one page of the document on any QPainter: the drawing view (edit and preview, data
 // and template mode, every zoom), images, the printer and PDF. The caller sets the
@@ -98,7 +99,8 @@ private:
     void drawRegionOutlines(QPainter& painter, const Source& s);
     void drawRegions(QPainter& painter, const Source& s, RenderMode mode);
     void drawSheetFrames(QPainter& painter, const Source& s, RenderMode mode);
-    void drawSelection(QPainter& painter, const CORINOTEDoc& doc, const Source& s);
+    void drawGroupRects(QPainter& painter, const Selection& selection);
+    void drawSelectedObjects(QPainter& painter, const Selection& selection, const Source& s);
     void drawLabels(QPainter& painter, const Source& s, const Options& options);
 
     TextShaper mShaper;

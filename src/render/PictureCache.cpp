@@ -95,9 +95,8 @@ QRectF PictureCache::aspectFit(const QRectF& target, const QSizeF& picture)
     return r;
 }
 
-bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& path,
-                        int rotation, qreal opacity, std::optional<QRgb> colorKey,
-                        bool keepAspect)
+bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& path, int rotation,
+                        qreal opacity, std::optional<QRgb> colorKey, bool keepAspect)
 {
     const QImage image = picture(path, rotation, colorKey);
     if (image.isNull())

@@ -35,7 +35,8 @@ int RegionLayout::splitIndex(const QString& text)
     int bytes = 0;
     int i = 0;
     while (i < text.size() && bytes < half) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+            text.at(i + 1).isLowSurrogate()) {
             bytes += TextCodec::byteWidth(text.at(i)) + TextCodec::byteWidth(text.at(i + 1));
             i += 2;
         } else {
@@ -47,8 +48,7 @@ int RegionLayout::splitIndex(const QString& text)
 }
 
 RegionLayout RegionLayout::compute(const Rect& rect, int orientation, int alignment,
-                                   const QString& text, bool allowTwoLines,
-                                   const Measure& measure)
+                                   const QString& text, bool allowTwoLines, const Measure& measure)
 {
     RegionLayout l;
     l.rotation = rotationOf(orientation);

@@ -33,14 +33,14 @@ struct RegionLayout
     // size from a damaged file would only waste memory.
     static constexpr int MaxFontHeight = 40000;
 
-    int rotation = 0;  // 0, 900, 1800 or 2700
+    int rotation = 0; // 0, 900, 1800 or 2700
     int crossSize = 0;
     int span = 0;
     int fontHeight = 0; // the height used: the cross size, or its half for two lines
     bool twoLines = false;
-    QString lines[2];   // one line: lines[0]
-    int width = 0;      // W, the wider line with spacing
-    int offset = 0;     // d
+    QString lines[2]; // one line: lines[0]
+    int width = 0;    // W, the wider line with spacing
+    int offset = 0;   // d
     QPointF starts[2];
 
     // Whether there is a font to draw with at all (a positive, sane height).

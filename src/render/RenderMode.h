@@ -4,4 +4,9 @@
 // - Edit: the editing view: pictures are replaced by their labels, editing aids shown.
 // - Preview: what printing draws, on the paper, with the on-screen selection aids.
 // - Print: the printed content only.
-enum class RenderMode { Edit, Preview, Print };
+enum class RenderMode
+{
+    Edit,
+    Preview,
+    Print
+};

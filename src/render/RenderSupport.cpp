@@ -29,8 +29,9 @@ QPen RenderSupport::pen(const QPainter& painter, const QColor& color, qreal widt
 {
     if (width * deviceScale(painter) < 1.0)
         return hairline(color, style);
-    QPen p(color, width, style, Qt::RoundCap, Qt::RoundJoin);
-    return p;
+    if (style != Qt::SolidLine)
+        return QPen(color, width, style, Qt::FlatCap, Qt::MiterJoin);
+    return QPen(color, width, style, Qt::RoundCap, Qt::RoundJoin);
 }
 
 QPen RenderSupport::hairline(const QColor& color, Qt::PenStyle style)
@@ -80,10 +81,10 @@ void RenderSupport::drawTracker(QPainter& painter, const QRectF& rect)
     painter.setPen(hairline(Qt::black, Qt::DotLine));
     painter.drawRect(r);
     const qreal h = 3;
-    const QPointF handles[] = {r.topLeft(),    QPointF(r.center().x(), r.top()),
-                               r.topRight(),   QPointF(r.right(), r.center().y()),
+    const QPointF handles[] = {r.topLeft(),     QPointF(r.center().x(), r.top()),
+                               r.topRight(),    QPointF(r.right(), r.center().y()),
                                r.bottomRight(), QPointF(r.center().x(), r.bottom()),
-                               r.bottomLeft(), QPointF(r.left(), r.center().y())};
+                               r.bottomLeft(),  QPointF(r.left(), r.center().y())};
     for (const QPointF& p : handles)
         painter.fillRect(QRectF(p.x() - h, p.y() - h, 2 * h + 1, 2 * h + 1), Qt::black);
     painter.restore();

@@ -32,11 +32,11 @@ struct ShapedLine
 {
     QList<ShapedRun> runs;
     std::shared_ptr<ShapingFont> font; // for the glyph outlines; null when nothing loaded
-    qreal size = 0;         // em size = the cross size of the line, in logical units
-    qreal ascent = 0;       // baseline below the top of the cells
-    qreal advance = 0;      // natural length along the line, without character spacing
-    qreal spacedAdvance = 0; // length along the line with the character spacing
-    int characters = 0;     // code points; the spacing is added after each of them
+    qreal size = 0;                    // em size = the cross size of the line, in logical units
+    qreal ascent = 0;                  // baseline below the top of the cells
+    qreal advance = 0;                 // natural length along the line, without character spacing
+    qreal spacedAdvance = 0;           // length along the line with the character spacing
+    int characters = 0;                // code points; the spacing is added after each of them
     bool syntheticBold = false;
     bool syntheticItalic = false;
     bool underline = false;
@@ -47,8 +47,5 @@ struct ShapedLine
 
     // The extent as measuring reports it: the natural advance rounded to whole units,
     // plus the spacing after every character.
-    int extent(int charSpacing) const
-    {
-        return qRound(advance) + charSpacing * characters;
-    }
+    int extent(int charSpacing) const { return qRound(advance) + charSpacing * characters; }
 };

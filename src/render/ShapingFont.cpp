@@ -1,5 +1,7 @@
 #include "ShapingFont.h"
 
+#include "FontResolver.h"
+
 #include <QtEndian>
 
 #include <hb-ot.h>
@@ -38,13 +40,9 @@ quint16 u16(const QByteArray& table, int offset)
 
 ShapingFont::ShapingFont(const QString& family, bool bold, bool italic)
 {
-    mRequest = QFont(family);
-    mRequest.setWeight(bold ? QFont::Bold : QFont::Normal);
-    mRequest.setItalic(italic);
-    mRequest.setHintingPreference(QFont::PreferNoHinting);
-    mRequest.setKerning(false);
-    mRequest.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::NoFontMerging));
-    mRequest.setPixelSize(1000);
+    static quint64 serials = 0;
+    mSerial = ++serials;
+    mRequest = FontResolver::familyFont(family, bold, italic, 1000);
     mBase = QRawFont::fromFont(mRequest);
     if (!mBase.isValid())
         return;

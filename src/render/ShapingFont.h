@@ -22,6 +22,8 @@ public:
     ShapingFont& operator=(const ShapingFont&) = delete;
 
     bool isValid() const { return mHbFont != nullptr; }
+    // A number no other ShapingFont of this run of the program has, for cache keys.
+    quint64 serial() const { return mSerial; }
     QString familyName() const { return mBase.familyName(); }
     hb_font_t* hbFont() const { return mHbFont; }
     int unitsPerEm() const { return mUnitsPerEm; }
@@ -55,6 +57,7 @@ public:
 private:
     void readMetrics();
 
+    quint64 mSerial;
     QFont mRequest;
     QRawFont mBase;
     hb_font_t* mHbFont = nullptr;

@@ -2,7 +2,9 @@
 
 #include "ShapedLine.h"
 
+#include <QCache>
 #include <QColor>
+#include <QImage>
 #include <QPainterPath>
 
 class QPainter;
@@ -19,12 +21,19 @@ class QPainter;
 // at every offset of a square grid produced, drawn once, on the screen and on paper alike.
 // Bold and italic the font has no face for are made up: the letters' outlines are
 // emboldened by a stroke of 1/24 em, and the line is slanted about its baseline.
+//
+// Filling a stroke of hundreds of glyph curves costs milliseconds on a raster device, and
+// even plain glyphs cost more than copying their image, so on the screen and into images a
+// line is drawn once into an image at the device's resolution and kept while its glyphs,
+// colours and device scale stay the same (plain lines only while small); printers and PDF
+// always get glyphs and vector strokes.
 class TextLinePainter
 {
 public:
-    static void paint(QPainter& painter, const ShapedLine& line, const QPointF& start,
-                      int rotation, const QColor& textColor, int outlineWidth,
-                      const QColor& outlineColor);
+    TextLinePainter();
+
+    void paint(QPainter& painter, const ShapedLine& line, const QPointF& start, int rotation,
+               const QColor& textColor, int outlineWidth, const QColor& outlineColor);
 
     // The outlines of every glyph (and of the underline and strike-out) in the line frame.
     static QPainterPath outlinePath(const ShapedLine& line);
@@ -35,4 +44,14 @@ public:
 
     // The stroke width that emboldens a line whose font has no bold face.
     static qreal boldStroke(const ShapedLine& line) { return line.size / 24.0; }
+
+private:
+    // Draws the line on a painter already in the line frame.
+    static void paintDirect(QPainter& painter, const ShapedLine& line, const QColor& textColor,
+                            int outlineWidth, const QColor& outlineColor);
+    bool paintCached(QPainter& painter, const ShapedLine& line, const QTransform& toDevice,
+                     const QColor& textColor, int outlineWidth, const QColor& outlineColor,
+                     qint64 maxPixels);
+
+    QCache<QByteArray, QImage> mImages;
 };

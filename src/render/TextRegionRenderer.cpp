@@ -2,13 +2,14 @@
 
 #include "PictureCache.h"
 #include "RenderSupport.h"
-#include "TextLinePainter.h"
 #include "TextShaper.h"
 
 #include "model/TextRect.h"
 
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 TextRegionRenderer::TextRegionRenderer(TextShaper& shaper, PictureCache& pictures)
     : mShaper(shaper), mPictures(pictures)
@@ -20,10 +21,12 @@ RegionLayout TextRegionRenderer::layout(const TextRect& region, const QString& t
 {
     const bool twoLines = context.templateMode || context.fitData == 3;
     const int spacing = region.charSpacing;
+    mMeasured.clear();
     return RegionLayout::compute(
         region.rect, region.font.orientation, region.alignment, text, twoLines,
         [&](const QString& t, int height) {
-            return mShaper.shape(t, region.font, height, spacing).extent(spacing);
+            mMeasured.append({t, height, mShaper.shape(t, region.font, height, spacing)});
+            return mMeasured.last().line.extent(spacing);
         });
 }
 
@@ -79,8 +82,8 @@ void TextRegionRenderer::drawFrame(QPainter& painter, const TextRect& region)
     const BorderSides& s = region.borderSides;
     if (!s.top && !s.bottom && !s.left && !s.right)
         return;
-    painter.setPen(RenderSupport::pen(painter, RenderSupport::color(region.borderColor),
-                                      region.borderWidth));
+    painter.setPen(
+        RenderSupport::pen(painter, RenderSupport::color(region.borderColor), region.borderWidth));
     painter.setBrush(Qt::NoBrush);
     const Rect& r = region.rect;
     if (region.elliptic) {
@@ -97,8 +100,7 @@ void TextRegionRenderer::drawFrame(QPainter& painter, const TextRect& region)
         painter.drawLine(QPointF(r.right, r.top), QPointF(r.right, r.bottom));
 }
 
-void TextRegionRenderer::drawText(QPainter& painter, const TextRect& region,
-                                  const RegionLayout& l)
+void TextRegionRenderer::drawText(QPainter& painter, const TextRect& region, const RegionLayout& l)
 {
     const QColor textColor = RenderSupport::color(region.textColor);
     const QColor outlineColor = RenderSupport::color(region.outlineColor);
@@ -106,9 +108,16 @@ void TextRegionRenderer::drawText(QPainter& painter, const TextRect& region,
     for (int i = 0; i < lineCount; ++i) {
         if (l.lines[i].isEmpty())
             continue;
-        const ShapedLine line = mShaper.shape(l.lines[i], region.font, l.fontHeight,
-                                              region.charSpacing);
-        TextLinePainter::paint(painter, line, l.starts[i], l.rotation, textColor,
-                               region.outlineWidth, outlineColor);
+        // Measuring shaped the line already; draw what was measured.
+        const auto measured =
+            std::find_if(mMeasured.cbegin(), mMeasured.cend(), [&](const Measured& m) {
+                return m.height == l.fontHeight && m.text == l.lines[i];
+            });
+        const ShapedLine line =
+            measured != mMeasured.cend()
+                ? measured->line
+                : mShaper.shape(l.lines[i], region.font, l.fontHeight, region.charSpacing);
+        mLines.paint(painter, line, l.starts[i], l.rotation, textColor, region.outlineWidth,
+                     outlineColor);
     }
 }

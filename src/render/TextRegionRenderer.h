@@ -2,7 +2,9 @@
 
 #include "RegionLayout.h"
 #include "RenderMode.h"
+#include "TextLinePainter.h"
 
+#include <QList>
 #include <QString>
 
 class PictureCache;
@@ -53,6 +55,16 @@ private:
     void drawFrame(QPainter& painter, const TextRect& region);
     void drawText(QPainter& painter, const TextRect& region, const RegionLayout& layout);
 
+    // The lines the last layout() shaped while measuring.
+    struct Measured
+    {
+        QString text;
+        int height;
+        ShapedLine line;
+    };
+
     TextShaper& mShaper;
     PictureCache& mPictures;
+    TextLinePainter mLines;
+    QList<Measured> mMeasured;
 };

@@ -105,7 +105,9 @@ ShapedLine TextShaper::shape(const QString& text, const FontRecord& record, int 
     line.lineThickness = size * font->thicknessRatio();
 
     qreal pen = 0;
-    if (!record.isVertical()) {
+    if (text.isEmpty()) {
+        // Nothing to shape.
+    } else if (!record.isVertical()) {
         shapeRun(line, *font, text, 0, int(text.size()), false, charSpacing, pen);
     } else {
         int runStart = 0;
@@ -136,7 +138,8 @@ void TextShaper::shapeRun(ShapedLine& line, ShapingFont& font, const QString& te
     hb_buffer_set_direction(mBuffer, upright ? HB_DIRECTION_TTB : HB_DIRECTION_LTR);
     hb_buffer_set_cluster_level(mBuffer, HB_BUFFER_CLUSTER_LEVEL_MONOTONE_CHARACTERS);
     hb_buffer_guess_segment_properties(mBuffer);
-    hb_buffer_set_language(mBuffer, hb_language_from_string("ja", -1));
+    static const hb_language_t japanese = hb_language_from_string("ja", -1);
+    hb_buffer_set_language(mBuffer, japanese);
     if (upright)
         hb_shape(font.hbFont(), mBuffer, kVerticalFeatures, std::size(kVerticalFeatures));
     else
@@ -157,13 +160,13 @@ void TextShaper::shapeRun(ShapedLine& line, ShapingFont& font, const QString& te
         if (upright) {
             // HarfBuzz gives the offset from the pen on the vertical centre line to the
             // glyph's horizontal origin; y grows upwards there.
-            run.positions.append(QPointF(-line.size / 2 + pos[g].x_offset * scale,
-                                         pen - pos[g].y_offset * scale));
+            run.positions.append(
+                QPointF(-line.size / 2 + pos[g].x_offset * scale, pen - pos[g].y_offset * scale));
             pen -= pos[g].y_advance * scale;
             line.advance -= pos[g].y_advance * scale;
         } else {
-            run.positions.append(QPointF(pen + pos[g].x_offset * scale,
-                                         line.ascent - pos[g].y_offset * scale));
+            run.positions.append(
+                QPointF(pen + pos[g].x_offset * scale, line.ascent - pos[g].y_offset * scale));
             pen += pos[g].x_advance * scale;
             line.advance += pos[g].x_advance * scale;
         }

@@ -9,7 +9,13 @@
 // (TransformedRotated).
 namespace VerticalOrientation {
 
-enum Class { Rotated, Upright, TransformedUpright, TransformedRotated };
+enum Class
+{
+    Rotated,
+    Upright,
+    TransformedUpright,
+    TransformedRotated
+};
 
 // The class of a code point; Rotated for anything outside the tables (the default of
 // the property), including unpaired surrogates.

@@ -1,0 +1,92 @@
+#include "Pagination.h"
+
+#include "merge/MergeExpander.h"
+#include "model/CORINOTEDoc.h"
+#include "model/PageBuilder.h"
+
+namespace Pagination {
+
+int pagesFor(int records, int sheetsPerPage)
+{
+    if (sheetsPerPage <= 0 || records <= 0)
+        return 1;
+    return (records + sheetsPerPage - 1) / sheetsPerPage;
+}
+
+void addPages(CORINOTEDoc& doc, int pages)
+{
+    const int n = doc.sheetsPerPage();
+    const int m = doc.regionsPerSheet();
+    const int k = doc.labelTemplate().keisenns.size();
+    if (n == 0)
+        return;
+    SheetFamily& sheets = doc.sheets();
+    TextRectFamily& regions = doc.textRects();
+    KeisennFamily& lines = doc.keisenns();
+    for (int page = doc.sheets().size() / n; page < pages; ++page) {
+        for (int s = 0; s < n; ++s)
+            sheets.append(sheets.at(s));
+        for (int l = 0; l < k; ++l)
+            lines.append(lines.at(l));
+        for (int r = 0; r < n * m; ++r) {
+            TextRect region = regions.at(r);
+            region.sheetNo += page * n;
+            region.orderSheetNo += page * n;
+            regions.append(region);
+        }
+    }
+}
+
+void clearSheet(CORINOTEDoc& doc, int sheet)
+{
+    SheetFamily& sheets = doc.sheets();
+    if (sheet < 0 || sheet >= sheets.size())
+        return;
+    sheets.setBackColor(sheet, 0xFFFFFF);
+    sheets.setBackPicture(sheet, QString());
+    TextRectFamily& regions = doc.textRects();
+    const int m = doc.regionsPerSheet();
+    for (int r = sheet * m; r < (sheet + 1) * m && r < regions.size(); ++r) {
+        regions.setText(r, QString());
+        regions.setTextColor(r, 0);
+        regions.setBackColor(r, 0xFFFFFF);
+        regions.setBackColorOff(r, 1);
+        regions.setBackPicture(r, QString());
+        regions.setBorderSides(r, BorderSides());
+        regions.setBorderWidth(r, 0);
+        regions.setBorderColor(r, 0xFFFFFF);
+        regions.setCharSpacing(r, 0);
+        regions.setTransparentColor(r, 0xFFFFFF);
+        regions.setTransparentColorOn(r, 0);
+        regions.setPictureTransparency(r, 0);
+        regions.setElliptic(r, 0);
+    }
+}
+
+void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
+{
+    doc.takeUndoSnapshot();
+    PageBuilder::buildPageOne(doc);
+
+    const int start = std::max(1, doc.scalars().printStartPosition);
+    doc.recordList() = doc.addressBook().buildRecordList(start);
+    const int total = doc.recordList().recordCount();
+    const int n = doc.sheetsPerPage();
+    addPages(doc, pagesFor(total, n));
+
+    MergeExpander::expandAll(doc, doc.autoReplaceData(), today, measurer);
+
+    // Sheets before the print start position and after the last record carry no record.
+    const int sheetCount = doc.sheets().size();
+    for (int s = 0; s < std::min(start - 1, sheetCount); ++s)
+        clearSheet(doc, s);
+    for (int s = std::max(0, total); s < sheetCount; ++s)
+        clearSheet(doc, s);
+
+    doc.selection().clear();
+    doc.currentPage = 1;
+    doc.setModified(true);
+    doc.updateAllViews();
+}
+
+} // namespace Pagination

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDate>
+
+class CORINOTEDoc;
+class TextMeasurer;
+
+// Data-mode pages from the template and the print reservation.
+namespace Pagination {
+
+// Builds the pages from the print reservation: undo snapshot, page 1 from the template
+// with sheet No. 1's design on every sheet, the record list ((print start position − 1)
+// blank records, then the reserved records of groups 0–18), as many copies of page 1 as
+// the records need, the merge and the auto-replace rules, and the sheets without a record
+// cleared. Current page 1, the document marked modified and redrawn.
+void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
+
+// Appends copies of page 1 (sheets, ruled lines and regions, sheet numbers shifted) until
+// the document has `pages` pages. Page 1 must be what the template gives.
+void addPages(CORINOTEDoc& doc, int pages);
+
+// The number of pages T records need on pages of N sheets: ceil(T / N), at least 1.
+int pagesFor(int records, int sheetsPerPage);
+
+// Clears sheet s (counted over all pages) and its regions: no background, no picture, no
+// frame, black text, no colour key, no transparency, not elliptic, and no text.
+void clearSheet(CORINOTEDoc& doc, int sheet);
+
+} // namespace Pagination

@@ -1,0 +1,257 @@
+// Fonts: which installed file each face of the stored files draws with, which characters
+// stand upright in vertical writing, and that measuring is the shaping that draws.
+
+#include "render/FontResolver.h"
+#include "render/FontTextMeasurer.h"
+#include "render/ShapingFont.h"
+#include "render/TextShaper.h"
+#include "render/VerticalOrientation.h"
+
+#include "model/FontRecord.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QRawFont>
+#include <QTest>
+
+class TestFontRender : public QObject
+{
+    Q_OBJECT
+
+    TextShaper mShaper;
+
+private slots:
+    void resolvesToFile_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("file");
+        const QString ipa = QStringLiteral("/usr/share/fonts/opentype/");
+        const QString m = ipa + QStringLiteral("ipafont-mincho/");
+        const QString g = ipa + QStringLiteral("ipafont-gothic/");
+        QTest::newRow("ＭＳ 明朝") << QStringLiteral("ＭＳ 明朝") << QStringLiteral("IPAMincho")
+                                   << m + QStringLiteral("ipam.ttf");
+        QTest::newRow("@ＭＳ 明朝") << QStringLiteral("@ＭＳ 明朝") << QStringLiteral("IPAMincho")
+                                    << m + QStringLiteral("ipam.ttf");
+        QTest::newRow("ＭＳ Ｐ明朝")
+            << QStringLiteral("ＭＳ Ｐ明朝") << QStringLiteral("IPAPMincho")
+            << m + QStringLiteral("ipamp.ttf");
+        QTest::newRow("ＭＳ ゴシック")
+            << QStringLiteral("ＭＳ ゴシック") << QStringLiteral("IPAGothic")
+            << g + QStringLiteral("ipag.ttf");
+        QTest::newRow("@ＭＳ Ｐゴシック")
+            << QStringLiteral("@ＭＳ Ｐゴシック") << QStringLiteral("IPAPGothic")
+            << g + QStringLiteral("ipagp.ttf");
+        QTest::newRow("half-width MS PGothic")
+            << QStringLiteral("MS Pｺﾞｼｯｸ") << QStringLiteral("IPAPGothic")
+            << g + QStringLiteral("ipagp.ttf");
+        QTest::newRow("MS Mincho") << QStringLiteral("MS Mincho") << QStringLiteral("IPAMincho")
+                                   << m + QStringLiteral("ipam.ttf");
+        QTest::newRow("ms  p明朝") << QStringLiteral("ms  p明朝") << QStringLiteral("IPAPMincho")
+                                   << m + QStringLiteral("ipamp.ttf");
+        QTest::newRow("installed face kept")
+            << QStringLiteral("IPAGothic") << QStringLiteral("IPAGothic")
+            << g + QStringLiteral("ipag.ttf");
+        QTest::newRow("unknown mincho")
+            << QStringLiteral("ＨＧ正楷書体-PRO") << QStringLiteral("IPAexMincho")
+            << ipa + QStringLiteral("ipaexfont-mincho/ipaexm.ttf");
+        QTest::newRow("unknown gothic")
+            << QStringLiteral("@ＨＧ丸ゴシックM-PRO") << QStringLiteral("IPAexGothic")
+            << ipa + QStringLiteral("ipaexfont-gothic/ipaexg.ttf");
+        QTest::newRow("Arial") << QStringLiteral("Arial") << QStringLiteral("IPAexMincho")
+                               << ipa + QStringLiteral("ipaexfont-mincho/ipaexm.ttf");
+    }
+    // The resolved family is what Qt loads (QFontInfo) and its tables are those of the
+    // expected file.
+    void resolvesToFile()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, family);
+        QFETCH(QString, file);
+        if (!QFile::exists(file))
+            QSKIP("font file not installed");
+        if (family.startsWith(QLatin1String("IPAex")) &&
+            (QFontDatabase::hasFamily(QStringLiteral("Noto Serif CJK JP")) ||
+             QFontDatabase::hasFamily(QStringLiteral("Noto Sans CJK JP"))))
+            QSKIP("Noto CJK is installed and comes first among the fallbacks");
+
+        QCOMPARE(FontResolver::family(face), family);
+        FontRecord record = FontRecord::make(face, 100, 0);
+        const QFont font = FontResolver::font(record, 100);
+        QCOMPARE(QFontInfo(font).family(), family);
+
+        const QRawFont resolved = QRawFont::fromFont(font);
+        const QRawFont expected(file, 100);
+        QVERIFY(expected.isValid());
+        QCOMPARE(resolved.familyName(), expected.familyName());
+        QCOMPARE(resolved.fontTable("head"), expected.fontTable("head"));
+        QCOMPARE(resolved.fontTable("cmap"), expected.fontTable("cmap"));
+
+        // The shaper draws with that file too.
+        const auto shaping = mShaper.fontFor(record);
+        QVERIFY(shaping);
+        QCOMPARE(shaping->familyName(), family);
+    }
+
+    void folding_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("folded");
+        QTest::newRow("vertical") << QStringLiteral("@ＭＳ 明朝") << QStringLiteral("MS 明朝");
+        QTest::newRow("ideographic space")
+            << QStringLiteral("ＭＳ　Ｐゴシック") << QStringLiteral("MS Pゴシック");
+        QTest::newRow("only the first @") << QStringLiteral("@@x") << QStringLiteral("@x");
+        QTest::newRow("half-width katakana")
+            << QStringLiteral("ＭＳ ｺﾞｼｯｸ") << QStringLiteral("MS ゴシック");
+    }
+    void folding()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, folded);
+        QCOMPARE(FontResolver::folded(face), folded);
+    }
+
+    void orientationClasses_data()
+    {
+        QTest::addColumn<uint>("codePoint");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("A") << 0x41u << int(VerticalOrientation::Rotated);
+        QTest::newRow("漢") << 0x6F22u << int(VerticalOrientation::Upright);
+        QTest::newRow("、") << 0x3001u << int(VerticalOrientation::TransformedUpright);
+        QTest::newRow("っ") << 0x3063u << int(VerticalOrientation::TransformedUpright);
+        QTest::newRow("ー") << 0x30FCu << int(VerticalOrientation::TransformedRotated);
+        QTest::newRow("（") << 0xFF08u << int(VerticalOrientation::TransformedRotated);
+        QTest::newRow("－") << 0xFF0Du << int(VerticalOrientation::Rotated);
+        QTest::newRow("Ａ") << 0xFF21u << int(VerticalOrientation::Upright);
+        QTest::newRow("𠮷") << 0x20BB7u << int(VerticalOrientation::Upright);
+        QTest::newRow("→") << 0x2192u << int(VerticalOrientation::Rotated);
+        QTest::newRow("§") << 0xA7u << int(VerticalOrientation::Upright);
+        QTest::newRow("last plane") << 0x10FFFDu << int(VerticalOrientation::Upright);
+    }
+    void orientationClasses()
+    {
+        QFETCH(uint, codePoint);
+        QFETCH(int, expected);
+        QCOMPARE(int(VerticalOrientation::of(char32_t(codePoint))), expected);
+    }
+
+    void sideways_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<bool>("sideways");
+        QTest::newRow("A") << QStringLiteral("A") << true;
+        QTest::newRow("digit") << QStringLiteral("7") << true;
+        QTest::newRow("half-width katakana") << QStringLiteral("ｱ") << true;
+        QTest::newRow("yen") << QStringLiteral("¥") << true;
+        QTest::newRow("full-width minus") << QStringLiteral("－") << true;
+        QTest::newRow("arrow") << QStringLiteral("→") << true;
+        QTest::newRow("kanji") << QStringLiteral("様") << false;
+        QTest::newRow("ideographic comma") << QStringLiteral("、") << false;
+        QTest::newRow("long vowel mark") << QStringLiteral("ー") << false;
+        QTest::newRow("parenthesis") << QStringLiteral("（") << false;
+        QTest::newRow("wave") << QStringLiteral("～") << false;
+        QTest::newRow("full-width A") << QStringLiteral("Ａ") << false;
+    }
+    void sideways()
+    {
+        QFETCH(QString, character);
+        QFETCH(bool, sideways);
+        const auto font = mShaper.fontFor(FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900));
+        QVERIFY(font);
+        QCOMPARE(TextShaper::isSideways(character.toUcs4().first(), *font), sideways);
+    }
+
+    void verticalSubstitution_data()
+    {
+        QTest::addColumn<QString>("character");
+        for (const char16_t* c :
+             {u"、", u"。", u"「", u"」", u"ー", u"（", u"）", u"～", u"ぁ", u"っ", u"ャ"})
+            QTest::newRow(QString::fromUtf16(c).toUtf8().constData()) << QString::fromUtf16(c);
+    }
+    // In a vertical line these take the font's vertical glyphs; horizontally the nominal ones.
+    void verticalSubstitution()
+    {
+        QFETCH(QString, character);
+        const FontRecord vertical = FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900);
+        const FontRecord horizontal = FontRecord::make(QStringLiteral("ＭＳ 明朝"), 100, 0);
+        const ShapedLine v = mShaper.shape(character, vertical, 100, 0);
+        const ShapedLine h = mShaper.shape(character, horizontal, 100, 0);
+        QCOMPARE(v.runs.size(), 1);
+        QVERIFY(v.runs.first().upright);
+        QVERIFY(!h.runs.first().upright);
+        const quint32 nominal = v.font->nominalGlyph(character.at(0).unicode());
+        QCOMPARE(h.runs.first().glyphs.first(), nominal);
+        QVERIFY(v.runs.first().glyphs.first() != nominal);
+        QCOMPARE(v.advance, 100.0);
+    }
+
+    // A mixed vertical line splits into upright and sideways runs in order, one em per
+    // full-width character and the horizontal advance per turned one.
+    void mixedRuns()
+    {
+        const FontRecord font = FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900);
+        const ShapedLine line = mShaper.shape(QStringLiteral("東京1-2様"), font, 100, 0);
+        QCOMPARE(line.runs.size(), 3);
+        QVERIFY(line.runs.at(0).upright && !line.runs.at(1).upright && line.runs.at(2).upright);
+        QCOMPARE(line.runs.at(1).glyphs.size(), 3);
+        // IPAMincho's half-width characters are half an em.
+        QCOMPARE(line.advance, 450.0);
+        QCOMPARE(line.runs.at(2).positions.first().y(), 350.0 + line.ascent);
+    }
+
+    void spacing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("characters");
+        QTest::newRow("kanji") << QStringLiteral("山田") << 2;
+        QTest::newRow("surrogate pair is one") << QStringLiteral("𠮷田") << 2;
+        QTest::newRow("mixed vertical") << QStringLiteral("様A1") << 3;
+        QTest::newRow("empty") << QString() << 0;
+    }
+    // The spacing comes after every character, the last included, and measuring leaves it
+    // to the caller.
+    void spacing()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, characters);
+        const FontRecord font = FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900);
+        const ShapedLine plain = mShaper.shape(text, font, 100, 0);
+        const ShapedLine spaced = mShaper.shape(text, font, 100, 7);
+        QCOMPARE(spaced.characters, characters);
+        QCOMPARE(spaced.advance, plain.advance);
+        QCOMPARE(spaced.spacedAdvance, plain.advance + 7 * characters);
+        QCOMPARE(spaced.extent(7), qRound(plain.advance) + 7 * characters);
+        FontTextMeasurer measurer(mShaper);
+        QCOMPARE(measurer.textExtent(text, font, 100), qRound(plain.advance));
+    }
+
+    void measureScales_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("proportional gothic")
+            << QStringLiteral("ＭＳ Ｐゴシック") << QStringLiteral("Address 123 あいう");
+        QTest::newRow("mincho") << QStringLiteral("ＭＳ 明朝") << QStringLiteral("東京都 1-2-3");
+        QTest::newRow("vertical") << QStringLiteral("@ＭＳ Ｐ明朝")
+                                  << QStringLiteral("「コーポ」（２０１）ABC");
+    }
+    // Without hinting the extent scales with the size exactly, so what is measured at one
+    // size holds on every device and zoom.
+    void measureScales()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, text);
+        const FontRecord font = FontRecord::make(face, 100, face.startsWith(u'@') ? 900 : 0);
+        const qreal at100 = mShaper.shape(text, font, 100, 0).advance;
+        const qreal at1000 = mShaper.shape(text, font, 1000, 0).advance;
+        QVERIFY(at100 > 0);
+        QVERIFY(qAbs(at1000 - 10 * at100) < 1e-6 * at1000);
+        FontTextMeasurer own;
+        QCOMPARE(own.textExtent(text, font, 100), qRound(at100));
+        QCOMPARE(own.textExtent(text, font, 0), 0);
+    }
+};
+
+QTEST_MAIN(TestFontRender)
+#include "tst_fontrender.moc"
