@@ -1,0 +1,181 @@
+#include "CommandState.h"
+
+#include "CommandIds.h"
+#include "PageNavigation.h"
+
+#include "model/CORINOTEDoc.h"
+
+#include <iterator>
+
+using namespace CommandIds;
+
+namespace {
+
+// The tool bar command of each editing tool, indexed by the tool's number.
+constexpr int kToolCommands[] = {ToolAddSheet, ToolSheets,    ToolAddRegion,
+                                 ToolRegions,  ToolAddLine,   ToolAddLineTable,
+                                 ToolLines,    ToolDrawSheet, ToolDrawRegion};
+
+int toolOf(int command)
+{
+    for (int tool = 0; tool < int(std::size(kToolCommands)); ++tool) {
+        if (kToolCommands[tool] == command)
+            return tool;
+    }
+    return -1;
+}
+
+int gridUnitOf(int command)
+{
+    switch (command) {
+    case GridNone:
+        return 0;
+    case Grid1mm:
+        return 1;
+    case Grid5mm:
+        return 5;
+    case Grid10mm:
+        return 10;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+CommandContext CommandContext::fromDocument(const CORINOTEDoc& doc)
+{
+    CommandContext c;
+    c.templateMode = doc.templateMode != 0;
+    c.undoAvailable = doc.undoAvailable != 0;
+    c.redoAvailable = doc.redoAvailable != 0;
+    c.zoomIndex = doc.zoomIndex();
+    // Template mode shows the one page of the template.
+    c.currentPage = c.templateMode ? 1 : doc.currentPage;
+    c.pageCount = doc.pageCount();
+    c.editTool = doc.editTool;
+    return c;
+}
+
+namespace CommandStates {
+
+bool isCheckable(int command)
+{
+    switch (command) {
+    case TemplateMode:
+    case DataMode:
+    case EditDisplay:
+    case PreviewDisplay:
+    case ShowGrid:
+    case ShowSheetNumbers:
+    case ShowRegionNumbers:
+    case ShowLineNumbers:
+    case ShowPaperPicture:
+    case ViewToolBar:
+    case ViewStatusBar:
+        return true;
+    default:
+        return gridUnitOf(command) >= 0 || toolOf(command) >= 0;
+    }
+}
+
+CommandState evaluate(int command, const CommandContext& c)
+{
+    CommandState s;
+    if (command >= RecentFile1 && command < RecentFile1 + RecentFileCount) {
+        // Opening a recent file is opening a document: data mode only.
+        s.enabled = !c.templateMode && command - RecentFile1 < c.recentFileCount;
+        return s;
+    }
+    if (PageNavigation::isNavigation(command)) {
+        s.enabled =
+            !c.templateMode && PageNavigation::isEnabled(command, c.currentPage, c.pageCount);
+        return s;
+    }
+    if (const int unit = gridUnitOf(command); unit >= 0) {
+        s.enabled = true;
+        s.checked = c.gridUnit == unit;
+        return s;
+    }
+    if (const int tool = toolOf(command); tool >= 0) {
+        // The creation tools come with mouse editing; until then they only show the
+        // current tool.
+        s.checked = c.editTool == tool;
+        return s;
+    }
+
+    switch (command) {
+    case FileNew:
+    case FileOpen:
+    case FileSave:
+    case FileSaveAs:
+        s.enabled = !c.templateMode;
+        break;
+    case OpenTemplate:
+    case SaveTemplate:
+    case AppExit:
+    case EnvironmentSetup:
+    case About:
+        s.enabled = true;
+        break;
+    case EditUndo:
+        s.enabled = c.undoAvailable;
+        break;
+    case EditRedo:
+        s.enabled = c.redoAvailable;
+        break;
+    case TemplateMode:
+        s.enabled = true;
+        s.checked = c.templateMode;
+        break;
+    case DataMode:
+        s.enabled = true;
+        s.checked = !c.templateMode;
+        break;
+    case EditDisplay:
+        s.enabled = true;
+        s.checked = !c.preview;
+        break;
+    case PreviewDisplay:
+        s.enabled = true;
+        s.checked = c.preview;
+        break;
+    case ShowGrid:
+        s = {true, c.grid};
+        break;
+    case ShowSheetNumbers:
+        s = {true, c.sheetNumbers};
+        break;
+    case ShowRegionNumbers:
+        s = {true, c.regionNumbers};
+        break;
+    case ShowLineNumbers:
+        s = {true, c.lineNumbers};
+        break;
+    case ShowPaperPicture:
+        s = {true, c.paperPicture};
+        break;
+    case ZoomIn:
+        s.enabled = c.zoomIndex < CORINOTEDoc::ZoomCount - 1;
+        break;
+    case ZoomOut:
+        s.enabled = c.zoomIndex > 0;
+        break;
+    case ViewToolBar:
+        s = {true, c.toolBarVisible};
+        break;
+    case ViewStatusBar:
+        s = {true, c.statusBarVisible};
+        break;
+    case AutoReplaceSettings:
+        s.enabled = c.autoReplaceAvailable;
+        break;
+    default:
+        // Printing, the address book, CSV and database data, the picture tool and every
+        // editing command of the sheet, text, region and ruled-line menus.
+        break;
+    }
+    return s;
+}
+
+} // namespace CommandStates

@@ -1,0 +1,51 @@
+#pragma once
+
+class CORINOTEDoc;
+
+// What the enabled and checked state of every command depends on: the document's mode,
+// undo flags, zoom and page, and the state of the windows.
+struct CommandContext
+{
+    bool templateMode = false;
+    bool undoAvailable = false;
+    bool redoAvailable = false;
+    int zoomIndex = 1;
+    int currentPage = 1;
+    int pageCount = 1;
+    int editTool = -1;
+
+    // The drawing view's display switches.
+    int gridUnit = 0;
+    bool grid = false;
+    bool sheetNumbers = false;
+    bool regionNumbers = false;
+    bool lineNumbers = false;
+    bool paperPicture = false;
+    bool preview = false;
+
+    bool toolBarVisible = true;
+    bool statusBarVisible = true;
+    int recentFileCount = 0;
+    // The auto-replace rules list can be shown (its dialog is built in).
+    bool autoReplaceAvailable = false;
+
+    // The parts that come from the document.
+    static CommandContext fromDocument(const CORINOTEDoc& doc);
+};
+
+struct CommandState
+{
+    bool enabled = false;
+    bool checked = false;
+};
+
+// The update rules of the commands. A command whose feature is not part of the program
+// yet is disabled here, and stays in its menu that way.
+namespace CommandStates {
+
+CommandState evaluate(int command, const CommandContext& context);
+
+// Whether the command shows a check mark (a switch, a choice or a mode).
+bool isCheckable(int command);
+
+} // namespace CommandStates

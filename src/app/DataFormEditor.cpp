@@ -1,0 +1,84 @@
+#include "DataFormEditor.h"
+
+#include "model/CORINOTEDoc.h"
+#include "render/RegionFitter.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace DataFormEditor {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("DataFormEditor", text);
+}
+
+bool isRegion(const CORINOTEDoc& doc, int index)
+{
+    return index >= 0 && index < doc.textRects().size();
+}
+
+} // namespace
+
+int pageOfRegion(const CORINOTEDoc& doc, int index)
+{
+    const qint64 perPage = qint64(doc.sheetsPerPage()) * doc.regionsPerSheet();
+    if (perPage <= 0 || index < 0)
+        return 1;
+    return int(index / perPage) + 1;
+}
+
+void setDisplayedLayer(CORINOTEDoc& doc, int layer)
+{
+    doc.displayedLayer = std::clamp(layer, 0, 10);
+    doc.selection().textRect = -1;
+    doc.selection().keisenns.clear();
+    doc.updateAllViews();
+}
+
+void selectRegion(CORINOTEDoc& doc, int index)
+{
+    if (!isRegion(doc, index)) {
+        doc.selection().textRect = -1;
+    } else {
+        doc.selection().textRect = index;
+        doc.currentPage = std::clamp(pageOfRegion(doc, index), 1, doc.pageCount());
+    }
+    doc.updateAllViews();
+}
+
+QString apply(CORINOTEDoc& doc, int index, const QString& text, int layer,
+              const TextMeasurer* measurer)
+{
+    if (layer < 1 || layer > 10)
+        return tr("レイヤーの値が正しくありません。");
+    if (!isRegion(doc, index))
+        return tr("アイテムを選択してください。");
+    doc.takeUndoSnapshot();
+    TextRectFamily& regions = doc.textRects();
+    regions.setText(index, text);
+    regions.setLayer(index, layer);
+    const int fit = doc.environment().fitData;
+    if (fit == RegionFitter::Shrink || fit == RegionFitter::Enlarge)
+        RegionFitter::fitRegion(regions, index, fit, measurer);
+    doc.setModified(true);
+    doc.updateAllViews();
+    return QString();
+}
+
+QString clear(CORINOTEDoc& doc, int index)
+{
+    if (!isRegion(doc, index))
+        return tr("アイテムを選択してください。");
+    doc.takeUndoSnapshot();
+    doc.textRects().setText(index, QString());
+    doc.selection().clear();
+    doc.setModified(true);
+    doc.updateAllViews();
+    return QString();
+}
+
+} // namespace DataFormEditor

@@ -1,0 +1,154 @@
+#include "DocumentSession.h"
+
+#include "SessionPrompts.h"
+
+#include "model/CORINOTEDoc.h"
+#include "model/DocumentFile.h"
+
+#include <QFileInfo>
+
+DocumentSession::DocumentSession(CORINOTEDoc& doc, Profile& profile, SessionPrompts* prompts,
+                                 QObject* parent)
+    : QObject(parent), mDoc(doc), mProfile(profile), mPrompts(prompts)
+{
+    mRecent.load(mProfile);
+}
+
+QString DocumentSession::title() const
+{
+    return mPath.isEmpty() ? tr("無題") : QFileInfo(mPath).fileName();
+}
+
+QString DocumentSession::windowTitle() const
+{
+    return tr("%1 - ORINOTE").arg(title());
+}
+
+bool DocumentSession::saveModified()
+{
+    if (!mDoc.isModified())
+        return true;
+    switch (mPrompts->askSaveChanges(tr("%1 への変更を保存しますか?").arg(title()))) {
+    case SessionPrompts::Answer::Save:
+        return save();
+    case SessionPrompts::Answer::Discard:
+        return true;
+    case SessionPrompts::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool DocumentSession::newDocument()
+{
+    if (!saveModified())
+        return false;
+    const QString message = mDoc.newDocument();
+    setPath(QString());
+    emit documentReplaced();
+    if (!message.isEmpty())
+        mPrompts->showMessage(message);
+    return true;
+}
+
+bool DocumentSession::open()
+{
+    if (!saveModified())
+        return false;
+    const QString path = mPrompts->chooseOpenPath();
+    if (path.isEmpty())
+        return false;
+    return load(path);
+}
+
+bool DocumentSession::openFile(const QString& path)
+{
+    if (!saveModified())
+        return false;
+    return load(path);
+}
+
+bool DocumentSession::load(const QString& path)
+{
+    const QString message = DocumentFile::open(mDoc, path);
+    // The snapshots belong to the document that was open before: undoing into it would
+    // put the old document under this file's name.
+    mDoc.undoAvailable = mDoc.redoAvailable = 0;
+    if (!message.isEmpty()) {
+        // A failed read leaves the document emptied, without a sheet to show or edit;
+        // carry on with a new document instead.
+        const QString newMessage = mDoc.newDocument();
+        setPath(QString());
+        emit documentReplaced();
+        mPrompts->showMessage(message);
+        if (!newMessage.isEmpty())
+            mPrompts->showMessage(newMessage);
+        return false;
+    }
+    mDoc.currentPage = 1;
+    setPath(path);
+    addRecent(path);
+    emit documentReplaced();
+    return true;
+}
+
+bool DocumentSession::openRecent(int i)
+{
+    if (i < 0 || i >= mRecent.count())
+        return false;
+    if (!saveModified())
+        return false;
+    const QString path = mRecent.files().at(i);
+    if (load(path))
+        return true;
+    mRecent.removeAt(int(mRecent.files().indexOf(path)));
+    mRecent.save(mProfile);
+    emit recentFilesChanged();
+    return false;
+}
+
+bool DocumentSession::save()
+{
+    if (mPath.isEmpty())
+        return saveAs();
+    return saveTo(mPath);
+}
+
+bool DocumentSession::saveAs()
+{
+    const QString suggestion = mPath.isEmpty() ? title() + QStringLiteral(".ond") : mPath;
+    QString path = mPrompts->chooseSavePath(suggestion);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ond");
+    return saveTo(path);
+}
+
+bool DocumentSession::saveTo(const QString& path)
+{
+    const QString message = DocumentFile::save(mDoc, path);
+    if (!message.isEmpty()) {
+        mPrompts->showMessage(message);
+        return false;
+    }
+    setPath(path);
+    addRecent(path);
+    return true;
+}
+
+void DocumentSession::setPath(const QString& path)
+{
+    const QString absolute = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    if (absolute == mPath)
+        return;
+    mPath = absolute;
+    emit titleChanged();
+}
+
+void DocumentSession::addRecent(const QString& path)
+{
+    mRecent.add(path);
+    mRecent.save(mProfile);
+    emit recentFilesChanged();
+}

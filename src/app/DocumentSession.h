@@ -1,0 +1,75 @@
+#pragma once
+
+#include "RecentFiles.h"
+
+#include <QObject>
+#include <QString>
+
+class CORINOTEDoc;
+class Profile;
+class SessionPrompts;
+
+// The document's file life: New, Open, Save, Save As, the recent files, and the
+// question "%1 への変更を保存しますか?" before unsaved changes would be lost (new, open,
+// quitting, a dropped file). %1 is the document's title: its file name, or "無題" before
+// the first save.
+//
+// Every step that fails tells the user through the prompts and leaves the document in a
+// usable state: a document that cannot be opened is replaced by a new one (never left
+// without sheets), and a failed save keeps the file name and the modified flag.
+class DocumentSession : public QObject
+{
+    Q_OBJECT
+public:
+    // The prompts must outlive the session (or be replaced first). The recent files are
+    // read from the profile.
+    DocumentSession(CORINOTEDoc& doc, Profile& profile, SessionPrompts* prompts,
+                    QObject* parent = nullptr);
+
+    void setPrompts(SessionPrompts* prompts) { mPrompts = prompts; }
+
+    QString path() const { return mPath; }
+    // The file name, or "無題".
+    QString title() const;
+    // The main window's title: "<title> - ORINOTE".
+    QString windowTitle() const;
+    const RecentFiles& recentFiles() const { return mRecent; }
+
+    // When the document has unsaved changes, asks whether to save them: Yes saves (and
+    // fails like save()), No goes on without saving, Cancel stops. Returns whether the
+    // caller may go on.
+    bool saveModified();
+
+    // Command 57600: a new document after the save question.
+    bool newDocument();
+    // Command 57601: asks for a file after the save question and opens it.
+    bool open();
+    // Opens the given file after the save question (a dropped file, a recent file).
+    bool openFile(const QString& path);
+    // Opens the file without asking: the document named on the command line.
+    bool load(const QString& path);
+    // Recent file i (0 = newest). A file that cannot be opened leaves the list.
+    bool openRecent(int i);
+    // Command 57603: saves under the current name; before the first save as Save As.
+    bool save();
+    // Command 57604: asks for a name (".ond" added when none is given) and saves.
+    bool saveAs();
+
+signals:
+    // The document was replaced by a new or an opened one.
+    void documentReplaced();
+    // The file name (and so the title) changed.
+    void titleChanged();
+    void recentFilesChanged();
+
+private:
+    bool saveTo(const QString& path);
+    void setPath(const QString& path);
+    void addRecent(const QString& path);
+
+    CORINOTEDoc& mDoc;
+    Profile& mProfile;
+    SessionPrompts* mPrompts;
+    RecentFiles mRecent;
+    QString mPath;
+};

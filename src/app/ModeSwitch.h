@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class CORINOTEDoc;
+class ProgressReporter;
+
+// The switch between template mode (the template is edited) and data mode (the pages
+// built from it are edited and printed). The caller attaches the left pane's form that
+// belongs to the mode and then redraws every view.
+namespace ModeSwitch {
+
+// Merges the records the document holds (the print reservation or CSV rows) into the
+// pages after data mode has rebuilt page 1, adding pages as the records need. The merge
+// and the pagination are not part of the shell; until one is installed, page 1 stays
+// as built, its texts empty.
+using RecordMerger = std::function<void(CORINOTEDoc& doc, ProgressReporter* progress)>;
+
+// Command 133: clears the selection, makes sheet 1 current, selects the add-sheet tool
+// (0) and sets the template-mode flag.
+void enterTemplateMode(CORINOTEDoc& doc);
+
+// Command 32771. A template without a sheet is refused with "シートは必ず1つ以上設定して
+// ください。" and nothing changes. Otherwise: an undo snapshot (the data-mode pages are
+// replaced), page 1 built from the template with the first sheet's design on every
+// sheet, the selection cleared, sheet 1 current, the records merged by `merger` (when
+// given), the current page kept within the pages, the template-mode flag cleared and no
+// tool selected. Returns an empty string, or the message of a refusal.
+QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger = {},
+                      ProgressReporter* progress = nullptr);
+
+} // namespace ModeSwitch

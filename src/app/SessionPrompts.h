@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// What the document session asks the user. The main window answers with message boxes
+// and file dialogs; tests give scripted answers, so no real dialog opens.
+class SessionPrompts
+{
+public:
+    enum class Answer
+    {
+        Save,
+        Discard,
+        Cancel
+    };
+
+    virtual ~SessionPrompts() = default;
+
+    // Asks the question (Yes / No / Cancel): whether to save the changes first.
+    virtual Answer askSaveChanges(const QString& question) = 0;
+    // A document file to open; empty when the user cancels.
+    virtual QString chooseOpenPath() = 0;
+    // A file name to save the document under, starting from `suggestion`; empty when the
+    // user cancels.
+    virtual QString chooseSavePath(const QString& suggestion) = 0;
+    // Shows a failure to the user.
+    virtual void showMessage(const QString& text) = 0;
+};

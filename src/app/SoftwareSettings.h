@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/EnvironmentSettings.h"
+
+#include <QString>
+
+class CORINOTEDoc;
+class Profile;
+
+// The values of 環境設定: the default sheet template file ("STF") and the five settings
+// the document mirrors.
+struct SoftwareSettings
+{
+    QString defaultTemplate; // "STF"
+    EnvironmentSettings environment;
+
+    // The document's current values and "STF" from its profile.
+    static SoftwareSettings fromDocument(const CORINOTEDoc& doc);
+
+    // OK: the document takes the five values, and the profile gets all six.
+    void apply(CORINOTEDoc& doc) const;
+};

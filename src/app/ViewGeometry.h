@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/Geometry.h"
+
+#include <QPoint>
+#include <QSize>
+#include <QTransform>
+
+#include <optional>
+
+// The drawing view's mapping between paper units (0.1 mm, y up) and the pixels of its
+// viewport, scrolled by the scroll bars. The page renderer's zoomed screen mapping is
+// used as it is, shifted by the scroll position.
+namespace ViewGeometry {
+
+// Paper to viewport pixels.
+QTransform transform(const Rect& paper, double zoom, const QSize& viewport, const QPoint& scroll);
+
+// A viewport pixel as a paper point, rounded to whole units; nothing when the mapping
+// cannot be inverted (an empty viewport).
+std::optional<Point> toPaper(const QTransform& transform, const QPointF& pixel);
+
+// The scroll bars' maxima for a viewport: the scroll range (viewport × zoom) less the
+// viewport, never negative.
+QSize scrollMaxima(double zoom, const QSize& viewport);
+
+} // namespace ViewGeometry

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/DisplaySettings.h"
+#include "model/Geometry.h"
+#include "render/PageRenderer.h"
+
+#include <QAbstractScrollArea>
+
+#include <optional>
+
+class CORINOTEDoc;
+class CommandActions;
+class Profile;
+class QMenu;
+
+// The drawing view: the current page (data mode) or the template (template mode) drawn
+// by the page renderer at the document's zoom, with scroll bars over a range of the
+// viewport size times the zoom.
+//
+// It owns the display switches: the six persisted ones are read from the profile when
+// the view is created and written back when it is destroyed; the preview flag starts off
+// and survives mode switches. It carries out the display, zoom and page commands it is
+// given by the command actions (whatever widget has the focus), reports the pointer's
+// paper position for the cursor pane, remembers the last right-button point and shows
+// the right-button menu of the mode.
+class CKalvettaEditorView : public QAbstractScrollArea
+{
+    Q_OBJECT
+public:
+    CKalvettaEditorView(CORINOTEDoc& doc, Profile& profile, const CommandActions& actions,
+                        QWidget* parent = nullptr);
+    ~CKalvettaEditorView() override;
+
+    const DisplaySettings& display() const { return mDisplay; }
+
+    // The display commands; each redraws.
+    void toggleGrid();
+    void toggleSheetNumbers();
+    void toggleRegionNumbers();
+    void toggleLineNumbers();
+    void togglePaperPicture();
+    void setGridUnit(int unit);
+    void setPreview(bool preview);
+
+    // Commands 164, 165: one zoom step; nothing at the ends of the zoom table.
+    void zoomIn();
+    void zoomOut();
+    // The zoom was changed elsewhere (the wheel over a form): new scroll range, redraw.
+    void zoomChanged();
+    // A page command of the navigation table; clears the selection and redraws.
+    void navigate(int command);
+
+    // The page drawn: the document's current page, 1 in template mode.
+    int shownPage() const;
+    // Paper units to viewport pixels, as the last paint used.
+    QTransform paperTransform() const;
+    // The paper point of the last right-button press.
+    std::optional<Point> lastPressedPoint() const { return mLastPressed; }
+    // The right-button menu of the current mode (the caller owns it).
+    QMenu* createContextMenu();
+
+signals:
+    // The text of the cursor pane changed.
+    void cursorTextChanged(const QString& text);
+    // Sent on every paint: the page shown and the page count.
+    void pageShown(int current, int count);
+    // A display switch, the zoom or the page changed: the command states need a look.
+    void stateChanged();
+
+public slots:
+    // The document changed: keep the page in range, new scroll range, redraw.
+    void documentChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void connectCommands(const CommandActions& actions);
+    void displayChanged();
+    void updateScrollBars();
+    void updateCursorText(const std::optional<QPointF>& pixel);
+    Rect shownPaper() const;
+
+    CORINOTEDoc& mDoc;
+    Profile& mProfile;
+    const CommandActions& mActions;
+    DisplaySettings mDisplay;
+    PageRenderer mRenderer;
+    std::optional<Point> mLastPressed;
+};

@@ -1,0 +1,182 @@
+#include "CLabelDataEditView.h"
+
+#include "RegionPreviewBox.h"
+
+#include "app/DataFormEditor.h"
+#include "app/RegionListModel.h"
+#include "model/CORINOTEDoc.h"
+#include "render/FontTextMeasurer.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableView>
+
+#include <QScopedValueRollback>
+
+CLabelDataEditView::CLabelDataEditView(CORINOTEDoc& doc, QWidget* parent) : FormPane(doc, parent)
+{
+    setObjectName(QStringLiteral("LabelDataEditForm"));
+
+    mDisplayedLayer = new QComboBox(this);
+    mDisplayedLayer->addItem(tr("すべて"));
+    for (int layer = 1; layer <= 10; ++layer)
+        mDisplayedLayer->addItem(QString::number(layer));
+
+    mText = new QPlainTextEdit(this);
+    mText->setTabChangesFocus(true);
+    mText->setFixedHeight(mText->fontMetrics().lineSpacing() * 3 + 12);
+
+    // Any number may be typed; "変更" refuses a layer outside 1 … 10.
+    mLayer = new QSpinBox(this);
+    mLayer->setRange(0, 99);
+    mLayer->setValue(1);
+
+    mApply = new QPushButton(tr("変更"), this);
+    mClear = new QPushButton(tr("クリア"), this);
+
+    mModel = new RegionListModel(mDoc, this);
+    mModel->setIcons({QIcon(QStringLiteral(":/icons/region-plain.svg")),
+                      QIcon(QStringLiteral(":/icons/region-color.svg")),
+                      QIcon(QStringLiteral(":/icons/region-picture.svg"))});
+    mList = new QTableView(this);
+    mList->setModel(mModel);
+    mList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    mList->setSelectionMode(QAbstractItemView::SingleSelection);
+    mList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mList->setShowGrid(true);
+    mList->setIconSize(QSize(16, 16));
+    mList->verticalHeader()->hide();
+    mList->verticalHeader()->setDefaultSectionSize(mList->fontMetrics().height() + 6);
+    mList->setColumnWidth(RegionListModel::NumberColumn, 50);
+    mList->setColumnWidth(RegionListModel::TextColumn, 200);
+    for (int c = RegionListModel::LayerColumn; c < RegionListModel::ColumnCount; ++c)
+        mList->setColumnWidth(c, 55);
+
+    mPreview = new RegionPreviewBox(mDoc, this);
+
+    auto* layout = new QGridLayout(this);
+    auto* layerLabel = new QLabel(tr("表示レイヤー："), this);
+    layerLabel->setBuddy(mDisplayedLayer);
+    layout->addWidget(layerLabel, 0, 0);
+    layout->addWidget(mDisplayedLayer, 0, 1);
+    layout->addWidget(mText, 1, 0, 1, 4);
+    auto* editLayerLabel = new QLabel(tr("レイヤー："), this);
+    editLayerLabel->setBuddy(mLayer);
+    layout->addWidget(editLayerLabel, 2, 0);
+    layout->addWidget(mLayer, 2, 1);
+    layout->addWidget(mApply, 2, 2);
+    layout->addWidget(mClear, 2, 3);
+    layout->addWidget(mList, 3, 0, 1, 4);
+    layout->addWidget(mPreview, 4, 0, 1, 4);
+    layout->setRowStretch(3, 3);
+    layout->setRowStretch(4, 1);
+    layout->setColumnStretch(1, 1);
+
+    connect(mDisplayedLayer, &QComboBox::currentIndexChanged, this,
+            [this](int index) { DataFormEditor::setDisplayedLayer(mDoc, index); });
+    connect(mApply, &QPushButton::clicked, this, &CLabelDataEditView::applyText);
+    connect(mClear, &QPushButton::clicked, this, &CLabelDataEditView::clearText);
+    connect(mList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CLabelDataEditView::rowChosen);
+    connect(&mDoc, &CORINOTEDoc::changed, this, &CLabelDataEditView::documentChanged);
+    documentChanged();
+    setFocusProxy(mDisplayedLayer);
+}
+
+CLabelDataEditView::~CLabelDataEditView() = default;
+
+void CLabelDataEditView::setMessageHandler(std::function<void(const QString&)> handler)
+{
+    mMessageHandler = std::move(handler);
+}
+
+void CLabelDataEditView::showMessage(const QString& text)
+{
+    if (mMessageHandler)
+        mMessageHandler(text);
+    else
+        QMessageBox::warning(this, tr("ORINOTE"), text);
+}
+
+int CLabelDataEditView::chosenRow() const
+{
+    const QModelIndexList rows = mList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void CLabelDataEditView::chooseRow(int row)
+{
+    if (row < 0 || row >= mModel->rowCount())
+        mList->clearSelection();
+    else
+        mList->selectRow(row);
+}
+
+void CLabelDataEditView::rowChosen()
+{
+    if (mFollowingDocument)
+        return;
+    const int row = chosenRow();
+    if (row < 0)
+        return;
+    mText->setPlainText(mDoc.textRects().text(row));
+    mLayer->setValue(mDoc.textRects().layer(row));
+    DataFormEditor::selectRegion(mDoc, row);
+}
+
+void CLabelDataEditView::resetEdits()
+{
+    mText->clear();
+    mLayer->setValue(1);
+}
+
+void CLabelDataEditView::applyText()
+{
+    if (!mMeasurer)
+        mMeasurer = std::make_unique<FontTextMeasurer>();
+    const QString message = DataFormEditor::apply(mDoc, chosenRow(), mText->toPlainText(),
+                                                  mLayer->value(), mMeasurer.get());
+    if (!message.isEmpty()) {
+        showMessage(message);
+        return;
+    }
+    resetEdits();
+}
+
+void CLabelDataEditView::clearText()
+{
+    const QString message = DataFormEditor::clear(mDoc, chosenRow());
+    if (!message.isEmpty()) {
+        showMessage(message);
+        return;
+    }
+    resetEdits();
+}
+
+void CLabelDataEditView::documentChanged()
+{
+    const QScopedValueRollback<bool> following(mFollowingDocument, true);
+    {
+        const QSignalBlocker block(mDisplayedLayer);
+        mDisplayedLayer->setCurrentIndex(std::clamp(mDoc.displayedLayer, 0, 10));
+    }
+    const bool hasSheets = !mDoc.sheets().isEmpty();
+    mApply->setEnabled(hasSheets);
+    mClear->setEnabled(hasSheets);
+
+    // Rows keep their places unless regions came or went, so the selection and the
+    // keyboard position in the list survive an ordinary change.
+    mModel->refreshRows();
+    const int selected = mDoc.selection().textRect;
+    chooseRow(selected);
+    if (selected >= 0 && selected < mModel->rowCount())
+        mList->scrollTo(mModel->index(selected, 0));
+    mPreview->setRegion(chosenRow());
+}

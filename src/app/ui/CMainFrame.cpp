@@ -1,0 +1,251 @@
+#include "CMainFrame.h"
+
+#include "AppCommands.h"
+#include "CKalvettaEditorView.h"
+#include "CLabelDataEditView.h"
+#include "CSplitterFrame.h"
+#include "CTemplateEditorFormView.h"
+#include "CWaitDialog.h"
+#include "CommandActions.h"
+#include "DialogPrompts.h"
+#include "MainMenuBuilder.h"
+#include "MainStatusBar.h"
+#include "ToolBarBuilder.h"
+
+#include "app/CommandIds.h"
+#include "app/CommandState.h"
+#include "app/DocumentSession.h"
+#include "app/StatusTexts.h"
+#include "merge/CAutoReplaceData.h"
+#include "model/CORINOTEDoc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSplitter>
+#include <QToolBar>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void initResources()
+{
+    Q_INIT_RESOURCE(orinote);
+}
+
+using namespace CommandIds;
+
+CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
+    : QMainWindow(parent), mDoc(doc), mProfile(profile)
+{
+    initResources();
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/orinote.svg")));
+    setAcceptDrops(true);
+    resize(800, 600);
+
+    mOwnPrompts = std::make_unique<DialogPrompts>(this);
+    mPrompts = mOwnPrompts.get();
+    mActions = new CommandActions(this);
+    mSession = new DocumentSession(mDoc, mProfile, mPrompts, this);
+    mWait = std::make_unique<CWaitDialog>(this);
+    // A missing or unreadable rules file just means no rules.
+    mDoc.autoReplaceData().loadFile(CAutoReplaceData::filePath(mDoc.dataFolder));
+
+    MainMenuBuilder::build(menuBar(), *mActions);
+    mMainToolBar = addToolBar(tr("ツール バー"));
+    mMainToolBar->setObjectName(QStringLiteral("MainToolBar"));
+    mMainToolBar->setIconSize(QSize(16, 16));
+    ToolBarBuilder::fillMainToolBar(mMainToolBar, *mActions);
+    mStatus = new MainStatusBar(this);
+    setStatusBar(mStatus);
+    for (const int command : mActions->commands()) {
+        QAction* a = mActions->action(command);
+        a->setStatusTip(a->toolTip());
+    }
+
+    mSplitter = new QSplitter(Qt::Horizontal, this);
+    mSplitter->setChildrenCollapsible(false);
+    mRightPane = new CSplitterFrame(mDoc, mProfile, *mActions, mSplitter);
+    mDoc.templateMode = 0;
+    attachLeftPane(new CLabelDataEditView(mDoc));
+    mSplitter->addWidget(mRightPane);
+    mSplitter->setSizes({420, 580});
+    mSplitter->setStretchFactor(1, 1);
+    setCentralWidget(mSplitter);
+
+    mCommands = new AppCommands(*this);
+    createActions();
+
+    connect(&mDoc, &CORINOTEDoc::changed, this, &CMainFrame::documentChanged);
+    connect(&mDoc, &CORINOTEDoc::modifiedChanged, this, &CMainFrame::refreshCommands);
+    connect(mSession, &DocumentSession::titleChanged, this, &CMainFrame::updateTitle);
+    connect(mSession, &DocumentSession::documentReplaced, this, &CMainFrame::documentReplaced);
+    connect(mSession, &DocumentSession::recentFilesChanged, this, [this] {
+        MainMenuBuilder::showRecentFiles(*mActions, mSession->recentFiles());
+        refreshCommands();
+    });
+    // The tool bar can also be closed from the tool bar area's own menu.
+    connect(mMainToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::refreshCommands);
+    CKalvettaEditorView* v = view();
+    connect(v, &CKalvettaEditorView::cursorTextChanged, mStatus, &MainStatusBar::setCursorText);
+    connect(v, &CKalvettaEditorView::stateChanged, this, &CMainFrame::refreshCommands);
+
+    MainMenuBuilder::showRecentFiles(*mActions, mSession->recentFiles());
+    updateTitle();
+    documentChanged();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+CKalvettaEditorView* CMainFrame::view() const
+{
+    return mRightPane->view();
+}
+
+void CMainFrame::setPrompts(SessionPrompts* prompts)
+{
+    mPrompts = prompts ? prompts : mOwnPrompts.get();
+    mSession->setPrompts(mPrompts);
+}
+
+void CMainFrame::createActions()
+{
+    const auto on = [this](int command, auto handler) {
+        connect(mActions->action(command), &QAction::triggered, this, handler);
+    };
+    on(TemplateMode, [this] { enterTemplateMode(); });
+    on(DataMode, [this] { enterDataMode(); });
+    on(ViewToolBar, [this](bool shown) {
+        mMainToolBar->setVisible(shown);
+        refreshCommands();
+    });
+    on(ViewStatusBar, [this](bool shown) {
+        mStatus->setVisible(shown);
+        refreshCommands();
+    });
+    for (QAction* a : mActions->findChildren<QAction*>())
+        addAction(a);
+
+    // F6 and Shift+F6 move the keyboard between the form and the drawing view.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}) {
+        auto* a = new QAction(this);
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, &CMainFrame::focusOtherPane);
+        addAction(a);
+    }
+}
+
+void CMainFrame::attachLeftPane(FormPane* pane)
+{
+    FormPane* old = mLeftPane;
+    const bool hadFocus = old && old->isAncestorOf(QApplication::focusWidget());
+    mLeftPane = pane;
+    if (old) {
+        mSplitter->replaceWidget(0, pane);
+        mDoc.disconnect(old);
+        old->deleteLater();
+    } else {
+        mSplitter->insertWidget(0, pane);
+    }
+    connect(pane, &FormPane::zoomChanged, this, [this] { view()->zoomChanged(); });
+    if (hadFocus)
+        pane->setFocus();
+}
+
+void CMainFrame::enterTemplateMode()
+{
+    ModeSwitch::enterTemplateMode(mDoc);
+    attachLeftPane(new CTemplateEditorFormView(mDoc));
+    mDoc.updateAllViews();
+}
+
+bool CMainFrame::enterDataMode()
+{
+    const QString refusal = ModeSwitch::enterDataMode(mDoc, mMerger, mWait.get());
+    if (!refusal.isEmpty()) {
+        mPrompts->showMessage(refusal);
+        refreshCommands();
+        return false;
+    }
+    attachLeftPane(new CLabelDataEditView(mDoc));
+    mDoc.updateAllViews();
+    return true;
+}
+
+void CMainFrame::refreshCommands()
+{
+    CommandContext c = CommandContext::fromDocument(mDoc);
+    const DisplaySettings& d = view()->display();
+    c.gridUnit = d.gridUnit;
+    c.grid = d.grid;
+    c.sheetNumbers = d.sheetNumbers;
+    c.regionNumbers = d.regionNumbers;
+    c.lineNumbers = d.lineNumbers;
+    c.paperPicture = d.paperPicture;
+    c.preview = d.preview;
+    c.toolBarVisible = !mMainToolBar->isHidden();
+    c.statusBarVisible = !mStatus->isHidden();
+    c.recentFileCount = mSession->recentFiles().count();
+    c.autoReplaceAvailable = true;
+    mActions->applyStates(c);
+}
+
+void CMainFrame::documentChanged()
+{
+    mStatus->setSelectionText(StatusTexts::selection(StatusTexts::selectedRect(mDoc)));
+    mStatus->setTemplateName(mDoc.scalars().templateName);
+    refreshCommands();
+}
+
+void CMainFrame::documentReplaced()
+{
+    // A new or opened document shows in the mode of the form that is attached.
+    mDoc.templateMode = qobject_cast<CTemplateEditorFormView*>(mLeftPane) ? 1 : 0;
+    mDoc.updateAllViews();
+}
+
+void CMainFrame::updateTitle()
+{
+    setWindowTitle(mSession->windowTitle());
+}
+
+void CMainFrame::focusOtherPane()
+{
+    if (view()->hasFocus())
+        mLeftPane->setFocus();
+    else
+        view()->setFocus();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (mSession->saveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            activateWindow();
+            // One document at a time: the first file is the one opened.
+            mSession->openFile(url.toLocalFile());
+            return;
+        }
+    }
+}

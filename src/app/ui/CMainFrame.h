@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/ModeSwitch.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class AppCommands;
+class CKalvettaEditorView;
+class CORINOTEDoc;
+class CSplitterFrame;
+class CWaitDialog;
+class CommandActions;
+class DocumentSession;
+class FormPane;
+class MainStatusBar;
+class Profile;
+class QSplitter;
+class QToolBar;
+class SessionPrompts;
+
+// The main window: the menu bar, the main tool bar, the status bar and a splitter of two
+// columns, the form of the current mode on the left (420 pixels) and the drawing pane on
+// the right (580 pixels). It starts in data mode.
+//
+// Every command is a window-wide action, so the drawing view receives its commands
+// wherever the keyboard focus is; the enabled and checked states are brought up to date
+// whenever the document, the view or the window changes. Files dropped on the window are
+// opened as documents, after the save question.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The document and the profile must outlive the window. The document's auto-replace
+    // rules are read from its data folder, which must be set by then.
+    CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Who answers the save question and shows messages: message boxes and file dialogs
+    // unless replaced (the prompts must then outlive the window or be replaced again).
+    void setPrompts(SessionPrompts* prompts);
+    SessionPrompts& prompts() const { return *mPrompts; }
+
+    CORINOTEDoc& document() const { return mDoc; }
+    DocumentSession& session() const { return *mSession; }
+    CommandActions& actions() const { return *mActions; }
+    QSplitter* splitter() const { return mSplitter; }
+    FormPane* leftPane() const { return mLeftPane; }
+    CSplitterFrame* splitterFrame() const { return mRightPane; }
+    CKalvettaEditorView* view() const;
+    MainStatusBar* statusPanes() const { return mStatus; }
+    QToolBar* mainToolBar() const { return mMainToolBar; }
+    CWaitDialog* waitDialog() const { return mWait.get(); }
+
+    // What merges the records into the pages after data mode or a template rebuilt
+    // them (see ModeSwitch::RecordMerger); nothing until the merge is installed.
+    void setRecordMerger(ModeSwitch::RecordMerger merger) { mMerger = std::move(merger); }
+    const ModeSwitch::RecordMerger& recordMerger() const { return mMerger; }
+
+    // Commands 133 and 32771. Data mode is refused (with the message shown) when the
+    // template has no sheet; returns whether the mode was entered.
+    void enterTemplateMode();
+    bool enterDataMode();
+
+    // Brings every command's enabled and checked state up to date.
+    void refreshCommands();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    void attachLeftPane(FormPane* pane);
+    void documentChanged();
+    void documentReplaced();
+    void updateTitle();
+    void focusOtherPane();
+
+    CORINOTEDoc& mDoc;
+    Profile& mProfile;
+    std::unique_ptr<SessionPrompts> mOwnPrompts;
+    SessionPrompts* mPrompts;
+    CommandActions* mActions;
+    DocumentSession* mSession;
+    AppCommands* mCommands;
+    QToolBar* mMainToolBar;
+    MainStatusBar* mStatus;
+    QSplitter* mSplitter;
+    FormPane* mLeftPane = nullptr;
+    CSplitterFrame* mRightPane;
+    std::unique_ptr<CWaitDialog> mWait;
+    ModeSwitch::RecordMerger mMerger;
+};

@@ -1,0 +1,124 @@
+#include "CSoftwareSettingDialog.h"
+
+#include "CTemplateFileDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <size_t N>
+QGroupBox* radioGroup(const QString& title, std::array<QRadioButton*, N>& buttons,
+                      const std::array<QString, N>& texts, int checked, QWidget* parent)
+{
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    auto* group = new QButtonGroup(box);
+    for (size_t i = 0; i < N; ++i) {
+        buttons[i] = new QRadioButton(texts[i], box);
+        group->addButton(buttons[i], int(i));
+        layout->addWidget(buttons[i]);
+    }
+    buttons[size_t(checked >= 0 && size_t(checked) < N ? checked : 0)]->setChecked(true);
+    return box;
+}
+
+template <size_t N> int checkedIndex(const std::array<QRadioButton*, N>& buttons)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (buttons[i]->isChecked())
+            return int(i);
+    }
+    return 0;
+}
+
+} // namespace
+
+CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("環境設定"));
+
+    auto* fileRow = new QHBoxLayout;
+    mTemplate = new QLineEdit(v.defaultTemplate, this);
+    auto* open = new QPushButton(tr("開く"), this);
+    fileRow->addWidget(mTemplate, 1);
+    fileRow->addWidget(open);
+    connect(open, &QPushButton::clicked, this, &CSoftwareSettingDialog::chooseTemplate);
+
+    auto* templateBox = new QGroupBox(tr("テンプレートモード"), this);
+    auto* templateLayout = new QVBoxLayout(templateBox);
+    mSizeNewRegions =
+        new QCheckBox(tr("追加する文字列編集領域のサイズを文字列にあわせる"), templateBox);
+    mSizeNewRegions->setChecked(v.environment.sizeNewRegions != 0);
+    templateLayout->addWidget(mSizeNewRegions);
+    templateLayout->addWidget(radioGroup<3>(
+        tr("変更した文字列が文字列編集領域に収まらないときの動作"), mFitTemplate,
+        {tr("そのまま"), tr("文字列編集領域を縮小する"), tr("文字列編集領域を拡張する")},
+        v.environment.fitTemplate, templateBox));
+
+    auto* dataBox = new QGroupBox(tr("データモード"), this);
+    auto* dataLayout = new QVBoxLayout(dataBox);
+    auto* loadBox = new QGroupBox(tr("住所録データ・CSVファイルデータの読み込み"), dataBox);
+    auto* loadLayout = new QVBoxLayout(loadBox);
+    mKanjiNumerals = new QCheckBox(tr("縦書きフォントのときは数字を漢字にする"), loadBox);
+    mKanjiNumerals->setChecked(v.environment.kanjiNumerals != 0);
+    loadLayout->addWidget(mKanjiNumerals);
+    dataLayout->addWidget(loadBox);
+    mPictureAspect = new QCheckBox(
+        tr("読み込んだ画像の縦横比に合わせて文字列編集領域のサイズを調節する"), dataBox);
+    mPictureAspect->setChecked(v.environment.pictureAspect != 0);
+    dataLayout->addWidget(mPictureAspect);
+    dataLayout->addWidget(radioGroup<4>(
+        tr("読み込んだまたは変更した文字列が文字列編集領域に収まらないときの動作"), mFitData,
+        {tr("そのまま"), tr("文字列編集領域を縮小する"), tr("文字列編集領域を拡張する"),
+         tr("文字列を2行にする")},
+        v.environment.fitData, dataBox));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("デフォルトのシートテンプレートファイル："), this));
+    layout->addLayout(fileRow);
+    layout->addWidget(templateBox);
+    layout->addWidget(dataBox);
+    layout->addWidget(buttons);
+}
+
+SoftwareSettings CSoftwareSettingDialog::values() const
+{
+    SoftwareSettings s;
+    s.defaultTemplate = mTemplate->text();
+    s.environment.sizeNewRegions = mSizeNewRegions->isChecked() ? 1 : 0;
+    s.environment.fitTemplate = checkedIndex(mFitTemplate);
+    s.environment.kanjiNumerals = mKanjiNumerals->isChecked() ? 1 : 0;
+    s.environment.pictureAspect = mPictureAspect->isChecked() ? 1 : 0;
+    s.environment.fitData = checkedIndex(mFitData);
+    return s;
+}
+
+void CSoftwareSettingDialog::chooseTemplate()
+{
+    const QString path = CTemplateFileDialog::getOpenFileName(this, mTemplate->text());
+    if (!path.isEmpty())
+        mTemplate->setText(path);
+}
+
+bool CSoftwareSettingDialog::run(QWidget* parent, CORINOTEDoc& doc)
+{
+    CSoftwareSettingDialog dialog(SoftwareSettings::fromDocument(doc), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialog.values().apply(doc);
+    return true;
+}

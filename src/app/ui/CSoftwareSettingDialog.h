@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/SoftwareSettings.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+
+// 環境設定 (command 185): the default sheet template file, and the settings for text
+// that does not fit its region in template and in data mode, the sizing of new regions,
+// kanji numerals in vertical fonts and regions fitted to their pictures. It shows the
+// values it is given and hands back what the user set; the caller applies them on OK.
+class CSoftwareSettingDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CSoftwareSettingDialog(const SoftwareSettings& values, QWidget* parent = nullptr);
+
+    SoftwareSettings values() const;
+
+    // Command 185: shows the dialog over the document's values and, on OK, stores them
+    // in the document and the settings profile. Returns whether OK was pressed.
+    static bool run(QWidget* parent, CORINOTEDoc& doc);
+
+    QLineEdit* templateEdit() const { return mTemplate; }
+
+private:
+    void chooseTemplate();
+
+    QLineEdit* mTemplate;
+    QCheckBox* mSizeNewRegions;
+    std::array<QRadioButton*, 3> mFitTemplate;
+    QCheckBox* mKanjiNumerals;
+    QCheckBox* mPictureAspect;
+    std::array<QRadioButton*, 4> mFitData;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/TemplatePreview.h"
+
+#include <QFileDialog>
+
+class QPlainTextEdit;
+class TemplatePreviewBox;
+
+// "テンプレートファイルを開く": a file dialog for sheet template files (*.ont) with a preview
+// of the file under the cursor: a miniature of its paper, sheets and text regions beside
+// the file list, and its paper size and counts in a read-only text below. A file that is
+// not a readable template shows the bare headings and an empty grey box.
+class CTemplateFileDialog : public QFileDialog
+{
+    Q_OBJECT
+public:
+    explicit CTemplateFileDialog(QWidget* parent = nullptr, const QString& start = QString());
+
+    // Reads the file and shows its preview (what moving through the list does).
+    void showPreview(const QString& path);
+
+    // The text shown below the list.
+    QString previewText() const;
+    const TemplatePreview& preview() const { return mPreview; }
+    TemplatePreviewBox* previewBox() const { return mBox; }
+
+    // Asks for a template file, starting at `start` (a file or folder); empty when the
+    // user cancels.
+    static QString getOpenFileName(QWidget* parent, const QString& start = QString());
+
+private:
+    TemplatePreview mPreview;
+    TemplatePreviewBox* mBox;
+    QPlainTextEdit* mText;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/ProgressCounter.h"
+#include "app/ProgressReporter.h"
+
+#include <QBasicTimer>
+#include <QDialog>
+
+class QProgressBar;
+
+// "データを読み込んでいます...": the modeless progress dialog of long loads. It is made
+// once, hidden; an operation starts it with its total, advances it as it works and
+// finishes it. The bar (0 … 100) follows the count on a 500 ms timer, so a fast loop
+// does not repaint it for every record; advance() lets the event loop run now and then
+// so the timer and the painting get through while the operation holds the thread.
+class CWaitDialog : public QDialog, public ProgressReporter
+{
+    Q_OBJECT
+public:
+    static constexpr int TickMilliseconds = 500;
+
+    explicit CWaitDialog(QWidget* parent = nullptr);
+
+    void start(int total) override;
+    void advance(int done) override;
+    void finish() override;
+
+    int barValue() const;
+    bool isTicking() const { return mTimer.isActive(); }
+    // One timer tick: the bar takes the count's percentage.
+    void tick();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    ProgressCounter mCounter;
+    QBasicTimer mTimer;
+    QProgressBar* mBar;
+    qint64 mLastEvents = 0;
+};

@@ -1,0 +1,723 @@
+// The main window, offscreen: modes, zoom, the status panes and the page indicator, the
+// display settings kept between runs, the template file dialog's preview, the save
+// question on New, Open, quitting and dropping a file, and the data-mode form.
+
+#include "app/CommandIds.h"
+#include "app/DocumentSession.h"
+#include "app/RegionListModel.h"
+#include "app/SessionPrompts.h"
+#include "app/ui/CKalvettaEditorView.h"
+#include "app/ui/CLabelDataEditView.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CPageToolBar.h"
+#include "app/ui/CSoftwareSettingDialog.h"
+#include "app/ui/CSplitterFrame.h"
+#include "app/ui/CTemplateEditorFormView.h"
+#include "app/ui/CTemplateFileDialog.h"
+#include "app/ui/CWaitDialog.h"
+#include "app/ui/CommandActions.h"
+#include "app/ui/MainStatusBar.h"
+#include "app/ui/TemplatePreviewBox.h"
+#include "model/CORINOTEDoc.h"
+#include "model/DocumentFile.h"
+#include "model/PageBuilder.h"
+#include "model/SettingsProfile.h"
+#include "model/TemplateFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace CommandIds;
+
+namespace {
+
+class ScriptedPrompts : public SessionPrompts
+{
+public:
+    Answer answer = Answer::Cancel;
+    QString openPath;
+    QString savePath;
+    QStringList questions;
+    QStringList messages;
+
+    Answer askSaveChanges(const QString& question) override
+    {
+        questions.append(question);
+        return answer;
+    }
+    QString chooseOpenPath() override { return openPath; }
+    QString chooseSavePath(const QString&) override { return savePath; }
+    void showMessage(const QString& text) override { messages.append(text); }
+};
+
+// Two sheets side by side, `regions` text regions on the first.
+void makeTemplate(CORINOTEDoc& doc, int sheets, int regions)
+{
+    CLabelSheetTemplate& t = doc.labelTemplate();
+    t.sheets.clear();
+    t.regions.clear();
+    for (int s = 0; s < sheets; ++s) {
+        Sheet sheet;
+        sheet.rect = Rect{s * 1000, -100, s * 1000 + 900, -1000};
+        t.sheets.append(sheet);
+    }
+    for (int r = 0; r < regions; ++r) {
+        TextRect region;
+        region.rect = Rect{100, -200 - r * 100, 600, -280 - r * 100};
+        region.font = FontRecord::make(QStringLiteral("ＭＳ 明朝"), -80, 0);
+        t.regions.append(region);
+    }
+}
+
+// A window over a document whose settings live in an INI file of a temporary folder.
+struct Window
+{
+    QTemporaryDir dir;
+    QString ini;
+    std::unique_ptr<SettingsProfile> profile;
+    std::unique_ptr<CORINOTEDoc> doc;
+    std::unique_ptr<CMainFrame> frame;
+    ScriptedPrompts prompts;
+
+    explicit Window(bool show = true)
+    {
+        ini = dir.filePath(QStringLiteral("profile.ini"));
+        open(show);
+    }
+    void open(bool show = true)
+    {
+        profile = std::make_unique<SettingsProfile>(ini);
+        doc = std::make_unique<CORINOTEDoc>(profile.get());
+        doc->dataFolder = dir.path();
+        doc->newDocument();
+        frame = std::make_unique<CMainFrame>(*doc, *profile);
+        frame->setPrompts(&prompts);
+        frame->resize(1200, 900);
+        if (show) {
+            frame->show();
+            QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        }
+    }
+    // Ends the run as the program does: the window, then the document, then the profile.
+    void close()
+    {
+        frame.reset();
+        doc.reset();
+        profile.reset();
+    }
+    QAction* action(int command) const { return frame->actions().action(command); }
+    void trigger(int command) const { action(command)->trigger(); }
+    CKalvettaEditorView* view() const { return frame->view(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+void sendMouseMove(QWidget* widget, const QPointF& pos)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}
+
+void sendWheel(QWidget* widget, int delta)
+{
+    const QPointF pos(widget->width() / 2.0, widget->height() - 5.0);
+    QWheelEvent wheel(pos, widget->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &wheel);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(SessionPrompts::Answer)
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsInDataMode();
+    void rulesReadAtStart();
+    void modeSwitches();
+    void dataModeRefusedWithoutSheet();
+    void zoomLimitsByButtons();
+    void zoomByWheelOverForm();
+    void cursorPane();
+    void selectionAndTemplatePanes();
+    void pageIndicatorAndNavigation();
+    void settingsWrittenAtExit_data();
+    void settingsWrittenAtExit();
+    void settingsReadAtStart();
+    void templateFileDialogPreview();
+    void savePrompt_data();
+    void savePrompt();
+    void dataFormEditing();
+    void undoAfterFormChange();
+    void focusMovesBetweenPanes();
+    void contextMenuByMode();
+    void waitDialogProgress();
+    void softwareSettingsDialog();
+};
+
+void TestMainWindow::startsInDataMode()
+{
+    Window w;
+    QVERIFY(qobject_cast<CLabelDataEditView*>(w.frame->leftPane()));
+    QCOMPARE(w.doc->templateMode, 0);
+    QVERIFY(w.action(DataMode)->isChecked());
+    QVERIFY(!w.action(TemplateMode)->isChecked());
+    QVERIFY(w.frame->splitterFrame()->objectToolBar()->isHidden());
+    QCOMPARE(w.frame->windowTitle(), QStringLiteral("無題 - ORINOTE"));
+    MainStatusBar* s = w.frame->statusPanes();
+    QCOMPARE(s->readyText(), QStringLiteral("レディ"));
+    QCOMPARE(s->cursorText(), QStringLiteral("カーソルの現在座標"));
+    QCOMPARE(s->selectionText(), QStringLiteral("選択されている領域"));
+    QCOMPARE(s->templateName(), QStringLiteral("A4無地"));
+    // Features of other parts of the program are shown, but disabled.
+    QVERIFY(!w.action(FilePrint)->isEnabled());
+    QVERIFY(!w.action(AddressBookWindow)->isEnabled());
+    QVERIFY(w.action(FileNew)->isEnabled());
+    QCOMPARE(w.action(FileNew)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(w.action(FileNew)->text(), QStringLiteral("新規作成\tCtrl+N(&N)"));
+}
+
+void TestMainWindow::rulesReadAtStart()
+{
+    Window w(false);
+    AutoReplaceRule rule;
+    rule.search = QStringLiteral("様");
+    w.doc->autoReplaceData().append(rule);
+    QVERIFY(w.doc->autoReplaceData().saveFile(CAutoReplaceData::filePath(w.dir.path())).isEmpty());
+    w.close();
+
+    w.open(false);
+    QCOMPARE(w.doc->autoReplaceData().count(), 1);
+    QCOMPARE(w.doc->autoReplaceData().rule(0).search, QStringLiteral("様"));
+    QVERIFY(w.action(AutoReplaceSettings)->isEnabled());
+}
+
+void TestMainWindow::modeSwitches()
+{
+    Window w;
+    makeTemplate(*w.doc, 2, 2);
+    w.trigger(PreviewDisplay);
+
+    w.trigger(TemplateMode);
+    QVERIFY(qobject_cast<CTemplateEditorFormView*>(w.frame->leftPane()));
+    QCOMPARE(w.doc->templateMode, 1);
+    QCOMPARE(w.doc->editTool, 0);
+    QVERIFY(w.action(TemplateMode)->isChecked());
+    QVERIFY(!w.action(DataMode)->isChecked());
+    QVERIFY(!w.action(FileNew)->isEnabled());
+    QVERIFY(!w.action(FileOpen)->isEnabled());
+    QVERIFY(w.action(ToolAddSheet)->isChecked());
+    QVERIFY(w.frame->splitterFrame()->objectToolBar()->isVisible());
+    QCOMPARE(w.frame->splitter()->widget(0), w.frame->leftPane());
+    // The template form's own controls; its property sheet is not there yet.
+    auto* form = static_cast<CTemplateEditorFormView*>(w.frame->leftPane());
+    QCOMPARE(form->layerCombo()->count(), 11);
+    QVERIFY(!form->applyButton()->isEnabled());
+    form->layerCombo()->setCurrentIndex(4);
+    QCOMPARE(w.doc->displayedLayer, 4);
+
+    w.trigger(DataMode);
+    QVERIFY(qobject_cast<CLabelDataEditView*>(w.frame->leftPane()));
+    QCOMPARE(w.doc->templateMode, 0);
+    QCOMPARE(w.doc->editTool, -1);
+    QCOMPARE(w.doc->sheets().size(), 2);
+    QCOMPARE(w.doc->textRects().size(), 4);
+    QVERIFY(w.action(FileNew)->isEnabled());
+    QVERIFY(w.frame->splitterFrame()->objectToolBar()->isHidden());
+    // The data form shows the layer chosen in template mode and the rebuilt regions.
+    auto* dataForm = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    QCOMPARE(dataForm->layerCombo()->currentIndex(), 4);
+    QCOMPARE(dataForm->regionModel()->rowCount(), 4);
+    // The preview display survives both switches.
+    QVERIFY(w.view()->display().preview);
+    QVERIFY(w.action(PreviewDisplay)->isChecked());
+}
+
+void TestMainWindow::dataModeRefusedWithoutSheet()
+{
+    Window w;
+    w.trigger(TemplateMode);
+    w.doc->labelTemplate().sheets.clear();
+    w.trigger(DataMode);
+    QCOMPARE(w.prompts.messages,
+             QStringList{QStringLiteral("シートは必ず1つ以上設定してください。")});
+    QVERIFY(qobject_cast<CTemplateEditorFormView*>(w.frame->leftPane()));
+    QCOMPARE(w.doc->templateMode, 1);
+    QVERIFY(w.action(TemplateMode)->isChecked());
+    QVERIFY(!w.action(DataMode)->isChecked());
+}
+
+void TestMainWindow::zoomLimitsByButtons()
+{
+    Window w;
+    QCOMPARE(w.doc->zoomIndex(), 1);
+    QCOMPARE(w.view()->verticalScrollBar()->maximum(), 0); // A4 fits the view at 1.0
+    for (int i = 0; i < 6; ++i)
+        w.trigger(ZoomIn);
+    QCOMPARE(w.doc->zoomIndex(), 5);
+    QVERIFY(!w.action(ZoomIn)->isEnabled());
+    QVERIFY(w.action(ZoomOut)->isEnabled());
+    const QSize viewport = w.view()->viewport()->size();
+    QCOMPARE(w.view()->verticalScrollBar()->maximum(), viewport.height() * 5 - viewport.height());
+
+    for (int i = 0; i < 8; ++i)
+        w.trigger(ZoomOut);
+    QCOMPARE(w.doc->zoomIndex(), 0);
+    QVERIFY(!w.action(ZoomOut)->isEnabled());
+    QVERIFY(w.action(ZoomIn)->isEnabled());
+    QCOMPARE(w.view()->verticalScrollBar()->maximum(), 0);
+}
+
+void TestMainWindow::zoomByWheelOverForm()
+{
+    Window w;
+    QWidget* form = w.frame->leftPane();
+    sendWheel(form, 120);
+    QCOMPARE(w.doc->zoomIndex(), 2);
+    QVERIFY(w.view()->verticalScrollBar()->maximum() > 0);
+    for (int i = 0; i < 5; ++i)
+        sendWheel(form, 120);
+    QCOMPARE(w.doc->zoomIndex(), 5);
+    QVERIFY(!w.action(ZoomIn)->isEnabled());
+    for (int i = 0; i < 7; ++i)
+        sendWheel(form, -120);
+    QCOMPARE(w.doc->zoomIndex(), 0);
+    QVERIFY(!w.action(ZoomOut)->isEnabled());
+
+    // The template form zooms the same way; the drawing view scrolls instead.
+    w.trigger(TemplateMode);
+    sendWheel(w.frame->leftPane(), 120);
+    QCOMPARE(w.doc->zoomIndex(), 1);
+    sendWheel(w.view()->viewport(), 120);
+    QCOMPARE(w.doc->zoomIndex(), 1);
+}
+
+void TestMainWindow::cursorPane()
+{
+    Window w;
+    QWidget* viewport = w.view()->viewport();
+    MainStatusBar* s = w.frame->statusPanes();
+
+    // Data mode: the pointer as it is; Y grows downwards from the paper's top edge.
+    const QPointF pixel = w.view()->paperTransform().map(QPointF(1000, -500));
+    sendMouseMove(viewport, pixel);
+    const QString text = s->cursorText();
+    QVERIFY2(text.startsWith(QStringLiteral("X = 10")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral(", Y = 5")) || text.contains(QStringLiteral(", Y = 49.")),
+             qPrintable(text));
+
+    // Template mode with the add-sheet tool snaps to the grid: exact millimetres.
+    w.trigger(TemplateMode);
+    w.trigger(Grid10mm);
+    sendMouseMove(viewport, w.view()->paperTransform().map(QPointF(1013, -488)));
+    QCOMPARE(s->cursorText(), QStringLiteral("X = 100.0mm, Y = 50.0mm"));
+
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(viewport, &leave);
+    QCOMPARE(s->cursorText(), QStringLiteral("カーソルの現在座標"));
+}
+
+void TestMainWindow::selectionAndTemplatePanes()
+{
+    Window w;
+    makeTemplate(*w.doc, 2, 2);
+    w.trigger(DataMode);
+    auto* form = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    form->chooseRow(0);
+    QCOMPARE(w.doc->selection().textRect, 0);
+    QCOMPARE(w.frame->statusPanes()->selectionText(),
+             QStringLiteral("X = 10.0mm, Y = 20.0mm, 縦 = 8.0mm, 横 = 50.0mm"));
+    w.trigger(NextPage); // disabled on a single page: nothing changes
+    QCOMPARE(w.doc->selection().textRect, 0);
+
+    const QString file = w.path(QStringLiteral("往復はがき.ont"));
+    QVERIFY(TemplateFile::save(*w.doc, file).isEmpty());
+    w.doc->scalars().templateName = QStringLiteral("A4無地");
+    QVERIFY(TemplateFile::apply(*w.doc, file).isEmpty());
+    QCOMPARE(w.frame->statusPanes()->templateName(), QStringLiteral("往復はがき"));
+    QCOMPARE(w.frame->statusPanes()->selectionText(), QStringLiteral("選択されている領域"));
+}
+
+void TestMainWindow::pageIndicatorAndNavigation()
+{
+    Window w;
+    makeTemplate(*w.doc, 2, 1);
+    PageBuilder::buildPageOne(*w.doc);
+    // Three pages of two sheets.
+    for (int page = 1; page < 3; ++page) {
+        for (int s = 0; s < 2; ++s) {
+            w.doc->sheets().append(w.doc->sheets().at(s));
+            w.doc->textRects().append(w.doc->textRects().at(s));
+        }
+    }
+    w.doc->updateAllViews();
+    CPageToolBar* bar = w.frame->splitterFrame()->pageToolBar();
+    w.view()->viewport()->repaint();
+    QCOMPARE(bar->indicatorText(), QStringLiteral("    1 /    3 ページ "));
+    QVERIFY(!w.action(FirstPage)->isEnabled());
+    QVERIFY(w.action(NextPage)->isEnabled());
+    QVERIFY(!w.action(ForwardTenPages)->isEnabled());
+
+    w.doc->selection().textRect = 1;
+    w.trigger(NextPage);
+    QCOMPARE(w.doc->currentPage, 2);
+    QCOMPARE(w.doc->selection().textRect, -1);
+    w.trigger(LastPage);
+    QCOMPARE(w.doc->currentPage, 3);
+    QVERIFY(!w.action(NextPage)->isEnabled());
+    QVERIFY(!w.action(LastPage)->isEnabled());
+    w.view()->viewport()->repaint();
+    QCOMPARE(bar->indicatorText(), QStringLiteral("    3 /    3 ページ "));
+    w.trigger(FirstPage);
+    QCOMPARE(w.doc->currentPage, 1);
+
+    // Template mode shows the one page of the template.
+    w.trigger(TemplateMode);
+    w.view()->viewport()->repaint();
+    QCOMPARE(bar->indicatorText(), QStringLiteral("    1 /    1 ページ "));
+    QVERIFY(!w.action(NextPage)->isEnabled());
+}
+
+void TestMainWindow::settingsWrittenAtExit_data()
+{
+    QTest::addColumn<QList<int>>("commands");
+    QTest::addColumn<QList<int>>("expected"); // DISPGRID GRIDNUM RNUM LNUM KNUM DISPSPIC BN
+
+    QTest::newRow("defaults") << QList<int>{} << QList<int>{0, 0, 0, 0, 0, 0, 1};
+    QTest::newRow("grid, 5 mm, zoom in")
+        << QList<int>{int(ShowGrid), int(Grid5mm), int(ZoomIn)} << QList<int>{1, 5, 0, 0, 0, 0, 2};
+    QTest::newRow("numbers, picture, zoom out")
+        << QList<int>{int(ShowRegionNumbers), int(ShowSheetNumbers), int(ShowLineNumbers),
+                      int(ShowPaperPicture), int(ZoomOut)}
+        << QList<int>{0, 0, 1, 1, 1, 1, 0};
+    QTest::newRow("switched twice, preview")
+        << QList<int>{int(ShowGrid), int(ShowGrid), int(Grid10mm), int(PreviewDisplay)}
+        << QList<int>{0, 10, 0, 0, 0, 0, 1};
+}
+
+void TestMainWindow::settingsWrittenAtExit()
+{
+    QFETCH(QList<int>, commands);
+    QFETCH(QList<int>, expected);
+    Window w(false);
+    QVERIFY(!QFile::exists(w.ini)); // nothing read: every key took its default
+    for (const int c : commands)
+        w.trigger(c);
+    w.close();
+
+    QSettings ini(w.ini, QSettings::IniFormat);
+    const QStringList keys{QStringLiteral("DISPGRID"), QStringLiteral("GRIDNUM"),
+                           QStringLiteral("RNUM"),     QStringLiteral("LNUM"),
+                           QStringLiteral("KNUM"),     QStringLiteral("DISPSPIC"),
+                           QStringLiteral("BN")};
+    for (int i = 0; i < keys.size(); ++i) {
+        const QVariant v = ini.value(QStringLiteral("ON/") + keys[i]);
+        QVERIFY2(v.isValid(), qPrintable(keys[i]));
+        QCOMPARE(v.toString(), QString::number(expected[i]));
+    }
+    // The preview flag is not kept.
+    QVERIFY(!ini.contains(QStringLiteral("ON/PREVIEW")));
+}
+
+void TestMainWindow::settingsReadAtStart()
+{
+    Window w(false);
+    w.trigger(ShowGrid);
+    w.trigger(Grid10mm);
+    w.trigger(ShowLineNumbers);
+    w.trigger(ZoomIn);
+    w.trigger(ZoomIn);
+    w.trigger(PreviewDisplay);
+    w.close();
+
+    w.open(false);
+    QVERIFY(w.action(ShowGrid)->isChecked());
+    QVERIFY(w.action(Grid10mm)->isChecked());
+    QVERIFY(!w.action(GridNone)->isChecked());
+    QVERIFY(w.action(ShowLineNumbers)->isChecked());
+    QVERIFY(!w.action(ShowSheetNumbers)->isChecked());
+    QCOMPARE(w.doc->zoomIndex(), 3);
+    QVERIFY(w.action(EditDisplay)->isChecked()); // edit display at every start
+}
+
+void TestMainWindow::templateFileDialogPreview()
+{
+    QTemporaryDir dir;
+    SettingsProfile profile(dir.filePath(QStringLiteral("p.ini")));
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    doc.newDocument();
+    makeTemplate(doc, 3, 2);
+    doc.labelTemplate().paperRect = Rect{0, 0, 1000, -1480};
+    const QString good = dir.filePath(QStringLiteral("card.ont"));
+    QVERIFY(TemplateFile::save(doc, good).isEmpty());
+    const QString bad = dir.filePath(QStringLiteral("notes.ont"));
+    QFile out(bad);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("not a template");
+    out.close();
+
+    CTemplateFileDialog dialog(nullptr, dir.path());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("テンプレートファイルを開く"));
+    QCOMPARE(dialog.previewText(),
+             QStringLiteral("【用紙サイズ】\r\n【シート数】\r\n【文字列編集領域数】\r\n"));
+    auto* text = dialog.findChild<QPlainTextEdit*>();
+    QVERIFY(text && text->isReadOnly());
+
+    // Moving through the list previews the file under the cursor.
+    emit dialog.currentChanged(good);
+    QCOMPARE(dialog.previewText(),
+             QStringLiteral("【用紙サイズ】　100.0 × 148.0 mm\r\n"
+                            "【シート数】　3\r\n【文字列編集領域数】　2\r\n"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("【用紙サイズ】　100.0 × 148.0 mm\n"
+                                                 "【シート数】　3\n【文字列編集領域数】　2"));
+    QImage box = dialog.previewBox()->grab().toImage();
+    QCOMPARE(box.pixelColor(10, 10), QColor(Qt::white)); // the paper
+    QCOMPARE(box.pixelColor(box.width() - 10, box.height() - 10), QColor(128, 128, 128));
+
+    emit dialog.currentChanged(bad);
+    QCOMPARE(dialog.previewText(),
+             QStringLiteral("【用紙サイズ】\r\n【シート数】\r\n【文字列編集領域数】\r\n"));
+    QCOMPARE(text->toPlainText(),
+             QStringLiteral("【用紙サイズ】\n【シート数】\n【文字列編集領域数】"));
+    box = dialog.previewBox()->grab().toImage();
+    QCOMPARE(box.pixelColor(10, 10), QColor(128, 128, 128));
+}
+
+void TestMainWindow::savePrompt_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<SessionPrompts::Answer>("answer");
+    QTest::addColumn<bool>("proceeds");
+
+    using A = SessionPrompts::Answer;
+    for (const char* trigger : {"new", "open", "quit", "drop"}) {
+        QTest::addRow("%s, cancel", trigger) << QString::fromLatin1(trigger) << A::Cancel << false;
+        QTest::addRow("%s, discard", trigger) << QString::fromLatin1(trigger) << A::Discard << true;
+        QTest::addRow("%s, save", trigger) << QString::fromLatin1(trigger) << A::Save << true;
+    }
+}
+
+void TestMainWindow::savePrompt()
+{
+    QFETCH(QString, trigger);
+    QFETCH(SessionPrompts::Answer, answer);
+    QFETCH(bool, proceeds);
+
+    Window w;
+    // A document to open or drop: one with two sheets.
+    const QString other = w.path(QStringLiteral("other.ond"));
+    {
+        makeTemplate(*w.doc, 2, 0);
+        PageBuilder::buildPageOne(*w.doc);
+        QVERIFY(DocumentFile::save(*w.doc, other).isEmpty());
+        w.doc->newDocument();
+    }
+    w.doc->setModified(true);
+    w.prompts.answer = answer;
+    w.prompts.openPath = other;
+    const QString saved = w.path(QStringLiteral("saved.ond"));
+    w.prompts.savePath = saved;
+
+    bool closed = false;
+    if (trigger == QLatin1String("new")) {
+        w.doc->scalars().templateName = QStringLiteral("unsaved");
+        w.trigger(FileNew);
+    } else if (trigger == QLatin1String("open")) {
+        w.trigger(FileOpen);
+    } else if (trigger == QLatin1String("quit")) {
+        closed = w.frame->close();
+    } else {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(w.frame.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.frame.get(), &drop);
+    }
+
+    QCOMPARE(w.prompts.questions, QStringList{QStringLiteral("無題 への変更を保存しますか?")});
+    QCOMPARE(QFile::exists(saved), answer == SessionPrompts::Answer::Save);
+    if (trigger == QLatin1String("quit")) {
+        QCOMPARE(closed, proceeds);
+        return;
+    }
+    if (!proceeds) {
+        QVERIFY(w.doc->isModified());
+        QCOMPARE(w.doc->sheets().size(), 1);
+        return;
+    }
+    QVERIFY(!w.doc->isModified());
+    if (trigger == QLatin1String("new")) {
+        QCOMPARE(w.doc->scalars().templateName, QStringLiteral("A4無地"));
+        QCOMPARE(w.frame->windowTitle(), QStringLiteral("無題 - ORINOTE"));
+    } else {
+        QCOMPARE(w.doc->sheets().size(), 2);
+        QCOMPARE(w.frame->windowTitle(), QStringLiteral("other.ond - ORINOTE"));
+        QCOMPARE(w.doc->templateMode, 0);
+    }
+}
+
+void TestMainWindow::dataFormEditing()
+{
+    Window w;
+    makeTemplate(*w.doc, 2, 2);
+    w.trigger(DataMode);
+    auto* form = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    QStringList messages;
+    form->setMessageHandler([&messages](const QString& m) { messages.append(m); });
+    QVERIFY(form->applyButton()->isEnabled());
+
+    QTest::mouseClick(form->clearButton(), Qt::LeftButton);
+    QCOMPARE(messages, QStringList{QStringLiteral("アイテムを選択してください。")});
+
+    form->chooseRow(2);
+    QCOMPARE(w.doc->selection().textRect, 2);
+    form->textEdit()->setPlainText(QStringLiteral("鈴木 花子"));
+    form->layerEdit()->setValue(11);
+    QTest::mouseClick(form->applyButton(), Qt::LeftButton);
+    QCOMPARE(messages.last(), QStringLiteral("レイヤーの値が正しくありません。"));
+    QCOMPARE(w.doc->textRects().text(2), QString());
+
+    form->layerEdit()->setValue(3);
+    QTest::mouseClick(form->applyButton(), Qt::LeftButton);
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(w.doc->textRects().text(2), QStringLiteral("鈴木 花子"));
+    QCOMPARE(w.doc->textRects().layer(2), 3);
+    QVERIFY(w.doc->isModified());
+    // The edits are emptied, the row stays chosen and shows the new text.
+    QCOMPARE(form->textEdit()->toPlainText(), QString());
+    QCOMPARE(form->layerEdit()->value(), 1);
+    QCOMPARE(form->chosenRow(), 2);
+    const QAbstractItemModel* model = form->regionList()->model();
+    QCOMPARE(model->data(model->index(2, 1)).toString(), QStringLiteral("鈴木 花子"));
+    QCOMPARE(model->data(model->index(2, 2)).toString(), QStringLiteral("3"));
+
+    QTest::mouseClick(form->clearButton(), Qt::LeftButton);
+    QCOMPARE(w.doc->textRects().text(2), QString());
+    QCOMPARE(form->chosenRow(), -1);
+}
+
+void TestMainWindow::undoAfterFormChange()
+{
+    Window w;
+    makeTemplate(*w.doc, 1, 1);
+    w.trigger(DataMode);
+    QVERIFY(w.action(EditUndo)->isEnabled()); // entering data mode replaced the pages
+    auto* form = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    form->setMessageHandler([](const QString&) {});
+    form->chooseRow(0);
+    form->textEdit()->setPlainText(QStringLiteral("x"));
+    form->applyText();
+    QVERIFY(w.action(EditUndo)->isEnabled());
+    QVERIFY(!w.action(EditRedo)->isEnabled());
+    w.trigger(EditUndo);
+    QCOMPARE(w.doc->textRects().text(0), QString());
+    QVERIFY(!w.action(EditUndo)->isEnabled());
+    QVERIFY(w.action(EditRedo)->isEnabled());
+    QCOMPARE(form->regionModel()->data(form->regionModel()->index(0, 1)).toString(), QString());
+    w.trigger(EditRedo);
+    QCOMPARE(w.doc->textRects().text(0), QStringLiteral("x"));
+}
+
+void TestMainWindow::focusMovesBetweenPanes()
+{
+    Window w;
+    w.frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.frame.get()));
+    auto* form = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    form->layerCombo()->setFocus();
+    QTRY_VERIFY(form->layerCombo()->hasFocus());
+    QTest::keyClick(form->layerCombo(), Qt::Key_F6);
+    QTRY_VERIFY(w.view()->hasFocus());
+    QTest::keyClick(w.view(), Qt::Key_F6, Qt::ShiftModifier);
+    QTRY_VERIFY(form->isAncestorOf(QApplication::focusWidget()));
+    // Commands reach the drawing view while the keyboard is in the form.
+    w.trigger(ShowGrid);
+    QVERIFY(w.view()->display().grid);
+}
+
+void TestMainWindow::contextMenuByMode()
+{
+    Window w;
+    const auto commandsOf = [](QMenu* menu) {
+        QList<int> ids;
+        for (QAction* a : menu->actions())
+            ids.append(a->isSeparator() ? 0 : a->data().toInt());
+        return ids;
+    };
+    std::unique_ptr<QMenu> menu(w.view()->createContextMenu());
+    QCOMPARE(commandsOf(menu.get()), QList<int>{int(ImportText)});
+    w.trigger(TemplateMode);
+    menu.reset(w.view()->createContextMenu());
+    QCOMPARE(commandsOf(menu.get()), (QList<int>{int(DeleteSelection), 0, int(ImportText)}));
+    QVERIFY(!w.action(DeleteSelection)->isEnabled());
+
+    // A right-button press remembers its paper point.
+    QWidget* viewport = w.view()->viewport();
+    const QPointF pos = w.view()->paperTransform().map(QPointF(300, -600));
+    QTest::mousePress(viewport, Qt::RightButton, Qt::NoModifier, pos.toPoint());
+    QVERIFY(w.view()->lastPressedPoint());
+    QVERIFY(qAbs(w.view()->lastPressedPoint()->x - 300) <= 5);
+    QVERIFY(qAbs(w.view()->lastPressedPoint()->y + 600) <= 5);
+    QTest::mouseRelease(viewport, Qt::RightButton, Qt::NoModifier, pos.toPoint());
+}
+
+void TestMainWindow::waitDialogProgress()
+{
+    CWaitDialog dialog;
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("データを読み込んでいます..."));
+    dialog.start(10);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.isTicking());
+    QCOMPARE(dialog.barValue(), 0);
+    dialog.advance(5);
+    // The bar follows on the timer, not on every step.
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.barValue(), 50, 2000);
+    dialog.finish();
+    QVERIFY(dialog.isHidden());
+    QVERIFY(!dialog.isTicking());
+}
+
+void TestMainWindow::softwareSettingsDialog()
+{
+    SoftwareSettings in;
+    in.defaultTemplate = QStringLiteral("/t/a.ont");
+    in.environment.fitTemplate = 2;
+    in.environment.fitData = 3;
+    in.environment.kanjiNumerals = 0;
+    CSoftwareSettingDialog dialog(in);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("環境設定"));
+    SoftwareSettings out = dialog.values();
+    QCOMPARE(out.defaultTemplate, in.defaultTemplate);
+    QCOMPARE(out.environment.fitTemplate, 2);
+    QCOMPARE(out.environment.fitData, 3);
+    QCOMPARE(out.environment.kanjiNumerals, 0);
+    QCOMPARE(out.environment.sizeNewRegions, 1);
+    dialog.templateEdit()->setText(QStringLiteral("/t/b.ont"));
+    QCOMPARE(dialog.values().defaultTemplate, QStringLiteral("/t/b.ont"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
