@@ -3,10 +3,14 @@
 #include "app/DocumentSession.h"
 #include "app/SessionPrompts.h"
 #include "app/ui/CMainFrame.h"
+#include "render/FontTextMeasurer.h"
+#include "render/Pagination.h"
+#include "render/TextShaper.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLibraryInfo>
@@ -64,6 +68,12 @@ int main(int argc, char* argv[])
 
     const QString templateMessage = doc.newDocument();
     CMainFrame frame(doc, *profile);
+    // Entering data mode and opening a template place the records the document holds.
+    TextShaper shaper;
+    const FontTextMeasurer measurer(shaper);
+    frame.setRecordMerger([&measurer](CORINOTEDoc& d, ProgressReporter*) {
+        Pagination::mergeHeldRecords(d, QDate::currentDate(), &measurer);
+    });
     if (!templateMessage.isEmpty())
         frame.prompts().showMessage(templateMessage);
     if (!parser.positionalArguments().isEmpty())

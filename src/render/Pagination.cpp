@@ -63,6 +63,25 @@ void clearSheet(CORINOTEDoc& doc, int sheet)
     }
 }
 
+void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
+{
+    const CAddressData& records = doc.recordList();
+    const int total = records.recordCount();
+    addPages(doc, pagesFor(total, doc.sheetsPerPage()));
+    if (total == 0) {
+        MergeExpander(doc, today, measurer).expandWithoutRecords();
+        return;
+    }
+    MergeExpander::expandAll(doc, doc.autoReplaceData(), today, measurer);
+    // The blank records before the print start position and the sheets after the last
+    // record carry nothing to print.
+    const int sheetCount = doc.sheets().size();
+    for (int s = 0; s < sheetCount; ++s) {
+        if (s >= total || MergeExpander::isBlankRecord(records, s))
+            clearSheet(doc, s);
+    }
+}
+
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
 {
     doc.takeUndoSnapshot();
@@ -70,19 +89,13 @@ void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasur
 
     const int start = std::max(1, doc.scalars().printStartPosition);
     doc.recordList() = doc.addressBook().buildRecordList(start);
-    const int total = doc.recordList().recordCount();
-    const int n = doc.sheetsPerPage();
-    addPages(doc, pagesFor(total, n));
-
-    MergeExpander::expandAll(doc, doc.autoReplaceData(), today, measurer);
-
-    // Sheets before the print start position and after the last record carry no record.
-    const int sheetCount = doc.sheets().size();
-    for (int s = 0; s < std::min(start - 1, sheetCount); ++s)
-        clearSheet(doc, s);
-    for (int s = std::max(0, total); s < sheetCount; ++s)
-        clearSheet(doc, s);
-
+    if (doc.recordList().recordCount() > 0) {
+        mergeHeldRecords(doc, today, measurer);
+    } else {
+        // Nothing reserved: one page, every sheet cleared.
+        for (int s = 0; s < doc.sheets().size(); ++s)
+            clearSheet(doc, s);
+    }
     doc.selection().clear();
     doc.currentPage = 1;
     doc.setModified(true);

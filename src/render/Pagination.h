@@ -15,6 +15,12 @@ namespace Pagination {
 // cleared. Current page 1, the document marked modified and redrawn.
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
 
+// Places the record list the document holds onto pages built from the template: as many
+// copies of page 1 as the records need, the merge and the auto-replace rules, then every
+// sheet without a record or with a blank one cleared. Entering data mode does this; with
+// no record at all the regions are expanded without records (fixed texts, sender, date).
+void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
+
 // Appends copies of page 1 (sheets, ruled lines and regions, sheet numbers shifted) until
 // the document has `pages` pages. Page 1 must be what the template gives.
 void addPages(CORINOTEDoc& doc, int pages);
