@@ -3,10 +3,14 @@
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -14,6 +18,14 @@ int main(int argc, char* argv[])
     // Headless whatever the environment: fonts and painting work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Scripts and CI often run without a login session; give Qt a private runtime folder
+    // instead of letting it warn on every run.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/orinote-runtime-" +
+                                   QByteArray::number(uint(getuid()));
+        if (mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orinote-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORINOTE_VERSION));
