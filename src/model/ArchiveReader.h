@@ -45,6 +45,13 @@ public:
     QStringList readStringArray();
 
     bool ok() const { return mError.isEmpty(); }
+    // Stores a value just read into a field, unless the read failed: a file that ends
+    // early leaves the fields after the failure with their old content.
+    template <typename T, typename V> void assignIfRead(T& field, V&& value)
+    {
+        if (ok())
+            field = std::forward<V>(value);
+    }
     // Whether the stream's size is known, so that a count read has been checked against
     // the bytes left and room for it may be reserved.
     bool sizeKnown() const { return mTotal >= 0; }

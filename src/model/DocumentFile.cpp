@@ -84,73 +84,69 @@ void write(const CORINOTEDoc& doc, ArchiveWriter& out)
 
 bool read(CORINOTEDoc& doc, ArchiveReader& in)
 {
-    auto take = [&in](auto& field, auto value) {
-        if (in.ok())
-            field = std::move(value);
-    };
     DocumentScalars& s = doc.scalars();
-    take(s.autoRows, in.readInt());
-    take(s.autoCols, in.readInt());
-    take(s.currentSheetNo, in.readInt());
-    take(s.templateName, in.readString());
-    take(s.paperRect, in.readRect());
-    take(s.printSheetFrames, in.readInt());
-    take(s.reservedE, in.readInt());
-    take(s.perSheetBackgrounds, in.readInt());
-    take(s.reservedF, in.readInt());
-    take(s.verticalText, in.readInt());
-    take(s.roundSheetCorners, in.readInt());
-    take(s.printRuledLines, in.readInt());
-    take(s.reservedD, in.readInt());
-    take(s.senderIndex, in.readInt());
-    take(s.printStartPosition, in.readInt());
+    in.assignIfRead(s.autoRows, in.readInt());
+    in.assignIfRead(s.autoCols, in.readInt());
+    in.assignIfRead(s.currentSheetNo, in.readInt());
+    in.assignIfRead(s.templateName, in.readString());
+    in.assignIfRead(s.paperRect, in.readRect());
+    in.assignIfRead(s.printSheetFrames, in.readInt());
+    in.assignIfRead(s.reservedE, in.readInt());
+    in.assignIfRead(s.perSheetBackgrounds, in.readInt());
+    in.assignIfRead(s.reservedF, in.readInt());
+    in.assignIfRead(s.verticalText, in.readInt());
+    in.assignIfRead(s.roundSheetCorners, in.readInt());
+    in.assignIfRead(s.printRuledLines, in.readInt());
+    in.assignIfRead(s.reservedD, in.readInt());
+    in.assignIfRead(s.senderIndex, in.readInt());
+    in.assignIfRead(s.printStartPosition, in.readInt());
 
     TextRectArrays tr;
     SheetArrays sh;
     KeisennArrays ks;
-    take(tr.text, in.readStringArray());
-    take(sh.rect, in.readRectArray());
-    take(tr.font, in.readFontArray());
-    take(tr.textColor, in.readIntArray());
-    take(tr.rect, in.readRectArray());
-    take(tr.alignment, in.readIntArray());
-    take(tr.outlineWidth, in.readIntArray());
-    take(tr.outlineColor, in.readIntArray());
-    take(ks.start, in.readPointArray());
-    take(ks.end, in.readPointArray());
-    take(ks.width, in.readIntArray());
-    take(ks.color, in.readIntArray());
-    take(tr.backColor, in.readIntArray());
-    take(tr.backColorOff, in.readIntArray());
-    take(tr.backPicture, in.readStringArray());
-    take(tr.borderSides, FamilyIo::readBorderSides(in));
-    take(tr.borderWidth, in.readIntArray());
-    take(tr.borderColor, in.readIntArray());
-    take(tr.layer, in.readIntArray());
-    take(tr.orderSheetNo, in.readIntArray());
-    take(sh.backColor, in.readIntArray());
-    take(sh.backPicture, in.readStringArray());
-    take(sh.bleedX, in.readIntArray());
-    take(sh.bleedY, in.readIntArray());
-    take(sh.keepPictureAspect, in.readIntArray());
-    take(tr.reservedA, in.readIntArray());
-    take(sh.backPictureRotation, in.readIntArray());
-    take(tr.backPictureRotation, in.readIntArray());
-    take(tr.charSpacing, in.readIntArray());
-    take(tr.reservedB, in.readIntArray());
-    take(tr.transparentColor, in.readIntArray());
-    take(tr.transparentColorOn, in.readIntArray());
-    take(sh.autoCols, in.readIntArray());
-    take(sh.autoRows, in.readIntArray());
-    take(tr.sheetNo, in.readIntArray());
-    take(sh.elliptic, in.readIntArray());
-    take(sh.pictureTransparency, in.readIntArray());
-    take(sh.reservedText, in.readStringArray());
-    take(sh.reservedC, in.readIntArray());
-    take(tr.pictureTransparency, in.readIntArray());
-    take(tr.reservedText, in.readStringArray());
-    take(tr.elliptic, in.readIntArray());
-    take(tr.attribute, in.readStringArray());
+    in.assignIfRead(tr.text, in.readStringArray());
+    in.assignIfRead(sh.rect, in.readRectArray());
+    in.assignIfRead(tr.font, in.readFontArray());
+    in.assignIfRead(tr.textColor, in.readIntArray());
+    in.assignIfRead(tr.rect, in.readRectArray());
+    in.assignIfRead(tr.alignment, in.readIntArray());
+    in.assignIfRead(tr.outlineWidth, in.readIntArray());
+    in.assignIfRead(tr.outlineColor, in.readIntArray());
+    in.assignIfRead(ks.start, in.readPointArray());
+    in.assignIfRead(ks.end, in.readPointArray());
+    in.assignIfRead(ks.width, in.readIntArray());
+    in.assignIfRead(ks.color, in.readIntArray());
+    in.assignIfRead(tr.backColor, in.readIntArray());
+    in.assignIfRead(tr.backColorOff, in.readIntArray());
+    in.assignIfRead(tr.backPicture, in.readStringArray());
+    in.assignIfRead(tr.borderSides, FamilyIo::readBorderSides(in));
+    in.assignIfRead(tr.borderWidth, in.readIntArray());
+    in.assignIfRead(tr.borderColor, in.readIntArray());
+    in.assignIfRead(tr.layer, in.readIntArray());
+    in.assignIfRead(tr.orderSheetNo, in.readIntArray());
+    in.assignIfRead(sh.backColor, in.readIntArray());
+    in.assignIfRead(sh.backPicture, in.readStringArray());
+    in.assignIfRead(sh.bleedX, in.readIntArray());
+    in.assignIfRead(sh.bleedY, in.readIntArray());
+    in.assignIfRead(sh.keepPictureAspect, in.readIntArray());
+    in.assignIfRead(tr.reservedA, in.readIntArray());
+    in.assignIfRead(sh.backPictureRotation, in.readIntArray());
+    in.assignIfRead(tr.backPictureRotation, in.readIntArray());
+    in.assignIfRead(tr.charSpacing, in.readIntArray());
+    in.assignIfRead(tr.reservedB, in.readIntArray());
+    in.assignIfRead(tr.transparentColor, in.readIntArray());
+    in.assignIfRead(tr.transparentColorOn, in.readIntArray());
+    in.assignIfRead(sh.autoCols, in.readIntArray());
+    in.assignIfRead(sh.autoRows, in.readIntArray());
+    in.assignIfRead(tr.sheetNo, in.readIntArray());
+    in.assignIfRead(sh.elliptic, in.readIntArray());
+    in.assignIfRead(sh.pictureTransparency, in.readIntArray());
+    in.assignIfRead(sh.reservedText, in.readStringArray());
+    in.assignIfRead(sh.reservedC, in.readIntArray());
+    in.assignIfRead(tr.pictureTransparency, in.readIntArray());
+    in.assignIfRead(tr.reservedText, in.readStringArray());
+    in.assignIfRead(tr.elliptic, in.readIntArray());
+    in.assignIfRead(tr.attribute, in.readStringArray());
     FamilyIo::readReserved(in, doc.reservedArrays());
 
     // The unstored arrays get one zero entry per object.
@@ -171,8 +167,7 @@ QString open(CORINOTEDoc& doc, const QString& path)
 {
     const QString failed =
         QCoreApplication::translate("DocumentFile", "ドキュメントを開くことに失敗しました。");
-    doc.deleteContents();
-    doc.selection().clear();
+    doc.deleteContents(); // clears the selection too
     doc.setModified(false);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -182,7 +177,6 @@ QString open(CORINOTEDoc& doc, const QString& path)
         doc.deleteContents();
         return failed + QLatin1Char('\n') + in.error();
     }
-    doc.selection().clear();
     return QString();
 }
 

@@ -26,16 +26,12 @@ void writeBorderSides(ArchiveWriter& out, const QList<BorderSides>& sides)
 
 void readReserved(ArchiveReader& in, ReservedArrays& reserved)
 {
-    auto take = [&in](auto& field, auto value) {
-        if (in.ok())
-            field = std::move(value);
-    };
-    take(reserved.rects1, in.readRectArray());
-    take(reserved.rects2, in.readRectArray());
-    take(reserved.ints1, in.readIntArray());
-    take(reserved.rects3, in.readRectArray());
-    take(reserved.rects4, in.readRectArray());
-    take(reserved.ints2, in.readIntArray());
+    in.assignIfRead(reserved.rects1, in.readRectArray());
+    in.assignIfRead(reserved.rects2, in.readRectArray());
+    in.assignIfRead(reserved.ints1, in.readIntArray());
+    in.assignIfRead(reserved.rects3, in.readRectArray());
+    in.assignIfRead(reserved.rects4, in.readRectArray());
+    in.assignIfRead(reserved.ints2, in.readIntArray());
 }
 
 void writeReserved(ArchiveWriter& out, const ReservedArrays& reserved)

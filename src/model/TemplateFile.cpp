@@ -38,10 +38,13 @@ QString titleOf(const QString& path)
     return name.left(std::max<qsizetype>(0, name.size() - 4));
 }
 
-QString read(CLabelSheetTemplate& t, const QString& path)
+QString read(CLabelSheetTemplate& t, const QString& path, bool* opened)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const bool isOpen = file.open(QIODevice::ReadOnly);
+    if (opened)
+        *opened = isOpen;
+    if (!isOpen)
         return tr("ファイルオープン失敗");
     ArchiveReader in(&file);
     if (!t.read(in))
@@ -52,13 +55,15 @@ QString read(CLabelSheetTemplate& t, const QString& path)
 
 QString apply(CORINOTEDoc& doc, const QString& path)
 {
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::ReadOnly))
-            return tr("ファイルオープン失敗");
-    }
+    // Read into a copy first: a file that cannot be opened changes nothing, and the undo
+    // snapshot must hold the template as it was.
+    CLabelSheetTemplate t = doc.labelTemplate();
+    bool opened = false;
+    const QString message = read(t, path, &opened);
+    if (!opened)
+        return message;
     doc.takeUndoSnapshot();
-    const QString message = read(doc.labelTemplate(), path);
+    doc.labelTemplate() = std::move(t);
     doc.scalars().templateName = titleOf(path);
     normaliseSheets(doc.labelTemplate().sheets);
     PageBuilder::buildPageOne(doc);

@@ -11,7 +11,8 @@ namespace TemplateFile {
 // Reads a template file into `t`. Returns an empty string, or the message for the user:
 // "ファイルオープン失敗" when the file cannot be opened (t unchanged), or a note that the
 // file ended early (t keeps what was read, its families consistent).
-QString read(CLabelSheetTemplate& t, const QString& path);
+// *opened (when given) tells whether the file could be opened at all.
+QString read(CLabelSheetTemplate& t, const QString& path, bool* opened = nullptr);
 
 // Opens a template into the document as the "open template" command does: takes an undo
 // snapshot, reads the template, names the document's template after the file, rebuilds
