@@ -8,6 +8,9 @@
 #include "render/FontTextMeasurer.h"
 #include "render/PageImageExporter.h"
 #include "render/PageRenderer.h"
+#include "render/PdfExporter.h"
+#include "render/PrintJob.h"
+#include "render/ui/PrinterOutput.h"
 #include "render/Pagination.h"
 #include "render/TextShaper.h"
 
@@ -55,11 +58,39 @@ const OptionEntry kOptions[] = {
     {"today", "YYYY-MM-DD", "the date the date fields show (default: today)",
      &BatchCommand::Options::today},
     {"png", "PREFIX", "render the pages to PREFIX-<page>.png", &BatchCommand::Options::png},
-    {"pages", "LIST", "pages of the images, e.g. 1-3,5 (default: all)",
+    {"pages", "LIST", "pages of the images, the PDF and the print, e.g. 1-3,5 (default: all)",
      &BatchCommand::Options::pages},
+    {"pdf", "FILE", "print the pages to the PDF file FILE", &BatchCommand::Options::pdf},
 };
 
+// "X,Y" in 0.1 mm, each within the print offset range.
+bool parseOffset(const QString& text, int* x, int* y)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2)
+        return false;
+    bool okX = false;
+    bool okY = false;
+    *x = parts[0].trimmed().toInt(&okX);
+    *y = parts[1].trimmed().toInt(&okY);
+    return okX && okY && qAbs(*x) <= PrintJob::MaxOffset && qAbs(*y) <= PrintJob::MaxOffset;
+}
+
 } // namespace
+
+QStringList BatchCommand::normalisedArguments(const QStringList& arguments)
+{
+    QStringList out;
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] != QLatin1String("--print")) {
+            out.append(arguments[i]);
+            continue;
+        }
+        const bool named = i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1Char('-'));
+        out.append(QStringLiteral("--print=") + (named ? arguments[++i] : QString()));
+    }
+    return out;
+}
 
 bool BatchCommand::parse(const QStringList& arguments, Options* options, QString* error)
 {
@@ -80,8 +111,23 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
                                      QStringLiteral("page images as the preview shows them (default)"));
     const QCommandLineOption edit(QStringLiteral("edit"),
                                   QStringLiteral("page images as the edit display shows them"));
-    parser.addOptions({dpi, preview, edit});
-    if (!parser.parse(arguments)) {
+    const QCommandLineOption print(QStringLiteral("print"),
+                                   QStringLiteral("print the pages on the CUPS queue PRINTER "
+                                                  "(the default printer when none is named)"),
+                                   QStringLiteral("PRINTER"));
+    const QCommandLineOption start(QStringLiteral("start"),
+                                   QStringLiteral("print start position: the sheet of page 1 "
+                                                  "that takes the first record"),
+                                   QStringLiteral("N"));
+    const QCommandLineOption offset(QStringLiteral("offset"),
+                                    QStringLiteral("print offsets X,Y in 0.1 mm (right and down "
+                                                   "positive; default: the settings' PosX,PosY)"),
+                                    QStringLiteral("X,Y"));
+    const QCommandLineOption calibration(
+        QStringLiteral("calibration"),
+        QStringLiteral("the calibration page as the first printed page"));
+    parser.addOptions({dpi, preview, edit, print, start, offset, calibration});
+    if (!parser.parse(normalisedArguments(arguments))) {
         *error = parser.errorText();
         return false;
     }
@@ -113,11 +159,37 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
             return false;
         }
     }
-    const bool imageOption = parser.isSet(dpi) || parser.isSet(preview) || options->edit ||
-                             !options->pages.isEmpty();
+    const bool imageOption = parser.isSet(dpi) || parser.isSet(preview) || options->edit;
     if (imageOption && options->png.isEmpty()) {
-        *error = tr("--dpi, --pages, --preview, --edit は --png と一緒に指定してください。");
+        *error = tr("--dpi, --preview, --edit は --png と一緒に指定してください。");
         return false;
+    }
+    options->print = parser.isSet(print);
+    options->printer = parser.value(print);
+    const bool printing = options->print || !options->pdf.isEmpty();
+    if (!options->pages.isEmpty() && !printing && options->png.isEmpty()) {
+        *error = tr("--pages は --png, --pdf, --print と一緒に指定してください。");
+        return false;
+    }
+    options->calibration = parser.isSet(calibration);
+    if ((options->calibration || parser.isSet(offset)) && !printing) {
+        *error = tr("--offset, --calibration は --pdf か --print と一緒に指定してください。");
+        return false;
+    }
+    if (parser.isSet(offset)) {
+        options->offsetGiven = true;
+        if (!parseOffset(parser.value(offset), &options->offsetX, &options->offsetY)) {
+            *error = tr("--offset には -1000 から 1000 までの数を X,Y の形で指定してください。");
+            return false;
+        }
+    }
+    if (parser.isSet(start)) {
+        bool ok = false;
+        options->start = parser.value(start).toInt(&ok);
+        if (!ok || options->start < 1) {
+            *error = tr("印刷開始シート位置の数値が正しくありません。");
+            return false;
+        }
     }
     if (!options->today.isEmpty() &&
         !QDate::fromString(options->today, Qt::ISODate).isValid()) {
@@ -144,7 +216,12 @@ QString BatchCommand::buildPages(CORINOTEDoc& doc) const
     const Options& o = mOptions;
     if (!o.rules.isEmpty() && !QFileInfo::exists(o.rules))
         return tr("%1: 自動処理設定ファイルがありません。").arg(o.rules);
-    if (o.templateFile.isEmpty() && o.addressBook.isEmpty())
+    if (o.start > 0) {
+        if (o.start > doc.sheetsPerPage())
+            return tr("印刷開始シート位置の数値が正しくありません。");
+        doc.scalars().printStartPosition = o.start;
+    }
+    if (o.templateFile.isEmpty() && o.addressBook.isEmpty() && o.start == 0)
         return QString();
     const QString rulesPath =
         o.rules.isEmpty() ? CAutoReplaceData::filePath(doc.dataFolder) : o.rules;
@@ -201,6 +278,9 @@ QString BatchCommand::loadInputs(CORINOTEDoc& doc) const
         doc.setModified(true);
         if (!message.isEmpty())
             return QStringLiteral("%1: %2").arg(o.addressBook, message);
+        const QString limit = Pagination::checkReservationLimit(doc.addressBook());
+        if (!limit.isEmpty())
+            return QStringLiteral("%1: %2").arg(o.addressBook, limit);
     }
     return QString();
 }
@@ -236,7 +316,35 @@ QString BatchCommand::writeOutputs(CORINOTEDoc& doc) const
                 return tr("%1: JSONファイルの書き込みに失敗しました。").arg(o.json);
         }
     }
-    if (!o.png.isEmpty())
-        return writeImages(doc);
+    if (!o.png.isEmpty()) {
+        const QString message = writeImages(doc);
+        if (!message.isEmpty())
+            return message;
+    }
+    return writePrints(doc);
+}
+
+QString BatchCommand::writePrints(CORINOTEDoc& doc) const
+{
+    const Options& o = mOptions;
+    if (o.pdf.isEmpty() && !o.print)
+        return QString();
+    PrintJob::Settings settings;
+    if (!o.pages.isEmpty()) {
+        QString error;
+        settings.pages = PageImageExporter::parsePages(o.pages, doc.pageCount(), &error);
+        if (settings.pages.isEmpty())
+            return error;
+    }
+    settings.offsetX = o.offsetGiven ? o.offsetX : doc.printOffsetX;
+    settings.offsetY = o.offsetGiven ? o.offsetY : doc.printOffsetY;
+    settings.calibration = o.calibration;
+    if (!o.pdf.isEmpty()) {
+        const QString message = PdfExporter::exportPdf(doc, o.pdf, settings);
+        if (!message.isEmpty())
+            return message;
+    }
+    if (o.print)
+        return PrinterOutput::print(doc, o.printer, settings);
     return QString();
 }

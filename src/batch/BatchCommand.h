@@ -7,7 +7,8 @@ class CORINOTEDoc;
 
 // The headless command: builds a document from files and writes it out, for scripts and
 // tests. Inputs take effect in a fixed order whatever their order on the command line:
-// the document, the template, the address book; then the outputs are written.
+// the document, the template, the address book; then the outputs are written. Printing
+// (to a printer or a PDF file) goes through the same page loop as the program's.
 class BatchCommand
 {
 public:
@@ -27,8 +28,20 @@ public:
         QString png;     // prefix of the page images
         int dpi = 0;     // resolution of the page images
         bool edit = false; // page images in the edit display instead of the preview
-        QString pages;   // pages of the images, e.g. "1-3,5"
+        QString pages;   // pages of the images, the PDF and the print, e.g. "1-3,5"
+        QString pdf;     // PDF file of the printed pages
+        bool print = false;
+        QString printer; // CUPS queue; empty: the default printer
+        int start = 0;   // print start position; 0: as the document has it
+        bool offsetGiven = false;
+        int offsetX = 0; // 0.1 mm; without --offset the profile's "PosX" / "PosY"
+        int offsetY = 0;
+        bool calibration = false;
     };
+
+    // "--print" takes an optional queue name; the parser knows only options that always
+    // or never take a value, so "--print" alone becomes "--print=" first.
+    static QStringList normalisedArguments(const QStringList& arguments);
 
     // Parses the arguments (program name first). On failure returns false with the
     // message in *error; --help and --version are left to the parser's own exit.
@@ -44,6 +57,7 @@ private:
     QString loadInputs(CORINOTEDoc& doc) const;
     QString buildPages(CORINOTEDoc& doc) const;
     QString writeImages(CORINOTEDoc& doc) const;
+    QString writePrints(CORINOTEDoc& doc) const;
     QString writeOutputs(CORINOTEDoc& doc) const;
 
     Options mOptions;

@@ -1,12 +1,24 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 
+class AddressBook;
 class CORINOTEDoc;
 class TextMeasurer;
 
 // Data-mode pages from the template and the print reservation.
 namespace Pagination {
+
+// The most records one print reservation may hold.
+constexpr int MaxReservedRecords = 500;
+
+// The reserved records of groups 0–18 (senders never take part).
+int reservedRecords(const AddressBook& book);
+
+// "一度に印刷できる住所録データは500件までです。" when the book holds more reserved records
+// than one print may take, else an empty string.
+QString checkReservationLimit(const AddressBook& book);
 
 // Builds the pages from the print reservation: undo snapshot, page 1 from the template
 // with sheet No. 1's design on every sheet, the record list ((print start position − 1)

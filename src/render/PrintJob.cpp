@@ -1,0 +1,98 @@
+#include "PrintJob.h"
+
+#include "CalibrationPage.h"
+
+#include "model/CORINOTEDoc.h"
+
+#include <QCoreApplication>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PrintJob", text);
+}
+
+} // namespace
+
+QPageLayout PrintJob::pageLayout(const Rect& paper)
+{
+    // Sizes are kept portrait; a paper wider than high is the same size turned.
+    const qreal w = qMax<qint64>(1, paper.width()) / 10.0;
+    const qreal h = qMax<qint64>(1, paper.height()) / 10.0;
+    const bool landscape = w > h;
+    const QPageSize size(landscape ? QSizeF(h, w) : QSizeF(w, h), QPageSize::Millimeter,
+                         QString(), QPageSize::ExactMatch);
+    return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+QList<int> PrintJob::pagesToPrint(const CORINOTEDoc& doc, const QList<int>& requested)
+{
+    const int count = doc.pageCount();
+    QList<int> pages;
+    if (requested.isEmpty()) {
+        for (int p = 1; p <= count; ++p)
+            pages.append(p);
+        return pages;
+    }
+    for (int p : requested) {
+        if (p >= 1 && p <= count)
+            pages.append(p);
+    }
+    std::sort(pages.begin(), pages.end());
+    pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+    return pages;
+}
+
+QString PrintJob::run(QPagedPaintDevice& device, CORINOTEDoc& doc, const Settings& settings,
+                      PageRenderer& renderer, const Progress& progress)
+{
+    const QList<int> pages = pagesToPrint(doc, settings.pages);
+    if (pages.isEmpty())
+        return tr("印刷するページがありません。");
+    const Rect paper = PageRenderer::paperRect(doc);
+    if (paper.width() <= 0 || paper.height() <= 0)
+        return tr("用紙の大きさが正しくありません。");
+    if (!device.setPageLayout(pageLayout(paper)))
+        return tr("用紙の大きさを設定できませんでした。");
+    const int offsetX = qBound(-MaxOffset, settings.offsetX, MaxOffset);
+    const int offsetY = qBound(-MaxOffset, settings.offsetY, MaxOffset);
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return tr("印刷を開始できませんでした。");
+    const QTransform transform = PageRenderer::deviceTransform(
+        device.logicalDpiX(), device.logicalDpiY(), offsetX, offsetY);
+    const PageRenderer::Options options{RenderMode::Print};
+    bool calibration = settings.calibration;
+    for (int i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return tr("次のページを開始できませんでした。");
+        }
+        doc.currentPage = pages[i];
+        painter.save();
+        painter.setTransform(transform);
+        // The paper in the shifted mapping: what the offsets push past its edge is cut.
+        painter.setClipRect(QRectF(paper.left, paper.bottom, paper.width(), paper.height()));
+        if (calibration) {
+            CalibrationPage::draw(painter);
+            calibration = false;
+        } else {
+            renderer.draw(painter, doc, pages[i], options);
+        }
+        painter.restore();
+        if (progress && !progress(i + 1, int(pages.size()))) {
+            painter.end();
+            return tr("印刷を中止しました。");
+        }
+    }
+    if (!painter.end())
+        return tr("印刷を終了できませんでした。");
+    return QString();
+}

@@ -1,0 +1,415 @@
+// The print page loop on PDF: where things land on paper, the offsets, the calibration
+// page, the pages a job prints, the print settings, and the batch command's print options.
+
+#include "RenderProbe.h"
+
+#include "addressbook/AddressBook.h"
+#include "model/CORINOTEDoc.h"
+#include "model/MemoryProfile.h"
+#include "model/PageBuilder.h"
+#include "render/CalibrationPage.h"
+#include "render/Pagination.h"
+#include "render/PdfExporter.h"
+#include "render/PrintJob.h"
+#include "render/PrintSettings.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Rect)
+
+namespace {
+
+const QString kBatch = QStringLiteral(ORINOTE_BATCH);
+const QColor kBlue(0, 0, 255);
+
+// An A4 document in data mode with `pages` pages of one sheet and one region at
+// (300, -200)-(600, -400) with a blue background and the text "頁<n>".
+void setUp(CORINOTEDoc& doc, int pages = 1)
+{
+    doc.newDocument();
+    CLabelSheetTemplate& t = doc.labelTemplate();
+    TextRect r;
+    r.rect = Rect{300, -200, 600, -400};
+    r.backColor = 0xFF0000; // COLORREF: blue
+    r.backColorOff = 0;
+    r.font = FontRecord::make(QStringLiteral("ＭＳ ゴシック"), -100, 0);
+    t.regions.append(r);
+    PageBuilder::buildPageOne(doc);
+    Pagination::addPages(doc, pages);
+    for (int p = 0; p < pages; ++p)
+        doc.textRects().setText(p, QStringLiteral("頁%1").arg(p + 1));
+    doc.templateMode = 0;
+}
+
+bool havePoppler()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
+
+// Page `page` of the PDF at 254 dpi: one pixel per 0.1 mm.
+QImage rasterise(const QString& pdf, int page)
+{
+    const QString prefix = pdf + QStringLiteral("-r");
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(page),
+                       QStringLiteral("-l"), QString::number(page), pdf, prefix});
+    QImage image(prefix + QStringLiteral(".png"));
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QString pageText(const QString& pdf, int page)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+             QString::number(page), pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished();
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n')) {
+        if (line.startsWith(QLatin1String("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
+
+// The centre of the dark pixels in a pixel area.
+QPointF darkCentre(const QImage& image, const QRect& area)
+{
+    QPointF centre(-1, -1);
+    RenderProbe::count(image, RenderProbe::dark, &centre, area);
+    return centre;
+}
+
+} // namespace
+
+class TestPrintJob : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void regionLandsAtItsCoordinatesShiftedByTheOffsets_data();
+    void regionLandsAtItsCoordinatesShiftedByTheOffsets();
+    void calibrationCrossesMoveWithTheOffsets_data();
+    void calibrationCrossesMoveWithTheOffsets();
+    void calibrationReplacesTheFirstPrintedPageOnly();
+    void pagesToPrint_data();
+    void pagesToPrint();
+    void pageLayoutFollowsThePaper_data();
+    void pageLayoutFollowsThePaper();
+    void printSettingsCheck_data();
+    void printSettingsCheck();
+    void printSettingsApply();
+    void batchPrintOptions_data();
+    void batchPrintOptions();
+    void batchRefusesMoreThan500Records();
+
+private:
+    QTemporaryDir mDir;
+    MemoryProfile mProfile;
+};
+
+void TestPrintJob::init()
+{
+    QVERIFY(mDir.isValid());
+    if (!havePoppler())
+        QSKIP("poppler-utils (pdftoppm, pdftotext) are not installed");
+}
+
+void TestPrintJob::regionLandsAtItsCoordinatesShiftedByTheOffsets_data()
+{
+    QTest::addColumn<int>("offsetX");
+    QTest::addColumn<int>("offsetY");
+    QTest::newRow("no offset") << 0 << 0;
+    QTest::newRow("2.5 mm right, 1 mm up") << 25 << -10;
+    QTest::newRow("3 mm left, 4 mm down") << -30 << 40;
+}
+
+void TestPrintJob::regionLandsAtItsCoordinatesShiftedByTheOffsets()
+{
+    QFETCH(int, offsetX);
+    QFETCH(int, offsetY);
+    CORINOTEDoc doc(&mProfile);
+    setUp(doc);
+    PrintJob::Settings settings;
+    settings.offsetX = offsetX;
+    settings.offsetY = offsetY;
+    const QString pdf = mDir.filePath(QStringLiteral("region.pdf"));
+    QCOMPARE(PdfExporter::exportPdf(doc, pdf, settings), QString());
+    const QImage image = rasterise(pdf, 1);
+    QVERIFY(!image.isNull());
+    // 30.0 mm from the left and 20.0 mm from the top, within 0.1 mm, plus the offsets.
+    const QRect blue = RenderProbe::box(image, RenderProbe::like(kBlue, 60));
+    QVERIFY(qAbs(blue.left() - (300 + offsetX)) <= 1);
+    QVERIFY(qAbs(blue.top() - (200 + offsetY)) <= 1);
+    QVERIFY(qAbs(blue.width() - 300) <= 2);
+    QVERIFY(qAbs(blue.height() - 200) <= 2);
+}
+
+void TestPrintJob::calibrationCrossesMoveWithTheOffsets_data()
+{
+    regionLandsAtItsCoordinatesShiftedByTheOffsets_data();
+}
+
+void TestPrintJob::calibrationCrossesMoveWithTheOffsets()
+{
+    QFETCH(int, offsetX);
+    QFETCH(int, offsetY);
+    CORINOTEDoc doc(&mProfile);
+    setUp(doc);
+    PrintJob::Settings settings;
+    settings.offsetX = offsetX;
+    settings.offsetY = offsetY;
+    settings.calibration = true;
+    const QString pdf = mDir.filePath(QStringLiteral("calibration.pdf"));
+    QCOMPARE(PdfExporter::exportPdf(doc, pdf, settings), QString());
+    const QImage image = rasterise(pdf, 1);
+    QVERIFY(!image.isNull());
+    // Nothing of the layout is on the calibration page.
+    QCOMPARE(RenderProbe::count(image, RenderProbe::like(kBlue, 60)), 0);
+    for (int i = 0; i < 4; ++i) {
+        const QPointF c = CalibrationPage::cross(i).centre;
+        const int x = int(c.x()) + offsetX;
+        const int y = int(-c.y()) + offsetY;
+        // The vertical arm above the centre and the horizontal arm left of it, away from
+        // the captions.
+        const QPointF vertical = darkCentre(image, QRect(x - 10, y - 90, 21, 70));
+        const QPointF horizontal = darkCentre(image, QRect(x - 90, y - 10, 70, 21));
+        QVERIFY2(qAbs(vertical.x() - x) <= 1.0, qPrintable(QString::number(vertical.x())));
+        QVERIFY2(qAbs(horizontal.y() - y) <= 1.0, qPrintable(QString::number(horizontal.y())));
+    }
+    const QString text = pageText(pdf, 1);
+    QVERIFY(text.contains(QStringLiteral("X座標 = 500mm, Y座標 = 100mm")));
+    QVERIFY(text.contains(CalibrationPage::instruction()));
+}
+
+void TestPrintJob::calibrationReplacesTheFirstPrintedPageOnly()
+{
+    CORINOTEDoc doc(&mProfile);
+    setUp(doc, 3);
+    PrintJob::Settings settings;
+    settings.pages = {1, 2, 3};
+    settings.calibration = true;
+    const QString pdf = mDir.filePath(QStringLiteral("test-print.pdf"));
+    QCOMPARE(PdfExporter::exportPdf(doc, pdf, settings), QString());
+    QCOMPARE(pdfPages(pdf), 3);
+    QVERIFY(pageText(pdf, 1).contains(QStringLiteral("X座標")));
+    QVERIFY(!pageText(pdf, 1).contains(QStringLiteral("頁1")));
+    QVERIFY(pageText(pdf, 2).contains(QStringLiteral("頁2")));
+    QVERIFY(pageText(pdf, 3).contains(QStringLiteral("頁3")));
+    // The current page is the last page printed.
+    QCOMPARE(doc.currentPage, 3);
+}
+
+void TestPrintJob::pagesToPrint_data()
+{
+    QTest::addColumn<QList<int>>("requested");
+    QTest::addColumn<QList<int>>("printed");
+    QTest::newRow("all") << QList<int>{} << QList<int>{1, 2, 3, 4};
+    QTest::newRow("range") << QList<int>{2, 3} << QList<int>{2, 3};
+    QTest::newRow("unordered, repeated") << QList<int>{4, 1, 4} << QList<int>{1, 4};
+    QTest::newRow("outside the document") << QList<int>{0, 5, 9} << QList<int>{};
+}
+
+void TestPrintJob::pagesToPrint()
+{
+    QFETCH(QList<int>, requested);
+    QFETCH(QList<int>, printed);
+    CORINOTEDoc doc(&mProfile);
+    setUp(doc, 4);
+    QCOMPARE(PrintJob::pagesToPrint(doc, requested), printed);
+    if (printed.isEmpty()) {
+        PrintJob::Settings settings;
+        settings.pages = requested;
+        const QString pdf = mDir.filePath(QStringLiteral("none.pdf"));
+        QVERIFY(!PdfExporter::exportPdf(doc, pdf, settings).isEmpty());
+        QVERIFY(!QFile::exists(pdf));
+    }
+}
+
+void TestPrintJob::pageLayoutFollowsThePaper_data()
+{
+    QTest::addColumn<Rect>("paper");
+    QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<int>("orientation");
+    QTest::newRow("A4") << Rect{0, 0, 2100, -2970} << QSizeF(210, 297)
+                        << int(QPageLayout::Portrait);
+    QTest::newRow("postcard") << Rect{0, 0, 1000, -1480} << QSizeF(100, 148)
+                              << int(QPageLayout::Portrait);
+    QTest::newRow("A4 landscape") << Rect{0, 0, 2970, -2100} << QSizeF(210, 297)
+                                  << int(QPageLayout::Landscape);
+    QTest::newRow("long envelope") << Rect{0, 0, 1200, -2350} << QSizeF(120, 235)
+                                   << int(QPageLayout::Portrait);
+}
+
+void TestPrintJob::pageLayoutFollowsThePaper()
+{
+    QFETCH(Rect, paper);
+    QFETCH(QSizeF, size);
+    QFETCH(int, orientation);
+    const QPageLayout layout = PrintJob::pageLayout(paper);
+    QCOMPARE(int(layout.orientation()), orientation);
+    const QSizeF got = layout.pageSize().size(QPageSize::Millimeter);
+    // Custom sizes are kept in whole points.
+    QVERIFY(qAbs(got.width() - size.width()) < 0.4);
+    QVERIFY(qAbs(got.height() - size.height()) < 0.4);
+    QCOMPARE(layout.margins(), QMarginsF());
+}
+
+void TestPrintJob::printSettingsCheck_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("offsetX");
+    QTest::addColumn<int>("offsetY");
+    QTest::addColumn<bool>("accepted");
+    const int n = 12;
+    QTest::newRow("first sheet") << 1 << 0 << 0 << true;
+    QTest::newRow("last sheet") << n << 1000 << -1000 << true;
+    QTest::newRow("start 0") << 0 << 0 << 0 << false;
+    QTest::newRow("start beyond the page") << n + 1 << 0 << 0 << false;
+    QTest::newRow("offset beyond 100 mm") << 1 << 1001 << 0 << false;
+    QTest::newRow("offset below -100 mm") << 1 << 0 << -1001 << false;
+}
+
+void TestPrintJob::printSettingsCheck()
+{
+    QFETCH(int, start);
+    QFETCH(int, offsetX);
+    QFETCH(int, offsetY);
+    QFETCH(bool, accepted);
+    PrintSettings::Values v;
+    v.startPosition = start;
+    v.offsetX = offsetX;
+    v.offsetY = offsetY;
+    const QString message = PrintSettings::check(v, 12);
+    QCOMPARE(message.isEmpty(), accepted);
+    if (start < 1 || start > 12)
+        QCOMPARE(message, QStringLiteral("印刷開始シート位置の数値が正しくありません。"));
+}
+
+void TestPrintJob::printSettingsApply()
+{
+    CORINOTEDoc doc(&mProfile);
+    doc.dataFolder = mDir.path();
+    setUp(doc);
+    doc.setModified(false);
+    PrintSettings::Values v = PrintSettings::current(doc);
+    v.offsetX = 25;
+    v.offsetY = -10;
+    v.sheetFrames = false;
+    v.roundCorners = true; // dropped: round corners need frames
+    v.ruledLines = false;
+    v.startPosition = 1;
+    QCOMPARE(PrintSettings::apply(doc, v), QString());
+    QCOMPARE(mProfile.readInt(QStringLiteral("PosX"), 0), 25);
+    QCOMPARE(mProfile.readInt(QStringLiteral("PosY"), 0), -10);
+    QCOMPARE(doc.printOffsetX, 25);
+    QCOMPARE(doc.scalars().roundSheetCorners, 0);
+    QCOMPARE(doc.scalars().printRuledLines, 0);
+    QVERIFY(doc.isModified());
+    QVERIFY(doc.undoAvailable != 0);
+
+    // A wrong start position changes nothing, not even the profile.
+    v.offsetX = 99;
+    v.startPosition = 2;
+    QVERIFY(!PrintSettings::apply(doc, v).isEmpty());
+    QCOMPARE(mProfile.readInt(QStringLiteral("PosX"), 0), 25);
+    QCOMPARE(doc.printOffsetX, 25);
+
+    // A new document takes the offsets from the profile.
+    doc.newDocument();
+    QCOMPARE(doc.printOffsetX, 25);
+    QCOMPARE(doc.printOffsetY, -10);
+}
+
+void TestPrintJob::batchPrintOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error"); // part of the message; empty: success
+    QTest::addColumn<int>("pages");
+    QTest::newRow("calibration") << QStringList{QStringLiteral("--calibration")} << QString() << 1;
+    QTest::newRow("offset") << QStringList{QStringLiteral("--offset"), QStringLiteral("25,-10")}
+                            << QString() << 1;
+    QTest::newRow("offset out of range")
+        << QStringList{QStringLiteral("--offset"), QStringLiteral("1001,0")}
+        << QStringLiteral("--offset") << 0;
+    QTest::newRow("offset not a pair")
+        << QStringList{QStringLiteral("--offset"), QStringLiteral("25")}
+        << QStringLiteral("--offset") << 0;
+    QTest::newRow("start beyond the sheets")
+        << QStringList{QStringLiteral("--start"), QStringLiteral("2")}
+        << QStringLiteral("印刷開始シート位置の数値が正しくありません。") << 0;
+    QTest::newRow("start 0") << QStringList{QStringLiteral("--start"), QStringLiteral("0")}
+                             << QStringLiteral("印刷開始シート位置の数値が正しくありません。")
+                             << 0;
+    QTest::newRow("pages outside") << QStringList{QStringLiteral("--pages"), QStringLiteral("3")}
+                                   << QStringLiteral("3") << 0;
+}
+
+void TestPrintJob::batchPrintOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QFETCH(int, pages);
+    const QString pdf = mDir.filePath(QStringLiteral("batch.pdf"));
+    QFile::remove(pdf);
+    QProcess process;
+    process.start(kBatch, QStringList{QStringLiteral("--data-folder"), mDir.path(),
+                                      QStringLiteral("--pdf"), pdf} +
+                              arguments);
+    QVERIFY(process.waitForFinished(60000));
+    const QString stderrText = QString::fromLocal8Bit(process.readAllStandardError());
+    if (error.isEmpty()) {
+        QVERIFY2(process.exitCode() == 0, qPrintable(stderrText));
+        QCOMPARE(pdfPages(pdf), pages);
+    } else {
+        QVERIFY(process.exitCode() != 0);
+        QVERIFY2(stderrText.contains(error), qPrintable(stderrText));
+        QVERIFY(!QFile::exists(pdf));
+    }
+}
+
+void TestPrintJob::batchRefusesMoreThan500Records()
+{
+    for (const int reserved : {500, 501}) {
+        AddressBook book;
+        CAddressData& group = book.group(1);
+        for (int i = 0; i < reserved; ++i) {
+            QStringList values(CAddressData::TextColumnCount);
+            values[CAddressData::EntryNumber] = QStringLiteral("KA-%1").arg(i + 1);
+            values[CAddressData::Name] = QStringLiteral("名前%1").arg(i + 1);
+            group.appendRecord(values);
+            group.setFlag(i, 1);
+        }
+        const QString ona = mDir.filePath(QStringLiteral("book.ona"));
+        QCOMPARE(book.storeFile(ona), QString());
+        const QString json = mDir.filePath(QStringLiteral("book.json"));
+        QFile::remove(json);
+        QProcess process;
+        process.start(kBatch, {QStringLiteral("--data-folder"), mDir.path(),
+                               QStringLiteral("--addressbook"), ona, QStringLiteral("--json"), json});
+        QVERIFY(process.waitForFinished(60000));
+        const QString stderrText = QString::fromLocal8Bit(process.readAllStandardError());
+        if (reserved <= Pagination::MaxReservedRecords) {
+            QVERIFY2(process.exitCode() == 0, qPrintable(stderrText));
+        } else {
+            QVERIFY(process.exitCode() != 0);
+            QVERIFY(stderrText.contains(QStringLiteral("一度に印刷できる住所録データは500件までです。")));
+            QVERIFY(!QFile::exists(json));
+        }
+    }
+}
+
+QTEST_MAIN(TestPrintJob)
+#include "tst_printjob.moc"
