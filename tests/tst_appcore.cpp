@@ -112,6 +112,8 @@ private slots:
     void pageNavigation();
     void commandStates_data();
     void commandStates();
+    void printingCommandStates_data();
+    void printingCommandStates();
     void gridSnap_data();
     void gridSnap();
     void statusTexts_data();
@@ -259,6 +261,33 @@ void TestAppCore::commandStates()
     const CommandState s = CommandStates::evaluate(command, c);
     QCOMPARE(s.enabled, enabled);
     QCOMPARE(s.checked, checked);
+}
+
+void TestAppCore::printingCommandStates_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("inData");
+    QTest::addColumn<bool>("inTemplate");
+    // Only the data-mode pages are printed; the sheet order is a template command.
+    QTest::newRow("print") << int(FilePrint) << true << false;
+    QTest::newRow("test print") << int(TestPrint) << true << false;
+    QTest::newRow("PDF") << int(ExportPdf) << true << false;
+    QTest::newRow("print settings") << int(PrintSettings) << true << true;
+    QTest::newRow("clear reservation") << int(ClearReservation) << true << true;
+    QTest::newRow("reload reservation") << int(ReloadReservation) << true << true;
+    QTest::newRow("sheet order") << int(SheetOrder) << false << true;
+}
+
+void TestAppCore::printingCommandStates()
+{
+    QFETCH(int, command);
+    QFETCH(bool, inData);
+    QFETCH(bool, inTemplate);
+    CommandContext c;
+    c.printingAvailable = true;
+    QCOMPARE(CommandStates::evaluate(command, c).enabled, inData);
+    c.templateMode = true;
+    QCOMPARE(CommandStates::evaluate(command, c).enabled, inTemplate);
 }
 
 void TestAppCore::gridSnap_data()

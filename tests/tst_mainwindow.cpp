@@ -188,8 +188,8 @@ void TestMainWindow::startsInDataMode()
     QCOMPARE(s->selectionText(), QStringLiteral("選択されている領域"));
     QCOMPARE(s->templateName(), QStringLiteral("A4無地"));
     // Features of other parts of the program are shown, but disabled.
-    QVERIFY(!w.action(FilePrint)->isEnabled());
-    QVERIFY(!w.action(AddressBookWindow)->isEnabled());
+    QVERIFY(w.action(FilePrint)->isEnabled());
+    QVERIFY(!w.action(PrintSetup)->isEnabled());
     QVERIFY(w.action(FileNew)->isEnabled());
     QCOMPARE(w.action(FileNew)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     QCOMPARE(w.action(FileNew)->text(), QStringLiteral("新規作成\tCtrl+N(&N)"));

@@ -14,6 +14,7 @@ enum : int
     OpenTemplate = 274,
     SaveTemplate = 273,
     FilePrint = 57607,
+    ExportPdf = 32900, // PDFに出力: this program's own command
     PrintSetup = 57606,
     RecentFile1 = 57616, // and the three that follow
     RecentFileCount = 4,

@@ -170,8 +170,22 @@ CommandState evaluate(int command, const CommandContext& c)
     case AutoReplaceSettings:
         s.enabled = c.autoReplaceAvailable;
         break;
+    case FilePrint:
+    case TestPrint:
+    case ExportPdf:
+        // The data-mode pages are what is printed.
+        s.enabled = c.printingAvailable && !c.templateMode;
+        break;
+    case PrintSettings:
+    case ClearReservation:
+    case ReloadReservation:
+        s.enabled = c.printingAvailable;
+        break;
+    case SheetOrder:
+        s.enabled = c.printingAvailable && c.templateMode;
+        break;
     default:
-        // Printing, the address book, CSV and database data, the picture tool and every
+        // The printer set-up, the address book, CSV and database data, the picture tool and every
         // editing command of the sheet, text, region and ruled-line menus.
         break;
     }

@@ -28,6 +28,9 @@ struct CommandContext
     int recentFileCount = 0;
     // The auto-replace rules list can be shown (its dialog is built in).
     bool autoReplaceAvailable = false;
+    // Printing, the print settings, the sheet order and the reservation commands can run
+    // (the window that has their dialogs is there).
+    bool printingAvailable = false;
 
     // The parts that come from the document.
     static CommandContext fromDocument(const CORINOTEDoc& doc);

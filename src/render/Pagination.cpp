@@ -104,6 +104,24 @@ QString checkReservationLimit(const AddressBook& book)
                                        "一度に印刷できる住所録データは500件までです。");
 }
 
+void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
+{
+    doc.takeUndoSnapshot();
+    AddressBook& book = doc.addressBook();
+    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
+        CAddressData& group = book.group(g);
+        for (int r = 0; r < group.recordCount(); ++r)
+            group.setFlag(r, 0);
+    }
+    doc.recordList() = CAddressData();
+    PageBuilder::buildPageOne(doc);
+    mergeHeldRecords(doc, today, measurer);
+    doc.selection().clear();
+    doc.currentPage = 1;
+    doc.setModified(true);
+    doc.updateAllViews();
+}
+
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
 {
     doc.takeUndoSnapshot();

@@ -27,6 +27,11 @@ QString checkReservationLimit(const AddressBook& book);
 // cleared. Current page 1, the document marked modified and redrawn.
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
 
+// Clears the print reservation: undo snapshot, every record of groups 0–18 no longer
+// reserved, the record list emptied, page 1 built from the template with its texts
+// expanded without records, the selection cleared; modified and redrawn.
+void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
+
 // Places the record list the document holds onto pages built from the template: as many
 // copies of page 1 as the records need, the merge and the auto-replace rules, then every
 // sheet without a record or with a blank one cleared. Entering data mode does this; with

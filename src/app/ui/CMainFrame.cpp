@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "AppCommands.h"
+#include "PrintCommands.h"
 #include "CKalvettaEditorView.h"
 #include "CLabelDataEditView.h"
 #include "CSplitterFrame.h"
@@ -75,6 +76,7 @@ CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
     setCentralWidget(mSplitter);
 
     mCommands = new AppCommands(*this);
+    mPrintCommands = new PrintCommands(*this);
     createActions();
 
     connect(&mDoc, &CORINOTEDoc::changed, this, &CMainFrame::documentChanged);
@@ -189,6 +191,7 @@ void CMainFrame::refreshCommands()
     c.statusBarVisible = !mStatus->isHidden();
     c.recentFileCount = mSession->recentFiles().count();
     c.autoReplaceAvailable = true;
+    c.printingAvailable = true;
     mActions->applyStates(c);
 }
 

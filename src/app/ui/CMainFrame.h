@@ -45,6 +45,7 @@ public:
     CORINOTEDoc& document() const { return mDoc; }
     DocumentSession& session() const { return *mSession; }
     CommandActions& actions() const { return *mActions; }
+    class PrintCommands& printCommands() const { return *mPrintCommands; }
     QSplitter* splitter() const { return mSplitter; }
     FormPane* leftPane() const { return mLeftPane; }
     CSplitterFrame* splitterFrame() const { return mRightPane; }
@@ -86,6 +87,7 @@ private:
     CommandActions* mActions;
     DocumentSession* mSession;
     AppCommands* mCommands;
+    class PrintCommands* mPrintCommands;
     QToolBar* mMainToolBar;
     MainStatusBar* mStatus;
     QSplitter* mSplitter;

@@ -37,6 +37,7 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     add(SaveTemplate, tr("テンプレートデータの保存(&E)"));
     add(FilePrint, tr("印刷...\tCtrl+P(&P)"), QStringLiteral("print"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    add(ExportPdf, tr("PDFに出力(&D)..."));
     add(PrintSetup, tr("プリンタの設定(&R)..."));
     for (int i = 0; i < RecentFileCount; ++i)
         add(RecentFile1 + i, tr("最近使ったファイル"));

@@ -50,7 +50,7 @@ void build(QMenuBar* bar, const CommandActions& a)
     QMenu* file = bar->addMenu(tr("ファイル(&F)"));
     addItems(file, a,
              {FileNew, FileOpen, FileSave, FileSaveAs, Separator, OpenTemplate, SaveTemplate,
-              Separator, FilePrint, PrintSetup, Separator, RecentFile1, RecentFile1 + 1,
+              Separator, FilePrint, ExportPdf, PrintSetup, Separator, RecentFile1, RecentFile1 + 1,
               RecentFile1 + 2, RecentFile1 + 3, Separator, AppExit});
 
     QMenu* edit = bar->addMenu(tr("編集(&E)"));

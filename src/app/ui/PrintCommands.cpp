@@ -1,0 +1,181 @@
+#include "PrintCommands.h"
+
+#include "CMainFrame.h"
+#include "CWaitDialog.h"
+#include "CommandActions.h"
+
+#include "app/CommandIds.h"
+#include "app/DocumentSession.h"
+#include "model/CORINOTEDoc.h"
+#include "render/Pagination.h"
+#include "render/PdfExporter.h"
+#include "render/ui/CPrintSettingDialog.h"
+#include "render/ui/CSheetOrderDialog.h"
+#include "render/ui/PrinterOutput.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+using namespace CommandIds;
+
+PrintCommands::PrintCommands(CMainFrame& frame) : QObject(&frame), mFrame(frame)
+{
+    const auto on = [this](int command, auto handler) {
+        connect(mFrame.actions().action(command), &QAction::triggered, this, handler);
+    };
+    on(FilePrint, [this] { print(false); });
+    on(TestPrint, [this] { print(true); });
+    on(ExportPdf, [this] { exportPdf(); });
+    on(CommandIds::PrintSettings, [this] { printSettings(); });
+    on(CommandIds::SheetOrder, [this] { sheetOrder(); });
+    on(ClearReservation, [this] { clearReservation(); });
+    on(ReloadReservation, [this] { reloadReservation(); });
+}
+
+bool PrintCommands::confirm(const QString& question)
+{
+    return QMessageBox::question(&mFrame, QStringLiteral("ORINOTE"), question,
+                                 QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+void PrintCommands::showError(const QString& message)
+{
+    QMessageBox::warning(&mFrame, QStringLiteral("ORINOTE"), message);
+}
+
+PrintJob::Settings PrintCommands::settingsFor(const QList<int>& pages, bool calibration) const
+{
+    const CORINOTEDoc& doc = mFrame.document();
+    PrintJob::Settings settings;
+    settings.pages = pages;
+    settings.offsetX = doc.printOffsetX;
+    settings.offsetY = doc.printOffsetY;
+    settings.calibration = calibration;
+    return settings;
+}
+
+PrintJob::Progress PrintCommands::progress()
+{
+    CWaitDialog* wait = mFrame.waitDialog();
+    return [wait](int done, int total) {
+        if (!wait)
+            return true;
+        if (done == 1)
+            wait->start(total);
+        wait->advance(done);
+        return true;
+    };
+}
+
+QString PrintCommands::printOn(QPrinter& printer, const PrintJob::Settings& settings)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString message =
+        PrinterOutput::print(printer, mFrame.document(), settings, progress());
+    if (CWaitDialog* wait = mFrame.waitDialog())
+        wait->finish();
+    QApplication::restoreOverrideCursor();
+    mFrame.document().updateAllViews();
+    return message;
+}
+
+void PrintCommands::print(bool calibration)
+{
+    CORINOTEDoc& doc = mFrame.document();
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterOutput::prepare(printer, doc);
+    QPrintDialog dialog(&printer, &mFrame);
+    dialog.setMinMax(1, doc.pageCount());
+    dialog.setFromTo(1, doc.pageCount());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QList<int> pages;
+    if (printer.printRange() == QPrinter::PageRange) {
+        for (int p = printer.fromPage(); p <= printer.toPage(); ++p)
+            pages.append(p);
+    } else if (printer.printRange() == QPrinter::CurrentPage) {
+        pages.append(doc.currentPage);
+    }
+    // The dialog may have changed the paper; the page is always the whole paper.
+    PrinterOutput::prepare(printer, doc);
+    const QString message = printOn(printer, settingsFor(pages, calibration));
+    if (!message.isEmpty())
+        showError(message);
+}
+
+void PrintCommands::exportPdf()
+{
+    if (mPdfFolder.isEmpty()) {
+        const QString document = mFrame.session().path();
+        mPdfFolder = document.isEmpty() ? QDir::homePath() : QFileInfo(document).absolutePath();
+    }
+    const QString title = mFrame.session().title();
+    const QString suggested =
+        QDir(mPdfFolder).filePath(QFileInfo(title).completeBaseName() + QStringLiteral(".pdf"));
+    const QString path = QFileDialog::getSaveFileName(&mFrame, tr("PDFに出力"), suggested,
+                                                      tr("PDFファイル (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    exportPdfTo(path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+                    ? path
+                    : path + QStringLiteral(".pdf"));
+}
+
+bool PrintCommands::exportPdfTo(const QString& path)
+{
+    mPdfFolder = QFileInfo(path).absolutePath();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString message =
+        PdfExporter::exportPdf(mFrame.document(), path, settingsFor({}, false), progress());
+    if (CWaitDialog* wait = mFrame.waitDialog())
+        wait->finish();
+    QApplication::restoreOverrideCursor();
+    mFrame.document().updateAllViews();
+    if (!message.isEmpty()) {
+        showError(message);
+        return false;
+    }
+    return true;
+}
+
+void PrintCommands::printSettings()
+{
+    CPrintSettingDialog::run(&mFrame, mFrame.document());
+}
+
+void PrintCommands::sheetOrder()
+{
+    CSheetOrderDialog::run(&mFrame, mFrame.document());
+}
+
+void PrintCommands::clearReservation()
+{
+    if (!confirm(tr("すべての印刷予約データをクリアします。よろしいですか？")))
+        return;
+    Pagination::clearReservation(mFrame.document(), QDate::currentDate(), &mMeasurer);
+}
+
+void PrintCommands::reloadReservation()
+{
+    if (!confirm(tr("印刷予約データをリロードします。よろしいですか？")))
+        return;
+    CORINOTEDoc& doc = mFrame.document();
+    const QString limit = Pagination::checkReservationLimit(doc.addressBook());
+    if (!limit.isEmpty()) {
+        showError(limit);
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Pagination::buildFromReservation(doc, QDate::currentDate(), &mMeasurer);
+    QApplication::restoreOverrideCursor();
+}

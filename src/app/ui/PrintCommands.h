@@ -1,0 +1,49 @@
+#pragma once
+
+#include "render/FontTextMeasurer.h"
+#include "render/PrintJob.h"
+#include "render/TextShaper.h"
+
+#include <QObject>
+#include <QString>
+
+class CMainFrame;
+class QPrinter;
+
+// The main window's printing and data-mode page commands: 印刷 (with the print dialog's
+// page range), テスト印刷 (the calibration page first), PDFに出力, 印刷設定, シートオーダー,
+// and clearing and reloading the print reservation.
+class PrintCommands : public QObject
+{
+    Q_OBJECT
+public:
+    // Connects itself to the window's command actions.
+    explicit PrintCommands(CMainFrame& frame);
+
+    // Commands 57607 and 166: the print dialog, then the page loop. A cancelled dialog
+    // prints nothing, and a pending calibration page does not outlive its job.
+    void print(bool calibration);
+    // PDFに出力: asks for a file name and writes the pages as they would be printed.
+    void exportPdf();
+    bool exportPdfTo(const QString& path);
+    void printSettings();
+    void sheetOrder();
+    // Commands 179 and 391, each after its question.
+    void clearReservation();
+    void reloadReservation();
+
+    // Runs the page loop on a printer the dialog prepared; the progress shows in the
+    // main window's wait dialog. Returns the message of a failure.
+    QString printOn(QPrinter& printer, const PrintJob::Settings& settings);
+
+private:
+    bool confirm(const QString& question);
+    PrintJob::Settings settingsFor(const QList<int>& pages, bool calibration) const;
+    PrintJob::Progress progress();
+    void showError(const QString& message);
+
+    CMainFrame& mFrame;
+    TextShaper mShaper;
+    FontTextMeasurer mMeasurer{mShaper};
+    QString mPdfFolder;
+};
