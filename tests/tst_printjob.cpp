@@ -5,6 +5,7 @@
 
 #include "addressbook/AddressBook.h"
 #include "model/CORINOTEDoc.h"
+#include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
 #include "render/CalibrationPage.h"
@@ -53,7 +54,8 @@ bool havePoppler()
 // Page `page` of the PDF at 254 dpi: one pixel per 0.1 mm.
 QImage rasterise(const QString& pdf, int page)
 {
-    const QString prefix = pdf + QStringLiteral("-r");
+    static QTemporaryDir images;
+    const QString prefix = images.filePath(QStringLiteral("page"));
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
                        QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(page),
@@ -114,6 +116,7 @@ private slots:
     void batchPrintOptions_data();
     void batchPrintOptions();
     void batchRefusesMoreThan500Records();
+    void printsThroughTheSpooler();
 
 private:
     QTemporaryDir mDir;
@@ -409,6 +412,50 @@ void TestPrintJob::batchRefusesMoreThan500Records()
             QVERIFY(!QFile::exists(json));
         }
     }
+}
+
+// A two-page job through a real CUPS queue (scripts/spooler sets one up and names it and
+// the folder its backend keeps the jobs in).
+void TestPrintJob::printsThroughTheSpooler()
+{
+    const QString queue = qEnvironmentVariable("ORINOTE_TEST_PRINTER");
+    const QString spool = qEnvironmentVariable("ORINOTE_SPOOL_DIR");
+    if (queue.isEmpty() || spool.isEmpty())
+        QSKIP("no test print queue (run scripts/spooler as root)");
+    CORINOTEDoc doc(&mProfile);
+    doc.dataFolder = mDir.path();
+    setUp(doc, 2);
+    const QString document = mDir.filePath(QStringLiteral("two-pages.ond"));
+    QCOMPARE(DocumentFile::save(doc, document), QString());
+
+    const QDir folder(spool);
+    const QStringList before = folder.entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
+    QProcess process;
+    process.start(kBatch, {QStringLiteral("--data-folder"), mDir.path(),
+                           QStringLiteral("--document"), document, QStringLiteral("--print"),
+                           queue, QStringLiteral("--offset"), QStringLiteral("25,-10")});
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+
+    QString job;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (const QString& name :
+                 folder.entryList({QStringLiteral("job-*.pdf")}, QDir::Files)) {
+                if (!before.contains(name))
+                    job = folder.filePath(name);
+            }
+            return !job.isEmpty();
+        }(),
+        30000);
+    QCOMPARE(pdfPages(job), 2);
+    QVERIFY(pageText(job, 1).contains(QStringLiteral("頁1")));
+    QVERIFY(pageText(job, 2).contains(QStringLiteral("頁2")));
+    // The printer got the same geometry as the PDF: the region, shifted by the offsets.
+    const QImage image = rasterise(job, 2);
+    const QRect blue = RenderProbe::box(image, RenderProbe::like(kBlue, 60));
+    QVERIFY(qAbs(blue.left() - 325) <= 1);
+    QVERIFY(qAbs(blue.top() - 190) <= 1);
 }
 
 QTEST_MAIN(TestPrintJob)

@@ -20,6 +20,8 @@ QString tr(const char* text)
 void PrinterOutput::prepare(QPrinter& printer, const CORINOTEDoc& doc)
 {
     printer.setFullPage(true);
+    // Queues without a printer description (raw ones) would otherwise get grey.
+    printer.setColorMode(QPrinter::Color);
     printer.setPageLayout(PrintJob::pageLayout(PageRenderer::paperRect(doc)));
     const QString name = doc.scalars().templateName;
     printer.setDocName(name.isEmpty() ? QStringLiteral("ORINOTE") : name);
