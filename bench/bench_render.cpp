@@ -7,7 +7,8 @@
 #include "model/MemoryProfile.h"
 #include "render/PageRenderer.h"
 
-#include <QGuiApplication>
+#include "BenchApplication.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -26,20 +27,6 @@ const char16_t* const kTexts[10] = {u"〒123-4567",        u"東京都世田谷�
                                     u"山田　花子　様",    u"ＡＢＣ株式会社",
                                     u"営業部　第二課",    u"Tel 03-1234-5678",
                                     u"「ご案内」在中",    u"差出人　鈴木一郎"};
-
-// Fonts need a QGuiApplication; the benchmark's own main does not make one.
-void ensureApplication()
-{
-    static std::unique_ptr<QGuiApplication> app;
-    if (!app) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "orinote-bench";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-}
 
 std::unique_ptr<CORINOTEDoc> makePage(MemoryProfile& profile, const QString& picture)
 {

@@ -1,0 +1,149 @@
+// A whole print job to PDF: 500 reserved records (the print limit) over four groups, an A4
+// template of 12 labels with vertical and horizontal regions, merged, paginated (42 pages)
+// and printed to a PDF. Targets: under 0.25 s for the whole orinote-batch command and a
+// PDF under 200 KB (fonts embedded as subsets).
+//
+// BM_PrintJobToPdf runs the job inside this process (template, address book, pages, PDF);
+// BM_BatchCommandToPdf runs the real command, start-up included.
+
+#include "BenchApplication.h"
+
+#include "addressbook/AddressBook.h"
+#include "model/CORINOTEDoc.h"
+#include "model/MemoryProfile.h"
+#include "model/TemplateFile.h"
+#include "render/FontTextMeasurer.h"
+#include "render/Pagination.h"
+#include "render/PdfExporter.h"
+#include "render/TextShaper.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kRecords = 500;
+
+const char16_t* const kFamilies[] = {u"佐藤", u"鈴木", u"高橋", u"田中", u"伊藤", u"渡辺",
+                                     u"山本", u"中村", u"小林", u"加藤", u"吉田", u"山田"};
+const char16_t* const kGiven[] = {u"太郎", u"花子", u"一郎", u"美咲", u"健太", u"陽菜"};
+const char16_t* const kTowns[] = {u"東京都世田谷区桜新町1-2-3", u"神奈川県横浜市港北区日吉4-5",
+                                  u"大阪府大阪市北区梅田2-8-1", u"愛知県名古屋市中区栄3-3"};
+
+struct Job
+{
+    QTemporaryDir dir;
+    QString templatePath;
+    QString bookPath;
+
+    Job()
+    {
+        templatePath = dir.filePath(QStringLiteral("labels12.ont"));
+        bookPath = dir.filePath(QStringLiteral("book.ona"));
+        MemoryProfile profile;
+        CORINOTEDoc doc(&profile);
+        doc.dataFolder = dir.path();
+        doc.newDocument();
+        CLabelSheetTemplate& t = doc.labelTemplate();
+        t.sheets.clear();
+        for (int s = 0; s < 12; ++s) {
+            Sheet sheet;
+            const int x = (s % 2) * 1050, y = -(s / 2) * 495;
+            sheet.rect = Rect{x, y, x + 1050, y - 495};
+            t.sheets.append(sheet);
+        }
+        const auto region = [&](const QString& attribute, Rect rect, bool vertical, int size) {
+            TextRect r;
+            r.attribute = attribute;
+            r.rect = rect;
+            r.font = FontRecord::make(vertical ? QStringLiteral("@ＭＳ 明朝")
+                                               : QStringLiteral("ＭＳ ゴシック"),
+                                      -size, vertical ? 900 : 0);
+            t.regions.append(r);
+        };
+        region(QStringLiteral("郵便番号(R)"), Rect{60, -40, 460, -90}, false, 40);
+        region(QStringLiteral("住所1(R)"), Rect{60, -110, 1000, -170}, false, 45);
+        region(QStringLiteral("住所2(R)"), Rect{120, -180, 1000, -240}, false, 45);
+        region(QStringLiteral("氏名(R)"), Rect{120, -290, 800, -380}, false, 70);
+        region(QStringLiteral("敬称(R)"), Rect{820, -290, 1000, -380}, false, 70);
+        region(QStringLiteral("氏名(S)"), Rect{960, -60, 1020, -460}, true, 40);
+        region(QStringLiteral("住所1(S)"), Rect{900, -60, 950, -460}, true, 30);
+
+        AddressBook& book = doc.addressBook();
+        book.group(AddressBook::SenderGroup)
+            .appendRecord({QStringLiteral("SENDER-1"), QStringLiteral("100-0001"),
+                           QStringLiteral("東京都千代田区千代田1-1"), QString(), QString(),
+                           QStringLiteral("差出一郎")});
+        for (int i = 0; i < kRecords; ++i) {
+            CAddressData& group = book.group(i % 4);
+            QStringList values(CAddressData::TextColumnCount);
+            values[CAddressData::EntryNumber] = AddressBook::entryPrefix(i % 4) + QString::number(i + 1);
+            values[CAddressData::PostalCode] =
+                QStringLiteral("%1-%2").arg(100 + i % 900).arg(1000 + i, 4, 10, QLatin1Char('0'));
+            values[CAddressData::Address1] = QString::fromUtf16(kTowns[i % 4]);
+            values[CAddressData::Address2] = QStringLiteral("コーポ若葉%1号室").arg(100 + i % 50);
+            values[CAddressData::Name] =
+                QString::fromUtf16(kFamilies[i % 12]) + QStringLiteral("　") +
+                QString::fromUtf16(kGiven[i % 6]);
+            values[CAddressData::Honorific] = QStringLiteral("様");
+            group.appendRecord(values);
+            group.setFlag(group.recordCount() - 1, 1);
+        }
+        if (!TemplateFile::save(doc, templatePath).isEmpty() ||
+            !book.storeFile(bookPath).isEmpty())
+            qFatal("cannot write the benchmark job");
+    }
+};
+
+Job& job()
+{
+    static Job j;
+    return j;
+}
+
+void BM_PrintJobToPdf(benchmark::State& state)
+{
+    ensureApplication();
+    Job& j = job();
+    const QString pdf = j.dir.filePath(QStringLiteral("inprocess.pdf"));
+    TextShaper shaper;
+    const FontTextMeasurer measurer(shaper);
+    for (auto _ : state) {
+        MemoryProfile profile;
+        CORINOTEDoc doc(&profile);
+        doc.dataFolder = j.dir.path();
+        doc.newDocument();
+        TemplateFile::apply(doc, j.templatePath);
+        doc.addressBook().loadFile(j.bookPath);
+        Pagination::buildFromReservation(doc, QDate(2026, 12, 7), &measurer);
+        const QString error = PdfExporter::exportPdf(doc, pdf, PrintJob::Settings());
+        if (!error.isEmpty())
+            state.SkipWithError(qPrintable(error));
+        state.counters["pages"] = doc.pageCount();
+    }
+    state.counters["pdf_bytes"] = double(QFileInfo(pdf).size());
+}
+BENCHMARK(BM_PrintJobToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_BatchCommandToPdf(benchmark::State& state)
+{
+    Job& j = job();
+    const QString pdf = j.dir.filePath(QStringLiteral("batch.pdf"));
+    for (auto _ : state) {
+        QProcess process;
+        process.start(QStringLiteral(ORINOTE_BATCH),
+                      {QStringLiteral("--data-folder"), j.dir.path(), QStringLiteral("--template"),
+                       j.templatePath, QStringLiteral("--addressbook"), j.bookPath,
+                       QStringLiteral("--pdf"), pdf});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            state.SkipWithError(process.readAllStandardError().constData());
+    }
+    state.counters["pdf_bytes"] = double(QFileInfo(pdf).size());
+}
+BENCHMARK(BM_BatchCommandToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
