@@ -1,3 +1,4 @@
+#include "addressbook/AddressBook.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "render/Pagination.h"
@@ -45,6 +46,8 @@ class TestPagination : public QObject
 private slots:
     void buildsPagesFromTheReservation_data();
     void buildsPagesFromTheReservation();
+    void sheetsWithoutARecordPrintNothing_data();
+    void sheetsWithoutARecordPrintNothing();
 };
 
 void TestPagination::buildsPagesFromTheReservation_data()
@@ -102,6 +105,35 @@ void TestPagination::buildsPagesFromTheReservation()
         // Regions of later sheets are sheet No. 1's design moved to their sheet.
         QCOMPARE(doc.textRects().rect(s).left, (s % sheets) * 500 + 10);
     }
+}
+
+void TestPagination::sheetsWithoutARecordPrintNothing_data()
+{
+    QTest::addColumn<QString>("attribute");
+    QTest::newRow("sender") << u"氏名(S)"_qs;
+    QTest::newRow("fixed text") << u"謹賀新年"_qs;
+    QTest::newRow("sheet number") << u"シートNo.(A)"_qs;
+}
+
+// A sender, a fixed text or a sheet number printed onto a label already used is a fault:
+// the sheets before the start position and after the last record carry no text at all.
+void TestPagination::sheetsWithoutARecordPrintNothing()
+{
+    QFETCH(QString, attribute);
+    QTemporaryDir folder;
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = folder.path();
+    setUp(doc, 4, 1, 2);
+    doc.labelTemplate().regions.setAttribute(0, attribute);
+    doc.addressBook().group(AddressBook::SenderGroup).appendRecord(
+        {u"SENDER-1"_qs, QString(), QString(), QString(), QString(), u"差出人"_qs});
+    Pagination::buildFromReservation(doc, QDate(2027, 1, 1), nullptr);
+    QCOMPARE(doc.textRects().size(), 4);
+    QCOMPARE(doc.textRects().text(0), QString());
+    QVERIFY(!doc.textRects().text(1).isEmpty());
+    QCOMPARE(doc.textRects().text(2), QString());
+    QCOMPARE(doc.textRects().text(3), QString());
 }
 
 QTEST_GUILESS_MAIN(TestPagination)
