@@ -1,0 +1,124 @@
+#include "AddressCsvImport.h"
+
+#include "AddressBook.h"
+#include "CsvImportDefinition.h"
+
+#include "model/TextCodec.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const char* const kCaptions[AddressCsvImport::ImportGroupCount] = {
+    QT_TRANSLATE_NOOP("AddressCsvImport", "あ行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "か行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "さ行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "た行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "な行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "は行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "ま行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "や行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "ら行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "わ行データをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "ABCデータをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "DEFデータをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "GHIデータをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "JKLデータをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "MNOデータをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "PQRデータをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "STUデータをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "VWXデータをインポート"),
+    QT_TRANSLATE_NOOP("AddressCsvImport", "YZデータをインポート"),
+};
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("AddressCsvImport", text);
+}
+
+} // namespace
+
+QString AddressCsvImport::readLines(const QString& path, QStringList* lines)
+{
+    lines->clear();
+    // Only a regular file: a FIFO or a device would block or never end.
+    if (!QFileInfo(path).isFile())
+        return tr("エラーが発生しました。");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("エラーが発生しました。");
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return tr("エラーが発生しました。");
+    *lines = decodeLines(bytes);
+    if (lines->isEmpty())
+        return tr("インポートするデータが見つかりませんでした。");
+    return QString();
+}
+
+QStringList AddressCsvImport::decodeLines(const QByteArray& bytes)
+{
+    static const QByteArray bom("\xEF\xBB\xBF", 3);
+    // Decoded as a whole: LF and CR are never part of a CP932 double-byte character, so
+    // splitting the decoded text at them is the same as splitting the bytes.
+    const QString text =
+        bytes.startsWith(bom) ? QString::fromUtf8(bytes.mid(bom.size())) : TextCodec::decode(bytes);
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const qsizetype next = end < 0 ? n : end + 1;
+        if (end < 0)
+            end = n;
+        else if (end > start && text.at(end - 1) == u'\r')
+            --end;
+        lines.append(text.mid(start, end - start));
+        start = next;
+    }
+    return lines;
+}
+
+QString AddressCsvImport::buttonCaption(int group)
+{
+    return group >= 0 && group < ImportGroupCount
+               ? QCoreApplication::translate("AddressCsvImport", kCaptions[group])
+               : QString();
+}
+
+int AddressCsvImport::groupForCaption(const QString& caption)
+{
+    for (int g = 0; g < ImportGroupCount; ++g) {
+        if (caption == buttonCaption(g))
+            return g;
+    }
+    return -1;
+}
+
+int AddressCsvImport::nextGroup(int group)
+{
+    return group >= 0 && group + 1 < ImportGroupCount ? group + 1 : 0;
+}
+
+int AddressCsvImport::importRows(AddressBook& book, int group, const QList<QStringList>& rows,
+                                 const QString& definition, bool append, const QDate& today)
+{
+    if (group < 0 || group >= ImportGroupCount)
+        return 0;
+    CAddressData& data = book.group(group);
+    if (!append)
+        data.removeAll(); // records and history: old history would attach to new numbers
+    // The group's next number once, then counted on: each appended record is the new
+    // largest, so this is what nextEntryNumber() would give for every row, without
+    // rescanning the group per row.
+    const QString prefix = AddressBook::entryPrefix(group);
+    qint64 number = QStringView(book.nextEntryNumber(group)).mid(prefix.size()).toLongLong();
+    for (const QStringList& row : rows) {
+        data.appendRecord(CsvImportDefinition::composeRecord(
+            row, definition, prefix + QString::number(number), today));
+        ++number;
+    }
+    return int(rows.size());
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class AddressBook;
+
+// Import of address records from a CSV file: reading the file into lines, the cycle of
+// target groups the import window's button walks through, and the import of selected
+// rows into one group. The window itself (CCSVListDialog) only gathers the choices.
+class AddressCsvImport
+{
+public:
+    // Groups 0 (あ行) to 18 (YZ) take imported rows; the senders (19) never do.
+    static constexpr int ImportGroupCount = 19;
+
+    // Reads the file's lines into *lines (replacing them). Returns an empty string, or
+    // the message to show: "エラーが発生しました。" when the file cannot be read,
+    // "インポートするデータが見つかりませんでした。" when it holds no line.
+    static QString readLines(const QString& path, QStringList* lines);
+
+    // The lines of a file's bytes: CP932, or UTF-8 after a UTF-8 byte-order mark (which
+    // is dropped). Lines end at LF; a CR before the LF is removed; a last line without
+    // an LF still counts; no bytes, no lines.
+    static QStringList decodeLines(const QByteArray& bytes);
+
+    // The import button's caption for a group 0–18 ("あ行データをインポート", …,
+    // "YZデータをインポート"); empty for any other group.
+    static QString buttonCaption(int group);
+    // The group a caption names, or -1.
+    static int groupForCaption(const QString& caption);
+    // The group after `group` in the button's cycle (YZ is followed by あ行).
+    static int nextGroup(int group);
+
+    // One press of the import button for `group` (0–18; any other group is refused and
+    // nothing changes). Unless `append`, the group is emptied first, records and history
+    // rows alike. Then one record per row, in the order given, is appended with the
+    // group's next entry number (CsvImportDefinition::composeRecord). Returns the number
+    // of records appended.
+    static int importRows(AddressBook& book, int group, const QList<QStringList>& rows,
+                          const QString& definition, bool append, const QDate& today);
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+// The rows of a CSV file as the import window lists them: the column count comes from
+// the first line, every line (the first included) is one row split by CsvLineSplitter,
+// fields beyond the column count are dropped and missing ones read as empty.
+//
+// A row keeps only the fields its line really has, so the table is bounded by the size
+// of the file whatever column count the first line claims.
+class CsvRowTable
+{
+public:
+    CsvRowTable() = default;
+    explicit CsvRowTable(const QStringList& lines);
+
+    int columnCount() const { return mColumns; }
+    int rowCount() const { return int(mRows.size()); }
+
+    // The text of a cell; empty for a cell beyond the row's fields or outside the table.
+    QString cell(int row, int column) const;
+    // The row's fields (at most columnCount(), possibly fewer).
+    const QStringList& row(int r) const { return mRows.at(r); }
+
+    // The row order that sorts the rows by a column's text, compared by CP932 bytes; rows
+    // of equal text keep their order. Element i is the current index of the row that
+    // goes to position i.
+    QList<int> sortOrder(int column, bool ascending) const;
+    // Reorders the rows by an order made by sortOrder().
+    void reorder(const QList<int>& order);
+
+private:
+    int mColumns = 0;
+    QList<QStringList> mRows;
+};

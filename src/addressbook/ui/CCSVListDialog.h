@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+class AddressBook;
+class CsvRowsModel;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+// The import window "CSVファイルからインポート": the rows of a CSV file in a list (one
+// column per file column, captioned 1..N), the definition text saying which file column
+// holds which field, the check box "現在の住所録に追加する", and the import button whose
+// caption names the target group and moves on to the next group after every press.
+//
+// Each press changes the book at once; the caller takes the undo snapshot before the
+// window opens and marks the document modified after it closes.
+class CCSVListDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    CCSVListDialog(AddressBook& book, const QStringList& lines, QWidget* parent = nullptr);
+    ~CCSVListDialog() override;
+
+    // Command 322 after the file was read (AddressCsvImport::readLines): runs the window
+    // modally over the lines. Returns whether the book was changed (any press of the
+    // import button changes it, if only by emptying a group).
+    static bool run(QWidget* parent, AddressBook& book, const QStringList& lines);
+
+    // The date an import writes as birth date when the file has none; today unless set.
+    void setToday(const QDate& today) { mToday = today; }
+
+    // One press of the import button.
+    void importSelected();
+    // A click on the list's header: sorts by that column, then flips the direction.
+    void sortByColumn(int column);
+
+    // The group the import button names now (0–18).
+    int targetGroup() const { return mGroup; }
+    bool bookChanged() const { return mChanged; }
+
+    QTableView* view() const { return mView; }
+    CsvRowsModel* model() const { return mModel; }
+
+protected:
+    // Asks "データをインポートします。よろしいですか？"; true on OK.
+    virtual bool confirmImport();
+
+private:
+    QList<int> selectedRows() const;
+    void updateCaption();
+
+    AddressBook& mBook;
+    CsvRowsModel* mModel;
+    QTableView* mView;
+    QCheckBox* mAppend;
+    QLineEdit* mDefinition;
+    QPushButton* mImport;
+    int mGroup = 0;
+    bool mAscending = true;
+    bool mChanged = false;
+    QDate mToday;
+};
