@@ -3,6 +3,8 @@
 #include "app/DocumentSession.h"
 #include "app/SessionPrompts.h"
 #include "app/ui/CMainFrame.h"
+#include "app/ui/CTemplateFileDialog.h"
+#include "model/TemplateFile.h"
 #include "render/FontTextMeasurer.h"
 #include "render/Pagination.h"
 #include "render/TextShaper.h"
@@ -18,6 +20,46 @@
 #include <QTranslator>
 
 #include <memory>
+
+namespace {
+
+// Opens the files named by --template and --addressbook as the commands do: the template
+// as "テンプレートファイルを開く", the address book as loading it in the address book window,
+// then the pages rebuilt from the print reservation with the records merged (as closing
+// the address book window with the reservation does). A file that fails is reported and
+// the rest still happens, so the window shows whatever could be opened.
+void openStartFiles(CMainFrame& frame, const QString& templatePath, const QString& bookPath,
+                    const TextMeasurer* measurer)
+{
+    CORINOTEDoc& doc = frame.document();
+    const auto report = [&frame](const QString& path, const QString& message) {
+        frame.prompts().showMessage(QStringLiteral("%1\n%2").arg(path, message));
+    };
+    if (!templatePath.isEmpty()) {
+        const QString message = TemplateFile::apply(doc, templatePath);
+        if (!message.isEmpty())
+            report(templatePath, message);
+    }
+    if (!bookPath.isEmpty()) {
+        doc.takeUndoSnapshot();
+        const QString message = doc.addressBook().loadFile(bookPath);
+        // Loading an address book always makes its first sender the sender (and a load that
+        // stopped part-way keeps what was read).
+        doc.scalars().senderIndex = 0;
+        doc.setModified(true);
+        if (!message.isEmpty())
+            report(bookPath, message);
+    }
+    if (doc.labelTemplate().sheets.isEmpty()) {
+        frame.prompts().showMessage(
+            QCoreApplication::translate("main", "シートは必ず1つ以上設定してください。"));
+        return;
+    }
+    Pagination::buildFromReservation(doc, QDate::currentDate(), measurer);
+    doc.updateAllViews();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -47,8 +89,19 @@ int main(int argc, char* argv[])
         QStringLiteral("data-folder"),
         QCoreApplication::translate("main", "Keep undo snapshots and the rules file in DIR."),
         QStringLiteral("DIR"));
+    const QCommandLineOption templateOption(
+        QStringLiteral("template"),
+        QCoreApplication::translate("main", "Open this sheet template file (.ont) at start."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption bookOption(
+        QStringLiteral("addressbook"),
+        QCoreApplication::translate(
+            "main", "Load this address book file (.ona) at start and place its reserved records."),
+        QStringLiteral("FILE"));
     parser.addOption(profileOption);
     parser.addOption(dataOption);
+    parser.addOption(templateOption);
+    parser.addOption(bookOption);
     parser.addPositionalArgument(QStringLiteral("document"),
                                  QCoreApplication::translate("main", "A document to open (.ond)."),
                                  QStringLiteral("[document]"));
@@ -66,6 +119,10 @@ int main(int argc, char* argv[])
     // Without the folder undo is simply not offered; nothing else depends on it.
     QDir().mkpath(doc.dataFolder);
 
+    // The template file dialog opens where the user last chose a template, or on the
+    // bundled catalogue the first time.
+    CTemplateFileDialog::setFolderProfile(profile.get());
+
     const QString templateMessage = doc.newDocument();
     CMainFrame frame(doc, *profile);
     // Entering data mode and opening a template place the records the document holds.
@@ -78,6 +135,10 @@ int main(int argc, char* argv[])
         frame.prompts().showMessage(templateMessage);
     if (!parser.positionalArguments().isEmpty())
         frame.session().load(parser.positionalArguments().constFirst());
+    if (parser.isSet(templateOption) || parser.isSet(bookOption))
+        openStartFiles(frame, parser.value(templateOption), parser.value(bookOption), &measurer);
     frame.showMaximized();
-    return app.exec();
+    const int status = app.exec();
+    CTemplateFileDialog::setFolderProfile(nullptr);
+    return status;
 }

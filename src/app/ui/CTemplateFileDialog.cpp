@@ -2,10 +2,16 @@
 
 #include "TemplatePreviewBox.h"
 
+#include "catalogue/TemplateCatalogue.h"
+
 #include <QAbstractItemView>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QPlainTextEdit>
+
+namespace {
+Profile* sFolderProfile = nullptr;
+} // namespace
 
 CTemplateFileDialog::CTemplateFileDialog(QWidget* parent, const QString& start)
     : QFileDialog(parent)
@@ -67,10 +73,17 @@ QString CTemplateFileDialog::previewText() const
     return mPreview.text();
 }
 
+void CTemplateFileDialog::setFolderProfile(Profile* profile)
+{
+    sFolderProfile = profile;
+}
+
 QString CTemplateFileDialog::getOpenFileName(QWidget* parent, const QString& start)
 {
-    CTemplateFileDialog dialog(parent, start);
+    CTemplateFileDialog dialog(parent, TemplateCatalogue::dialogStart(sFolderProfile, start));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    TemplateCatalogue::rememberChoice(sFolderProfile, chosen);
+    return chosen;
 }

@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 
+class Profile;
 class QPlainTextEdit;
 class TemplatePreviewBox;
 
@@ -26,8 +27,14 @@ public:
     TemplatePreviewBox* previewBox() const { return mBox; }
 
     // Asks for a template file, starting at `start` (a file or folder); empty when the
-    // user cancels.
+    // user cancels. Without a start the dialog opens where the user last chose a
+    // template, or on the bundled catalogue the first time (TemplateCatalogue).
     static QString getOpenFileName(QWidget* parent, const QString& start = QString());
+
+    // The settings profile that keeps the folder of the last chosen template between
+    // runs; the program sets it at start and clears it before the profile goes. Without
+    // one the dialog still opens on the catalogue, and remembers nothing.
+    static void setFolderProfile(Profile* profile);
 
 private:
     TemplatePreview mPreview;
