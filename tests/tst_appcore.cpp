@@ -273,6 +273,7 @@ void TestAppCore::printingCommandStates_data()
     QTest::newRow("test print") << int(TestPrint) << true << false;
     QTest::newRow("PDF") << int(ExportPdf) << true << false;
     QTest::newRow("print settings") << int(PrintSettings) << true << true;
+    QTest::newRow("address book") << int(AddressBookWindow) << true << true;
     QTest::newRow("clear reservation") << int(ClearReservation) << true << true;
     QTest::newRow("reload reservation") << int(ReloadReservation) << true << true;
     QTest::newRow("sheet order") << int(SheetOrder) << false << true;

@@ -111,6 +111,8 @@ private slots:
     void exportsThePagesToPdf();
     void reloadAndClearTheReservation_data();
     void reloadAndClearTheReservation();
+    void addressBookWindowSetsTheReservation_data();
+    void addressBookWindowSetsTheReservation();
 };
 
 void TestPrintCommands::settingsDialogChecks_data()
@@ -222,6 +224,41 @@ void TestPrintCommands::reloadAndClearTheReservation()
     QVERIFY(w.doc->undoAvailable != 0);
     const CAddressData& group = w.doc->addressBook().group(0);
     QCOMPARE(group.flag(0), clear ? 0 : 1);
+}
+
+void TestPrintCommands::addressBookWindowSetsTheReservation_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("texts");
+    // Closing with the reservation rebuilds the pages; plain closing leaves them.
+    QTest::newRow("reserve") << QStringLiteral("印刷予約をセットして終了")
+                             << QStringLiteral("名前1|名前2||");
+    QTest::newRow("close") << QStringLiteral("終了") << QString();
+}
+
+void TestPrintCommands::addressBookWindowSetsTheReservation()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, texts);
+    Window w;
+    const QString before = w.reservedTexts();
+    bool found = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible() || !top->inherits("CAddressDataDialog"))
+                continue;
+            for (QPushButton* b : top->findChildren<QPushButton*>()) {
+                if (b->text() == button) {
+                    found = true;
+                    b->click();
+                    return;
+                }
+            }
+        }
+    });
+    w.frame->actions().action(AddressBookWindow)->trigger();
+    QVERIFY(found);
+    QCOMPARE(w.reservedTexts(), texts.isNull() ? before : texts);
 }
 
 QTEST_MAIN(TestPrintCommands)

@@ -177,6 +177,7 @@ CommandState evaluate(int command, const CommandContext& c)
         s.enabled = c.printingAvailable && !c.templateMode;
         break;
     case PrintSettings:
+    case AddressBookWindow:
     case ClearReservation:
     case ReloadReservation:
         s.enabled = c.printingAvailable;

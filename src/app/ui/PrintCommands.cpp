@@ -4,6 +4,7 @@
 #include "CWaitDialog.h"
 #include "CommandActions.h"
 
+#include "addressbook/ui/CAddressDataDialog.h"
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
 #include "model/CORINOTEDoc.h"
@@ -35,6 +36,7 @@ PrintCommands::PrintCommands(CMainFrame& frame) : QObject(&frame), mFrame(frame)
     on(ExportPdf, [this] { exportPdf(); });
     on(CommandIds::PrintSettings, [this] { printSettings(); });
     on(CommandIds::SheetOrder, [this] { sheetOrder(); });
+    on(AddressBookWindow, [this] { addressBook(); });
     on(ClearReservation, [this] { clearReservation(); });
     on(ReloadReservation, [this] { reloadReservation(); });
 }
@@ -156,6 +158,18 @@ void PrintCommands::printSettings()
 void PrintCommands::sheetOrder()
 {
     CSheetOrderDialog::run(&mFrame, mFrame.document());
+}
+
+void PrintCommands::addressBook()
+{
+    CORINOTEDoc& doc = mFrame.document();
+    const bool reserve = CAddressDataDialog::run(&mFrame, doc);
+    if (reserve) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        Pagination::buildFromReservation(doc, QDate::currentDate(), &mMeasurer);
+        QApplication::restoreOverrideCursor();
+    }
+    doc.updateAllViews();
 }
 
 void PrintCommands::clearReservation()

@@ -12,7 +12,8 @@ class QPrinter;
 
 // The main window's printing and data-mode page commands: 印刷 (with the print dialog's
 // page range), テスト印刷 (the calibration page first), PDFに出力, 印刷設定, シートオーダー,
-// and clearing and reloading the print reservation.
+// the address book window (whose print reservation becomes the pages), and clearing and
+// reloading the print reservation.
 class PrintCommands : public QObject
 {
     Q_OBJECT
@@ -28,6 +29,9 @@ public:
     bool exportPdfTo(const QString& path);
     void printSettings();
     void sheetOrder();
+    // Command 301: the address book window; closing it with "印刷予約をセットして終了"
+    // rebuilds the pages from the reservation.
+    void addressBook();
     // Commands 179 and 391, each after its question.
     void clearReservation();
     void reloadReservation();

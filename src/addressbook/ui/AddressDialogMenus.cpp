@@ -1,0 +1,112 @@
+#include "AddressDialogMenus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+int AddressCommand::canonical(int id)
+{
+    switch (id) {
+    case MenuReserve:
+        return Reserve;
+    case MenuRelease:
+        return Release;
+    case MenuAddRecord:
+        return AddRecord;
+    case MenuChangeRecord:
+        return ChangeRecord;
+    case MenuDeleteRecords:
+        return DeleteRecords;
+    case MenuAddHistory:
+        return AddHistory;
+    case MenuChangeHistory:
+        return ChangeHistory;
+    case MenuDeleteHistory:
+        return DeleteHistory;
+    default:
+        return id;
+    }
+}
+
+AddressDialogMenus::AddressDialogMenus(QWidget* owner, std::function<void(int)> trigger)
+    : QObject(owner), mOwner(owner), mTrigger(std::move(trigger)), mMenuBar(new QMenuBar(owner)),
+      mListMenu(new QMenu(tr("ショートカットメニュー"), owner)),
+      mSenderMenu(new QMenu(tr("ショートカットメニュー"), owner))
+{
+    using namespace AddressCommand;
+    QMenu* file = mMenuBar->addMenu(tr("ファイル(&F)"));
+    mActions.insert(OpenFile, addItem(file, OpenFile, tr("住所録ファイルを開く(&O)")));
+    mActions.insert(SaveFile, addItem(file, SaveFile, tr("住所録データの保存(&S)")));
+    mActions.insert(ImportCsv, addItem(file, ImportCsv, tr("CSVファイルからインポート(&I)")));
+    mActions.insert(ExportCsv, addItem(file, ExportCsv, tr("CSVファイル出力(&C)")));
+
+    QMenu* edit = mMenuBar->addMenu(tr("編集(&E)"));
+    mActions.insert(Undo, addItem(edit, Undo, tr("元に戻す(&U)")));
+    mActions.insert(Redo, addItem(edit, Redo, tr("やり直し(&R)")));
+    QMenu* records = edit->addMenu(tr("住所録データ(&A)"));
+    mActions.insert(AddRecord, addItem(records, AddRecord, tr("追加(&A)")));
+    mActions.insert(ChangeRecord, addItem(records, ChangeRecord, tr("変更(&U)")));
+    mActions.insert(DeleteRecords, addItem(records, DeleteRecords, tr("削除(&D)")));
+    mActions.insert(Reserve, addItem(records, Reserve, tr("印刷予約(&R)")));
+    mActions.insert(Release, addItem(records, Release, tr("印刷予約解除(&C)")));
+    mActions.insert(MakeDefaultOrder,
+                    addItem(records, MakeDefaultOrder, tr("この順番をデフォルトにする(&T)")));
+    QMenu* history = edit->addMenu(tr("送受信履歴(&R)"));
+    mActions.insert(AddHistory, addItem(history, AddHistory, tr("追加(&A)")));
+    mActions.insert(ChangeHistory, addItem(history, ChangeHistory, tr("変更(&U)")));
+    mActions.insert(DeleteHistory, addItem(history, DeleteHistory, tr("削除(&D)")));
+    mActions.insert(Search, addItem(edit, Search, tr("住所録データの検索(&S)")));
+
+    QMenu* functions = mMenuBar->addMenu(tr("機能(&K)"));
+    const std::pair<int, const char*> links[] = {
+        {Mail1, "E-メール1送信"},         {Mail2, "E-メール2送信"},
+        {MobileMail1, "携帯メール1送信"}, {MobileMail2, "携帯メール2送信"},
+        {CompanyMail, "会社メール送信"},  {OpenUrl, "URLを開く"},
+        {OpenCompanyUrl, "会社URLを開く"}};
+    for (const auto& [id, text] : links)
+        mActions.insert(id, addItem(functions, id, tr(text)));
+
+    const std::pair<int, const char*> listItems[] = {{MenuReserve, "印刷予約"},
+                                                     {MenuRelease, "印刷予約解除"},
+                                                     {MenuAddRecord, "住所録データの追加"},
+                                                     {MenuChangeRecord, "住所録データの変更"},
+                                                     {MenuDeleteRecords, "住所録データの削除"},
+                                                     {MenuAddHistory, "送受信履歴の追加"},
+                                                     {MenuChangeHistory, "送受信履歴の変更"},
+                                                     {MenuDeleteHistory, "送受信履歴の削除"},
+                                                     {Mail1, "E-メール1メール送信"},
+                                                     {Mail2, "E-メール2メール送信"},
+                                                     {MobileMail1, "携帯メール1メール送信"},
+                                                     {MobileMail2, "携帯メール2メール送信"},
+                                                     {CompanyMail, "会社メールメール送信"},
+                                                     {OpenUrl, "URLを開く"},
+                                                     {OpenCompanyUrl, "会社URLを開く"},
+                                                     {SelectAllRecords, "住所録データをすべて選択"},
+                                                     {SelectAllHistory, "送受信履歴をすべて選択"}};
+    for (const auto& [id, text] : listItems)
+        addItem(mListMenu, id, tr(text));
+
+    const std::pair<int, const char*> senderItems[] = {
+        {MakeSender, "差出人に指定"},
+        {MenuAddRecord, "住所録データの追加"},
+        {MenuChangeRecord, "住所録データの変更"},
+        {MenuDeleteRecords, "住所録データの削除"},
+        {Mail1, "E-メール1送信"},
+        {Mail2, "E-メール2送信"},
+        {MobileMail1, "携帯メール1送信"},
+        {MobileMail2, "携帯メール2送信"},
+        {CompanyMail, "会社メール送信"},
+        {OpenUrl, "URLを開く"},
+        {OpenCompanyUrl, "会社URLを開く"},
+        {SelectAllRecords, "住所録データをすべて選択"}};
+    for (const auto& [id, text] : senderItems)
+        addItem(mSenderMenu, id, tr(text));
+}
+
+QAction* AddressDialogMenus::addItem(QMenu* menu, int id, const QString& text)
+{
+    QAction* action = menu->addAction(text);
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { mTrigger(id); });
+    return action;
+}

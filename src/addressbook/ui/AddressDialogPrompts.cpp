@@ -1,0 +1,63 @@
+#include "AddressDialogPrompts.h"
+
+#include "CAddressDataEditDialog.h"
+#include "CCSVListDialog.h"
+#include "CSearchDataDialog.h"
+#include "CSendRecordDialog.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+void AddressDialogPrompts::showMessage(const QString& text, Icon icon)
+{
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    mParent ? mParent->windowTitle() : QString(), text, QMessageBox::Ok, mParent);
+    box.exec();
+}
+
+bool AddressDialogPrompts::editRecord(QStringList& values)
+{
+    return CAddressDataEditDialog::edit(mParent, values, today());
+}
+
+bool AddressDialogPrompts::editHistory(AddressHistory::Entry& entry)
+{
+    return CSendRecordDialog::edit(mParent, entry, today());
+}
+
+bool AddressDialogPrompts::askSearch(AddressSearch::Criteria& criteria)
+{
+    return CSearchDataDialog::ask(mParent, criteria, today());
+}
+
+QString AddressDialogPrompts::chooseOpenPath(const QString& filter)
+{
+    return QFileDialog::getOpenFileName(mParent, QString(), QString(), filter);
+}
+
+QString AddressDialogPrompts::chooseSavePath(const QString& filter, const QString& defaultSuffix)
+{
+    QFileDialog dialog(mParent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix); // the overwrite question stays on
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+void AddressDialogPrompts::openLink(const QString& text)
+{
+    // A mail address goes as it is; a home page as the desktop reads a typed address, so
+    // "www.example.jp" opens as the shell would open it.
+    const QUrl url =
+        text.startsWith(QLatin1String("mailto:")) ? QUrl(text) : QUrl::fromUserInput(text);
+    QDesktopServices::openUrl(url);
+}
+
+bool AddressDialogPrompts::importCsv(AddressBook& book, const QStringList& lines)
+{
+    return CCSVListDialog::run(mParent, book, lines);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "addressbook/AddressBookPrompts.h"
+
+class QWidget;
+
+// The address book window's questions as its dialogs over the window: the record editor,
+// the history and search dialogs, message boxes, file choosers, the CSV import window, and
+// the desktop's handlers for mail and web links.
+class AddressDialogPrompts : public AddressBookPrompts
+{
+public:
+    explicit AddressDialogPrompts(QWidget* parent) : mParent(parent) {}
+
+    void showMessage(const QString& text, Icon icon) override;
+    bool editRecord(QStringList& values) override;
+    bool editHistory(AddressHistory::Entry& entry) override;
+    bool askSearch(AddressSearch::Criteria& criteria) override;
+    QString chooseOpenPath(const QString& filter) override;
+    QString chooseSavePath(const QString& filter, const QString& defaultSuffix) override;
+    void openLink(const QString& text) override;
+    bool importCsv(AddressBook& book, const QStringList& lines) override;
+
+private:
+    QWidget* mParent;
+};

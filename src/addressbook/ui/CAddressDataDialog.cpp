@@ -1,0 +1,484 @@
+#include "CAddressDataDialog.h"
+
+#include "AddressDialogMenus.h"
+#include "AddressDialogPrompts.h"
+#include "AddressHistoryModel.h"
+#include "AddressListModel.h"
+#include "CPictureEditCtrl.h"
+
+#include "addressbook/AddressBookOperations.h"
+#include "addressbook/AddressCsvExport.h"
+#include "addressbook/AddressCsvImport.h"
+#include "addressbook/AddressDetail.h"
+#include "addressbook/AgeCalculator.h"
+#include "model/CORINOTEDoc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+using Ops = AddressBookOperations;
+
+QList<int> sortedRows(const QTableView* view)
+{
+    QList<int> rows;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QTableView* makeList(QWidget* parent, const QString& name)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setShowGrid(false);
+    view->setWordWrap(false);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->verticalHeader()->hide();
+    // Every row has the same height, so the view never measures ten thousand rows.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setHighlightSections(false);
+    return view;
+}
+
+} // namespace
+
+CAddressDataDialog::CAddressDataDialog(CORINOTEDoc& doc, QWidget* parent,
+                                       AddressBookPrompts* prompts)
+    : QDialog(parent), mDoc(doc),
+      mOwnPrompts(prompts ? nullptr : std::make_unique<AddressDialogPrompts>(this)),
+      mPrompts(prompts ? prompts : mOwnPrompts.get()),
+      mMenus(new AddressDialogMenus(this, [this](int id) { runCommand(id); })),
+      mTabs(new QTabBar(this)), mListModel(new AddressListModel(doc, this)),
+      mList(makeList(this, QStringLiteral("addressList"))), mDetail(new CPictureEditCtrl(this)),
+      mHistoryModel(new AddressHistoryModel(doc, this)),
+      mHistory(makeList(this, QStringLiteral("historyList"))),
+      mAccept(new QPushButton(tr("印刷予約をセットして終了"), this)),
+      mCancel(new QPushButton(tr("終了"), this))
+{
+    setWindowTitle(tr("住所録"));
+    buildLayout();
+    setCurrentTab(AddressListRows::FirstGroupTab);
+}
+
+CAddressDataDialog::~CAddressDataDialog() = default;
+
+bool CAddressDataDialog::run(QWidget* parent, CORINOTEDoc& doc)
+{
+    CAddressDataDialog dialog(doc, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CAddressDataDialog::buildLayout()
+{
+    mTabs->setObjectName(QStringLiteral("tabs"));
+    mTabs->setExpanding(false);
+    mTabs->setUsesScrollButtons(true);
+    for (int t = 0; t < AddressListRows::TabCount; ++t)
+        mTabs->addTab(AddressListRows::tabCaption(t));
+    connect(mTabs, &QTabBar::currentChanged, this, &CAddressDataDialog::refill);
+
+    mList->setModel(mListModel);
+    for (int c = 0; c < AddressListRows::ColumnCount; ++c)
+        mList->setColumnWidth(c, AddressListRows::columnWidth(c));
+    mList->horizontalHeader()->setSectionsClickable(true);
+    connect(mList->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &CAddressDataDialog::headerClicked);
+    connect(mList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CAddressDataDialog::selectionChanged);
+    connect(mList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showListMenu(mList, pos); });
+
+    mHistory->setModel(mHistoryModel);
+    for (int c = 0; c < AddressHistoryModel::ColumnCount; ++c)
+        mHistory->setColumnWidth(c, AddressHistoryModel::columnWidth(c));
+    connect(mHistory, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showListMenu(mHistory, pos); });
+
+    mDetail->setObjectName(QStringLiteral("detail"));
+    mAccept->setObjectName(QStringLiteral("accept"));
+    mCancel->setObjectName(QStringLiteral("cancel"));
+    mAccept->setAutoDefault(false);
+    mCancel->setAutoDefault(false);
+    connect(mAccept, &QPushButton::clicked, this, &QDialog::accept);
+    connect(mCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(mDetail, 3);
+    bottom->addWidget(mHistory, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(mAccept);
+    buttons->addWidget(mCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(mMenus->menuBar());
+    layout->addWidget(mTabs);
+    layout->addWidget(mList, 3);
+    layout->addLayout(bottom, 2);
+    layout->addLayout(buttons);
+    resize(1000, 720);
+}
+
+int CAddressDataDialog::currentTab() const
+{
+    return mTabs->currentIndex();
+}
+
+void CAddressDataDialog::setCurrentTab(int tab)
+{
+    if (tab < 0 || tab >= AddressListRows::TabCount)
+        return;
+    if (mTabs->currentIndex() != tab)
+        mTabs->setCurrentIndex(tab); // refills through currentChanged
+    else
+        refill();
+}
+
+QList<int> CAddressDataDialog::selectedRows() const
+{
+    return sortedRows(mList);
+}
+
+QList<int> CAddressDataDialog::selectedHistoryRows() const
+{
+    return sortedRows(mHistory);
+}
+
+QList<AddressRecordRef> CAddressDataDialog::selectedRefs() const
+{
+    return mListModel->rows().refs(selectedRows());
+}
+
+QMenu* CAddressDataDialog::contextMenu() const
+{
+    return currentTab() == AddressListRows::SenderTab ? mMenus->senderMenu() : mMenus->listMenu();
+}
+
+void CAddressDataDialog::refill()
+{
+    mListModel->refill(currentTab(), mPrompts->today());
+    // A model reset drops the selection without telling: the panel and history follow here.
+    mDetail->setDetail(QString(), QString());
+    mHistoryModel->clear();
+    updateUndoActions();
+}
+
+void CAddressDataDialog::selectionChanged()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.size() != 1) {
+        mDetail->setDetail(QString(), QString());
+        mHistoryModel->clear();
+        return;
+    }
+    const AddressRecordRef ref = mListModel->rows().row(rows.first());
+    mDetail->setDetail(AddressDetail::text(mDoc.addressBook(), ref),
+                       AddressDetail::picturePath(mDoc.addressBook(), ref));
+    mHistoryModel->showRecord(ref);
+}
+
+void CAddressDataDialog::headerClicked(int column)
+{
+    if (!mListModel->sortByHeaderClick(column))
+        return;
+    mDetail->setDetail(QString(), QString());
+    mHistoryModel->clear();
+}
+
+void CAddressDataDialog::showListMenu(QTableView* view, const QPoint& pos)
+{
+    if (view == mHistory && currentTab() == AddressListRows::SenderTab)
+        return;
+    contextMenu()->exec(view->viewport()->mapToGlobal(pos));
+}
+
+void CAddressDataDialog::updateUndoActions()
+{
+    mMenus->action(AddressCommand::Undo)->setEnabled(mDoc.undoAvailable != 0);
+    mMenus->action(AddressCommand::Redo)->setEnabled(mDoc.redoAvailable != 0);
+}
+
+bool CAddressDataDialog::report(const QString& message)
+{
+    if (message.isEmpty())
+        return false;
+    mPrompts->showMessage(message, AddressBookPrompts::Icon::None);
+    return true;
+}
+
+void CAddressDataDialog::runCommand(int id)
+{
+    using namespace AddressCommand;
+    using Handler = void (CAddressDataDialog::*)();
+    static const std::pair<int, Handler> handlers[] = {
+        {OpenFile, &CAddressDataDialog::openFile},
+        {SaveFile, &CAddressDataDialog::saveFile},
+        {ImportCsv, &CAddressDataDialog::importCsvFile},
+        {ExportCsv, &CAddressDataDialog::exportCsvFile},
+        {Undo, &CAddressDataDialog::undo},
+        {Redo, &CAddressDataDialog::redo},
+        {AddRecord, &CAddressDataDialog::addRecord},
+        {ChangeRecord, &CAddressDataDialog::changeRecord},
+        {DeleteRecords, &CAddressDataDialog::deleteRecords},
+        {Reserve, &CAddressDataDialog::reserve},
+        {Release, &CAddressDataDialog::release},
+        {MakeDefaultOrder, &CAddressDataDialog::makeDefaultOrder},
+        {MakeSender, &CAddressDataDialog::makeSender},
+        {AddHistory, &CAddressDataDialog::addHistory},
+        {ChangeHistory, &CAddressDataDialog::changeHistory},
+        {DeleteHistory, &CAddressDataDialog::deleteHistory},
+        {Search, &CAddressDataDialog::search},
+        {SelectAllRecords, &CAddressDataDialog::selectAllRecords},
+        {SelectAllHistory, &CAddressDataDialog::selectAllHistory},
+    };
+    const int command = canonical(id);
+    if (command >= Mail1 && command <= OpenCompanyUrl)
+        return openLinkOf(command);
+    for (const auto& [number, handler] : handlers) {
+        if (number == command)
+            return (this->*handler)();
+    }
+}
+
+void CAddressDataDialog::selectAllRecords()
+{
+    mList->selectAll();
+    mList->setFocus();
+}
+
+void CAddressDataDialog::selectAllHistory()
+{
+    mHistory->selectAll();
+    mHistory->setFocus();
+}
+
+void CAddressDataDialog::addRecord()
+{
+    const int tab = currentTab();
+    if (report(Ops::checkEditable(tab)))
+        return;
+    const int group = AddressListRows::groupOfTab(tab);
+    QStringList values = Ops::newRecordValues(mDoc.addressBook(), group);
+    if (!mPrompts->editRecord(values))
+        return;
+    Ops::addRecord(mDoc, group, values);
+    refill();
+}
+
+void CAddressDataDialog::changeRecord()
+{
+    if (report(Ops::checkEditable(currentTab())))
+        return;
+    const QList<AddressRecordRef> refs = selectedRefs();
+    if (report(Ops::checkOneRecordSelected(int(refs.size()))))
+        return;
+    QStringList values = Ops::recordValues(mDoc.addressBook(), refs.first());
+    if (!mPrompts->editRecord(values))
+        return;
+    Ops::changeRecord(mDoc, refs.first(), values);
+    refill();
+}
+
+void CAddressDataDialog::deleteRecords()
+{
+    if (report(Ops::checkEditable(currentTab())))
+        return;
+    const QList<AddressRecordRef> refs = selectedRefs();
+    if (report(Ops::checkRecordsSelected(int(refs.size()))))
+        return;
+    Ops::deleteRecords(mDoc, refs);
+    refill();
+}
+
+void CAddressDataDialog::reserve()
+{
+    setReservation(true);
+}
+
+void CAddressDataDialog::release()
+{
+    setReservation(false);
+}
+
+void CAddressDataDialog::setReservation(bool reserved)
+{
+    if (currentTab() == AddressListRows::SenderTab)
+        return;
+    if (report(Ops::setReservation(mDoc, currentTab(), selectedRefs(), reserved)))
+        return;
+    refill();
+}
+
+void CAddressDataDialog::makeDefaultOrder()
+{
+    const int tab = currentTab();
+    if (report(Ops::checkEditable(tab)))
+        return;
+    QList<int> order;
+    for (const AddressRecordRef& ref : mListModel->rows().rows())
+        order.append(ref.record);
+    Ops::makeDefaultOrder(mDoc, AddressListRows::groupOfTab(tab), order);
+    refill();
+}
+
+void CAddressDataDialog::makeSender()
+{
+    if (report(Ops::setSender(mDoc, selectedRefs())))
+        return;
+    refill();
+}
+
+void CAddressDataDialog::addHistory()
+{
+    const QList<AddressRecordRef> refs = selectedRefs();
+    if (report(Ops::checkRecordsSelected(int(refs.size()))))
+        return;
+    // Senders keep no history: nothing to ask for.
+    if (std::none_of(refs.begin(), refs.end(),
+                     [](const AddressRecordRef& r) { return AddressHistory::hasHistory(r.group); }))
+        return;
+    AddressHistory::Entry entry{QString(), AgeCalculator::dateText(mPrompts->today()), QString()};
+    if (!mPrompts->editHistory(entry))
+        return;
+    AddressHistory::add(mDoc, refs, entry);
+    refill();
+}
+
+void CAddressDataDialog::changeHistory()
+{
+    const QList<int> rows = selectedHistoryRows();
+    if (report(AddressHistory::checkOneRowSelected(int(rows.size()))))
+        return;
+    const int group = mHistoryModel->group();
+    const int stored = mHistoryModel->storedRow(rows.first());
+    AddressHistory::Entry entry = AddressHistory::entry(mDoc.addressBook(), group, stored);
+    if (!mPrompts->editHistory(entry))
+        return;
+    AddressHistory::change(mDoc, group, stored, entry);
+    refill();
+}
+
+void CAddressDataDialog::deleteHistory()
+{
+    const QList<int> rows = selectedHistoryRows();
+    if (report(AddressHistory::checkRowsSelected(int(rows.size()))))
+        return;
+    QList<int> stored;
+    for (int row : rows)
+        stored.append(mHistoryModel->storedRow(row));
+    AddressHistory::remove(mDoc, mHistoryModel->group(), stored);
+    refill();
+}
+
+void CAddressDataDialog::search()
+{
+    AddressSearch::Criteria criteria;
+    if (!mPrompts->askSearch(criteria))
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    AddressSearch::run(mDoc, criteria);
+    QApplication::restoreOverrideCursor();
+    setCurrentTab(AddressListRows::SearchTab);
+}
+
+void CAddressDataDialog::openLinkOf(int command)
+{
+    const QList<AddressRecordRef> refs = selectedRefs();
+    if (report(Ops::checkOneRecordSelected(int(refs.size()))))
+        return;
+    QString message;
+    const QString link = Ops::linkText(mDoc.addressBook(), refs.first(), command, &message);
+    if (!report(message))
+        mPrompts->openLink(link);
+}
+
+void CAddressDataDialog::undo()
+{
+    if (mDoc.undoAvailable == 0)
+        return;
+    mDoc.undo();
+    refill();
+}
+
+void CAddressDataDialog::redo()
+{
+    if (mDoc.redoAvailable == 0)
+        return;
+    mDoc.redo();
+    refill();
+}
+
+void CAddressDataDialog::openFile()
+{
+    const QString path = mPrompts->chooseOpenPath(tr("住所録ファイル(*.ona)"));
+    if (path.isEmpty())
+        return;
+    bool changed = false;
+    const QString message = Ops::loadFile(mDoc, path, &changed);
+    report(message);
+    if (changed)
+        refill();
+}
+
+void CAddressDataDialog::saveFile()
+{
+    const QString path =
+        mPrompts->chooseSavePath(tr("住所録ファイル(*.ona)"), QStringLiteral("ona"));
+    if (path.isEmpty())
+        return;
+    report(Ops::saveFile(mDoc, path));
+    updateUndoActions();
+}
+
+void CAddressDataDialog::importCsvFile()
+{
+    const QString path = mPrompts->chooseOpenPath(tr("CSVファイル(*.csv)"));
+    if (path.isEmpty())
+        return;
+    mDoc.takeUndoSnapshot();
+    updateUndoActions();
+    QStringList lines;
+    const QString message = AddressCsvImport::readLines(path, &lines);
+    if (!message.isEmpty()) {
+        mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);
+        return;
+    }
+    const AddressBook before = mDoc.addressBook();
+    mPrompts->importCsv(mDoc.addressBook(), lines);
+    Ops::groupsReplaced(mDoc, before);
+    refill();
+}
+
+void CAddressDataDialog::exportCsvFile()
+{
+    const QList<QStringList> rows = mListModel->rows().allTexts(mDoc.addressBook());
+    const QString path = mPrompts->chooseSavePath(tr("CSVファイル(*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    const QString message = AddressCsvExport::write(path, rows);
+    if (!message.isEmpty())
+        mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);
+}
+
+void CAddressDataDialog::done(int result)
+{
+    if (report(Ops::checkPrintLimit(mDoc.addressBook())))
+        return;
+    QDialog::done(result);
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "addressbook/AddressListRows.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <memory>
+
+class AddressBookPrompts;
+class AddressDialogMenus;
+class AddressHistoryModel;
+class AddressListModel;
+class CORINOTEDoc;
+class CPictureEditCtrl;
+class QMenu;
+class QPushButton;
+class QTabBar;
+class QTableView;
+
+// The address book window "住所録" (command 301 of the main window), modal over the
+// document: a tab per address group and the tabs "すべて", "検索結果", "印刷予約", the
+// address list of the current tab, the detail panel of the selected record, its history,
+// the menu bar and the shortcut menus. Every command changes the document's groups at
+// once through the address book operations (which take the undo snapshots) and then
+// refills the lists; nothing is kept aside, so "終了" keeps what was done.
+//
+// Both "印刷予約をセットして終了" and "終了" (and closing the window by other means)
+// refuse while more than 500 records are reserved.
+class CAddressDataDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    // Without prompts the window asks through its own dialogs.
+    explicit CAddressDataDialog(CORINOTEDoc& doc, QWidget* parent = nullptr,
+                                AddressBookPrompts* prompts = nullptr);
+    ~CAddressDataDialog() override;
+
+    // Runs the window over the document. True when the user closed it with
+    // "印刷予約をセットして終了": the caller then builds the record list and the pages from
+    // the reservation.
+    static bool run(QWidget* parent, CORINOTEDoc& doc);
+
+    // Runs a command by its number (menu bar or shortcut menu).
+    void runCommand(int id);
+
+    int currentTab() const;
+    // Switches tabs: the selection is cleared and the lists are filled for the tab.
+    void setCurrentTab(int tab);
+    // The selected address-list rows and history rows, in list order.
+    QList<int> selectedRows() const;
+    QList<int> selectedHistoryRows() const;
+
+    QTabBar* tabBar() const { return mTabs; }
+    QTableView* addressView() const { return mList; }
+    AddressListModel* addressModel() const { return mListModel; }
+    QTableView* historyView() const { return mHistory; }
+    AddressHistoryModel* historyModel() const { return mHistoryModel; }
+    CPictureEditCtrl* detailPanel() const { return mDetail; }
+    AddressDialogMenus* menus() const { return mMenus; }
+    // The shortcut menu for the current tab (the 差出人 one on tab 22).
+    QMenu* contextMenu() const;
+
+    // The close check of both buttons.
+    void done(int result) override;
+
+private:
+    void buildLayout();
+    void refill();
+    void selectionChanged();
+    void headerClicked(int column);
+    void showListMenu(QTableView* view, const QPoint& pos);
+    void updateUndoActions();
+    QList<AddressRecordRef> selectedRefs() const;
+    bool report(const QString& message);
+
+    void addRecord();
+    void changeRecord();
+    void deleteRecords();
+    void reserve();
+    void release();
+    void setReservation(bool reserved);
+    void makeDefaultOrder();
+    void makeSender();
+    void addHistory();
+    void changeHistory();
+    void deleteHistory();
+    void search();
+    void openLinkOf(int command);
+    void undo();
+    void redo();
+    void selectAllRecords();
+    void selectAllHistory();
+    void openFile();
+    void saveFile();
+    void importCsvFile();
+    void exportCsvFile();
+
+    CORINOTEDoc& mDoc;
+    std::unique_ptr<AddressBookPrompts> mOwnPrompts;
+    AddressBookPrompts* mPrompts;
+    AddressDialogMenus* mMenus;
+    QTabBar* mTabs;
+    AddressListModel* mListModel;
+    QTableView* mList;
+    CPictureEditCtrl* mDetail;
+    AddressHistoryModel* mHistoryModel;
+    QTableView* mHistory;
+    QPushButton* mAccept;
+    QPushButton* mCancel;
+};

@@ -1,0 +1,230 @@
+#include "CAddressDataEditDialog.h"
+
+#include "addressbook/AgeCalculator.h"
+#include "addressbook/CAddressData.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+using C = CAddressData;
+
+QStringList honorifics()
+{
+    return {QString(), CAddressDataEditDialog::tr("様"), CAddressDataEditDialog::tr("殿"),
+            CAddressDataEditDialog::tr("御中"), CAddressDataEditDialog::tr("行")};
+}
+
+QStringList relations()
+{
+    QStringList items{CAddressDataEditDialog::tr("友人"),     CAddressDataEditDialog::tr("親戚"),
+                      CAddressDataEditDialog::tr("会社関係"), CAddressDataEditDialog::tr("顧客"),
+                      CAddressDataEditDialog::tr("取引先"),   CAddressDataEditDialog::tr("家族"),
+                      CAddressDataEditDialog::tr("サークル")};
+    // A sorted list, as the box has always been; the empty entry stays first.
+    std::sort(items.begin(), items.end(),
+              [](const QString& a, const QString& b) { return a.localeAwareCompare(b) < 0; });
+    items.prepend(QString());
+    return items;
+}
+
+// One row of a form column: a caption, then the widgets side by side.
+void addRow(QGridLayout* grid, const QString& caption, std::initializer_list<QWidget*> widgets)
+{
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(caption), row, 0);
+    auto* line = new QHBoxLayout;
+    line->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : widgets)
+        line->addWidget(w, qobject_cast<QLabel*>(w) ? 0 : 1);
+    grid->addLayout(line, row, 1);
+}
+
+} // namespace
+
+CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* parent)
+    : QDialog(parent), mToday(today), mBirthDate(new QDateEdit(this)), mAge(new QSpinBox(this))
+{
+    setWindowTitle(tr("住所録データの追加・変更"));
+    auto* left = new QGridLayout;
+    auto* right = new QGridLayout;
+
+    auto* entry = addLine(C::EntryNumber);
+    static_cast<QLineEdit*>(entry)->setReadOnly(true);
+    addRow(left, tr("登録番号"), {entry});
+    addRow(left, tr("氏名"), {addLine(C::Name), addCombo(C::Honorific, honorifics(), true)});
+    addRow(left, tr("フリガナ"), {addLine(C::Reading), new QLabel(tr("全角カタカナ"))});
+    addRow(left, tr("郵便番号"),
+           {addLine(C::PostalCode), new QLabel(tr("半角英数（例：123-4567）"))});
+    addRow(left, tr("住所1"), {addLine(C::Address1)});
+    addRow(left, tr("住所2"), {addLine(C::Address2)});
+    addRow(left, tr("住所3"), {addLine(C::Address3)});
+    addRow(left, tr("関係"), {addCombo(C::Relation, relations(), true)});
+    const std::pair<const char*, int> contacts[] = {{"電話番号1", C::Phone1},
+                                                    {"電話番号2", C::Phone2},
+                                                    {"携帯電話1", C::Mobile1},
+                                                    {"携帯電話2", C::Mobile2},
+                                                    {"FAX", C::Fax},
+                                                    {"E-メール1", C::Mail1},
+                                                    {"E-メール2", C::Mail2},
+                                                    {"携帯メール1", C::MobileMail1},
+                                                    {"携帯メール2", C::MobileMail2},
+                                                    {"URL", C::Url}};
+    for (const auto& [caption, column] : contacts)
+        addRow(left, tr(caption), {addLine(column)});
+    auto* open = new QPushButton(tr("開く"), this);
+    open->setObjectName(QStringLiteral("openPicture"));
+    open->setAutoDefault(false);
+    connect(open, &QPushButton::clicked, this, &CAddressDataEditDialog::openPicture);
+    addRow(left, tr("画像"), {addLine(C::Picture), open});
+    addRow(left, tr("性別"), {addCombo(C::Sex, {tr("男性"), tr("女性")}, false)});
+    mBirthDate->setObjectName(QStringLiteral("birthDate"));
+    mBirthDate->setCalendarPopup(true);
+    mBirthDate->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    mBirthDate->setDate(today);
+    connect(mBirthDate, &QDateEdit::dateChanged, this, &CAddressDataEditDialog::birthDateChanged);
+    addRow(left, tr("生年月日"), {mBirthDate});
+    mAge->setObjectName(QStringLiteral("age"));
+    mAge->setRange(0, 120);
+    addRow(left, tr("年齢"), {mAge});
+
+    addRow(right, tr("会社"), {addLine(C::Company)});
+    addRow(right, tr("会社郵便番号"),
+           {addLine(C::CompanyPostalCode), new QLabel(tr("半角英数（例：123-4567）"))});
+    const std::pair<const char*, int> company[] = {{"会社住所1", C::CompanyAddress1},
+                                                   {"会社住所2", C::CompanyAddress2},
+                                                   {"会社住所3", C::CompanyAddress3},
+                                                   {"部署", C::Department},
+                                                   {"役職", C::Position},
+                                                   {"会社電話1", C::CompanyPhone1},
+                                                   {"会社電話2", C::CompanyPhone2},
+                                                   {"会社FAX", C::CompanyFax},
+                                                   {"会社メール", C::CompanyMail},
+                                                   {"会社URL", C::CompanyUrl}};
+    for (const auto& [caption, column] : company)
+        addRow(right, tr(caption), {addLine(column)});
+    for (int k = 0; k < 5; ++k) {
+        const int column = C::JointName1 + 2 * k;
+        addRow(right, tr("連名%1").arg(k + 1),
+               {addLine(column), addCombo(column + 1, honorifics(), true)});
+    }
+    addRow(right, tr("備考1"), {addLine(C::Note1)});
+    addRow(right, tr("備考2"), {addLine(C::Note2)});
+    right->setRowStretch(right->rowCount(), 1);
+    left->setRowStretch(left->rowCount(), 1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addSpacing(16);
+    columns->addLayout(right, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+}
+
+CAddressDataEditDialog::~CAddressDataEditDialog() = default;
+
+QWidget* CAddressDataEditDialog::addLine(int column)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QStringLiteral("column%1").arg(column));
+    mFields.insert(column, edit);
+    return edit;
+}
+
+QComboBox* CAddressDataEditDialog::addCombo(int column, const QStringList& items, bool editable)
+{
+    auto* box = new QComboBox(this);
+    box->setObjectName(QStringLiteral("column%1").arg(column));
+    box->setEditable(editable);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    if (!editable)
+        box->setCurrentIndex(-1);
+    mFields.insert(column, box);
+    return box;
+}
+
+bool CAddressDataEditDialog::edit(QWidget* parent, QStringList& values, const QDate& today)
+{
+    CAddressDataEditDialog dialog(today, parent);
+    dialog.setValues(values);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    values = dialog.values();
+    return true;
+}
+
+void CAddressDataEditDialog::setValues(const QStringList& values)
+{
+    for (auto it = mFields.cbegin(); it != mFields.cend(); ++it) {
+        const QString value = values.value(it.key());
+        if (auto* edit = qobject_cast<QLineEdit*>(it.value())) {
+            edit->setText(value);
+        } else if (auto* box = qobject_cast<QComboBox*>(it.value())) {
+            if (box->isEditable())
+                box->setCurrentText(value);
+            else
+                box->setCurrentIndex(value.isEmpty() ? -1 : box->findText(value));
+        }
+    }
+    // The picker keeps today when the stored date has no year or names no real day; the
+    // age is the stored one, whatever the picker's date gives.
+    const QDate birth = AgeCalculator::readDate(values.value(C::BirthDate));
+    const QSignalBlocker blocker(mBirthDate);
+    mBirthDate->setDate(birth.isValid() ? birth : mToday);
+    mAge->setValue(AgeCalculator::leadingNumber(values.value(C::Age)));
+}
+
+QStringList CAddressDataEditDialog::values() const
+{
+    QStringList values(C::TextColumnCount);
+    for (auto it = mFields.cbegin(); it != mFields.cend(); ++it) {
+        if (auto* edit = qobject_cast<QLineEdit*>(it.value()))
+            values[it.key()] = edit->text();
+        else if (auto* box = qobject_cast<QComboBox*>(it.value()))
+            values[it.key()] = box->currentText();
+    }
+    values[C::BirthDate] = AgeCalculator::dateText(mBirthDate->date());
+    values[C::Age] = QString::number(mAge->value());
+    return values;
+}
+
+void CAddressDataEditDialog::birthDateChanged(const QDate& date)
+{
+    const AgeCalculator::Parts birth{date.year(), date.month(), date.day()};
+    mAge->setValue(std::max(0, AgeCalculator::age(birth, mToday)));
+}
+
+void CAddressDataEditDialog::openPicture()
+{
+    auto* edit = static_cast<QLineEdit*>(mFields.value(C::Picture));
+    const QString path = choosePicture(edit->text());
+    if (!path.isEmpty())
+        edit->setText(QFileInfo(path).absoluteFilePath());
+}
+
+QString CAddressDataEditDialog::choosePicture(const QString& current)
+{
+    return QFileDialog::getOpenFileName(
+        this, tr("開く"), current.isEmpty() ? QString() : QFileInfo(current).absolutePath(),
+        tr("画像ファイル(*.jpg *.bmp *.png *.tif *.gif)"));
+}
