@@ -55,6 +55,12 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
             QCoreApplication::translate("main", "シートは必ず1つ以上設定してください。"));
         return;
     }
+    // One print takes at most 500 records, as the address book window allows.
+    if (const QString limit = Pagination::checkReservationLimit(doc.addressBook());
+        !limit.isEmpty()) {
+        frame.prompts().showMessage(limit);
+        return;
+    }
     Pagination::buildFromReservation(doc, QDate::currentDate(), measurer);
     doc.updateAllViews();
 }
