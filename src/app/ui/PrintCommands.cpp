@@ -109,7 +109,7 @@ void PrintCommands::print(bool calibration)
         pages.append(doc.currentPage);
     }
     // The dialog may have changed the paper; the page is always the whole paper.
-    PrinterOutput::prepare(printer, doc);
+    PrinterOutput::fitToPaper(printer, doc);
     const QString message = printOn(printer, settingsFor(pages, calibration));
     if (!message.isEmpty())
         showError(message);

@@ -17,12 +17,17 @@ QString tr(const char* text)
 
 } // namespace
 
-void PrinterOutput::prepare(QPrinter& printer, const CORINOTEDoc& doc)
+void PrinterOutput::fitToPaper(QPrinter& printer, const CORINOTEDoc& doc)
 {
     printer.setFullPage(true);
+    printer.setPageLayout(PrintJob::pageLayout(PageRenderer::paperRect(doc)));
+}
+
+void PrinterOutput::prepare(QPrinter& printer, const CORINOTEDoc& doc)
+{
     // Queues without a printer description (raw ones) would otherwise get grey.
     printer.setColorMode(QPrinter::Color);
-    printer.setPageLayout(PrintJob::pageLayout(PageRenderer::paperRect(doc)));
+    fitToPaper(printer, doc);
     const QString name = doc.scalars().templateName;
     printer.setDocName(name.isEmpty() ? QStringLiteral("ORINOTE") : name);
     printer.setCreator(QStringLiteral("ORINOTE"));

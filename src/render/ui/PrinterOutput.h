@@ -13,8 +13,13 @@ class QPrinter;
 class PrinterOutput
 {
 public:
-    // Prepares a printer chosen by the user (or by name) for the document's paper.
+    // Prepares a printer chosen by the user (or by name) for the document's paper: colour,
+    // the job's name, and fitToPaper().
     static void prepare(QPrinter& printer, const CORINOTEDoc& doc);
+
+    // The device page is the whole paper of the document, whatever paper or margins the
+    // print dialog was left with; the user's other choices (colour, copies) stay.
+    static void fitToPaper(QPrinter& printer, const CORINOTEDoc& doc);
 
     // Prints on the named queue, the default printer when the name is empty. Returns an
     // empty string or the message of what failed.
