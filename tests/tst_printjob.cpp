@@ -4,6 +4,7 @@
 #include "RenderProbe.h"
 
 #include "addressbook/AddressBook.h"
+#include "addressbook/AddressBookOperations.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
@@ -404,7 +405,7 @@ void TestPrintJob::batchRefusesMoreThan500Records()
                                QStringLiteral("--addressbook"), ona, QStringLiteral("--json"), json});
         QVERIFY(process.waitForFinished(60000));
         const QString stderrText = QString::fromLocal8Bit(process.readAllStandardError());
-        if (reserved <= Pagination::MaxReservedRecords) {
+        if (reserved <= AddressBookOperations::PrintLimit) {
             QVERIFY2(process.exitCode() == 0, qPrintable(stderrText));
         } else {
             QVERIFY(process.exitCode() != 0);

@@ -1,5 +1,6 @@
 // ORINOTE: the address book and address printing program.
 
+#include "addressbook/AddressBookOperations.h"
 #include "app/DocumentSession.h"
 #include "app/SessionPrompts.h"
 #include "app/ui/CMainFrame.h"
@@ -56,7 +57,7 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
         return;
     }
     // One print takes at most 500 records, as the address book window allows.
-    if (const QString limit = Pagination::checkReservationLimit(doc.addressBook());
+    if (const QString limit = AddressBookOperations::checkPrintLimit(doc.addressBook());
         !limit.isEmpty()) {
         frame.prompts().showMessage(limit);
         return;

@@ -1,5 +1,6 @@
 #include "BatchCommand.h"
 
+#include "addressbook/AddressBookOperations.h"
 #include "addressbook/AddressBook.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
@@ -278,7 +279,7 @@ QString BatchCommand::loadInputs(CORINOTEDoc& doc) const
         doc.setModified(true);
         if (!message.isEmpty())
             return QStringLiteral("%1: %2").arg(o.addressBook, message);
-        const QString limit = Pagination::checkReservationLimit(doc.addressBook());
+        const QString limit = AddressBookOperations::checkPrintLimit(doc.addressBook());
         if (!limit.isEmpty())
             return QStringLiteral("%1: %2").arg(o.addressBook, limit);
     }

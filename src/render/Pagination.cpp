@@ -5,8 +5,6 @@
 #include "model/PageBuilder.h"
 #include "addressbook/AddressBook.h"
 
-#include <QCoreApplication>
-
 namespace Pagination {
 
 int pagesFor(int records, int sheetsPerPage)
@@ -83,25 +81,6 @@ void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
         if (s >= total || MergeExpander::isBlankRecord(records, s))
             clearSheet(doc, s);
     }
-}
-
-int reservedRecords(const AddressBook& book)
-{
-    int count = 0;
-    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
-        const CAddressData& group = book.group(g);
-        for (int r = 0; r < group.recordCount(); ++r)
-            count += group.flag(r) != 0 ? 1 : 0;
-    }
-    return count;
-}
-
-QString checkReservationLimit(const AddressBook& book)
-{
-    if (reservedRecords(book) <= MaxReservedRecords)
-        return QString();
-    return QCoreApplication::translate("Pagination",
-                                       "一度に印刷できる住所録データは500件までです。");
 }
 
 void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)

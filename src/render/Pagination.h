@@ -1,30 +1,19 @@
 #pragma once
 
 #include <QDate>
-#include <QString>
 
-class AddressBook;
 class CORINOTEDoc;
 class TextMeasurer;
 
 // Data-mode pages from the template and the print reservation.
 namespace Pagination {
 
-// The most records one print reservation may hold.
-constexpr int MaxReservedRecords = 500;
-
-// The reserved records of groups 0–18 (senders never take part).
-int reservedRecords(const AddressBook& book);
-
-// "一度に印刷できる住所録データは500件までです。" when the book holds more reserved records
-// than one print may take, else an empty string.
-QString checkReservationLimit(const AddressBook& book);
-
 // Builds the pages from the print reservation: undo snapshot, page 1 from the template
 // with sheet No. 1's design on every sheet, the record list ((print start position − 1)
 // blank records, then the reserved records of groups 0–18), as many copies of page 1 as
 // the records need, the merge and the auto-replace rules, and the sheets without a record
-// cleared. Current page 1, the document marked modified and redrawn.
+// cleared. Current page 1, the document marked modified and redrawn. The 500-record
+// limit of one print is AddressBookOperations::checkPrintLimit, checked by the callers.
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
 
 // Clears the print reservation: undo snapshot, every record of groups 0–18 no longer

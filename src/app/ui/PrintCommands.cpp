@@ -4,6 +4,7 @@
 #include "CWaitDialog.h"
 #include "CommandActions.h"
 
+#include "addressbook/AddressBookOperations.h"
 #include "addressbook/ui/CAddressDataDialog.h"
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
@@ -77,16 +78,24 @@ PrintJob::Progress PrintCommands::progress()
     };
 }
 
-QString PrintCommands::printOn(QPrinter& printer, const PrintJob::Settings& settings)
+// Printing and PDF share the wait cursor, the progress in the wait dialog and the redraw
+// afterwards (the current page moved to the last page printed).
+QString PrintCommands::runJob(const std::function<QString(const PrintJob::Progress&)>& job)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString message =
-        PrinterOutput::print(printer, mFrame.document(), settings, progress());
+    const QString message = job(progress());
     if (CWaitDialog* wait = mFrame.waitDialog())
         wait->finish();
     QApplication::restoreOverrideCursor();
     mFrame.document().updateAllViews();
     return message;
+}
+
+QString PrintCommands::printOn(QPrinter& printer, const PrintJob::Settings& settings)
+{
+    return runJob([&](const PrintJob::Progress& progress) {
+        return PrinterOutput::print(printer, mFrame.document(), settings, progress);
+    });
 }
 
 void PrintCommands::print(bool calibration)
@@ -136,13 +145,9 @@ void PrintCommands::exportPdf()
 bool PrintCommands::exportPdfTo(const QString& path)
 {
     mPdfFolder = QFileInfo(path).absolutePath();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString message =
-        PdfExporter::exportPdf(mFrame.document(), path, settingsFor({}, false), progress());
-    if (CWaitDialog* wait = mFrame.waitDialog())
-        wait->finish();
-    QApplication::restoreOverrideCursor();
-    mFrame.document().updateAllViews();
+    const QString message = runJob([&](const PrintJob::Progress& progress) {
+        return PdfExporter::exportPdf(mFrame.document(), path, settingsFor({}, false), progress);
+    });
     if (!message.isEmpty()) {
         showError(message);
         return false;
@@ -184,7 +189,7 @@ void PrintCommands::reloadReservation()
     if (!confirm(tr("印刷予約データをリロードします。よろしいですか？")))
         return;
     CORINOTEDoc& doc = mFrame.document();
-    const QString limit = Pagination::checkReservationLimit(doc.addressBook());
+    const QString limit = AddressBookOperations::checkPrintLimit(doc.addressBook());
     if (!limit.isEmpty()) {
         showError(limit);
         return;

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class CMainFrame;
 class QPrinter;
 
@@ -44,6 +46,7 @@ private:
     bool confirm(const QString& question);
     PrintJob::Settings settingsFor(const QList<int>& pages, bool calibration) const;
     PrintJob::Progress progress();
+    QString runJob(const std::function<QString(const PrintJob::Progress&)>& job);
     void showError(const QString& message);
 
     CMainFrame& mFrame;
