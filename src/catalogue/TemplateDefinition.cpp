@@ -2,14 +2,13 @@
 
 #include "DefinitionFile.h"
 
-#include "model/ArchiveWriter.h"
+#include "model/TemplateFile.h"
 #include "model/CLabelSheetTemplate.h"
 #include "model/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QSaveFile>
 
 namespace TemplateDefinition {
 
@@ -284,13 +283,14 @@ bool load(const QString& path, CLabelSheetTemplate* out, QString* name, QString*
 
 QString writeFile(const CLabelSheetTemplate& t, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    switch (TemplateFile::write(t, path)) {
+    case TemplateFile::WriteResult::NotOpened:
         return tr("%1: ファイルを作成できません。").arg(path);
-    ArchiveWriter out(&file);
-    t.write(out);
-    if (!out.finish() || !file.flush() || !file.commit())
+    case TemplateFile::WriteResult::NotWritten:
         return tr("%1: テンプレートファイルの書き込みに失敗しました。").arg(path);
+    case TemplateFile::WriteResult::Written:
+        break;
+    }
     return QString();
 }
 

@@ -78,16 +78,29 @@ QString apply(CORINOTEDoc& doc, const QString& path)
     return message;
 }
 
+WriteResult write(const CLabelSheetTemplate& t, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteResult::NotOpened;
+    ArchiveWriter out(&file);
+    t.write(out);
+    if (!out.finish() || !file.flush() || !file.commit())
+        return WriteResult::NotWritten;
+    return WriteResult::Written;
+}
+
 QString save(CORINOTEDoc& doc, const QString& path)
 {
     doc.takeUndoSnapshot();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    switch (write(doc.labelTemplate(), path)) {
+    case WriteResult::NotOpened:
         return tr("ファイルオープン失敗");
-    ArchiveWriter out(&file);
-    doc.labelTemplate().write(out);
-    if (!out.finish() || !file.flush() || !file.commit())
+    case WriteResult::NotWritten:
         return tr("テンプレートファイルの保存に失敗しました。元のファイルは変更されていません。");
+    case WriteResult::Written:
+        break;
+    }
     doc.scalars().templateName = titleOf(path);
     return QString();
 }

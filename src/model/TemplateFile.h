@@ -21,6 +21,12 @@ QString read(CLabelSheetTemplate& t, const QString& path, bool* opened = nullptr
 // print reservation, marks the document modified and redraws.
 QString apply(CORINOTEDoc& doc, const QString& path);
 
+// How an atomic write of a template body ended.
+enum class WriteResult { Written, NotOpened, NotWritten };
+
+// Writes a template body to a file atomically (the old file stays whole on failure).
+WriteResult write(const CLabelSheetTemplate& t, const QString& path);
+
 // Writes the document's template to a file atomically, after an undo snapshot, and names
 // the document's template after the file. Returns an empty string or the message.
 QString save(CORINOTEDoc& doc, const QString& path);
