@@ -72,6 +72,12 @@ QStringList CAddressData::textColumn(int c) const
     return col ? col->toList() : QStringList();
 }
 
+int CAddressData::columnSize(int c) const
+{
+    const TextColumn* col = columnOrNull(c);
+    return col ? col->size() : 0;
+}
+
 QString CAddressData::field(int record, int c) const
 {
     if (c < 0 || c >= TextColumnCount)

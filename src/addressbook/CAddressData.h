@@ -112,6 +112,9 @@ public:
 
     // A text or history column as a list (a copy), as stored.
     QStringList textColumn(int column) const;
+    // The number of entries a text or history column holds (0 for any other column); in a
+    // book from elsewhere a column may be shorter than the record count.
+    int columnSize(int column) const;
     const QList<qint32>& flags() const { return mFlags; }
 
     // Replaces the content by the group read from the archive. On a read error the

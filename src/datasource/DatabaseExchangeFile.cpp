@@ -1,0 +1,55 @@
+#include "DatabaseExchangeFile.h"
+
+#include "model/ArchiveReader.h"
+#include "model/ArchiveWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace DatabaseExchangeFile {
+
+QString fileName()
+{
+    return QStringLiteral("KLTTmp.dat");
+}
+
+QString filePath(const QString& dataFolder)
+{
+    return QDir(dataFolder).filePath(fileName());
+}
+
+bool read(ArchiveReader& in, QStringList& strings)
+{
+    strings = in.readStringArray();
+    if (!in.ok())
+        strings.clear();
+    return in.ok();
+}
+
+void write(ArchiveWriter& out, const QStringList& strings)
+{
+    out.writeStringArray(strings);
+}
+
+QString take(const QString& path, QStringList& strings)
+{
+    strings.clear();
+    const QString failure =
+        QCoreApplication::translate("DatabaseExchangeFile", "データベースのデータを受信できません。");
+    // A FIFO or a device would block or never end.
+    if (!QFileInfo(path).isFile())
+        return failure;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure;
+    ArchiveReader in(&file);
+    if (!read(in, strings))
+        return failure;
+    file.close();
+    file.remove();
+    return QString();
+}
+
+} // namespace DatabaseExchangeFile

@@ -1,0 +1,280 @@
+// Receiving a database program's strings: reading "KLTTmp.dat" (damaged, missing and
+// hostile files included) and placing the strings on the current sheet.
+
+#include "datasource/DatabaseExchangeFile.h"
+#include "datasource/DatabaseReception.h"
+#include "model/ArchiveWriter.h"
+#include "model/CORINOTEDoc.h"
+#include "model/MemoryProfile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+const QString Refusal = QStringLiteral("データベースのデータを受信できません。");
+
+QStringList L(std::initializer_list<const char*> items)
+{
+    QStringList out;
+    for (const char* item : items)
+        out.append(QString::fromUtf8(item));
+    return out;
+}
+
+QByteArray listBytes(const QStringList& strings)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ArchiveWriter out(&buffer);
+    DatabaseExchangeFile::write(out, strings);
+    out.finish();
+    return bytes;
+}
+
+// Three sheets of 100 × 100 mm, one under the other, with two regions each ("s.r").
+struct Fixture
+{
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    std::unique_ptr<CORINOTEDoc> doc;
+
+    explicit Fixture(int currentSheet = 2)
+    {
+        doc = std::make_unique<CORINOTEDoc>(&profile);
+        doc->dataFolder = dir.path();
+        for (int s = 1; s <= 3; ++s) {
+            Sheet sheet;
+            sheet.rect = Rect{0, -1000 * (s - 1), 1000, -1000 * s};
+            doc->sheets().append(sheet);
+            for (int r = 1; r <= 2; ++r) {
+                TextRect region;
+                region.text = QStringLiteral("%1.%2").arg(s).arg(r);
+                region.rect = Rect{100, sheet.rect.top - 300 * r, 900, sheet.rect.top - 300 * r - 200};
+                region.sheetNo = region.orderSheetNo = s;
+                region.layer = 3;
+                doc->textRects().append(region);
+            }
+        }
+        doc->scalars().currentSheetNo = currentSheet;
+        doc->setModified(false);
+    }
+    QString exchangePath() const { return DatabaseExchangeFile::filePath(dir.path()); }
+    void writeExchange(const QByteArray& bytes) const
+    {
+        QFile file(exchangePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList texts() const { return doc->textRects().arrays().text; }
+};
+
+} // namespace
+
+class TestDatabaseReception : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readsWhatWasWritten_data();
+    void readsWhatWasWritten();
+    void refusesDamagedFiles_data();
+    void refusesDamagedFiles();
+    void refusesWhatIsNoFile();
+    void placesOnCurrentSheet_data();
+    void placesOnCurrentSheet();
+    void receivedRegionsTakeRemovedPlaces();
+    void refusesWithoutCurrentSheet_data();
+    void refusesWithoutCurrentSheet();
+    void receivesFromDataFolder();
+    void missingFileChangesNothing();
+    void asksOnlyWithRegions();
+};
+
+void TestDatabaseReception::readsWhatWasWritten_data()
+{
+    QTest::addColumn<QStringList>("strings");
+    QTest::newRow("none") << QStringList();
+    QTest::newRow("address") << QStringList{QStringLiteral("〒100-0001"),
+                                            QStringLiteral("東京都千代田区千代田1-1"),
+                                            QStringLiteral("山田 太郎 様")};
+    QTest::newRow("empty strings") << QStringList{QString(), QStringLiteral("a"), QString()};
+    QTest::newRow("not in CP932") << QStringList{QStringLiteral("𠮷田")};
+    QTest::newRow("long") << QStringList{QString(300, u'x'), QString(70000, u'亜')};
+}
+
+void TestDatabaseReception::readsWhatWasWritten()
+{
+    QFETCH(QStringList, strings);
+    Fixture f;
+    f.writeExchange(listBytes(strings));
+    QStringList read{QStringLiteral("old")};
+    QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), QString());
+    QCOMPARE(read, strings);
+    QVERIFY(!QFile::exists(f.exchangePath())); // taken once
+}
+
+void TestDatabaseReception::refusesDamagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray three = listBytes({QStringLiteral("山田"), QStringLiteral("太郎"),
+                                        QStringLiteral("様")});
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("half a count") << QByteArray("\x02", 1);
+    QTest::newRow("last string cut") << three.left(three.size() - 1);
+    QTest::newRow("count of 65,534 over 3 bytes") << QByteArray("\xfe\xff\x01\x61\x00", 5);
+    QTest::newRow("long count of 4 billion") << QByteArray("\xff\xff\xff\xff\xff\xff\x00", 7);
+    QTest::newRow("length claims 4 GB") << QByteArray("\x01\x00\xff\xff\xff\xff\xff\xff\xff", 9);
+}
+
+void TestDatabaseReception::refusesDamagedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    Fixture f;
+    f.writeExchange(bytes);
+    QStringList read{QStringLiteral("old")};
+    QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), Refusal);
+    QVERIFY(read.isEmpty());
+    QVERIFY(QFile::exists(f.exchangePath())); // left for whoever wrote it
+}
+
+void TestDatabaseReception::refusesWhatIsNoFile()
+{
+    Fixture f;
+    QStringList read;
+    QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), Refusal); // missing
+    QVERIFY(QDir(f.dir.path()).mkdir(DatabaseExchangeFile::fileName()));
+    QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), Refusal); // a folder
+    QVERIFY(QDir(f.dir.path()).rmdir(DatabaseExchangeFile::fileName()));
+    QCOMPARE(mkfifo(QFile::encodeName(f.exchangePath()).constData(), 0600), 0);
+    QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), Refusal); // would block
+}
+
+void TestDatabaseReception::placesOnCurrentSheet_data()
+{
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<QStringList>("strings");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("sheet 2, three strings")
+        << 2 << L({"a", "b", "c"}) << L({"1.1", "1.2", "a", "b", "c", "3.1", "3.2"});
+    QTest::newRow("sheet 2, one string")
+        << 2 << L({"a"}) << L({"1.1", "1.2", "a", "3.1", "3.2"});
+    QTest::newRow("sheet 1, none: its regions go")
+        << 1 << QStringList() << L({"2.1", "2.2", "3.1", "3.2"});
+    QTest::newRow("last sheet")
+        << 3 << L({"x", "y"}) << L({"1.1", "1.2", "2.1", "2.2", "x", "y"});
+}
+
+void TestDatabaseReception::placesOnCurrentSheet()
+{
+    QFETCH(int, sheet);
+    QFETCH(QStringList, strings);
+    QFETCH(QStringList, texts);
+    Fixture f(sheet);
+    f.doc->selection().textRect = 0;
+    QVERIFY(DatabaseReception::place(*f.doc, strings));
+    QCOMPARE(f.texts(), texts);
+    const TextRectFamily& regions = f.doc->textRects();
+    QCOMPARE(regions.arrays().minSize(), regions.arrays().maxSize());
+    for (int i = 0; i < regions.size(); ++i) {
+        if (strings.contains(regions.text(i))) {
+            QCOMPARE(regions.sheetNo(i), sheet);
+            QCOMPARE(regions.orderSheetNo(i), sheet);
+            QCOMPARE(regions.layer(i), 1); // the attributes of a new region
+            QCOMPARE(regions.font(i).faceName(), QStringLiteral("ＭＳ Ｐゴシック"));
+        } else {
+            QCOMPARE(regions.layer(i), 3);
+            QCOMPARE(regions.text(i).left(1).toInt(), regions.sheetNo(i));
+        }
+    }
+    QCOMPARE(f.doc->selection().textRect, -1);
+    QVERIFY(f.doc->isModified());
+}
+
+void TestDatabaseReception::receivedRegionsTakeRemovedPlaces()
+{
+    Fixture f(2);
+    const Rect first = f.doc->textRects().rect(2);
+    const Rect second = f.doc->textRects().rect(3);
+    QVERIFY(DatabaseReception::place(*f.doc, L({"a", "b", "c", "d"})));
+    const TextRectFamily& regions = f.doc->textRects();
+    QCOMPARE(regions.rect(2), first);
+    QCOMPARE(regions.rect(3), second);
+    // Further lines stack below the last place, as wide as the sheet.
+    QCOMPARE(regions.rect(4), (Rect{0, second.bottom, 1000, second.bottom - 150}));
+    QCOMPARE(regions.rect(5), (Rect{0, second.bottom - 150, 1000, second.bottom - 300}));
+
+    // A sheet without regions takes them after the sheets before it, from its top.
+    QVERIFY(DatabaseReception::place(*f.doc, {}));
+    QVERIFY(DatabaseReception::place(*f.doc, L({"p", "q"})));
+    QCOMPARE(f.texts(), (L({"1.1", "1.2", "p", "q", "3.1", "3.2"})));
+    QCOMPARE(regions.rect(2), (Rect{0, -1000, 1000, -1150}));
+    QCOMPARE(regions.rect(3), (Rect{0, -1150, 1000, -1300}));
+}
+
+void TestDatabaseReception::refusesWithoutCurrentSheet_data()
+{
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<int>("templateMode");
+    QTest::newRow("sheet 0") << 0 << 0;
+    QTest::newRow("sheet 4 of 3") << 4 << 0;
+    QTest::newRow("negative") << -7 << 0;
+    QTest::newRow("template mode") << 2 << 1;
+}
+
+void TestDatabaseReception::refusesWithoutCurrentSheet()
+{
+    QFETCH(int, sheet);
+    QFETCH(int, templateMode);
+    Fixture f(sheet);
+    f.doc->templateMode = templateMode;
+    const QStringList before = f.texts();
+    QVERIFY(!DatabaseReception::place(*f.doc, L({"a"})));
+    f.writeExchange(listBytes(L({"a"})));
+    QCOMPARE(DatabaseReception::receive(*f.doc), Refusal);
+    QCOMPARE(f.texts(), before);
+    QVERIFY(!f.doc->isModified());
+    QVERIFY(QFile::exists(f.exchangePath()));
+}
+
+void TestDatabaseReception::receivesFromDataFolder()
+{
+    Fixture f(1);
+    f.writeExchange(listBytes({QStringLiteral("佐藤"), QStringLiteral("花子")}));
+    QCOMPARE(DatabaseReception::receive(*f.doc), QString());
+    QCOMPARE(f.texts().mid(0, 3), (L({"佐藤", "花子", "2.1"})));
+    QVERIFY(f.doc->isModified());
+    QVERIFY(!QFile::exists(f.exchangePath()));
+    f.doc->undo(); // the snapshot was taken before the regions changed
+    QCOMPARE(f.texts().mid(0, 3), (L({"1.1", "1.2", "2.1"})));
+}
+
+void TestDatabaseReception::missingFileChangesNothing()
+{
+    Fixture f(1);
+    const QStringList before = f.texts();
+    QCOMPARE(DatabaseReception::receive(*f.doc), Refusal);
+    f.writeExchange(QByteArray("\x03\x00\x01", 3));
+    QCOMPARE(DatabaseReception::receive(*f.doc), Refusal);
+    QCOMPARE(f.texts(), before);
+    QVERIFY(!f.doc->isModified());
+}
+
+void TestDatabaseReception::asksOnlyWithRegions()
+{
+    Fixture f;
+    QVERIFY(DatabaseReception::asksFirst(*f.doc));
+    QCOMPARE(DatabaseReception::question(),
+             QStringLiteral("現在のシートの文字列は消去されますがよろしいですか？"));
+    f.doc->textRects().clear();
+    QVERIFY(!DatabaseReception::asksFirst(*f.doc));
+}
+
+QTEST_GUILESS_MAIN(TestDatabaseReception)
+#include "tst_databasereception.moc"
