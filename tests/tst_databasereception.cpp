@@ -1,6 +1,7 @@
 // Receiving a database program's strings: reading "KLTTmp.dat" (damaged, missing and
 // hostile files included) and placing the strings on the current sheet.
 
+#include "app/CommandChannel.h"
 #include "datasource/DatabaseExchangeFile.h"
 #include "datasource/DatabaseReception.h"
 #include "model/ArchiveWriter.h"
@@ -10,6 +11,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,6 +98,7 @@ private slots:
     void receivesFromDataFolder();
     void missingFileChangesNothing();
     void asksOnlyWithRegions();
+    void commandsFromAnotherProgram();
 };
 
 void TestDatabaseReception::readsWhatWasWritten_data()
@@ -274,6 +278,37 @@ void TestDatabaseReception::asksOnlyWithRegions()
              QStringLiteral("現在のシートの文字列は消去されますがよろしいですか？"));
     f.doc->textRects().clear();
     QVERIFY(!DatabaseReception::asksFirst(*f.doc));
+}
+
+void TestDatabaseReception::commandsFromAnotherProgram()
+{
+    const QString name = QStringLiteral("orinote-test-%1").arg(QCoreApplication::applicationPid());
+    QCOMPARE(CommandChannel::send(184, name, 200), QStringLiteral("ORINOTEが起動していません。"));
+
+    CommandChannel channel(name);
+    QVERIFY(channel.listen());
+    CommandChannel second(name); // a second copy leaves the channel to the first
+    QVERIFY(!second.listen());
+    QSignalSpy received(&channel, &CommandChannel::commandReceived);
+    // A command's question runs an event loop of its own while the sender goes away.
+    connect(&channel, &CommandChannel::commandReceived, this, [] { QTest::qWait(100); });
+
+    QCOMPARE(CommandChannel::send(184, name), QString());
+    QVERIFY(received.wait(2000));
+    QCOMPARE(received.takeFirst().at(0).toInt(), 184);
+
+    // Only 184 comes from outside; other numbers, text and floods are ignored.
+    QVERIFY(!CommandChannel::send(57603, name).isEmpty());
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    QVERIFY(socket.waitForConnected(2000));
+    socket.write("57603\nhello\n" + QByteArray(4096, 'x'));
+    QVERIFY(socket.waitForBytesWritten(2000));
+    QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState); // dropped by the program
+    QCOMPARE(CommandChannel::send(184, name), QString());
+    QVERIFY(received.wait(2000));
+    QCOMPARE(received.size(), 1);
+    QCOMPARE(received.takeFirst().at(0).toInt(), 184);
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseReception)

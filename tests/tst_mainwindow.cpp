@@ -9,6 +9,7 @@
 #include "app/ui/CKalvettaEditorView.h"
 #include "app/ui/CLabelDataEditView.h"
 #include "app/ui/CMainFrame.h"
+#include "datasource/DatabaseExchangeFile.h"
 #include "app/ui/CPageToolBar.h"
 #include "app/ui/CSoftwareSettingDialog.h"
 #include "app/ui/CSplitterFrame.h"
@@ -167,6 +168,8 @@ private slots:
     void savePrompt();
     void dataFormEditing();
     void undoAfterFormChange();
+    void databaseDataReceived_data();
+    void databaseDataReceived();
     void focusMovesBetweenPanes();
     void contextMenuByMode();
     void waitDialogProgress();
@@ -616,6 +619,59 @@ void TestMainWindow::dataFormEditing()
     QTest::mouseClick(form->clearButton(), Qt::LeftButton);
     QCOMPARE(w.doc->textRects().text(2), QString());
     QCOMPARE(form->chosenRow(), -1);
+}
+
+void TestMainWindow::databaseDataReceived_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("templateMode");
+    QTest::addColumn<bool>("received");
+    QTest::newRow("OK") << true << false << true;
+    QTest::newRow("Cancel") << false << false << false;
+    QTest::newRow("template mode") << true << true << false;
+}
+
+void TestMainWindow::databaseDataReceived()
+{
+    QFETCH(bool, answer);
+    QFETCH(bool, templateMode);
+    QFETCH(bool, received);
+    Window w;
+    makeTemplate(*w.doc, 2, 2);
+    w.trigger(DataMode);
+    auto* form = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    QStringList questions;
+    form->setQuestionHandler([&](const QString& q) {
+        questions.append(q);
+        return answer;
+    });
+    const QString exchange = DatabaseExchangeFile::filePath(w.doc->dataFolder);
+    {
+        QFile file(exchange);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\x02\x00\x04\x8e\x52\x93\x63\x04\x91\xbe\x98\x59", 12)); // 山田, 太郎
+    }
+    w.doc->scalars().currentSheetNo = 2;
+    if (templateMode)
+        w.trigger(TemplateMode);
+    const int before = w.doc->textRects().size();
+    form = qobject_cast<CLabelDataEditView*>(w.frame->leftPane());
+    if (form)
+        form->layerEdit()->setValue(5);
+
+    w.frame->receiveCommand(ReceiveDatabaseData);
+    QCOMPARE(questions.size(), templateMode ? 0 : 1);
+    QCOMPARE(QFile::exists(exchange), !received);
+    if (!received) {
+        QCOMPARE(w.doc->textRects().size(), before);
+        return;
+    }
+    QCOMPARE(questions.first(), QStringLiteral("現在のシートの文字列は消去されますがよろしいですか？"));
+    QCOMPARE(w.doc->textRects().text(2), QStringLiteral("山田"));
+    QCOMPARE(w.doc->textRects().text(3), QStringLiteral("太郎"));
+    QCOMPARE(form->layerEdit()->value(), 1);
+    const QAbstractItemModel* model = form->regionList()->model();
+    QCOMPARE(model->data(model->index(3, 1)).toString(), QStringLiteral("太郎"));
 }
 
 void TestMainWindow::undoAfterFormChange()

@@ -106,6 +106,7 @@ enum : int
     AddressBookWindow = 301,
     CsvFile = 418,
     Database = 534,
+    ReceiveDatabaseData = 184, // sent by a database program, no menu entry
     PicturePrint = 407,
 
     // 表示

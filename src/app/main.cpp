@@ -3,6 +3,7 @@
 #include "addressbook/AddressBookOperations.h"
 #include "app/DocumentSession.h"
 #include "app/SessionPrompts.h"
+#include "app/CommandChannel.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTemplateFileDialog.h"
 #include "model/TemplateFile.h"
@@ -20,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -105,6 +107,13 @@ int main(int argc, char* argv[])
         QCoreApplication::translate(
             "main", "Load this address book file (.ona) at start and place its reserved records."),
         QStringLiteral("FILE"));
+    const QCommandLineOption commandOption(
+        QStringLiteral("command"),
+        QCoreApplication::translate(
+            "main", "Send command N to the running program and end (184: receive the strings "
+                    "a database program left in KLTTmp.dat)."),
+        QStringLiteral("N"));
+    parser.addOption(commandOption);
     parser.addOption(profileOption);
     parser.addOption(dataOption);
     parser.addOption(templateOption);
@@ -113,6 +122,13 @@ int main(int argc, char* argv[])
                                  QCoreApplication::translate("main", "A document to open (.ond)."),
                                  QStringLiteral("[document]"));
     parser.process(app);
+    if (parser.isSet(commandOption)) {
+        const QString failure = CommandChannel::send(parser.value(commandOption).toInt());
+        if (failure.isEmpty())
+            return 0;
+        std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
+        return 1;
+    }
 
     // Destroyed in the reverse order: the window writes the view's settings, then the
     // document writes the zoom, then the profile reaches the disk.
@@ -144,6 +160,11 @@ int main(int argc, char* argv[])
         frame.session().load(parser.positionalArguments().constFirst());
     if (parser.isSet(templateOption) || parser.isSet(bookOption))
         openStartFiles(frame, parser.value(templateOption), parser.value(bookOption), &measurer);
+    // A database program sends its command to the copy that listens, the first one started.
+    CommandChannel channel;
+    channel.listen();
+    QObject::connect(&channel, &CommandChannel::commandReceived, &frame,
+                     &CMainFrame::receiveCommand);
     frame.showMaximized();
     const int status = app.exec();
     CTemplateFileDialog::setFolderProfile(nullptr);

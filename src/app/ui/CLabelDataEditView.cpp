@@ -4,6 +4,7 @@
 
 #include "app/DataFormEditor.h"
 #include "app/RegionListModel.h"
+#include "datasource/DatabaseReception.h"
 #include "model/CORINOTEDoc.h"
 #include "render/FontTextMeasurer.h"
 
@@ -103,6 +104,31 @@ void CLabelDataEditView::showMessage(const QString& text)
         mMessageHandler(text);
     else
         QMessageBox::warning(this, tr("ORINOTE"), text);
+}
+
+void CLabelDataEditView::setQuestionHandler(std::function<bool(const QString&)> handler)
+{
+    mQuestionHandler = std::move(handler);
+}
+
+void CLabelDataEditView::receiveDatabaseData()
+{
+    if (DatabaseReception::asksFirst(mDoc)) {
+        const QString question = DatabaseReception::question();
+        const bool ok = mQuestionHandler
+                            ? mQuestionHandler(question)
+                            : QMessageBox::question(this, tr("ORINOTE"), question,
+                                                    QMessageBox::Ok | QMessageBox::Cancel) ==
+                                  QMessageBox::Ok;
+        if (!ok)
+            return;
+    }
+    const QString message = DatabaseReception::receive(mDoc);
+    if (!message.isEmpty()) {
+        showMessage(message);
+        return;
+    }
+    resetEdits();
 }
 
 int CLabelDataEditView::chosenRow() const

@@ -27,6 +27,13 @@ public:
 
     // Where the form's refusals go; a warning message box unless set.
     void setMessageHandler(std::function<void(const QString&)> handler);
+    // Who answers the form's OK/Cancel questions (true for OK); a message box unless set.
+    void setQuestionHandler(std::function<bool(const QString&)> handler);
+
+    // Command 184, sent by a database program: the strings it left in "KLTTmp.dat"
+    // replace the regions of the current sheet, after the question when the pages hold
+    // regions.
+    void receiveDatabaseData();
 
     // "変更" and "クリア".
     void applyText();
@@ -60,5 +67,6 @@ private:
     RegionPreviewBox* mPreview;
     std::unique_ptr<FontTextMeasurer> mMeasurer;
     std::function<void(const QString&)> mMessageHandler;
+    std::function<bool(const QString&)> mQuestionHandler;
     bool mFollowingDocument = false;
 };

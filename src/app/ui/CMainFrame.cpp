@@ -176,6 +176,16 @@ bool CMainFrame::enterDataMode()
     return true;
 }
 
+void CMainFrame::receiveCommand(int command)
+{
+    auto* form = qobject_cast<CLabelDataEditView*>(mLeftPane);
+    if (command != CommandIds::ReceiveDatabaseData || !form || mDoc.templateMode != 0)
+        return;
+    activateWindow();
+    raise();
+    form->receiveDatabaseData();
+}
+
 void CMainFrame::refreshCommands()
 {
     CommandContext c = CommandContext::fromDocument(mDoc);

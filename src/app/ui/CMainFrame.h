@@ -67,6 +67,10 @@ public:
     // Brings every command's enabled and checked state up to date.
     void refreshCommands();
 
+    // A command sent by another program: 184 goes to the data-mode form, which receives
+    // the database program's strings; in template mode it is ignored.
+    void receiveCommand(int command);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -1,0 +1,104 @@
+#include "CommandChannel.h"
+
+#include "CommandIds.h"
+
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace {
+
+// A command line is a few digits; more than this from one connection is not a sender of
+// commands.
+constexpr qint64 MaxBytes = 256;
+
+} // namespace
+
+CommandChannel::CommandChannel(const QString& name, QObject* parent)
+    : QObject(parent), mName(name), mServer(new QLocalServer(this))
+{
+    connect(mServer, &QLocalServer::newConnection, this, &CommandChannel::acceptConnection);
+}
+
+CommandChannel::~CommandChannel() = default;
+
+QString CommandChannel::serverName()
+{
+    // The user's runtime folder is private to the user (0700), so only the user's own
+    // programs can connect. Socket options are not used: with them Qt replaces the socket
+    // of a copy that already listens.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QStringLiteral("orinote-command-%1").arg(::getuid())
+                             : QDir(runtime).filePath(QStringLiteral("orinote-command"));
+}
+
+bool CommandChannel::isAccepted(int command)
+{
+    return command == CommandIds::ReceiveDatabaseData;
+}
+
+bool CommandChannel::listen()
+{
+    if (mServer->isListening())
+        return true;
+    if (mServer->listen(mName))
+        return true;
+    // A socket left by a copy that ended without closing it: take it over unless some
+    // copy still answers on it.
+    QLocalSocket probe;
+    probe.connectToServer(mName);
+    if (probe.waitForConnected(500))
+        return false;
+    QLocalServer::removeServer(mName);
+    return mServer->listen(mName);
+}
+
+bool CommandChannel::isListening() const
+{
+    return mServer->isListening();
+}
+
+void CommandChannel::acceptConnection()
+{
+    while (QLocalSocket* socket = mServer->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            QList<int> commands;
+            while (socket->canReadLine()) {
+                bool ok = false;
+                const int command =
+                    QString::fromLatin1(socket->readLine(MaxBytes)).trimmed().toInt(&ok);
+                if (ok && isAccepted(command))
+                    commands.append(command);
+            }
+            if (socket->bytesAvailable() > MaxBytes)
+                socket->abort();
+            // Passed on from the event loop: a command may open a question whose own event
+            // loop deletes this socket once its sender has gone.
+            for (const int command : commands) {
+                QMetaObject::invokeMethod(
+                    this, [this, command] { emit commandReceived(command); }, Qt::QueuedConnection);
+            }
+        });
+    }
+}
+
+QString CommandChannel::send(int command, const QString& name, int timeoutMs)
+{
+    if (!isAccepted(command))
+        return tr("コマンド %1 は受け付けられません。").arg(command);
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(timeoutMs))
+        return tr("ORINOTEが起動していません。");
+    socket.write(QByteArray::number(command) + '\n');
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return tr("コマンドを送れませんでした。");
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(timeoutMs);
+    return QString();
+}
