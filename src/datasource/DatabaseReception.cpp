@@ -55,39 +55,51 @@ bool place(CORINOTEDoc& doc, const QStringList& strings)
     if (doc.templateMode != 0 || sheet < 1 || sheet > doc.sheets().size())
         return false;
 
-    TextRectFamily& regions = doc.textRects();
+    // The regions are copied into a new family rather than removed and inserted one by
+    // one, so that a long list costs no more than the regions and strings themselves.
+    const TextRectFamily& old = doc.textRects();
     QList<Rect> places;
     int insertAt = -1;
     int afterEarlier = 0;
-    for (int i = 0; i < regions.size();) {
-        const int owner = regions.sheetNo(i);
+    for (int i = 0; i < old.size(); ++i) {
+        const int owner = old.sheetNo(i);
         if (owner == sheet) {
             if (insertAt < 0)
                 insertAt = i;
-            places.append(regions.rect(i));
-            regions.removeAt(i);
-            continue;
-        }
-        if (owner < sheet && insertAt < 0)
+            places.append(old.rect(i));
+        } else if (owner < sheet && insertAt < 0) {
             afterEarlier = i + 1;
-        ++i;
+        }
     }
     if (insertAt < 0)
         insertAt = afterEarlier;
 
     const Rect sheetRect = doc.sheets().rect(sheet - 1);
-    Rect next{sheetRect.left, sheetRect.top, sheetRect.right, sheetRect.top};
-    for (int k = 0; k < strings.size(); ++k) {
-        Rect rect;
-        if (k < places.size()) {
-            rect = places.at(k);
-        } else {
-            rect = Rect{sheetRect.left, next.bottom, sheetRect.right,
-                        qint32(std::max<qint64>(qint64(next.bottom) - LineHeight, INT32_MIN))};
+    auto appendReceived = [&](TextRectFamily& regions) {
+        Rect previous{sheetRect.left, sheetRect.top, sheetRect.right, sheetRect.top};
+        for (int k = 0; k < strings.size(); ++k) {
+            Rect rect = previous;
+            if (k < places.size()) {
+                rect = places.at(k);
+            } else {
+                rect = Rect{sheetRect.left, previous.bottom, sheetRect.right,
+                            qint32(std::max<qint64>(qint64(previous.bottom) - LineHeight,
+                                                    INT32_MIN))};
+            }
+            previous = rect;
+            regions.append(doc.importedTextRegion(strings.at(k), sheet, rect, sheet));
         }
-        next = rect;
-        doc.insertTextRegion(insertAt + k, strings.at(k), sheet, rect, sheet);
+    };
+    TextRectFamily regions;
+    for (int i = 0; i < old.size(); ++i) {
+        if (i == insertAt)
+            appendReceived(regions);
+        if (old.sheetNo(i) != sheet)
+            regions.append(old.at(i));
     }
+    if (insertAt >= old.size())
+        appendReceived(regions);
+    doc.textRects() = std::move(regions);
 
     doc.selection().clear();
     doc.setModified(true);

@@ -143,6 +143,12 @@ QString CORINOTEDoc::newDocument()
 void CORINOTEDoc::insertTextRegion(int index, const QString& text, int orderSheetNo,
                                    const Rect& rect, int sheetNo)
 {
+    mTextRects.insert(index, importedTextRegion(text, orderSheetNo, rect, sheetNo));
+}
+
+TextRect CORINOTEDoc::importedTextRegion(const QString& text, int orderSheetNo, const Rect& rect,
+                                         int sheetNo) const
+{
     TextRect r;
     r.text = text;
     r.font = FontRecord::make(QStringLiteral("ＭＳ Ｐゴシック"), -150,
@@ -150,7 +156,7 @@ void CORINOTEDoc::insertTextRegion(int index, const QString& text, int orderShee
     r.rect = rect;
     r.orderSheetNo = orderSheetNo;
     r.sheetNo = sheetNo;
-    mTextRects.insert(index, r);
+    return r;
 }
 
 void CORINOTEDoc::resetSheetAttributes()

@@ -111,6 +111,9 @@ public:
     // import: the given text, rectangle and sheet numbers.
     void insertTextRegion(int index, const QString& text, int orderSheetNo, const Rect& rect,
                           int sheetNo);
+    // The region insertTextRegion inserts.
+    TextRect importedTextRegion(const QString& text, int orderSheetNo, const Rect& rect,
+                                int sheetNo) const;
     // Gives every sheet the default per-sheet values (one sheet equal to the paper when
     // there is none).
     void resetSheetAttributes();
