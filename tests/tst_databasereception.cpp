@@ -87,6 +87,7 @@ class TestDatabaseReception : public QObject
 private slots:
     void readsWhatWasWritten_data();
     void readsWhatWasWritten();
+    void oneWayCharactersTakeTheirCp932Form();
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
     void refusesWhatIsNoFile();
@@ -122,6 +123,17 @@ void TestDatabaseReception::readsWhatWasWritten()
     QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), QString());
     QCOMPARE(read, strings);
     QVERIFY(!QFile::exists(f.exchangePath())); // taken once
+}
+
+void TestDatabaseReception::oneWayCharactersTakeTheirCp932Form()
+{
+    // Written in their CP932 form, as the format's own writer does; they read back as the
+    // characters CP932 gives those bytes. 𠮷 has no CP932 form and stays as it was.
+    Fixture f;
+    f.writeExchange(listBytes(L({"¢", "1〜3", "−5", "𠮷田"})));
+    QStringList read;
+    QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), QString());
+    QCOMPARE(read, L({"￠", "1～3", "－5", "𠮷田"}));
 }
 
 void TestDatabaseReception::refusesDamagedFiles_data()
