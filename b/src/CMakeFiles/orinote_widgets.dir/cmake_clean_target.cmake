@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "liborinote_widgets.a"
-)

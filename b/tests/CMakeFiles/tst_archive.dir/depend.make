@@ -1,2 +1,0 @@
-# Empty dependencies file for tst_archive.
-# This may be replaced when dependencies are built.

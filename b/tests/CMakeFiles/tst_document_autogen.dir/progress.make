@@ -1,2 +1,0 @@
-CMAKE_PROGRESS_1 = 67
-
