@@ -22,6 +22,13 @@ QString tr(const char* text)
     return QCoreApplication::translate("DatabaseReception", text);
 }
 
+// Whether the strings have a sheet to go to: data mode and a current sheet of the pages.
+bool hasCurrentSheet(const CORINOTEDoc& doc)
+{
+    const int sheet = doc.scalars().currentSheetNo;
+    return doc.templateMode == 0 && sheet >= 1 && sheet <= doc.sheets().size();
+}
+
 } // namespace
 
 bool asksFirst(const CORINOTEDoc& doc)
@@ -37,8 +44,8 @@ QString question()
 QString receive(CORINOTEDoc& doc)
 {
     doc.takeUndoSnapshot();
-    const int sheet = doc.scalars().currentSheetNo;
-    if (doc.templateMode != 0 || sheet < 1 || sheet > doc.sheets().size())
+    // Checked before the file is taken, so that a refused command leaves it in place.
+    if (!hasCurrentSheet(doc))
         return tr("データベースのデータを受信できません。");
     QStringList strings;
     const QString message =
@@ -51,9 +58,9 @@ QString receive(CORINOTEDoc& doc)
 
 bool place(CORINOTEDoc& doc, const QStringList& strings)
 {
-    const int sheet = doc.scalars().currentSheetNo;
-    if (doc.templateMode != 0 || sheet < 1 || sheet > doc.sheets().size())
+    if (!hasCurrentSheet(doc))
         return false;
+    const int sheet = doc.scalars().currentSheetNo;
 
     // The regions are copied into a new family rather than removed and inserted one by
     // one, so that a long list costs no more than the regions and strings themselves.
@@ -78,16 +85,12 @@ bool place(CORINOTEDoc& doc, const QStringList& strings)
     auto appendReceived = [&](TextRectFamily& regions) {
         Rect previous{sheetRect.left, sheetRect.top, sheetRect.right, sheetRect.top};
         for (int k = 0; k < strings.size(); ++k) {
-            Rect rect = previous;
-            if (k < places.size()) {
-                rect = places.at(k);
-            } else {
-                rect = Rect{sheetRect.left, previous.bottom, sheetRect.right,
-                            qint32(std::max<qint64>(qint64(previous.bottom) - LineHeight,
-                                                    INT32_MIN))};
-            }
-            previous = rect;
-            regions.append(doc.importedTextRegion(strings.at(k), sheet, rect, sheet));
+            const qint32 below =
+                qint32(std::max<qint64>(qint64(previous.bottom) - LineHeight, INT32_MIN));
+            previous = k < places.size()
+                           ? places.at(k)
+                           : Rect{sheetRect.left, previous.bottom, sheetRect.right, below};
+            regions.append(doc.importedTextRegion(strings.at(k), sheet, previous, sheet));
         }
     };
     TextRectFamily regions;
