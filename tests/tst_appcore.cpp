@@ -7,7 +7,7 @@
 #include "app/DataFormEditor.h"
 #include "app/DisplaySettings.h"
 #include "app/DocumentSession.h"
-#include "app/GridSnap.h"
+#include "edit/GridSnap.h"
 #include "app/ModeSwitch.h"
 #include "app/PageNavigation.h"
 #include "app/ProgressCounter.h"
@@ -227,9 +227,11 @@ void TestAppCore::commandStates_data()
     QTest::newRow("edit display") << int(EditDisplay) << false << 1 << false << 0 << true << true;
     QTest::newRow("grid 0 checked") << int(GridNone) << false << 1 << false << 0 << true << true;
     QTest::newRow("grid 5 unchecked") << int(Grid5mm) << false << 1 << false << 0 << true << false;
-    // Tool 0 is current in template mode: its button shows it, though tools are not built.
+    // Tool 0 is current in template mode; the object tool bar is the template's.
     QTest::newRow("add-sheet tool")
-        << int(ToolAddSheet) << true << 1 << false << 0 << false << true;
+        << int(ToolAddSheet) << true << 1 << false << 0 << true << true;
+    QTest::newRow("add-sheet tool, data mode")
+        << int(ToolAddSheet) << false << 1 << false << 0 << false << false;
     QTest::newRow("next page, template")
         << int(NextPage) << true << 1 << false << 0 << false << false;
     for (const int unbuilt :
@@ -673,13 +675,13 @@ void TestAppCore::templateModeResetsEditing()
 {
     Fixture f;
     f.doc->selection().sheet = 0;
-    f.doc->selection().groupTexts = {QStringLiteral("x")};
+    f.doc->selection().group = {ObjectRef{ObjectRef::TextRectKind, 0}};
     f.doc->scalars().currentSheetNo = 4;
     ModeSwitch::enterTemplateMode(*f.doc);
     QCOMPARE(f.doc->templateMode, 1);
     QCOMPARE(f.doc->editTool, 0);
     QCOMPARE(f.doc->selection().sheet, -1);
-    QVERIFY(f.doc->selection().groupTexts.isEmpty());
+    QVERIFY(f.doc->selection().group.isEmpty());
     QCOMPARE(f.doc->scalars().currentSheetNo, 1);
 }
 

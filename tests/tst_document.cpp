@@ -276,8 +276,7 @@ void dirty(CORINOTEDoc& doc)
     doc.selection().textRect = 2;
     doc.selection().sheet = 1;
     doc.selection().keisenns = {0, 2};
-    doc.selection().groupRects = {Rect{1, 1, 2, 2}};
-    doc.selection().groupTexts = {QStringLiteral("x")};
+    doc.selection().group = {ObjectRef{ObjectRef::SheetKind, 0}};
     DocumentScalars& s = doc.scalars();
     s.reservedD = 5;
     s.verticalText = 1;
@@ -558,8 +557,7 @@ void TestDocument::deleteContents()
     QCOMPARE(sel.textRect, -1);
     QCOMPARE(sel.sheet, -1);
     QVERIFY(sel.keisenns.isEmpty());
-    QVERIFY(sel.groupRects.isEmpty());
-    QVERIFY(sel.groupTexts.isEmpty());
+    QVERIFY(sel.group.isEmpty());
 
     const DocumentScalars& s = doc.scalars();
     QCOMPARE(s.reservedD, 1);

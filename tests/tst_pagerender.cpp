@@ -448,11 +448,12 @@ private slots:
     // at the end; the group rectangles are dotted, the last one blue.
     void selectionMarks()
     {
-        document();
+        document({sheet({100, -100, 300, -300}), sheet({400, -100, 600, -300})});
         mDoc->keisenns().append(Keisenn{{200, -500}, {800, -500}, 6, 0});
         mDoc->labelTemplate().keisenns.append(mDoc->keisenns().at(0));
         mDoc->selection().keisenns = {0};
-        mDoc->selection().groupRects = {Rect{100, -100, 300, -300}, Rect{400, -100, 600, -300}};
+        mDoc->selection().group = {ObjectRef{ObjectRef::SheetKind, 0},
+                                   ObjectRef{ObjectRef::SheetKind, 1}};
         const QImage image = draw(RenderMode::Edit);
         QVERIFY(near(at(image, 500, -500).rgb(), QColor(0xFF, 0xFF, 0), 10));
         QVERIFY(count(image, like(Qt::blue, 60), nullptr, QRect(185, 480, 30, 40)) > 10);

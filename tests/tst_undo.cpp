@@ -347,7 +347,7 @@ void TestUndo::runtimeStateAfterLoad()
     doc->selection().textRect = 1;
     doc->selection().sheet = 0;
     doc->selection().keisenns = {0};
-    doc->selection().groupTexts = {QStringLiteral("x")};
+    doc->selection().group = {ObjectRef{ObjectRef::TextRectKind, 0}};
     doc->groupList(0) = {1, 2};
     doc->setModified(modified);
     QSignalSpy redraws(doc.get(), &CORINOTEDoc::changed);
@@ -369,7 +369,7 @@ void TestUndo::runtimeStateAfterLoad()
     QCOMPARE(doc->selection().textRect, -1);
     QCOMPARE(doc->selection().sheet, -1);
     QVERIFY(doc->selection().keisenns.isEmpty());
-    QVERIFY(doc->selection().groupTexts.isEmpty());
+    QVERIFY(doc->selection().group.isEmpty());
     QVERIFY(doc->groupList(0).isEmpty());
     QCOMPARE(doc->isModified(), modified);
     QVERIFY(redraws.count() >= 1);

@@ -3,6 +3,7 @@
 #include "CommandIds.h"
 #include "PageNavigation.h"
 
+#include "edit/LayoutEdits.h"
 #include "model/CORINOTEDoc.h"
 
 #include <iterator>
@@ -54,6 +55,7 @@ CommandContext CommandContext::fromDocument(const CORINOTEDoc& doc)
     c.currentPage = c.templateMode ? 1 : doc.currentPage;
     c.pageCount = doc.pageCount();
     c.editTool = doc.editTool;
+    c.canDelete = LayoutEdits::canDelete(doc);
     return c;
 }
 
@@ -98,9 +100,9 @@ CommandState evaluate(int command, const CommandContext& c)
         return s;
     }
     if (const int tool = toolOf(command); tool >= 0) {
-        // The creation tools come with mouse editing; until then they only show the
-        // current tool.
-        s.checked = c.editTool == tool;
+        // The object tool bar is the template's.
+        s.enabled = c.templateMode;
+        s.checked = c.templateMode && c.editTool == tool;
         return s;
     }
 
@@ -181,6 +183,9 @@ CommandState evaluate(int command, const CommandContext& c)
     case ClearReservation:
     case ReloadReservation:
         s.enabled = c.printingAvailable;
+        break;
+    case DeleteSelection:
+        s.enabled = c.canDelete;
         break;
     case SheetOrder:
         s.enabled = c.printingAvailable && c.templateMode;

@@ -13,6 +13,8 @@ struct CommandContext
     int currentPage = 1;
     int pageCount = 1;
     int editTool = -1;
+    // Command 203 has something to delete.
+    bool canDelete = false;
 
     // The drawing view's display switches.
     int gridUnit = 0;

@@ -20,22 +20,6 @@ const QColor kDarkGrey(0x66, 0x66, 0x66);
 const QColor kLightCyan(0x99, 0xFF, 0xFF);
 const QColor kCyan(0x00, 0xFF, 0xFF);
 
-// The part [first, first + count) of a list of `size` entries that exists.
-void cut(int& first, int& count, int size)
-{
-    first = std::clamp(first, 0, size);
-    count = std::clamp(count, 0, size - first);
-}
-
-// The page's part of a list whose pages hold `perPage` entries each.
-void pagePart(int page, int perPage, int size, int& first, int& count)
-{
-    const qint64 start = qint64(page - 1) * perPage;
-    first = int(std::clamp<qint64>(start, 0, size));
-    count = perPage;
-    cut(first, count, size);
-}
-
 void addSheetShape(QPainterPath& path, const QRectF& r, bool elliptic, bool rounded)
 {
     if (elliptic)
@@ -95,25 +79,6 @@ PageRenderer::Options PageRenderer::Options::fromProfile(const Profile& profile,
     o.regionNumbers = profile.readInt(QStringLiteral("RNUM"), 0) != 0;
     o.keisennNumbers = profile.readInt(QStringLiteral("KNUM"), 0) != 0;
     o.paperPicture = profile.readInt(QStringLiteral("DISPSPIC"), 0) != 0;
-    return o;
-}
-
-PageRenderer::PageObjects PageRenderer::pageObjects(const CORINOTEDoc& doc, int page)
-{
-    PageObjects o;
-    if (doc.templateMode) {
-        const CLabelSheetTemplate& t = doc.labelTemplate();
-        o.sheetCount = t.sheets.size();
-        o.regionCount = t.regions.size();
-        o.lineCount = t.keisenns.size();
-        return o;
-    }
-    const int n = doc.sheetsPerPage();
-    const int m = doc.regionsPerSheet();
-    const int k = doc.labelTemplate().keisenns.size();
-    pagePart(page, n, doc.sheets().size(), o.firstSheet, o.sheetCount);
-    pagePart(page, n * m, doc.textRects().size(), o.firstRegion, o.regionCount);
-    pagePart(page, k, doc.keisenns().size(), o.firstLine, o.lineCount);
     return o;
 }
 
@@ -206,7 +171,7 @@ void PageRenderer::draw(QPainter& painter, CORINOTEDoc& doc, int page, const Opt
         drawRegions(painter, s, mode);
     drawSheetFrames(painter, s, mode);
     if (screen) {
-        drawGroupRects(painter, doc.selection());
+        drawGroupRects(painter, doc.selection(), s);
         drawLabels(painter, s, options);
         drawSelectedObjects(painter, doc.selection(), s);
     }
@@ -389,24 +354,30 @@ void PageRenderer::drawSheetFrames(QPainter& painter, const Source& s, RenderMod
     }
 }
 
-void PageRenderer::drawGroupRects(QPainter& painter, const Selection& sel)
+void PageRenderer::drawGroupRects(QPainter& painter, const Selection& sel, const Source& s)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    for (int i = 0; i < sel.groupRects.size(); ++i) {
-        const bool last = i + 1 == sel.groupRects.size();
+    for (int i = 0; i < sel.group.size(); ++i) {
+        const ObjectRef& ref = sel.group.at(i);
+        const bool sheet = ref.kind == ObjectRef::SheetKind;
+        if (sheet ? !s.objects.hasSheet(ref.index) : !s.objects.hasRegion(ref.index))
+            continue;
+        const Rect r = sheet ? s.sheets->rect(ref.index) : s.regions->rect(ref.index);
+        const bool last = i + 1 == sel.group.size();
         painter.setPen(RenderSupport::hairline(last ? Qt::blue : Qt::green, Qt::DotLine));
-        painter.drawRect(RenderSupport::rectF(sel.groupRects.at(i)));
+        painter.drawRect(RenderSupport::rectF(r));
     }
     painter.restore();
 }
 
 void PageRenderer::drawSelectedObjects(QPainter& painter, const Selection& sel, const Source& s)
 {
-    const int r = sel.textRect;
-    if (r >= s.objects.firstRegion && r < s.objects.firstRegion + s.objects.regionCount)
-        RenderSupport::drawTracker(painter, RenderSupport::rectF(s.regions->rect(r)));
+    if (s.objects.hasRegion(sel.textRect))
+        RenderSupport::drawTracker(painter, RenderSupport::rectF(s.regions->rect(sel.textRect)));
+    else if (s.templateMode && s.objects.hasSheet(sel.sheet))
+        RenderSupport::drawTracker(painter, RenderSupport::rectF(s.sheets->rect(sel.sheet)));
 
     const KeisennFamily& lines = *s.lines;
     painter.setBrush(Qt::NoBrush);

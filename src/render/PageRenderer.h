@@ -6,6 +6,7 @@
 #include "TextShaper.h"
 
 #include "model/Geometry.h"
+#include "model/PageObjects.h"
 
 #include <QSize>
 #include <QTransform>
@@ -28,7 +29,8 @@ struct Selection;
 //   a layer, filtered by the displayed layer; 9 sheet frames (edit: all grey, the current
 //   sheet red; preview: when printed, black with a white inner line); 10 the selection
 //   rectangles; 11 the number labels S, T, K when switched on; 12 the tracker of the
-//   selected region; 13 the selected ruled lines in yellow with their end circles.
+//   selected region (template mode: or sheet); 13 the selected ruled lines in yellow
+//   with their end circles.
 // Print: 5, 6 when ruled lines are printed, 8, and the frames of 9 when sheet frames are
 // printed; nothing else.
 //
@@ -51,24 +53,17 @@ public:
         static Options fromProfile(const Profile& profile, RenderMode mode);
     };
 
-    // The objects a page shows: index ranges into the sheet, region and ruled-line lists.
-    // Data-mode page p (from 1) of N sheets of M regions and K lines each shows sheets
-    // N(p-1) … Np-1, regions NM(p-1) … NMp-1 and lines K(p-1) … Kp-1, cut to the lists.
-    struct PageObjects
-    {
-        int firstSheet = 0;
-        int sheetCount = 0;
-        int firstRegion = 0;
-        int regionCount = 0;
-        int firstLine = 0;
-        int lineCount = 0;
-    };
+    // The objects a page shows (see PageObjects).
+    using PageObjects = ::PageObjects;
 
     PageRenderer();
 
     void draw(QPainter& painter, CORINOTEDoc& doc, int page, const Options& options);
 
-    static PageObjects pageObjects(const CORINOTEDoc& doc, int page);
+    static PageObjects pageObjects(const CORINOTEDoc& doc, int page)
+    {
+        return PageObjects::of(doc, page);
+    }
 
     // The paper drawn: the template's in template mode, the data layout's otherwise.
     static Rect paperRect(const CORINOTEDoc& doc);
@@ -99,7 +94,7 @@ private:
     void drawRegionOutlines(QPainter& painter, const Source& s);
     void drawRegions(QPainter& painter, const Source& s, RenderMode mode);
     void drawSheetFrames(QPainter& painter, const Source& s, RenderMode mode);
-    void drawGroupRects(QPainter& painter, const Selection& selection);
+    void drawGroupRects(QPainter& painter, const Selection& selection, const Source& s);
     void drawSelectedObjects(QPainter& painter, const Selection& selection, const Source& s);
     void drawLabels(QPainter& painter, const Source& s, const Options& options);
 

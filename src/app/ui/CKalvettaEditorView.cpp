@@ -1,28 +1,36 @@
 #include "CKalvettaEditorView.h"
 
 #include "CommandActions.h"
+#include "ToolCursors.h"
 
 #include "app/CommandIds.h"
-#include "app/GridSnap.h"
 #include "app/PageNavigation.h"
 #include "app/StatusTexts.h"
 #include "app/ViewGeometry.h"
 #include "app/ZoomControl.h"
+#include "edit/GridSnap.h"
+#include "edit/LayoutEdits.h"
+#include "edit/MouseTools.h"
+#include "edit/ToolOverlayPainter.h"
+#include "edit/ui/CKeisennHyouDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/Profile.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+
+#include <iterator>
 
 using namespace CommandIds;
 
 CKalvettaEditorView::CKalvettaEditorView(CORINOTEDoc& doc, Profile& profile,
                                          const CommandActions& actions, QWidget* parent)
     : QAbstractScrollArea(parent), mDoc(doc), mProfile(profile), mActions(actions),
-      mDisplay(DisplaySettings::read(profile))
+      mDisplay(DisplaySettings::read(profile)), mMeasurer(mRenderer.shaper())
 {
     setObjectName(QStringLiteral("DrawingView"));
     setFocusPolicy(Qt::StrongFocus);
@@ -61,6 +69,44 @@ void CKalvettaEditorView::connectCommands(const CommandActions& a)
     for (const int command :
          {FirstPage, BackTenPages, PreviousPage, NextPage, ForwardTenPages, LastPage})
         on(command, [this, command] { navigate(command); });
+    const int tools[] = {ToolAddSheet, ToolSheets,       ToolAddRegion, ToolRegions,   ToolAddLine,
+                         ToolAddLineTable, ToolLines, ToolDrawSheet, ToolDrawRegion};
+    for (int tool = 0; tool < int(std::size(tools)); ++tool)
+        on(tools[tool], [this, tool] { selectTool(tool); });
+    on(DeleteSelection, [this] { deleteSelection(); });
+}
+
+void CKalvettaEditorView::selectTool(int tool)
+{
+    if (mTool && mTool->isDragging())
+        mTool->cancel();
+    mDoc.editTool = tool;
+    mDoc.selection().clear();
+    mDoc.updateAllViews();
+}
+
+void CKalvettaEditorView::deleteSelection()
+{
+    if (mTool && mTool->isDragging())
+        return;
+    const QString refusal = LayoutEdits::deleteSelection(mDoc);
+    if (!refusal.isEmpty())
+        emit message(refusal);
+}
+
+MouseTool* CKalvettaEditorView::tool()
+{
+    const int kind = MouseTools::kindOf(mDoc);
+    if (!mTool || kind != mToolKind) {
+        ToolServices services;
+        services.measurer = &mMeasurer;
+        services.askTable = [this](const KeisennTableOptions& defaults) {
+            return CKeisennHyouDialog::ask(defaults, this);
+        };
+        mTool = MouseTools::create(mDoc, services);
+        mToolKind = kind;
+    }
+    return mTool.get();
 }
 
 void CKalvettaEditorView::displayChanged()
@@ -180,6 +226,8 @@ void CKalvettaEditorView::paintEvent(QPaintEvent*)
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Mid));
     painter.setTransform(paperTransform());
     mRenderer.draw(painter, mDoc, shownPage(), mDisplay.rendererOptions());
+    if (mTool && MouseTools::kindOf(mDoc) == mToolKind)
+        ToolOverlayPainter::paint(painter, mTool->overlay());
     painter.end();
     emit pageShown(shownPage(), mDoc.pageCount());
 }
@@ -200,7 +248,9 @@ void CKalvettaEditorView::updateCursorText(const std::optional<QPointF>& pixel)
     std::optional<Point> p;
     if (pixel) {
         p = ViewGeometry::toPaper(paperTransform(), *pixel);
-        if (p && GridSnap::toolSnaps(mDoc.editTool)) {
+        const bool lineDrag = mDoc.editTool == 6 && mTool && mTool->isDragging();
+        const bool snaps = mDoc.templateMode && (GridSnap::toolSnaps(mDoc.editTool) || lineDrag);
+        if (p && snaps) {
             p->x = GridSnap::snap(p->x, mDisplay.gridUnit);
             p->y = GridSnap::snap(p->y, mDisplay.gridUnit);
         }
@@ -208,9 +258,37 @@ void CKalvettaEditorView::updateCursorText(const std::optional<QPointF>& pixel)
     emit cursorTextChanged(StatusTexts::cursor(p));
 }
 
+ToolEvent CKalvettaEditorView::toolEvent(const QPointF& pixel,
+                                         Qt::KeyboardModifiers modifiers) const
+{
+    ToolEvent e;
+    e.toPixels = paperTransform();
+    e.paper = e.toPixels.inverted().map(pixel);
+    e.modifiers = modifiers;
+    e.endKeyHeld = mEndKeyHeld;
+    e.startKeyHeld = mStartKeyHeld;
+    e.gridUnit = mDisplay.gridUnit;
+    return e;
+}
+
+void CKalvettaEditorView::afterToolEvent(const ToolEvent& e)
+{
+    MouseTool* t = mTool.get();
+    viewport()->setCursor(ToolCursors::cursor(t ? t->cursor(e) : ToolCursor::Arrow));
+    const std::optional<Rect> tracked = t ? t->trackedRect() : std::nullopt;
+    emit selectionTextChanged(
+        StatusTexts::selection(tracked ? tracked : StatusTexts::selectedRect(mDoc)));
+    viewport()->update();
+}
+
 void CKalvettaEditorView::mouseMoveEvent(QMouseEvent* event)
 {
     updateCursorText(event->position());
+    if (MouseTool* t = tool()) {
+        const ToolEvent e = toolEvent(event->position(), event->modifiers());
+        t->move(e);
+        afterToolEvent(e);
+    }
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
@@ -218,7 +296,84 @@ void CKalvettaEditorView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton)
         mLastPressed = ViewGeometry::toPaper(paperTransform(), event->position());
+    if (event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
+        if (MouseTool* t = tool()) {
+            const ToolEvent e = toolEvent(event->position(), event->modifiers());
+            t->press(e);
+            afterToolEvent(e);
+        }
+    }
     QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CKalvettaEditorView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && mTool && mTool->isDragging()) {
+        const ToolEvent e = toolEvent(event->position(), event->modifiers());
+        mTool->release(e);
+        afterToolEvent(e);
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+bool CKalvettaEditorView::nudge(int key)
+{
+    const int step = std::max(1, GridSnap::multipleOf(mDisplay.gridUnit));
+    switch (key) {
+    case Qt::Key_Left:
+        return LayoutEdits::moveSelection(mDoc, -step, 0);
+    case Qt::Key_Right:
+        return LayoutEdits::moveSelection(mDoc, step, 0);
+    case Qt::Key_Up:
+        return LayoutEdits::moveSelection(mDoc, 0, step);
+    case Qt::Key_Down:
+        return LayoutEdits::moveSelection(mDoc, 0, -step);
+    default:
+        return false;
+    }
+}
+
+void CKalvettaEditorView::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Home || key == Qt::Key_Up)
+        mEndKeyHeld = true;
+    if (key == Qt::Key_End || key == Qt::Key_Down)
+        mStartKeyHeld = true;
+    const bool dragging = mTool && mTool->isDragging();
+    if (key == Qt::Key_Escape && dragging) {
+        mTool->cancel();
+        afterToolEvent(toolEvent(viewport()->mapFromGlobal(QCursor::pos()), event->modifiers()));
+        return;
+    }
+    if (key == Qt::Key_Delete && !dragging) {
+        if (QAction* a = mActions.action(DeleteSelection); a && a->isEnabled())
+            a->trigger();
+        return;
+    }
+    if (!dragging && event->modifiers() == Qt::NoModifier && nudge(key))
+        return;
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CKalvettaEditorView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat()) {
+        const int key = event->key();
+        if (key == Qt::Key_Home || key == Qt::Key_Up)
+            mEndKeyHeld = false;
+        if (key == Qt::Key_End || key == Qt::Key_Down)
+            mStartKeyHeld = false;
+    }
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void CKalvettaEditorView::focusOutEvent(QFocusEvent* event)
+{
+    // A key released elsewhere is never seen here.
+    mEndKeyHeld = mStartKeyHeld = false;
+    QAbstractScrollArea::focusOutEvent(event);
 }
 
 bool CKalvettaEditorView::viewportEvent(QEvent* event)

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/DisplaySettings.h"
+#include "edit/MouseTool.h"
 #include "model/Geometry.h"
+#include "render/FontTextMeasurer.h"
 #include "render/PageRenderer.h"
 
 #include <QAbstractScrollArea>
 
+#include <memory>
 #include <optional>
 
 class CORINOTEDoc;
@@ -23,6 +26,12 @@ class QMenu;
 // given by the command actions (whatever widget has the focus), reports the pointer's
 // paper position for the cursor pane, remembers the last right-button point and shows
 // the right-button menu of the mode.
+//
+// The mouse goes to the editing tool of the mode (one object per tool, made anew when the
+// tool changes), which changes the document; the view draws what the tool shows over the
+// page, sets the tool's cursor and reports the dragged rectangle to the selection pane.
+// Escape cancels a drag, Delete deletes the selection and the arrow keys move it by one
+// grid step; Home, Up, End and Down held while clicking pick the ends of ruled lines.
 class CKalvettaEditorView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -49,6 +58,12 @@ public:
     void zoomChanged();
     // A page command of the navigation table; clears the selection and redraws.
     void navigate(int command);
+    // A tool command: the tool becomes current, the selection is cleared.
+    void selectTool(int tool);
+    // Command 203.
+    void deleteSelection();
+    // The tool the mouse goes to (made for the current mode and tool); may be null.
+    MouseTool* tool();
 
     // The page drawn: the document's current page, 1 in template mode.
     int shownPage() const;
@@ -62,6 +77,10 @@ public:
 signals:
     // The text of the cursor pane changed.
     void cursorTextChanged(const QString& text);
+    // The selection pane follows a dragged rectangle.
+    void selectionTextChanged(const QString& text);
+    // A message for the user (a refused command).
+    void message(const QString& text);
     // Sent on every paint: the page shown and the page count.
     void pageShown(int current, int count);
     // A display switch, the zoom or the page changed: the command states need a look.
@@ -77,6 +96,10 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
@@ -85,6 +108,9 @@ private:
     void displayChanged();
     void updateScrollBars();
     void updateCursorText(const std::optional<QPointF>& pixel);
+    ToolEvent toolEvent(const QPointF& pixel, Qt::KeyboardModifiers modifiers) const;
+    void afterToolEvent(const ToolEvent& e);
+    bool nudge(int key);
     Rect shownPaper() const;
 
     CORINOTEDoc& mDoc;
@@ -93,4 +119,9 @@ private:
     DisplaySettings mDisplay;
     PageRenderer mRenderer;
     std::optional<Point> mLastPressed;
+    FontTextMeasurer mMeasurer;
+    std::unique_ptr<MouseTool> mTool;
+    int mToolKind = -2;
+    bool mEndKeyHeld = false;   // Home or Up
+    bool mStartKeyHeld = false; // End or Down
 };

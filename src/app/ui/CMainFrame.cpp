@@ -91,6 +91,10 @@ CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
     connect(mMainToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::refreshCommands);
     CKalvettaEditorView* v = view();
     connect(v, &CKalvettaEditorView::cursorTextChanged, mStatus, &MainStatusBar::setCursorText);
+    connect(v, &CKalvettaEditorView::selectionTextChanged, mStatus,
+            &MainStatusBar::setSelectionText);
+    connect(v, &CKalvettaEditorView::message, this,
+            [this](const QString& text) { mPrompts->showMessage(text); });
     connect(v, &CKalvettaEditorView::stateChanged, this, &CMainFrame::refreshCommands);
 
     MainMenuBuilder::showRecentFiles(*mActions, mSession->recentFiles());

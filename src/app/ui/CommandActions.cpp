@@ -166,7 +166,7 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     add(ToolLines, tr("罫線の位置・長さ変更"), QStringLiteral("tool-lines"));
 
     // The drawing view's right-button menu.
-    add(DeleteSelection, tr("削除(&D)"));
+    add(DeleteSelection, tr("削除(&D)"))->setShortcut(QKeySequence::Delete);
     add(ImportText, tr("文字列の読み込み(&T)"));
 }
 

@@ -1,0 +1,173 @@
+#include "CKeisennHyouDialog.h"
+
+#include "FramePreview.h"
+
+#include "render/RenderSupport.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QSpinBox* spin(int low, int high, int value, QWidget* parent)
+{
+    auto* s = new QSpinBox(parent);
+    s->setRange(low, high);
+    s->setValue(std::clamp(value, low, high));
+    return s;
+}
+
+qint32 colorRef(const QColor& c)
+{
+    return qint32(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+
+} // namespace
+
+CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* parent)
+    : QDialog(parent), mColor(d.color)
+{
+    setWindowTitle(tr("罫線（表）"));
+    setObjectName(QStringLiteral("KeisennHyouDialog"));
+
+    auto* frame = new QGroupBox(tr("枠："), this);
+    mTop = new QCheckBox(tr("上"), frame);
+    mBottom = new QCheckBox(tr("下"), frame);
+    mLeft = new QCheckBox(tr("左"), frame);
+    mRight = new QCheckBox(tr("右"), frame);
+    mTop->setChecked(d.frameTop);
+    mBottom->setChecked(d.frameBottom);
+    mLeft->setChecked(d.frameLeft);
+    mRight->setChecked(d.frameRight);
+    mPreview = new FramePreview(frame);
+    auto* frameLayout = new QGridLayout(frame);
+    frameLayout->addWidget(mTop, 0, 1, Qt::AlignCenter);
+    frameLayout->addWidget(mLeft, 1, 0);
+    frameLayout->addWidget(mPreview, 1, 1);
+    frameLayout->addWidget(mRight, 1, 2);
+    frameLayout->addWidget(mBottom, 2, 1, Qt::AlignCenter);
+
+    auto* layoutBox = new QGroupBox(tr("レイアウト："), this);
+    mRows = spin(1, 100, d.rows, layoutBox);
+    mColumns = spin(1, 100, d.columns, layoutBox);
+    auto* rowsCols = new QHBoxLayout(layoutBox);
+    rowsCols->addWidget(mRows);
+    rowsCols->addWidget(new QLabel(tr("行"), layoutBox));
+    rowsCols->addWidget(mColumns);
+    rowsCols->addWidget(new QLabel(tr("列"), layoutBox));
+    rowsCols->addStretch();
+
+    mColorSwatch = new QToolButton(this);
+    mColorSwatch->setEnabled(false);
+    mColorSwatch->setFixedSize(40, 20);
+    auto* changeColor = new QPushButton(tr("色の変更"), this);
+    auto* colorRow = new QHBoxLayout;
+    colorRow->addWidget(mColorSwatch);
+    colorRow->addWidget(changeColor);
+    colorRow->addStretch();
+    mWidth = spin(0, 50, d.width, this);
+
+    mNoInnerLines = new QCheckBox(tr("罫線なし（枠線除く）"), this);
+    mSheetPerRow = new QCheckBox(tr("各行にシートを設定する"), this);
+    mSheetPerColumn = new QCheckBox(tr("各列にシートを設定する"), this);
+    mRegionPerCell = new QCheckBox(tr("各セルに文字列編集領域を設定する"), this);
+    mNoInnerLines->setChecked(d.noInnerLines);
+    mSheetPerRow->setChecked(d.sheetPerRow);
+    mSheetPerColumn->setChecked(d.sheetPerColumn);
+    mRegionPerCell->setChecked(d.regionPerCell);
+    mGapTop = spin(0, 300, d.gapTop, this);
+    mGapBottom = spin(0, 300, d.gapBottom, this);
+    mGapLeft = spin(0, 300, d.gapLeft, this);
+    mGapRight = spin(0, 300, d.gapRight, this);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("罫線の色："), colorRow);
+    form->addRow(tr("罫線の太さ（単位は0.1mm）："), mWidth);
+    form->addRow(mNoInnerLines);
+    form->addRow(mSheetPerRow);
+    form->addRow(mSheetPerColumn);
+    form->addRow(mRegionPerCell);
+    form->addRow(tr("上の隙間（単位は0.1mm）："), mGapTop);
+    form->addRow(tr("下の隙間（単位は0.1mm）："), mGapBottom);
+    form->addRow(tr("左の隙間（単位は0.1mm）："), mGapLeft);
+    form->addRow(tr("右の隙間（単位は0.1mm）："), mGapRight);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* top = new QVBoxLayout(this);
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(frame);
+    upper->addWidget(layoutBox, 1, Qt::AlignTop);
+    top->addLayout(upper);
+    top->addLayout(form);
+    top->addWidget(buttons);
+
+    for (QCheckBox* box : {mTop, mBottom, mLeft, mRight})
+        connect(box, &QCheckBox::toggled, this, &CKeisennHyouDialog::sidesChanged);
+    connect(changeColor, &QPushButton::clicked, this, &CKeisennHyouDialog::chooseColor);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    sidesChanged();
+    showColor();
+}
+
+KeisennTableOptions CKeisennHyouDialog::options() const
+{
+    KeisennTableOptions o;
+    o.frameTop = mTop->isChecked();
+    o.frameBottom = mBottom->isChecked();
+    o.frameLeft = mLeft->isChecked();
+    o.frameRight = mRight->isChecked();
+    o.rows = mRows->value();
+    o.columns = mColumns->value();
+    o.color = mColor;
+    o.width = mWidth->value();
+    o.noInnerLines = mNoInnerLines->isChecked();
+    o.sheetPerRow = mSheetPerRow->isChecked();
+    o.sheetPerColumn = mSheetPerColumn->isChecked();
+    o.regionPerCell = mRegionPerCell->isChecked();
+    o.gapTop = mGapTop->value();
+    o.gapBottom = mGapBottom->value();
+    o.gapLeft = mGapLeft->value();
+    o.gapRight = mGapRight->value();
+    return o;
+}
+
+std::optional<KeisennTableOptions> CKeisennHyouDialog::ask(const KeisennTableOptions& defaults,
+                                                           QWidget* parent)
+{
+    CKeisennHyouDialog dialog(defaults, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.options();
+}
+
+void CKeisennHyouDialog::chooseColor()
+{
+    const QColor c = QColorDialog::getColor(RenderSupport::color(mColor), this);
+    if (!c.isValid())
+        return;
+    mColor = colorRef(c);
+    showColor();
+}
+
+void CKeisennHyouDialog::showColor()
+{
+    mColorSwatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
+                                    .arg(RenderSupport::color(mColor).name()));
+}
+
+void CKeisennHyouDialog::sidesChanged()
+{
+    mPreview->setSides(mTop->isChecked(), mBottom->isChecked(), mLeft->isChecked(),
+                       mRight->isChecked());
+}
