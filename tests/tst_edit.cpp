@@ -1,0 +1,661 @@
+// Layout editing without a window: hit testing, the grid tracker, the ruled-line table,
+// the selection and its group references, deleting, and the mouse tools driven by
+// synthetic pointer events.
+
+#include "edit/EditLayout.h"
+#include "edit/GridRectTracker.h"
+#include "edit/HitTest.h"
+#include "edit/KeisennTable.h"
+#include "edit/LayoutEdits.h"
+#include "edit/MouseTools.h"
+#include "edit/ValueCheck.h"
+#include "model/CORINOTEDoc.h"
+#include "model/SettingsProfile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Fixture
+{
+    QTemporaryDir dir;
+    std::unique_ptr<SettingsProfile> profile;
+    std::unique_ptr<CORINOTEDoc> doc;
+    std::optional<KeisennTableOptions> tableAnswer;
+    int tableAsked = 0;
+
+    // Template mode over an A4 paper with two sheets side by side.
+    Fixture()
+    {
+        profile = std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("t.ini")));
+        doc = std::make_unique<CORINOTEDoc>(profile.get());
+        doc->dataFolder = dir.path();
+        doc->newDocument();
+        CLabelSheetTemplate& t = doc->labelTemplate();
+        t.sheets.clear();
+        doc->addTemplateSheet(Rect{100, -100, 1000, -1000});
+        doc->addTemplateSheet(Rect{1100, -100, 2000, -1000});
+        doc->templateMode = 1;
+    }
+    CLabelSheetTemplate& tpl() { return doc->labelTemplate(); }
+    void addRegion(const Rect& r, int layer = 1)
+    {
+        doc->addTemplateTextRegion(r, nullptr);
+        tpl().regions.setLayer(tpl().regions.size() - 1, layer);
+    }
+    void addLine(Point a, Point b) { LayoutEdits::appendTemplateLine(*doc, a, b); }
+
+    std::unique_ptr<MouseTool> tool(int editTool)
+    {
+        doc->editTool = editTool;
+        ToolServices services;
+        services.askTable = [this](const KeisennTableOptions&) {
+            ++tableAsked;
+            return tableAnswer;
+        };
+        return MouseTools::create(*doc, services);
+    }
+};
+
+// A pointer event at a paper point; the view maps 1 unit to 1 pixel, y down.
+ToolEvent at(qreal x, qreal y, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int grid = 0)
+{
+    ToolEvent e;
+    e.paper = QPointF(x, y);
+    e.toPixels = QTransform(1, 0, 0, -1, 0, 0);
+    e.modifiers = modifiers;
+    e.gridUnit = grid;
+    return e;
+}
+
+void drag(MouseTool& tool, QPointF from, QPointF to, Qt::KeyboardModifiers m = Qt::NoModifier,
+          int grid = 0)
+{
+    tool.press(at(from.x(), from.y(), m, grid));
+    tool.move(at((from.x() + to.x()) / 2, (from.y() + to.y()) / 2, m, grid));
+    tool.move(at(to.x(), to.y(), m, grid));
+    tool.release(at(to.x(), to.y(), m, grid));
+}
+
+QList<QList<int>> linesOf(const KeisennFamily& lines)
+{
+    QList<QList<int>> out;
+    for (int i = 0; i < lines.size(); ++i)
+        out.append({lines.start(i).x, lines.start(i).y, lines.end(i).x, lines.end(i).y});
+    return out;
+}
+
+QList<QList<int>> rectsOf(const QList<Rect>& rects)
+{
+    QList<QList<int>> out;
+    for (const Rect& r : rects)
+        out.append({r.left, r.top, r.right, r.bottom});
+    return out;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Rect)
+Q_DECLARE_METATYPE(KeisennTableOptions)
+
+class TestEdit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void hitRules_data();
+    void hitRules();
+    void regionLayers();
+    void tracker_data();
+    void tracker();
+    void handles_data();
+    void handles();
+    void table_data();
+    void table();
+    void valueRanges();
+    void clickSelection();
+    void referencesFollowRemovals();
+    void deleteSelection_data();
+    void deleteSelection();
+    void createByDrag_data();
+    void createByDrag();
+    void clickAdds();
+    void trackMovesGroupInOneStep();
+    void escapeStoresNothing();
+    void lineDrawConstrained();
+    void lineEditEnds_data();
+    void lineEditEnds();
+    void tableTool();
+    void dataModeClicks();
+    void arrowMoves();
+};
+
+void TestEdit::hitRules_data()
+{
+    QTest::addColumn<qreal>("x");
+    QTest::addColumn<qreal>("y");
+    QTest::addColumn<bool>("inRect"); // of (100, -100, 300, -200)
+    QTest::addColumn<bool>("onLine"); // of (0, -500)-(1000, -500)
+
+    QTest::newRow("left edge belongs") << 100.0 << -150.0 << true << false;
+    QTest::newRow("right edge does not") << 300.0 << -150.0 << false << false;
+    QTest::newRow("top edge belongs") << 150.0 << -100.0 << true << false;
+    QTest::newRow("bottom edge does not") << 150.0 << -200.0 << false << false;
+    QTest::newRow("10 off the middle (excess 0.2)") << 500.0 << -490.0 << false << true;
+    QTest::newRow("20 off the middle (excess 0.8)") << 500.0 << -520.0 << false << false;
+    QTest::newRow("0.2 past the end (excess 0.4)") << 1000.2 << -500.0 << false << true;
+    QTest::newRow("0.3 past the end (excess 0.6)") << 1000.3 << -500.0 << false << false;
+}
+
+void TestEdit::hitRules()
+{
+    QFETCH(qreal, x);
+    QFETCH(qreal, y);
+    QFETCH(bool, inRect);
+    QFETCH(bool, onLine);
+    QCOMPARE(HitTest::inRect(Rect{100, -100, 300, -200}, QPointF(x, y)), inRect);
+    QCOMPARE(HitTest::onLine(Point{0, -500}, Point{1000, -500}, QPointF(x, y)), onLine);
+}
+
+void TestEdit::regionLayers()
+{
+    Fixture f;
+    f.addRegion(Rect{200, -200, 600, -300}, 2);
+    f.addRegion(Rect{200, -200, 600, -300}, 1);
+    const EditLayout layout = EditLayout::of(*f.doc);
+    const QPointF p(300, -250);
+    QCOMPARE(HitTest::regionAt(layout, p, 0), 0); // all layers: the first in index order
+    QCOMPARE(HitTest::regionAt(layout, p, 1), 1);
+    QCOMPARE(HitTest::regionAt(layout, p, 3), -1);
+    QCOMPARE(HitTest::sheetAt(layout, QPointF(1500, -500)), 1);
+    QCOMPARE(HitTest::sheetAt(layout, QPointF(1050, -500)), -1);
+}
+
+void TestEdit::tracker_data()
+{
+    QTest::addColumn<int>("handle");
+    QTest::addColumn<int>("grid");
+    QTest::addColumn<QPointF>("travel");
+    QTest::addColumn<Rect>("expected");   // from (113, -117, 513, -417)
+    QTest::addColumn<Rect>("groupAfter"); // from (1000, -1000, 1200, -1100)
+
+    const Rect g{1000, -1000, 1200, -1100};
+    QTest::newRow("top-left on 10 mm: right and bottom unsnapped")
+        << 0 << 10 << QPointF(40, -40) << Rect{200, -200, 513, -417}
+        << Rect{1087, -1083, 1200, -1100};
+    QTest::newRow("bottom-right on 1 mm")
+        << 2 << 1 << QPointF(14, -14) << Rect{113, -117, 530, -430}
+        << Rect{1000, -1000, 1217, -1113};
+    QTest::newRow("right edge only") << 5 << 5 << QPointF(20, 30) << Rect{113, -117, 550, -417}
+                                     << Rect{1000, -1000, 1237, -1100};
+    QTest::newRow("top edge only") << 4 << 0 << QPointF(20, 30) << Rect{113, -87, 513, -417}
+                                   << Rect{1000, -970, 1200, -1100};
+    QTest::newRow("inside keeps the size")
+        << 8 << 5 << QPointF(30, -30) << Rect{150, -150, 550, -450}
+        << Rect{1037, -1033, 1237, -1133};
+    QTest::newRow("no grid follows the pointer")
+        << 8 << 0 << QPointF(-13.4, 2.6) << Rect{100, -114, 500, -414}
+        << Rect{987, -997, 1187, -1097};
+    QTest::newRow("past the opposite edge")
+        << 7 << 0 << QPointF(500, 0) << Rect{613, -117, 513, -417} << Rect{1500, -1000, 1200, -1100};
+}
+
+void TestEdit::tracker()
+{
+    QFETCH(int, handle);
+    QFETCH(int, grid);
+    QFETCH(QPointF, travel);
+    QFETCH(Rect, expected);
+    QFETCH(Rect, groupAfter);
+    GridRectTracker t;
+    const QPointF press(300, -300);
+    t.begin(Rect{113, -117, 513, -417}, GridRectTracker::Handle(handle), press, grid,
+            {Rect{1000, -1000, 1200, -1100}});
+    t.moveTo(press + travel / 2);
+    t.moveTo(press + travel);
+    QCOMPARE(t.snapped(), expected);
+    QCOMPARE(t.group().value(0), groupAfter);
+    t.cancel();
+    QCOMPARE(t.snapped(), (Rect{113, -117, 513, -417}));
+    QCOMPARE(t.group().value(0), (Rect{1000, -1000, 1200, -1100}));
+    QVERIFY(!t.isActive());
+}
+
+void TestEdit::handles_data()
+{
+    QTest::addColumn<QPointF>("pixel"); // over the pixel rectangle (10, 10)-(110, 60)
+    QTest::addColumn<int>("handle");
+
+    QTest::newRow("top-left") << QPointF(12, 13) << 0;
+    QTest::newRow("top-right") << QPointF(108, 10) << 1;
+    QTest::newRow("bottom-right") << QPointF(110, 60) << 2;
+    QTest::newRow("bottom-left") << QPointF(8, 62) << 3;
+    QTest::newRow("top") << QPointF(60, 11) << 4;
+    QTest::newRow("right") << QPointF(113, 35) << 5;
+    QTest::newRow("bottom") << QPointF(57, 60) << 6;
+    QTest::newRow("left") << QPointF(10, 38) << 7;
+    QTest::newRow("inside") << QPointF(40, 30) << 8;
+    QTest::newRow("outside") << QPointF(200, 30) << -1;
+}
+
+void TestEdit::handles()
+{
+    QFETCH(QPointF, pixel);
+    QFETCH(int, handle);
+    QCOMPARE(int(GridRectTracker::handleAt(QRectF(10, 10, 100, 50), pixel)), handle);
+}
+
+void TestEdit::table_data()
+{
+    QTest::addColumn<KeisennTableOptions>("options");
+    QTest::addColumn<QList<QList<int>>>("lines");
+    QTest::addColumn<QList<QList<int>>>("sheets"); // added after the two of the fixture
+    QTest::addColumn<QList<QList<int>>>("regions");
+
+    // The table is dragged from (0, 0) to (200, -300): L 0, T 0, R 200, B -300.
+    KeisennTableOptions o;
+    o.rows = 3;
+    o.columns = 2;
+    QTest::newRow("3 x 2, frame and inner lines in order")
+        << o
+        << QList<QList<int>>{{0, 0, 200, 0},     {0, -300, 200, -300}, {0, 0, 0, -300},
+                             {200, 0, 200, -300}, {0, -100, 200, -100}, {0, -200, 200, -200},
+                             {100, 0, 100, -300}}
+        << QList<QList<int>>{} << QList<QList<int>>{};
+
+    KeisennTableOptions none;
+    none.frameTop = none.frameBottom = none.frameLeft = none.frameRight = false;
+    none.noInnerLines = true;
+    QTest::newRow("1 x 1 without lines") << none << QList<QList<int>>{} << QList<QList<int>>{}
+                                         << QList<QList<int>>{};
+
+    KeisennTableOptions rows = none;
+    rows.rows = 3;
+    rows.sheetPerRow = true;
+    QTest::newRow("a sheet per row")
+        << rows << QList<QList<int>>{}
+        << QList<QList<int>>{{0, 0, 200, -100}, {0, -100, 200, -200}, {0, -200, 200, -300}}
+        << QList<QList<int>>{};
+
+    KeisennTableOptions cells = none;
+    cells.rows = 3;
+    cells.columns = 3;
+    cells.sheetPerRow = cells.sheetPerColumn = true;
+    cells.frameLeft = true;
+    QTest::newRow("a sheet per cell, truncated")
+        << cells << QList<QList<int>>{{0, 0, 0, -300}}
+        << QList<QList<int>>{{0, 0, 66, -100},      {66, 0, 133, -100},
+                             {133, 0, 200, -100},   {0, -100, 66, -200},
+                             {66, -100, 133, -200}, {133, -100, 200, -200},
+                             {0, -200, 66, -300},   {66, -200, 133, -300},
+                             {133, -200, 200, -300}}
+        << QList<QList<int>>{};
+
+    KeisennTableOptions gaps = none;
+    gaps.columns = 2;
+    gaps.regionPerCell = true;
+    gaps.gapTop = 200; // with the bottom gap more than the row: both vertical gaps are 0
+    gaps.gapBottom = 150;
+    gaps.gapLeft = 10;
+    gaps.gapRight = 20;
+    QTest::newRow("gaps larger than the row ignored vertically only")
+        << gaps << QList<QList<int>>{} << QList<QList<int>>{}
+        << QList<QList<int>>{{10, 0, 80, -300}, {110, 0, 180, -300}};
+}
+
+void TestEdit::table()
+{
+    QFETCH(KeisennTableOptions, options);
+    QFETCH(QList<QList<int>>, lines);
+    QFETCH(QList<QList<int>>, sheets);
+    QFETCH(QList<QList<int>>, regions);
+    Fixture f;
+    options.width = 7;
+    options.color = 0x0000FF;
+    KeisennTable::create(*f.doc, Rect{0, 0, 200, -300}, options);
+    QCOMPARE(linesOf(f.tpl().keisenns), lines);
+    QCOMPARE(rectsOf(f.tpl().sheets.rect().mid(2)), sheets);
+    QCOMPARE(rectsOf(f.tpl().regions.rect()), regions);
+    for (int i = 0; i < f.tpl().keisenns.size(); ++i) {
+        QCOMPARE(f.tpl().keisenns.width(i), 7);
+        QCOMPARE(f.tpl().keisenns.color(i), 0x0000FF);
+    }
+}
+
+void TestEdit::valueRanges()
+{
+    using ValueCheck::Field;
+    const QString bad = QStringLiteral("入力された数値は正しくありません。");
+    const struct
+    {
+        Field field;
+        qint64 low;
+        qint64 high;
+    } ranges[] = {{Field::X, 0, 2970},           {Field::Y, 0, 4200},
+                  {Field::RegionWidth, 25, 2970}, {Field::RegionHeight, 25, 4200},
+                  {Field::SheetWidth, 50, 2970},  {Field::SheetHeight, 50, 4200},
+                  {Field::Layer, 1, 10},          {Field::LineWidth, 0, 30},
+                  {Field::Bleed, 0, 100},         {Field::PrintOffset, -1000, 1000}};
+    for (const auto& r : ranges) {
+        QVERIFY(ValueCheck::check({{r.field, r.low}, {r.field, r.high}}).isEmpty());
+        QCOMPARE(ValueCheck::check({{r.field, r.low}, {r.field, r.low - 1}}), bad);
+        QCOMPARE(ValueCheck::check({{r.field, r.high + 1}}), bad);
+    }
+}
+
+// A plain click replaces the selection, Ctrl+click adds to the group, a click beside
+// everything empties it.
+void TestEdit::clickSelection()
+{
+    Fixture f;
+    auto sheets = f.tool(1);
+    const Selection& s = f.doc->selection();
+    sheets->press(at(500, -500));
+    sheets->release(at(500, -500));
+    QCOMPARE(s.sheet, 0);
+    QVERIFY(s.group.isEmpty());
+    sheets->press(at(1500, -500));
+    sheets->release(at(1500, -500));
+    QCOMPARE(s.sheet, 1);
+    QCOMPARE(f.doc->scalars().currentSheetNo, 2);
+    sheets->press(at(500, -500, Qt::ControlModifier));
+    sheets->release(at(500, -500, Qt::ControlModifier));
+    sheets->press(at(1500, -500, Qt::ControlModifier));
+    sheets->release(at(1500, -500, Qt::ControlModifier));
+    sheets->press(at(500, -500, Qt::ControlModifier));
+    sheets->release(at(500, -500, Qt::ControlModifier));
+    QCOMPARE(s.group, (QList<ObjectRef>{{ObjectRef::SheetKind, 0}, {ObjectRef::SheetKind, 1}}));
+    sheets->press(at(1050, -500));
+    QCOMPARE(s.sheet, -1);
+    QVERIFY(s.group.isEmpty());
+    QCOMPARE(f.doc->undoAvailable, 0); // clicks change nothing
+}
+
+void TestEdit::referencesFollowRemovals()
+{
+    Selection s;
+    s.group = {{ObjectRef::TextRectKind, 4}, {ObjectRef::SheetKind, 2}, {ObjectRef::TextRectKind, 1},
+               {ObjectRef::TextRectKind, 2}};
+    s.textRect = 4;
+    s.keisenns = {3, 1, 5};
+    s.removed(ObjectRef::TextRectKind, 2);
+    QCOMPARE(s.group, (QList<ObjectRef>{{ObjectRef::TextRectKind, 3},
+                                        {ObjectRef::SheetKind, 2},
+                                        {ObjectRef::TextRectKind, 1}}));
+    QCOMPARE(s.textRect, 3);
+    s.inserted(ObjectRef::SheetKind, 0);
+    QCOMPARE(s.group.at(1), (ObjectRef{ObjectRef::SheetKind, 3}));
+    s.keisennRemoved(3);
+    QCOMPARE(s.keisenns, (QList<int>{1, 4}));
+}
+
+void TestEdit::deleteSelection_data()
+{
+    QTest::addColumn<int>("sheets");
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<QList<int>>("lines");
+    QTest::addColumn<int>("region");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QList<int>>("left"); // sheets, regions, lines
+
+    QTest::newRow("the last sheet is refused")
+        << 1 << 0 << QList<int>{} << -1 << QStringLiteral("これ以上シート枠を削除することはできません。")
+        << QList<int>{1, 2, 3};
+    QTest::newRow("a sheet before lines and regions")
+        << 2 << 1 << QList<int>{0} << 0 << QString() << QList<int>{1, 2, 3};
+    QTest::newRow("lines before a region")
+        << 2 << -1 << QList<int>{2, 0} << 1 << QString() << QList<int>{2, 2, 1};
+    QTest::newRow("a region") << 2 << -1 << QList<int>{} << 1 << QString() << QList<int>{2, 1, 3};
+}
+
+void TestEdit::deleteSelection()
+{
+    QFETCH(int, sheets);
+    QFETCH(int, sheet);
+    QFETCH(QList<int>, lines);
+    QFETCH(int, region);
+    QFETCH(QString, refusal);
+    QFETCH(QList<int>, left);
+    Fixture f;
+    if (sheets == 1)
+        f.tpl().sheets.removeAt(1);
+    f.addRegion(Rect{200, -200, 400, -300});
+    f.addRegion(Rect{200, -400, 400, -500});
+    for (int i = 0; i < 3; ++i)
+        f.addLine(Point{0, -100 * i}, Point{500, -100 * i});
+    Selection& s = f.doc->selection();
+    s.sheet = sheet;
+    s.keisenns = lines;
+    s.textRect = region;
+    s.group = {{ObjectRef::TextRectKind, 0}, {ObjectRef::SheetKind, 0}};
+    f.doc->setModified(false);
+
+    QCOMPARE(LayoutEdits::deleteSelection(*f.doc), refusal);
+    QCOMPARE((QList<int>{f.tpl().sheets.size(), f.tpl().regions.size(), f.tpl().keisenns.size()}),
+             left);
+    QCOMPARE(f.doc->isModified(), refusal.isEmpty());
+    QCOMPARE(f.doc->undoAvailable, refusal.isEmpty() ? 1 : 0);
+    if (refusal.isEmpty()) {
+        QCOMPARE(s.sheet, -1);
+        QVERIFY(s.group.isEmpty());
+        f.doc->undo();
+        QCOMPARE(f.tpl().sheets.size(), sheets);
+        QCOMPARE(f.tpl().regions.size(), 2);
+        QCOMPARE(f.tpl().keisenns.size(), 3);
+    }
+}
+
+void TestEdit::createByDrag_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QPointF>("to");
+    QTest::addColumn<int>("sheets");
+    QTest::addColumn<int>("regions");
+    QTest::addColumn<Rect>("made");
+
+    QTest::newRow("sheet dragged up-left, normalised")
+        << 7 << QPointF(96, -94) << 3 << 0 << Rect{100, -100, 300, -300};
+    QTest::newRow("region") << 8 << QPointF(504, -204) << 2 << 1 << Rect{300, -200, 500, -300};
+    QTest::newRow("no area adds nothing") << 8 << QPointF(302, -260) << 2 << 0 << Rect{};
+}
+
+void TestEdit::createByDrag()
+{
+    QFETCH(int, tool);
+    QFETCH(QPointF, to);
+    QFETCH(int, sheets);
+    QFETCH(int, regions);
+    QFETCH(Rect, made);
+    Fixture f;
+    auto t = f.tool(tool);
+    drag(*t, QPointF(303, -297), to, Qt::NoModifier, 5);
+    QCOMPARE(f.tpl().sheets.size(), sheets);
+    QCOMPARE(f.tpl().regions.size(), regions);
+    const bool added = sheets + regions > 2;
+    QCOMPARE(f.doc->undoAvailable, added ? 1 : 0);
+    QCOMPARE(f.doc->isModified(), added);
+    if (regions)
+        QCOMPARE(f.tpl().regions.rect(0), made);
+    else if (added)
+        QCOMPARE(f.tpl().sheets.rect(2), made);
+}
+
+void TestEdit::clickAdds()
+{
+    Fixture f;
+    f.doc->newObjectDefaults().regionWidth = 300;
+    f.doc->newObjectDefaults().regionHeight = 80;
+    auto t = f.tool(2);
+    t->press(at(123, -456, Qt::NoModifier, 1));
+    t->release(at(123, -456, Qt::NoModifier, 1));
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{120, -460, 420, -540}));
+    QCOMPARE(f.tpl().regions.font(0).height, -80);
+    auto s = f.tool(0);
+    s->press(at(20, -20));
+    QCOMPARE(f.tpl().sheets.rect(2), (Rect{20, -20, 120, -120}));
+}
+
+// Moving a region moves the group with it; the whole drag is one undo step that
+// restores every rectangle.
+void TestEdit::trackMovesGroupInOneStep()
+{
+    Fixture f;
+    f.addRegion(Rect{200, -200, 400, -300});
+    f.addRegion(Rect{500, -200, 700, -300});
+    auto t = f.tool(3);
+    t->press(at(550, -250, Qt::ControlModifier));
+    t->release(at(550, -250, Qt::ControlModifier));
+    drag(*t, QPointF(300, -250), QPointF(350, -350), Qt::ControlModifier, 0);
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{250, -300, 450, -400}));
+    QCOMPARE(f.tpl().regions.rect(1), (Rect{550, -300, 750, -400}));
+    QCOMPARE(f.doc->selection().textRect, -1);
+    QCOMPARE(f.doc->selection().group.size(), 2);
+    f.doc->undo();
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{200, -200, 400, -300}));
+    QCOMPARE(f.tpl().regions.rect(1), (Rect{500, -200, 700, -300}));
+    QCOMPARE(f.doc->undoAvailable, 0);
+}
+
+void TestEdit::escapeStoresNothing()
+{
+    Fixture f;
+    f.addRegion(Rect{200, -200, 400, -300});
+    f.addLine(Point{0, -600}, Point{900, -600});
+    for (const int tool : {3, 6, 8, 4}) {
+        auto t = f.tool(tool);
+        const QPointF from = tool == 6 ? QPointF(450, -600) : QPointF(300, -250);
+        t->press(at(from.x(), from.y()));
+        t->move(at(from.x() + 100, from.y() - 100));
+        QVERIFY2(t->isDragging(), qPrintable(QString::number(tool)));
+        t->cancel();
+        QVERIFY(!t->isDragging());
+        t->release(at(from.x() + 100, from.y() - 100));
+    }
+    QCOMPARE(f.tpl().regions.size(), 1);
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{200, -200, 400, -300}));
+    QCOMPARE(f.tpl().keisenns.size(), 1);
+    QCOMPARE(f.tpl().keisenns.start(0), (Point{0, -600}));
+    QCOMPARE(f.doc->undoAvailable, 0);
+}
+
+// Ctrl draws a vertical line that stops on a horizontal one under the pointer; Shift a
+// horizontal one; a click draws nothing.
+void TestEdit::lineDrawConstrained()
+{
+    Fixture f;
+    f.addLine(Point{0, -503}, Point{900, -503});
+    auto t = f.tool(4);
+    drag(*t, QPointF(212, -100), QPointF(260, -504), Qt::ControlModifier, 0);
+    drag(*t, QPointF(100, -100), QPointF(330, -140), Qt::ShiftModifier, 0);
+    drag(*t, QPointF(100, -700), QPointF(100, -700));
+    QCOMPARE(linesOf(f.tpl().keisenns), (QList<QList<int>>{
+                                            {0, -503, 900, -503},
+                                            {212, -100, 212, -503},
+                                            {100, -100, 330, -100},
+                                        }));
+    QCOMPARE(f.tpl().keisenns.width(1), 1);
+}
+
+void TestEdit::lineEditEnds_data()
+{
+    QTest::addColumn<int>("keys"); // 0 none, 1 Home/Up (end point), 2 End/Down (start point)
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QList<int>>("line"); // the line picked at (100, -100)-(300, -100)
+
+    QTest::newRow("both points") << 0 << 0 << QList<int>{150, -150, 350, -150};
+    QTest::newRow("end only") << 1 << 0 << QList<int>{100, -100, 350, -150};
+    QTest::newRow("start only") << 2 << 0 << QList<int>{150, -150, 300, -100};
+    QTest::newRow("vertically") << 0 << int(Qt::ControlModifier)
+                                << QList<int>{100, -150, 300, -150};
+    QTest::newRow("end stops on a horizontal line")
+        << 1 << int(Qt::ControlModifier) << QList<int>{100, -100, 300, -153};
+}
+
+void TestEdit::lineEditEnds()
+{
+    QFETCH(int, keys);
+    QFETCH(int, modifiers);
+    QFETCH(QList<int>, line);
+    Fixture f;
+    f.addLine(Point{100, -100}, Point{300, -100});
+    f.addLine(Point{0, -153}, Point{900, -153});
+    auto t = f.tool(6);
+    const auto event = [&](qreal x, qreal y) {
+        ToolEvent e = at(x, y, Qt::KeyboardModifiers(modifiers), 5);
+        e.endKeyHeld = keys == 1;
+        e.startKeyHeld = keys == 2;
+        return e;
+    };
+    t->press(event(200, -100));
+    t->move(event(240, -130));
+    t->move(event(250, -150));
+    t->release(event(250, -150));
+    QCOMPARE(linesOf(f.tpl().keisenns).value(0), line);
+    QCOMPARE(f.doc->selection().keisenns, QList<int>{0});
+    f.doc->undo();
+    QCOMPARE(linesOf(f.tpl().keisenns).value(0), (QList<int>{100, -100, 300, -100}));
+}
+
+void TestEdit::tableTool()
+{
+    Fixture f;
+    f.doc->newObjectDefaults().lineWidth = 4;
+    auto t = f.tool(5);
+    drag(*t, QPointF(0, 0), QPointF(200, -300)); // cancelled dialog
+    QCOMPARE(f.tableAsked, 1);
+    QCOMPARE(f.doc->undoAvailable, 0);
+    KeisennTableOptions o;
+    o.rows = 2;
+    f.tableAnswer = o;
+    drag(*t, QPointF(0, 0), QPointF(200, 0)); // no area: no question
+    QCOMPARE(f.tableAsked, 1);
+    drag(*t, QPointF(0, 0), QPointF(200, -300));
+    QCOMPARE(f.tpl().keisenns.size(), 5);
+    QCOMPARE(f.doc->undoAvailable, 1);
+}
+
+// Data mode: Shift+click sets the current sheet, a held Home picks a line of the page,
+// a plain drag moves a region of the page only.
+void TestEdit::dataModeClicks()
+{
+    Fixture f;
+    f.addRegion(Rect{200, -200, 400, -300});
+    f.addLine(Point{0, -600}, Point{900, -600});
+    f.doc->templateMode = 0;
+    CORINOTEDoc& d = *f.doc;
+    d.sheets() = f.tpl().sheets;
+    d.keisenns() = f.tpl().keisenns;
+    for (int s = 0; s < 2; ++s) {
+        TextRect r = f.tpl().regions.at(0);
+        r.sheetNo = r.orderSheetNo = s + 1;
+        d.textRects().append(r);
+    }
+    auto t = f.tool(3);
+    t->press(at(1500, -500, Qt::ShiftModifier));
+    QCOMPARE(d.scalars().currentSheetNo, 2);
+    ToolEvent home = at(450, -600);
+    home.endKeyHeld = true;
+    t->press(home);
+    QCOMPARE(d.selection().keisenns, QList<int>{0});
+    drag(*t, QPointF(300, -250), QPointF(320, -250));
+    QCOMPARE(d.textRects().rect(0), (Rect{220, -200, 420, -300}));
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{200, -200, 400, -300}));
+}
+
+void TestEdit::arrowMoves()
+{
+    Fixture f;
+    f.addRegion(Rect{200, -200, 400, -300});
+    QVERIFY(!LayoutEdits::moveSelection(*f.doc, 10, 0));
+    f.doc->selection().textRect = 0;
+    f.doc->selection().group = {{ObjectRef::SheetKind, 1}};
+    QVERIFY(LayoutEdits::moveSelection(*f.doc, 10, -50));
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{210, -250, 410, -350}));
+    QCOMPARE(f.tpl().sheets.rect(1), (Rect{1110, -150, 2010, -1050}));
+    QCOMPARE(f.doc->undoAvailable, 1);
+}
+
+QTEST_MAIN(TestEdit)
+#include "tst_edit.moc"
