@@ -1,0 +1,152 @@
+// The drawing view edited with the mouse and keys, offscreen: a region drawn by
+// dragging, moved, a drag cancelled with Escape, the last sheet refused, and the tool
+// buttons.
+
+#include "app/CommandIds.h"
+#include "app/SessionPrompts.h"
+#include "app/ui/CKalvettaEditorView.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CommandActions.h"
+#include "model/CORINOTEDoc.h"
+#include "model/SettingsProfile.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace CommandIds;
+
+namespace {
+
+class Prompts : public SessionPrompts
+{
+public:
+    QStringList messages;
+    Answer askSaveChanges(const QString&) override { return Answer::Cancel; }
+    QString chooseOpenPath() override { return {}; }
+    QString chooseSavePath(const QString&) override { return {}; }
+    void showMessage(const QString& text) override { messages.append(text); }
+};
+
+struct Window
+{
+    QTemporaryDir dir;
+    std::unique_ptr<SettingsProfile> profile;
+    std::unique_ptr<CORINOTEDoc> doc;
+    std::unique_ptr<CMainFrame> frame;
+    Prompts prompts;
+
+    Window()
+    {
+        profile = std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("p.ini")));
+        doc = std::make_unique<CORINOTEDoc>(profile.get());
+        doc->dataFolder = dir.path();
+        doc->newDocument();
+        frame = std::make_unique<CMainFrame>(*doc, *profile);
+        frame->setPrompts(&prompts);
+        frame->resize(1200, 900);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        trigger(TemplateMode);
+    }
+    void trigger(int command) const { frame->actions().action(command)->trigger(); }
+    CKalvettaEditorView* view() const { return frame->view(); }
+    QWidget* viewport() const { return view()->viewport(); }
+    // The view's pixel of a paper point.
+    QPoint pixel(int x, int y) const { return view()->paperTransform().map(QPoint(x, y)); }
+
+    void press(int x, int y, Qt::KeyboardModifiers m = Qt::NoModifier) const
+    {
+        QTest::mousePress(viewport(), Qt::LeftButton, m, pixel(x, y));
+    }
+    void moveTo(int x, int y) const { QTest::mouseMove(viewport(), pixel(x, y)); }
+    void release(int x, int y) const
+    {
+        QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, pixel(x, y));
+    }
+    void drag(QPoint from, QPoint to) const
+    {
+        press(from.x(), from.y());
+        moveTo((from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
+        moveTo(to.x(), to.y());
+        release(to.x(), to.y());
+    }
+    const CLabelSheetTemplate& tpl() const { return doc->labelTemplate(); }
+};
+
+} // namespace
+
+class TestEditView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void toolButtons();
+    void drawMoveAndCancel();
+    void lastSheetRefused();
+};
+
+void TestEditView::toolButtons()
+{
+    Window w;
+    QAction* draw = w.frame->actions().action(ToolDrawRegion);
+    QVERIFY(draw->isEnabled());
+    draw->trigger();
+    QCOMPARE(w.doc->editTool, 8);
+    QVERIFY(draw->isChecked());
+    QVERIFY(!w.frame->actions().action(ToolAddSheet)->isChecked());
+    w.trigger(DataMode);
+    QVERIFY(!draw->isEnabled());
+}
+
+void TestEditView::drawMoveAndCancel()
+{
+    Window w;
+    w.trigger(Grid1mm);
+    w.trigger(ToolDrawRegion);
+    w.drag(QPoint(300, -300), QPoint(800, -500));
+    QCOMPARE(w.tpl().regions.size(), 1);
+    QCOMPARE(w.tpl().regions.rect(0), (Rect{300, -300, 800, -500}));
+    QVERIFY(w.doc->isModified());
+    QCOMPARE(w.doc->undoAvailable, 1);
+
+    w.trigger(ToolRegions);
+    w.press(550, -400); // select, then drag the inside
+    w.release(550, -400);
+    QCOMPARE(w.doc->selection().textRect, 0);
+    w.drag(QPoint(550, -400), QPoint(650, -450));
+    QCOMPARE(w.tpl().regions.rect(0), (Rect{400, -350, 900, -550}));
+
+    // Escape during a drag stores nothing and takes no snapshot.
+    w.press(600, -450);
+    w.moveTo(1200, -1000);
+    QTest::keyClick(w.view(), Qt::Key_Escape);
+    w.release(1200, -1000);
+    QCOMPARE(w.tpl().regions.rect(0), (Rect{400, -350, 900, -550}));
+
+    // An arrow key moves the selection one grid step; undo takes it back.
+    w.press(600, -450);
+    w.release(600, -450);
+    QTest::keyClick(w.view(), Qt::Key_Right);
+    QCOMPARE(w.tpl().regions.rect(0), (Rect{410, -350, 910, -550}));
+    w.trigger(EditUndo);
+    QCOMPARE(w.tpl().regions.rect(0), (Rect{400, -350, 900, -550}));
+}
+
+void TestEditView::lastSheetRefused()
+{
+    Window w;
+    w.trigger(ToolSheets);
+    w.press(1000, -1000);
+    w.release(1000, -1000);
+    QVERIFY(w.frame->actions().action(DeleteSelection)->isEnabled());
+    w.trigger(DeleteSelection);
+    QCOMPARE(w.prompts.messages,
+             QStringList{QStringLiteral("これ以上シート枠を削除することはできません。")});
+    QCOMPARE(w.tpl().sheets.size(), 1);
+    QCOMPARE(w.doc->undoAvailable, 0);
+}
+
+QTEST_MAIN(TestEditView)
+#include "tst_editview.moc"
