@@ -3,25 +3,9 @@
 #include "edit/EditLayout.h"
 #include "model/CORINOTEDoc.h"
 
-void DragCreateTool::press(const ToolEvent& e)
+void DragCreateTool::finish(const Point& start, const Point& end)
 {
-    mStart = mEnd = e.snapped();
-    mDragging = true;
-}
-
-void DragCreateTool::move(const ToolEvent& e)
-{
-    if (mDragging)
-        mEnd = e.snapped();
-}
-
-void DragCreateTool::release(const ToolEvent& e)
-{
-    if (!mDragging)
-        return;
-    mEnd = e.snapped();
-    mDragging = false;
-    const Rect r = dragged();
+    const Rect r = normalised(Rect{start.x, start.y, end.x, end.y});
     if (r.width() == 0 || r.height() == 0)
         return;
     mDoc.takeUndoSnapshot();
@@ -29,28 +13,9 @@ void DragCreateTool::release(const ToolEvent& e)
     changed();
 }
 
-Rect DragCreateTool::dragged() const
+ToolOverlay::Shape DragCreateTool::bandShape() const
 {
-    return normalised(Rect{mStart.x, mStart.y, mEnd.x, mEnd.y});
-}
-
-ToolOverlay DragCreateTool::overlay() const
-{
-    ToolOverlay o;
-    if (!mDragging)
-        return o;
-    o.shape = elliptic() ? ToolOverlay::Ellipse : ToolOverlay::Rectangle;
-    o.color = bandColor();
-    o.from = QPointF(mStart.x, mStart.y);
-    o.to = QPointF(mEnd.x, mEnd.y);
-    return o;
-}
-
-std::optional<Rect> DragCreateTool::trackedRect() const
-{
-    if (!mDragging)
-        return std::nullopt;
-    return dragged();
+    return elliptic() ? ToolOverlay::Ellipse : ToolOverlay::Rectangle;
 }
 
 void DrawSheetTool::add(const Rect& rect)

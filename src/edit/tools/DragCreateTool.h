@@ -1,34 +1,20 @@
 #pragma once
 
-#include "edit/MouseTool.h"
+#include "RubberBandTool.h"
 
-// The tools that add an object by dragging its rectangle: a dotted rubber band from the
-// press to the snapped pointer; on release the normalised rectangle is added with one
-// undo snapshot. A rectangle without area adds nothing.
-class DragCreateTool : public MouseTool
+// The tools that add an object by dragging its rectangle: on release the normalised
+// rectangle is added with one undo snapshot. A rectangle without area adds nothing.
+class DragCreateTool : public RubberBandTool
 {
 public:
-    using MouseTool::MouseTool;
-    void press(const ToolEvent& e) override;
-    void move(const ToolEvent& e) override;
-    void release(const ToolEvent& e) override;
-    void cancel() override { mDragging = false; }
-    bool isDragging() const override { return mDragging; }
+    using RubberBandTool::RubberBandTool;
     ToolCursor cursor(const ToolEvent&) const override { return ToolCursor::Create; }
-    ToolOverlay overlay() const override;
-    std::optional<Rect> trackedRect() const override;
 
 protected:
+    void finish(const Point& start, const Point& end) override;
+    ToolOverlay::Shape bandShape() const override;
     virtual void add(const Rect& rect) = 0;
-    virtual QColor bandColor() const = 0;
     virtual bool elliptic() const = 0;
-
-private:
-    Rect dragged() const;
-
-    Point mStart;
-    Point mEnd;
-    bool mDragging = false;
 };
 
 // Tool 7: a sheet by dragging (a magenta band).

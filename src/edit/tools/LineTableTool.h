@@ -1,25 +1,18 @@
 #pragma once
 
-#include "edit/MouseTool.h"
+#include "RubberBandTool.h"
 
 // Tool 5: drags the rectangle of a ruled-line table (a cyan band); the release asks for
 // the table's layout and, on OK, adds it after one undo snapshot. A rectangle without
 // area asks nothing.
-class LineTableTool : public MouseTool
+class LineTableTool : public RubberBandTool
 {
 public:
-    using MouseTool::MouseTool;
-    void press(const ToolEvent& e) override;
-    void move(const ToolEvent& e) override;
-    void release(const ToolEvent& e) override;
-    void cancel() override { mDragging = false; }
-    bool isDragging() const override { return mDragging; }
+    using RubberBandTool::RubberBandTool;
     ToolCursor cursor(const ToolEvent&) const override { return ToolCursor::Create; }
-    ToolOverlay overlay() const override;
-    std::optional<Rect> trackedRect() const override;
 
-private:
-    Point mStart;
-    Point mEnd;
-    bool mDragging = false;
+protected:
+    void finish(const Point& start, const Point& end) override;
+    ToolOverlay::Shape bandShape() const override { return ToolOverlay::Rectangle; }
+    QColor bandColor() const override { return Qt::cyan; }
 };
