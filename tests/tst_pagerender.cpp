@@ -444,6 +444,36 @@ private slots:
         }
     }
 
+    // The tracker of the selected region sits on the region at every pixel ratio (a
+    // 200 % desktop draws the view into an image of ratio 2).
+    void trackerFollowsPixelRatio_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void trackerFollowsPixelRatio()
+    {
+        QFETCH(qreal, ratio);
+        document();
+        TextRect region;
+        region.rect = {200, -200, 600, -400};
+        addRegion(region);
+        mDoc->selection().textRect = 0;
+        QImage image = blank(int(500 * ratio), int(500 * ratio));
+        image.setDevicePixelRatio(ratio);
+        QPainter painter(&image);
+        painter.setTransform(QTransform(0.5, 0, 0, -0.5, 0, 0));
+        mRenderer.draw(painter, *mDoc, 1, {});
+        painter.end();
+        // Handles at the logical corners (100, 100) and (300, 200), none in the middle.
+        for (const QPointF corner : {QPointF(100, 100), QPointF(300, 200), QPointF(200, 100)})
+            QVERIFY2(dark(image.pixel((corner * ratio).toPoint())), qPrintable(QString::number(corner.x())));
+        QVERIFY(!dark(image.pixel((QPointF(200, 150) * ratio).toPoint())));
+        QVERIFY(!dark(image.pixel((QPointF(300, 200) * ratio * 1.3).toPoint())));
+    }
+
     // Selected ruled lines are redrawn yellow with a blue circle at the start and a red one
     // at the end; the group rectangles are dotted, the last one blue.
     void selectionMarks()

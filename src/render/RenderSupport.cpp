@@ -73,19 +73,21 @@ void RenderSupport::drawLabel(QPainter& painter, const QPointF& anchor, const QS
 
 void RenderSupport::drawTracker(QPainter& painter, const QRectF& rect)
 {
-    const QRectF r = painter.combinedTransform().mapRect(rect);
+    // Drawn in the painter's own units, with the handles' size converted from pixels, so
+    // that a high-density screen scales the tracker with the page it belongs to.
+    const QRectF r = rect.normalized();
+    const qreal perPixel = std::sqrt(std::abs(painter.worldTransform().determinant()));
+    const qreal h = perPixel > 0 ? 3.5 / perPixel : 0;
     painter.save();
-    painter.resetTransform();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(hairline(Qt::black, Qt::DotLine));
     painter.drawRect(r);
-    const qreal h = 3;
     const QPointF handles[] = {r.topLeft(),     QPointF(r.center().x(), r.top()),
                                r.topRight(),    QPointF(r.right(), r.center().y()),
                                r.bottomRight(), QPointF(r.center().x(), r.bottom()),
                                r.bottomLeft(),  QPointF(r.left(), r.center().y())};
     for (const QPointF& p : handles)
-        painter.fillRect(QRectF(p.x() - h, p.y() - h, 2 * h + 1, 2 * h + 1), Qt::black);
+        painter.fillRect(QRectF(p.x() - h, p.y() - h, 2 * h, 2 * h), Qt::black);
     painter.restore();
 }

@@ -40,7 +40,7 @@ void drawLabel(QPainter& painter, const QPointF& anchor, const QString& text,
                const QColor& textColor, const QColor& background = QColor());
 
 // The resize tracker of a selected object: the rectangle in a dotted line with eight
-// square handles on its corners and the middles of its sides, in device pixels.
+// square handles, 7 pixels wide, on its corners and the middles of its sides.
 void drawTracker(QPainter& painter, const QRectF& rect);
 
 } // namespace RenderSupport
