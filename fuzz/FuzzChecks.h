@@ -20,16 +20,6 @@
         }                                                                                     \
     } while (0)
 
-// Whether the input holds a string in the wide form (0xFF, then the word 0xFFFE). Such a
-// string may hold a character that CP932 maps one way only (¢ is written 0x8191, which
-// reads as ￠; 〜 0x8160, read as ～): the writer gives text its CP932 form whenever it has
-// one, as the format's own writer does, so what was read from such an input may differ
-// from what its writing reads back, once. Without a wide string it may not.
-inline bool hasWideString(const QByteArray& input)
-{
-    return input.contains(QByteArray("\xff\xfe\xff", 3));
-}
-
 // Every array of a family's arrays has the family's length.
 template <typename Arrays> void checkConsistent(const Arrays& arrays)
 {

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray once = writtenBytes([&](ArchiveWriter& out) { book.write(out); });
     AddressBook again;
     FUZZ_CHECK(readBytes(once, [&](ArchiveReader& in) { again.read(in); }));
-    FUZZ_CHECK(again == book || hasWideString(input));
+    FUZZ_CHECK(again == book);
     FUZZ_CHECK(writtenBytes([&](ArchiveWriter& out) { again.write(out); }) == once);
     return 0;
 }

@@ -34,6 +34,9 @@ private slots:
     void countForms();
     void fixedSizePrimitives();
     void readsWideForm();
+    void everyCharacterReadsBack();
+    void filesOfOthersKeepTheirBytes_data();
+    void filesOfOthersKeepTheirBytes();
     void truncationAtEveryByte();
     void hostileCountsFailFast_data();
     void hostileCountsFailFast();
@@ -59,6 +62,9 @@ void TestArchive::stringForms_data()
     // A name CP932 cannot hold is written in the wide form instead of being lost.
     QTest::newRow("wide form") << u"𠮷田"_qs
                                << QByteArray("\xFF\xFE\xFF\x03\x42\xD8\xB7\xDF\x30\x75", 10);
+    // ¥ has a CP932 byte, 0x5C, but that byte reads as '\': the wide form keeps the ¥.
+    QTest::newRow("one-way character")
+        << u"¥1"_qs << QByteArray("\xFF\xFE\xFF\x02\xA5\x00\x31\x00", 8);
 }
 
 void TestArchive::stringForms()
@@ -157,6 +163,51 @@ void TestArchive::readsWideForm()
     ArchiveReader r(&in);
     QCOMPARE(r.readString(), QString(256, u'山'));
     QVERIFY(r.ok() && r.atEnd());
+}
+
+// Whatever one character is, between two others, it reads back as written.
+void TestArchive::everyCharacterReadsBack()
+{
+    QStringList changed;
+    for (int u = 1; u < 0x10000; ++u) {
+        if (u >= 0xD800 && u <= 0xDFFF)
+            continue;
+        const QString text = u"山"_qs + QChar(char16_t(u)) + u"a"_qs;
+        QByteArray bytes = written([&](ArchiveWriter& w) { w.writeString(text); });
+        QBuffer in(&bytes);
+        in.open(QIODevice::ReadOnly);
+        ArchiveReader r(&in);
+        if (r.readString() != text)
+            changed.append(QString::number(u, 16));
+    }
+    QCOMPARE(changed, QStringList());
+}
+
+void TestArchive::filesOfOthersKeepTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    // CP932 bytes that other writers put where this one writes a one-way character: they
+    // read as the characters CP932 gives them and are written back as they were.
+    QTest::newRow("backslash") << QByteArray("\x03"
+                                             "a\\b");
+    QTest::newRow("tilde") << QByteArray("\x01~");
+    QTest::newRow("wave dash") << QByteArray("\x02\x81\x60");
+    QTest::newRow("minus") << QByteArray("\x02\x81\x7C");
+    QTest::newRow("cent, pound, not") << QByteArray("\x06\x81\x91\x81\x92\x81\xCA");
+    QTest::newRow("dash, parallel") << QByteArray("\x04\x81\x5C\x81\x61");
+}
+
+void TestArchive::filesOfOthersKeepTheirBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QByteArray copy = bytes;
+    QBuffer in(&copy);
+    in.open(QIODevice::ReadOnly);
+    ArchiveReader r(&in);
+    const QString text = r.readString();
+    QVERIFY(r.ok() && r.atEnd());
+    QCOMPARE(written([&](ArchiveWriter& w) { w.writeString(text); }), bytes);
 }
 
 void TestArchive::truncationAtEveryByte()

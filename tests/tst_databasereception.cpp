@@ -87,7 +87,7 @@ class TestDatabaseReception : public QObject
 private slots:
     void readsWhatWasWritten_data();
     void readsWhatWasWritten();
-    void oneWayCharactersTakeTheirCp932Form();
+    void oneWayCharactersKeptAsWritten();
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
     void refusesWhatIsNoFile();
@@ -125,15 +125,15 @@ void TestDatabaseReception::readsWhatWasWritten()
     QVERIFY(!QFile::exists(f.exchangePath())); // taken once
 }
 
-void TestDatabaseReception::oneWayCharactersTakeTheirCp932Form()
+void TestDatabaseReception::oneWayCharactersKeptAsWritten()
 {
-    // Written in their CP932 form, as the format's own writer does; they read back as the
-    // characters CP932 gives those bytes. 𠮷 has no CP932 form and stays as it was.
+    // Their CP932 bytes read as other characters (¢ 0x8191 as ￠), so they are written in
+    // the wide form, as 𠮷 is, which has no CP932 form at all: all read back as written.
     Fixture f;
     f.writeExchange(listBytes(L({"¢", "1〜3", "−5", "𠮷田"})));
     QStringList read;
     QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), QString());
-    QCOMPARE(read, L({"￠", "1～3", "－5", "𠮷田"}));
+    QCOMPARE(read, L({"¢", "1〜3", "−5", "𠮷田"}));
 }
 
 void TestDatabaseReception::refusesDamagedFiles_data()

@@ -119,7 +119,7 @@ void ArchiveWriter::writeString(QStringView s)
         return;
     }
     mScratch.resize(0); // keeps the capacity, unlike clear()
-    if (TextCodec::encodeAppend(s, mScratch)) {
+    if (TextCodec::encodeAppendExact(s, mScratch)) {
         writeLength(quint32(mScratch.size()));
         put(mScratch.constData(), mScratch.size());
         return;

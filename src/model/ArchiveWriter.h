@@ -15,8 +15,10 @@ class QIODevice;
 // and arrays. Output is buffered; call finish() and check its result before committing
 // the file. Once a write to the device fails, every later call does nothing.
 //
-// Strings are written as CP932 bytes when the text converts without loss, and in the
-// wide form (0xFF, word 0xFFFE, length, UTF-16LE) otherwise, so no text is ever lost.
+// Strings are written as CP932 bytes when those bytes read back as the same text, and in
+// the wide form (0xFF, word 0xFFFE, length, UTF-16LE) otherwise (a character without a
+// CP932 form, or one such as ¥ whose CP932 form reads as another), so no text is ever
+// lost or changed.
 class ArchiveWriter
 {
 public:

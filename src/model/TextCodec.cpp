@@ -17,12 +17,15 @@ constexpr char16_t kReplacement = 0xFFFD;
 // decodeDouble: (lead << 8 | trail) -> UTF-16 (0 when unassigned).
 // encode: UTF-16 unit -> CP932 code (0x00XX single byte, 0xLLTT double byte), 0xFFFF
 //         for a unit that has no CP932 form. U+0000 maps to 0x0000.
+// oneWay: the unit has a CP932 form that decodes to another unit (¥ is written 0x5C,
+//         which reads as '\'; 〜 0x8160, which reads as ～).
 struct Tables
 {
     std::array<char16_t, 256> decodeSingle{};
     std::array<bool, 256> isLead{};
     std::array<char16_t, 65536> decodeDouble{};
     std::array<uint16_t, 65536> encode{};
+    std::array<bool, 65536> oneWay{};
 };
 
 // Converts one CP932 sequence through iconv; returns 0 when it does not decode to
@@ -85,6 +88,13 @@ std::unique_ptr<Tables> buildTables()
     }
     iconv_close(dec);
     iconv_close(enc);
+    for (int u = 0; u < 0x10000; ++u) {
+        const uint16_t code = t->encode[u];
+        if (code == 0xFFFF)
+            continue;
+        const char16_t back = code > 0xFF ? t->decodeDouble[code] : t->decodeSingle[code];
+        t->oneWay[u] = back != char16_t(u);
+    }
     return t;
 }
 
@@ -173,6 +183,15 @@ bool encodeAppend(QStringView text, QByteArray& out)
     }
     out.truncate(d - out.data());
     return ok;
+}
+
+bool encodeAppendExact(QStringView text, QByteArray& out)
+{
+    const Tables& t = tables();
+    bool exact = encodeAppend(text, out);
+    for (qsizetype i = 0; exact && i < text.size(); ++i)
+        exact = !t.oneWay[text.at(i).unicode()];
+    return exact;
 }
 
 bool isEncodable(const QString& text)

@@ -28,6 +28,11 @@ QByteArray encode(const QString& text, bool* lossless = nullptr);
 // the conversion was lossless.
 bool encodeAppend(QStringView text, QByteArray& out);
 
+// As encodeAppend(), but returns whether the appended bytes decode back to exactly the
+// text: false also for a character whose CP932 form reads as another one (¥ → 0x5C → \,
+// ‾ → 0x7E → ~, 〜 → 0x8160 → ～, − → 0x817C → －, ¢ → 0x8191 → ￠, …).
+bool encodeAppendExact(QStringView text, QByteArray& out);
+
 // Whether every character of the text has a CP932 form.
 bool isEncodable(const QString& text);
 
