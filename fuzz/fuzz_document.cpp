@@ -1,11 +1,20 @@
-// Document reader: whatever the bytes, the families stay consistent, and a document that
-// was read and written once reads back and writes the same bytes again.
+// Document reader: whatever the bytes, the families stay consistent, a document that was
+// read and written once reads back and writes the same bytes again, and the pages built
+// from what was read (as closing the address book window builds them) stay within the
+// reservation and the print start position.
 
 #include "FuzzChecks.h"
 
+#include "addressbook/AddressBookOperations.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
+#include "model/PageBuilder.h"
+#include "render/Pagination.h"
+
+#include <QDate>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,5 +45,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray twice =
         writtenBytes([&](ArchiveWriter& out) { DocumentFile::write(again, out); });
     FUZZ_CHECK(once == twice);
+
+    // The pages of the reservation, built as Pagination::buildFromReservation does but
+    // without its undo snapshot (there is no data folder here), and only where a print
+    // would be allowed.
+    const int start = doc.scalars().printStartPosition;
+    FUZZ_CHECK(start >= 1 && start <= std::max(1, doc.sheetsPerPage()));
+    if (doc.sheetsPerPage() == 0 ||
+        !AddressBookOperations::checkPrintLimit(doc.addressBook()).isEmpty())
+        return 0;
+    PageBuilder::buildPageOne(doc);
+    doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());
+    FUZZ_CHECK(doc.recordList().recordCount() <=
+               AddressBookOperations::reservedCount(doc.addressBook()) + doc.sheetsPerPage() - 1);
+    Pagination::mergeHeldRecords(doc, QDate(2024, 1, 1), nullptr);
+    checkDocument(doc);
+    FUZZ_CHECK(doc.pageCount() ==
+               Pagination::pagesFor(doc.recordList().recordCount(), doc.sheetsPerPage()));
     return 0;
 }

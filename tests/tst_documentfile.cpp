@@ -4,6 +4,8 @@
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
+#include "model/TemplateFile.h"
+#include "render/Pagination.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -434,6 +436,12 @@ private slots:
     void damagedFileAtEveryCut();
     void openFailures_data();
     void openFailures();
+    void textKeptThroughSaveAndUndo_data();
+    void textKeptThroughSaveAndUndo();
+    void printStartPositionKeptInRange_data();
+    void printStartPositionKeptInRange();
+    void templateKeepsPrintLimit_data();
+    void templateKeepsPrintLimit();
     void failedSaveKeepsFiles_data();
     void failedSaveKeepsFiles();
 };
@@ -642,27 +650,30 @@ void TestDocumentFile::openFailures_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("asFolder");
+    QTest::addColumn<bool>("kept"); // the open document stays; else it is emptied
 
-    QTest::newRow("missing file") << QByteArray() << false;
-    QTest::newRow("a folder") << QByteArray() << true;
-    QTest::newRow("empty file") << QByteArray("") << false;
+    // A file that cannot be opened costs nothing: a recent file that has moved.
+    QTest::newRow("missing file") << QByteArray() << false << true;
+    QTest::newRow("a folder") << QByteArray() << true << true;
+    QTest::newRow("empty file") << QByteArray("") << false << false;
     // A header, then a count claiming far more strings than the file holds.
     Bytes huge;
     huge.i32(1).i32(1).i32(1).str("x").rect(kA4);
     for (int i = 0; i < 10; ++i)
         huge.i32(0);
     huge.word(0xFFFF).i32(0x7FFFFFFF);
-    QTest::newRow("count beyond the end") << huge.bytes() << false;
+    QTest::newRow("count beyond the end") << huge.bytes() << false << false;
     // A string length beyond the end.
     Bytes longString;
     longString.i32(1).i32(1).i32(1).raw(QByteArray("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7));
-    QTest::newRow("string beyond the end") << longString.bytes() << false;
+    QTest::newRow("string beyond the end") << longString.bytes() << false << false;
 }
 
 void TestDocumentFile::openFailures()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, asFolder);
+    QFETCH(bool, kept);
 
     Fixture fx;
     const QString path = fx.path(QStringLiteral("bad.ond"));
@@ -673,10 +684,156 @@ void TestDocumentFile::openFailures()
 
     auto doc = fx.makeDoc();
     makeRich(*doc);
-    const QString message = DocumentFile::open(*doc, path);
+    const QByteArray before = bodyOf(*doc);
+    const int records = doc->recordList().recordCount();
+    bool wasKept = !kept;
+    const QString message = DocumentFile::open(*doc, path, &wasKept);
     QVERIFY2(message == kOpenFailed || message.startsWith(kOpenFailed + QLatin1Char('\n')),
              qPrintable(message));
-    VERIFY_EMPTIED(*doc, "after the failed open");
+    QCOMPARE(wasKept, kept);
+    if (kept) {
+        QVERIFY(bodyOf(*doc) == before);
+        QVERIFY(doc->isModified());
+        QCOMPARE(doc->recordList().recordCount(), records);
+        QCOMPARE(doc->currentPage, 2);
+    } else {
+        VERIFY_EMPTIED(*doc, "after the failed open");
+    }
+}
+
+void TestDocumentFile::textKeptThroughSaveAndUndo_data()
+{
+    QTest::addColumn<QString>("text");
+
+    // Characters whose CP932 form reads back as another character, each beside ordinary
+    // text, and the characters those bytes do read as.
+    QTest::newRow("yen") << u"山田 ¥太郎"_qs;
+    QTest::newRow("overline") << u"a‾b"_qs;
+    QTest::newRow("wave dash") << u"1〜3"_qs;
+    QTest::newRow("minus sign") << u"−5℃"_qs;
+    QTest::newRow("em dash") << u"東京—大阪"_qs;
+    QTest::newRow("cent") << u"50¢"_qs;
+    QTest::newRow("pound") << u"£10"_qs;
+    QTest::newRow("not sign") << u"¬A"_qs;
+    QTest::newRow("double vertical line") << u"a‖b"_qs;
+    QTest::newRow("all at once") << u"¥‾〜−—¢£¬‖"_qs;
+    QTest::newRow("what CP932 reads") << u"\\~～－―￠￡￢∥"_qs;
+}
+
+// What the user typed is what a saved and reopened document holds, and what undo and
+// redo bring back: in a region, in an address record and in the template's name.
+void TestDocumentFile::textKeptThroughSaveAndUndo()
+{
+    QFETCH(QString, text);
+
+    Fixture fx;
+    auto doc = fx.makeDoc();
+    makeSmall(*doc);
+    doc->textRects().setText(0, text);
+    doc->scalars().templateName = text;
+    doc->addressBook().group(1).appendRecord(recordValues(u"KA-1"_qs, text, text));
+    const QByteArray typed = bodyOf(*doc);
+
+    const QString path = fx.path(QStringLiteral("text.ond"));
+    QCOMPARE(DocumentFile::save(*doc, path), QString());
+    auto copy = fx.makeDoc();
+    QCOMPARE(DocumentFile::open(*copy, path), QString());
+    QCOMPARE(copy->textRects().text(0), text);
+    QCOMPARE(copy->scalars().templateName, text);
+    QCOMPARE(copy->addressBook().group(1).field(0, CAddressData::Name), text);
+    QVERIFY(bodyOf(*copy) == typed);
+
+    doc->takeUndoSnapshot();
+    QCOMPARE(doc->undoAvailable, 1);
+    doc->textRects().setText(0, u"変更"_qs);
+    const QByteArray edited = bodyOf(*doc);
+    doc->undo();
+    QCOMPARE(doc->textRects().text(0), text);
+    QCOMPARE(doc->addressBook().group(1).field(0, CAddressData::Address1), text);
+    QVERIFY(bodyOf(*doc) == typed);
+    doc->redo();
+    QVERIFY(bodyOf(*doc) == edited);
+    doc->undo();
+    QVERIFY(bodyOf(*doc) == typed);
+}
+
+void TestDocumentFile::printStartPositionKeptInRange_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("expected"); // on pages of three sheets
+
+    QTest::newRow("first sheet") << 1 << 1;
+    QTest::newRow("last sheet") << 3 << 3;
+    QTest::newRow("zero") << 0 << 1;
+    QTest::newRow("negative") << -5 << 1;
+    QTest::newRow("one past the page") << 4 << 3;
+    QTest::newRow("largest number") << int(INT32_MAX) << 3;
+    QTest::newRow("smallest number") << int(INT32_MIN) << 1;
+}
+
+// A start position out of range, from a damaged file or left from a template of more
+// sheets, is brought onto the page: it never places more than a page of blank records.
+void TestDocumentFile::printStartPositionKeptInRange()
+{
+    QFETCH(int, stored);
+    QFETCH(int, expected);
+
+    Fixture fx;
+    auto doc = fx.makeDoc();
+    makeRich(*doc, 1);
+    QCOMPARE(doc->sheetsPerPage(), 3);
+    const int reserved = doc->addressBook().buildRecordList(1).recordCount();
+    doc->scalars().printStartPosition = stored;
+    QCOMPARE(doc->printStartPosition(), expected);
+    const QString path = fx.path(QStringLiteral("start.ond"));
+    QCOMPARE(DocumentFile::save(*doc, path), QString());
+
+    auto copy = fx.makeDoc();
+    QCOMPARE(DocumentFile::open(*copy, path), QString());
+    QCOMPARE(copy->scalars().printStartPosition, expected);
+    Pagination::buildFromReservation(*copy, QDate(2024, 1, 1), nullptr);
+    QCOMPARE(copy->recordList().recordCount(), expected - 1 + reserved);
+
+    // Set in memory past the page (a template of fewer sheets opened since), it is
+    // still brought onto the page when the pages are built.
+    if (stored > 0 && stored < 1000) {
+        copy->scalars().printStartPosition = stored * 1000;
+        Pagination::buildFromReservation(*copy, QDate(2024, 1, 1), nullptr);
+        QCOMPARE(copy->recordList().recordCount(), 3 - 1 + reserved);
+    }
+}
+
+void TestDocumentFile::templateKeepsPrintLimit_data()
+{
+    QTest::addColumn<int>("reserved");
+    QTest::addColumn<int>("placed");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("500 reserved") << 500 << 500 << QString();
+    QTest::newRow("501 reserved") << 501 << 0
+                                  << u"一度に印刷できる住所録データは500件までです。"_qs;
+}
+
+// Opening a template places the reservation as every other way does: at most 500 records.
+void TestDocumentFile::templateKeepsPrintLimit()
+{
+    QFETCH(int, reserved);
+    QFETCH(int, placed);
+    QFETCH(QString, message);
+
+    Fixture fx;
+    auto doc = fx.makeDoc();
+    makeSmall(*doc);
+    const QString path = fx.path(QStringLiteral("宛名.ont"));
+    QCOMPARE(TemplateFile::write(doc->labelTemplate(), path), TemplateFile::WriteResult::Written);
+    CAddressData& group = doc->addressBook().group(2);
+    for (int i = 0; i < reserved; ++i) {
+        group.appendRecord(recordValues(u"SA-%1"_qs.arg(i + 1), u"佐藤"_qs, QString()));
+        group.setFlag(i, 1);
+    }
+    QCOMPARE(TemplateFile::apply(*doc, path), message);
+    QCOMPARE(doc->recordList().recordCount(), placed);
+    QCOMPARE(doc->scalars().templateName, u"宛名"_qs);
 }
 
 void TestDocumentFile::failedSaveKeepsFiles_data()

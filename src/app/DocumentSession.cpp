@@ -70,7 +70,13 @@ bool DocumentSession::openFile(const QString& path)
 
 bool DocumentSession::load(const QString& path)
 {
-    const QString message = DocumentFile::open(mDoc, path);
+    bool kept = false;
+    const QString message = DocumentFile::open(mDoc, path, &kept);
+    if (kept) {
+        // The file could not be opened: the open document, its name and its undo stay.
+        mPrompts->showMessage(message);
+        return false;
+    }
     // The snapshots belong to the document that was open before: undoing into it would
     // put the old document under this file's name.
     mDoc.undoAvailable = mDoc.redoAvailable = 0;

@@ -15,8 +15,10 @@ class SessionPrompts;
 // the first save.
 //
 // Every step that fails tells the user through the prompts and leaves the document in a
-// usable state: a document that cannot be opened is replaced by a new one (never left
-// without sheets), and a failed save keeps the file name and the modified flag.
+// usable state: a file that cannot be opened at all (moved, not readable) leaves the
+// open document as it was, one that breaks off while being read is replaced by a new
+// document (never left without sheets), and a failed save keeps the file name and the
+// modified flag.
 class DocumentSession : public QObject
 {
     Q_OBJECT

@@ -275,7 +275,7 @@ QString BatchCommand::loadInputs(CORINOTEDoc& doc) const
         doc.takeUndoSnapshot();
         const QString message = doc.addressBook().loadFile(o.addressBook);
         doc.scalars().senderIndex = 0;
-        doc.recordList() = doc.addressBook().buildRecordList(doc.scalars().printStartPosition);
+        doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());
         doc.setModified(true);
         if (!message.isEmpty())
             return QStringLiteral("%1: %2").arg(o.addressBook, message);

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 const Rect kA4{0, 0, 2100, -2970};
 }
@@ -65,6 +67,11 @@ int CORINOTEDoc::pageCount() const
     if (templateMode || n == 0)
         return 1;
     return std::max(1, mSheets.size() / n);
+}
+
+int CORINOTEDoc::printStartPosition() const
+{
+    return std::clamp(mScalars.printStartPosition, 1, std::max(1, sheetsPerPage()));
 }
 
 void CORINOTEDoc::setModified(bool modified)

@@ -98,6 +98,10 @@ public:
     // The number of data-mode pages: sheets / sheets per page, 1 when the template has no
     // sheet or in template mode.
     int pageCount() const;
+    // The print start position brought into 1 … sheets per page (1 without a sheet): the
+    // sheet of page 1 that takes the first record. Every use goes through here, as the
+    // stored scalar may have been set before the template changed.
+    int printStartPosition() const;
 
     // --- operations
     // Resets the document to a new A4 document, or to the default template "STF" of the

@@ -158,20 +158,27 @@ bool read(CORINOTEDoc& doc, ArchiveReader& in)
 
     if (in.ok())
         doc.labelTemplate().read(in);
+    // A damaged start position would place that many blank records before the first.
+    s.printStartPosition = doc.printStartPosition();
     if (in.ok())
         doc.addressBook().read(in);
     return in.ok();
 }
 
-QString open(CORINOTEDoc& doc, const QString& path)
+QString open(CORINOTEDoc& doc, const QString& path, bool* kept)
 {
     const QString failed =
         QCoreApplication::translate("DocumentFile", "ドキュメントを開くことに失敗しました。");
+    // Opened before anything is emptied: a file that has moved or may not be read must
+    // not cost the user the document that is open.
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (kept)
+        *kept = !opened;
+    if (!opened)
+        return failed;
     doc.deleteContents(); // clears the selection too
     doc.setModified(false);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed;
     ArchiveReader in(&file);
     if (!read(doc, in)) {
         doc.deleteContents();

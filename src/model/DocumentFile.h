@@ -21,9 +21,11 @@ void write(const CORINOTEDoc& doc, ArchiveWriter& out);
 bool read(CORINOTEDoc& doc, ArchiveReader& in);
 
 // Opens a document file: deletes the contents, reads the body, clears the selection and
-// the modified flag. A file that cannot be opened or read leaves the document as after
-// Delete contents. Returns an empty string or the message for the user.
-QString open(CORINOTEDoc& doc, const QString& path);
+// the modified flag. A file that cannot be opened (missing, a folder, not readable)
+// leaves the document as it was, and *kept (when given) says so; a file whose body cannot
+// be read to its end leaves the document as after Delete contents. Returns an empty
+// string or the message for the user.
+QString open(CORINOTEDoc& doc, const QString& path, bool* kept = nullptr);
 
 // Saves the document atomically and clears the modified flag. On failure the old file
 // stays whole. Returns an empty string or the message for the user.

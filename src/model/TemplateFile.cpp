@@ -5,6 +5,8 @@
 #include "CORINOTEDoc.h"
 #include "PageBuilder.h"
 
+#include "addressbook/AddressBookOperations.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -71,11 +73,16 @@ QString apply(CORINOTEDoc& doc, const QString& path)
         doc.groupList(g).clear();
     doc.selection().clear();
     doc.scalars().printStartPosition = 1;
-    doc.recordList() = doc.addressBook().buildRecordList(1);
+    // One print takes at most 500 records, here as everywhere else the reservation is
+    // placed: past it the pages stay without records and the user is told why.
+    const QString limit = AddressBookOperations::checkPrintLimit(doc.addressBook());
+    doc.recordList() = limit.isEmpty() ? doc.addressBook().buildRecordList(1) : CAddressData();
     doc.currentPage = 1;
     doc.setModified(true);
     doc.updateAllViews();
-    return message;
+    if (limit.isEmpty())
+        return message;
+    return message.isEmpty() ? limit : message + QLatin1Char('\n') + limit;
 }
 
 WriteResult write(const CLabelSheetTemplate& t, const QString& path)

@@ -18,7 +18,9 @@ QString read(CLabelSheetTemplate& t, const QString& path, bool* opened = nullptr
 // snapshot, reads the template, names the document's template after the file, rebuilds
 // page 1 with the first sheet's design on every sheet, clears the group lists and the
 // selection, sets the print start position to 1, rebuilds the record list from the
-// print reservation, marks the document modified and redraws.
+// print reservation, marks the document modified and redraws. A reservation past the
+// limit of one print (AddressBookOperations::checkPrintLimit) leaves the record list
+// empty, and its message is returned (after the read's own, if any).
 QString apply(CORINOTEDoc& doc, const QString& path);
 
 // How an atomic write of a template body ended.

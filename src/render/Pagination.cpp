@@ -106,8 +106,7 @@ void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasur
     doc.takeUndoSnapshot();
     PageBuilder::buildPageOne(doc);
 
-    const int start = std::max(1, doc.scalars().printStartPosition);
-    doc.recordList() = doc.addressBook().buildRecordList(start);
+    doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());
     if (doc.recordList().recordCount() > 0) {
         mergeHeldRecords(doc, today, measurer);
     } else {

@@ -23,7 +23,7 @@ PrintSettings::Values PrintSettings::current(const CORINOTEDoc& doc)
     v.sheetFrames = s.printSheetFrames != 0;
     v.roundCorners = v.sheetFrames && s.roundSheetCorners != 0;
     v.ruledLines = s.printRuledLines != 0;
-    v.startPosition = s.printStartPosition;
+    v.startPosition = doc.printStartPosition();
     return v;
 }
 
