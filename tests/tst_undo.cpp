@@ -247,6 +247,8 @@ private slots:
     void runtimeStateAfterLoad();
     void snapshotCannotBeWritten_data();
     void snapshotCannotBeWritten();
+    void failedSnapshotWithdrawsRedo_data();
+    void failedSnapshotWithdrawsRedo();
     void snapshotBreaksOffPartWay_data();
     void snapshotBreaksOffPartWay();
     void snapshotFileMissing_data();
@@ -417,6 +419,49 @@ void TestUndo::snapshotCannotBeWritten()
         QCOMPARE(readFile(fx.path(QStringLiteral("file"))), QByteArray("x"));
     QVERIFY(bodyOf(*doc) != before);
     QVERIFY(bodyOf(*doc) == stateOf(fx.profile.get(), QStringLiteral("b")));
+}
+
+void TestUndo::failedSnapshotWithdrawsRedo_data()
+{
+    QTest::addColumn<bool>("diskFull"); // else the undo file has become a folder
+
+    QTest::newRow("undo file is a folder") << false;
+    QTest::newRow("disk full") << true;
+}
+
+// Undo, then an edit whose snapshot cannot be written: redoing would put the older state
+// over the edit, so Redo goes even though Undo cannot be offered.
+void TestUndo::failedSnapshotWithdrawsRedo()
+{
+    QFETCH(bool, diskFull);
+
+    Fixture fx;
+    auto doc = fx.makeDoc();
+    makeBase(*doc);
+    doc->reservedArrays().ints2 = QList<qint32>(100000, 3); // larger than the limit below
+    doc->takeUndoSnapshot();
+    applyEdit(*doc, u'a');
+    doc->undo();
+    QCOMPARE(flagsOf(*doc), QByteArray("01"));
+
+    rlimit old{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (diskFull) {
+        rlimit limited = old;
+        limited.rlim_cur = 65536;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    } else {
+        const QString undoFile = doc->undoSnapshots().undoPath();
+        QVERIFY(QFile::remove(undoFile));
+        QVERIFY(QDir().mkdir(undoFile));
+    }
+    doc->takeUndoSnapshot();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    applyEdit(*doc, u'b');
+
+    QCOMPARE(flagsOf(*doc), QByteArray("00"));
 }
 
 void TestUndo::snapshotBreaksOffPartWay_data()

@@ -60,12 +60,11 @@ bool UndoSnapshots::loadSnapshot(CORINOTEDoc& doc, const QString& path, bool* op
 
 void UndoSnapshots::take(CORINOTEDoc& doc)
 {
-    if (!writeSnapshot(doc, mUndoPath)) {
-        doc.undoAvailable = 0;
-        return;
-    }
-    doc.undoAvailable = 1;
+    // The edit that follows makes the redo file's state a branch nobody can reach again,
+    // whether or not the undo file could be written: redoing it would silently replace
+    // the edit.
     doc.redoAvailable = 0;
+    doc.undoAvailable = writeSnapshot(doc, mUndoPath) ? 1 : 0;
 }
 
 bool UndoSnapshots::undo(CORINOTEDoc& doc)

@@ -24,7 +24,8 @@ public:
     QString redoPath() const { return mRedoPath; }
 
     // Writes the document into the undo file; offers Undo and withdraws Redo. When the
-    // file cannot be written nothing is offered (and nothing reported).
+    // file cannot be written nothing is offered (and nothing reported): Redo is withdrawn
+    // all the same.
     void take(CORINOTEDoc& doc);
     // Saves the document into the redo file and reloads the undo file. Returns false when
     // the undo file could not be opened (the document is then unchanged).
