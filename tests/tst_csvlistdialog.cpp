@@ -176,18 +176,31 @@ void TestCsvListDialog::headerClickSortsAndFlips()
 
 void TestCsvListDialog::importAsks_data()
 {
+    QTest::addColumn<bool>("append");
     QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question");
     QTest::addColumn<QStringList>("groupNames");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("ok") << int(QMessageBox::Ok) << QStringList{u"山田"_qs, u"佐藤"_qs}
-                        << u"か行データをインポート"_qs;
-    QTest::newRow("cancel") << int(QMessageBox::Cancel) << QStringList{u"旧"_qs}
-                            << u"あ行データをインポート"_qs;
+    const QString replacing =
+        u"「あ行」の住所録データ1件と送受信履歴1件を削除してインポートします。よろしいですか？"_qs;
+    const QString adding = u"データをインポートします。よろしいですか？"_qs;
+    QTest::newRow("replacing, ok")
+        << false << int(QMessageBox::Ok) << replacing << QStringList{u"山田"_qs, u"佐藤"_qs}
+        << u"か行データをインポート"_qs;
+    QTest::newRow("replacing, cancel") << false << int(QMessageBox::Cancel) << replacing
+                                       << QStringList{u"旧"_qs} << u"あ行データをインポート"_qs;
+    QTest::newRow("adding, ok") << true << int(QMessageBox::Ok) << adding
+                                << QStringList{u"旧"_qs, u"山田"_qs, u"佐藤"_qs}
+                                << u"か行データをインポート"_qs;
+    QTest::newRow("adding, cancel") << true << int(QMessageBox::Cancel) << adding
+                                    << QStringList{u"旧"_qs} << u"あ行データをインポート"_qs;
 }
 
 void TestCsvListDialog::importAsks()
 {
+    QFETCH(bool, append);
     QFETCH(int, answer);
+    QFETCH(QString, question);
     QFETCH(QStringList, groupNames);
     QFETCH(QString, caption);
     AddressBook book;
@@ -195,54 +208,74 @@ void TestCsvListDialog::importAsks()
     old[CAddressData::EntryNumber] = u"A-5"_qs;
     old[CAddressData::Name] = u"旧"_qs;
     book.group(0).appendRecord(old);
+    book.group(0).appendHistory(u"A-5"_qs, u"送信-年賀状"_qs, u"2024/01/01"_qs, QString());
+    const AddressBook before = book;
     CCSVListDialog dialog(book, kLines);
-    dialog.setToday(QDate(2024, 3, 5));
     dialog.findChild<QLineEdit*>(u"definition"_qs)->setText(u"1=N,2=H,3=P"_qs);
+    dialog.findChild<QCheckBox*>(u"append"_qs)->setChecked(append);
     select(dialog, {3, 1}); // imported in list order whatever the selection order
 
     BoxAnswer box;
     box.arm(QMessageBox::StandardButton(answer));
     QTest::mouseClick(button(dialog, "import"), Qt::LeftButton);
     QVERIFY(box.seen());
-    QCOMPARE(box.text(), u"データをインポートします。よろしいですか？"_qs);
+    QCOMPARE(box.text(), question);
     QCOMPARE(box.icon(), QMessageBox::Question);
     QCOMPARE(names(book.group(0)), groupNames);
     QCOMPARE(button(dialog, "import")->text(), caption);
     QCOMPARE(dialog.bookChanged(), answer == QMessageBox::Ok);
-    if (answer == QMessageBox::Ok) {
-        QCOMPARE(book.group(0).textColumn(CAddressData::EntryNumber),
-                 (QStringList{u"A-1"_qs, u"A-2"_qs}));
-        QCOMPARE(book.group(0).field(0, CAddressData::Reading), u"ヤマダ"_qs);
-        QCOMPARE(book.group(0).field(0, CAddressData::BirthDate), u"2024/03/05"_qs);
+    if (answer != QMessageBox::Ok) {
+        QVERIFY(book == before); // Cancel changes nothing
+        return;
     }
+    const int first = append ? 1 : 0;
+    QCOMPARE(book.group(0).textColumn(CAddressData::EntryNumber).mid(first),
+             append ? (QStringList{u"A-6"_qs, u"A-7"_qs}) : (QStringList{u"A-1"_qs, u"A-2"_qs}));
+    QCOMPARE(book.group(0).historyCount(), append ? 1 : 0);
+    QCOMPARE(book.group(0).field(first, CAddressData::Reading), u"ヤマダ"_qs);
+    // The file has no birth date: none is made up.
+    QCOMPARE(book.group(0).field(first, CAddressData::BirthDate), QString());
 }
 
 void TestCsvListDialog::pressWithoutSelection_data()
 {
     QTest::addColumn<bool>("append");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question"); // empty: no question at all
     QTest::addColumn<int>("left");
-    QTest::newRow("unchecked empties") << false << 0;
-    QTest::newRow("checked skips") << true << 1;
+    QTest::addColumn<QString>("caption");
+    const QString emptying =
+        u"「あ行」の住所録データ1件と送受信履歴1件を削除します。よろしいですか？"_qs;
+    QTest::newRow("unchecked empties after asking")
+        << false << int(QMessageBox::Ok) << emptying << 0 << u"か行データをインポート"_qs;
+    QTest::newRow("unchecked, cancelled, keeps")
+        << false << int(QMessageBox::Cancel) << emptying << 1 << u"あ行データをインポート"_qs;
+    QTest::newRow("checked skips without asking")
+        << true << int(QMessageBox::Ok) << QString() << 1 << u"か行データをインポート"_qs;
 }
 
 void TestCsvListDialog::pressWithoutSelection()
 {
     QFETCH(bool, append);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
     QFETCH(int, left);
+    QFETCH(QString, caption);
     AddressBook book;
     book.group(0).appendRecord(QStringList{u"A-1"_qs});
     book.group(0).appendHistory(u"A-1"_qs, u"送信-年賀状"_qs, u"2024/01/01"_qs, QString());
     CCSVListDialog dialog(book, kLines);
     dialog.findChild<QCheckBox*>(u"append"_qs)->setChecked(append);
     BoxAnswer box;
-    box.arm(QMessageBox::Ok, 3);
+    box.arm(QMessageBox::StandardButton(answer), question.isEmpty() ? 3 : 200);
     QTest::mouseClick(button(dialog, "import"), Qt::LeftButton);
     QTRY_VERIFY(box.finished());
-    QVERIFY(!box.seen()); // nothing to import, nothing to ask
+    QCOMPARE(box.seen(), !question.isEmpty());
+    QCOMPARE(box.text(), question);
     QCOMPARE(book.group(0).recordCount(), left);
     QCOMPARE(book.group(0).historyCount(), left);
-    QCOMPARE(button(dialog, "import")->text(), u"か行データをインポート"_qs);
-    QVERIFY(dialog.bookChanged());
+    QCOMPARE(button(dialog, "import")->text(), caption);
+    QCOMPARE(dialog.bookChanged(), caption != u"あ行データをインポート"_qs);
 }
 
 void TestCsvListDialog::secondRoundReplacesFirst_data()

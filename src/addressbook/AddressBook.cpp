@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <limits>
+
 namespace {
 
 struct GroupName
@@ -48,7 +50,7 @@ void AddressBook::clear()
         g.removeAll();
 }
 
-QString AddressBook::nextEntryNumber(int g) const
+qint64 AddressBook::nextEntrySequence(int g) const
 {
     const QString prefix = entryPrefix(g);
     const CAddressData& data = group(g);
@@ -62,7 +64,14 @@ QString AddressBook::nextEntryNumber(int g) const
         if (ok && n > largest)
             largest = n;
     }
-    return prefix + QString::number(largest + 1);
+    // A book from elsewhere may already hold the largest number there is.
+    return largest < std::numeric_limits<qint64>::max() ? largest + 1 : 0;
+}
+
+QString AddressBook::nextEntryNumber(int g) const
+{
+    const qint64 next = nextEntrySequence(g);
+    return next > 0 ? entryPrefix(g) + QString::number(next) : QString();
 }
 
 CAddressData AddressBook::buildRecordList(int printStartPosition) const

@@ -29,8 +29,11 @@ public:
     void clear();
 
     // The next entry number of a group: its prefix and one more than the largest sequence
-    // number among its records (entry numbers that do not parse are ignored).
+    // number among its records (entry numbers that do not parse are ignored). Empty when
+    // the largest is already the largest 64-bit number: the group takes no new record.
     QString nextEntryNumber(int group) const;
+    // The sequence number of nextEntryNumber(), 0 when there is none.
+    qint64 nextEntrySequence(int group) const;
 
     // The record list of data mode: (printStartPosition − 1) blank records, then every
     // reserved record of groups 0–18 in group order and stored order. Senders never

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace {
 
 const char* const kCaptions[AddressCsvImport::ImportGroupCount] = {
@@ -102,23 +104,57 @@ int AddressCsvImport::nextGroup(int group)
     return group >= 0 && group + 1 < ImportGroupCount ? group + 1 : 0;
 }
 
+QString AddressCsvImport::groupName(int group)
+{
+    if (group < 0 || group >= ImportGroupCount)
+        return QString();
+    // The kana groups are rows of the syllabary ("あ行"); the Latin ones go by their letters.
+    return group < 10 ? AddressBook::groupLabel(group) + tr("行") : AddressBook::groupLabel(group);
+}
+
+QString AddressCsvImport::question(const AddressBook& book, int group, int rows, bool append)
+{
+    if (group < 0 || group >= ImportGroupCount)
+        return QString();
+    const CAddressData& data = book.group(group);
+    const int records = data.recordCount();
+    const int history = data.historyCount();
+    if (append || (records == 0 && history == 0))
+        return rows > 0 ? tr("データをインポートします。よろしいですか？") : QString();
+    const QString deleted = tr("「%1」の住所録データ%2件と送受信履歴%3件を削除")
+                                .arg(groupName(group))
+                                .arg(records)
+                                .arg(history);
+    return rows > 0 ? tr("%1してインポートします。よろしいですか？").arg(deleted)
+                    : tr("%1します。よろしいですか？").arg(deleted);
+}
+
+QString AddressCsvImport::noEntryNumbersMessage()
+{
+    return tr("登録番号が上限に達しているため、インポートできません。");
+}
+
 int AddressCsvImport::importRows(AddressBook& book, int group, const QList<QStringList>& rows,
-                                 const QString& definition, bool append, const QDate& today)
+                                 const QString& definition, bool append)
 {
     if (group < 0 || group >= ImportGroupCount)
         return 0;
+    // The group's next number once, then counted on: each appended record is the new
+    // largest, so this is what nextEntryNumber() would give for every row, without
+    // rescanning the group per row. An emptied group starts again at 1.
+    const qint64 first = append ? book.nextEntrySequence(group) : 1;
+    if (first <= 0 || qint64(rows.size()) - 1 > std::numeric_limits<qint64>::max() - first)
+        return -1;
     CAddressData& data = book.group(group);
     if (!append)
         data.removeAll(); // records and history: old history would attach to new numbers
-    // The group's next number once, then counted on: each appended record is the new
-    // largest, so this is what nextEntryNumber() would give for every row, without
-    // rescanning the group per row.
     const QString prefix = AddressBook::entryPrefix(group);
-    qint64 number = QStringView(book.nextEntryNumber(group)).mid(prefix.size()).toLongLong();
+    qint64 number = first;
     for (const QStringList& row : rows) {
-        data.appendRecord(CsvImportDefinition::composeRecord(
-            row, definition, prefix + QString::number(number), today));
-        ++number;
+        data.appendRecord(
+            CsvImportDefinition::composeRecord(row, definition, prefix + QString::number(number)));
+        if (number < std::numeric_limits<qint64>::max())
+            ++number;
     }
     return int(rows.size());
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -35,11 +34,26 @@ public:
     // The group after `group` in the button's cycle (YZ is followed by あ行).
     static int nextGroup(int group);
 
+    // The group's name in the import window's question: "あ行" … "わ行", "ABC" … "YZ".
+    static QString groupName(int group);
+
+    // The question one press of the import button asks before it changes anything, or
+    // an empty string when there is nothing to ask (no row to import, nothing to delete).
+    // Without `append` a group holding records or history is emptied first, and the
+    // question says so: "「あ行」の住所録データ12件と送受信履歴3件を削除してインポート
+    // します。よろしいですか？" (with no row: "…を削除します。よろしいですか？"); else
+    // "データをインポートします。よろしいですか？".
+    static QString question(const AddressBook& book, int group, int rows, bool append);
+
+    // "登録番号が上限に達しているため、インポートできません。"
+    static QString noEntryNumbersMessage();
+
     // One press of the import button for `group` (0–18; any other group is refused and
     // nothing changes). Unless `append`, the group is emptied first, records and history
     // rows alike. Then one record per row, in the order given, is appended with the
     // group's next entry number (CsvImportDefinition::composeRecord). Returns the number
-    // of records appended.
+    // of records appended, or -1 when the group's entry numbers would run past the
+    // largest 64-bit number (nothing is changed then).
     static int importRows(AddressBook& book, int group, const QList<QStringList>& rows,
-                          const QString& definition, bool append, const QDate& today);
+                          const QString& definition, bool append);
 };

@@ -128,7 +128,7 @@ QString CsvImportDefinition::composeName(const QString& surname, const QString& 
 }
 
 QStringList CsvImportDefinition::composeRecord(const QStringList& row, const QString& definition,
-                                               const QString& entryNumber, const QDate& today)
+                                               const QString& entryNumber)
 {
     const auto text = [&](Code code) {
         const int c = column(definition, code);
@@ -154,13 +154,10 @@ QStringList CsvImportDefinition::composeRecord(const QStringList& row, const QSt
     else
         values[CAddressData::Reading] = readingSurname + kFullWidthSpace + readingGiven;
 
-    // Only the length is checked: whatever ten characters the file holds are kept, and
-    // the age shown later is computed from them by the address list.
-    const QString birth = text(BirthDate);
-    values[CAddressData::BirthDate] =
-        birth.size() == 10
-            ? birth
-            : QString::asprintf("%02d/%02d/%02d", today.year(), today.month(), today.day());
+    // Kept as the file has it: no date is made up for a record that has none, and one
+    // that does not read as a date stays for the user to see and correct. The address
+    // list computes ages from real dates only.
+    values[CAddressData::BirthDate] = text(BirthDate);
 
     // An O on a column the row does not fill stores empty text; only a missing O gives "0".
     values[CAddressData::Age] = column(definition, Age) >= 1 ? text(Age) : QStringLiteral("0");

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -57,10 +56,10 @@ public:
 
     // The record made from one row (the row's fields, 1-based columns in the definition):
     // all 51 text columns of a record with the entry number given, 氏名 and フリガナ
-    // composed, 生年月日 taken when exactly 10 characters long and else today's date,
-    // 年齢 "0" when the definition has no usable O; every column without a code empty.
+    // composed, 生年月日 as the row has it (empty without one), 年齢 "0" when the
+    // definition has no usable O; every column without a code empty.
     static QStringList composeRecord(const QStringList& row, const QString& definition,
-                                     const QString& entryNumber, const QDate& today);
+                                     const QString& entryNumber);
 
     // Surname and given name joined: given + " " + surname when the first character of
     // the given name (of the surname when the given name is empty) is an ASCII letter,

@@ -101,26 +101,36 @@ QList<int> CCSVListDialog::selectedRows() const
     return rows;
 }
 
-bool CCSVListDialog::confirmImport()
+bool CCSVListDialog::confirm(const QString& question)
 {
-    return QMessageBox::question(
-               this, windowTitle(), tr("データをインポートします。よろしいですか？"),
-               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+    return QMessageBox::question(this, windowTitle(), question,
+                                 QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+void CCSVListDialog::showWarning(const QString& message)
+{
+    QMessageBox::warning(this, windowTitle(), message);
 }
 
 void CCSVListDialog::importSelected()
 {
     const QList<int> rows = selectedRows();
-    if (!rows.isEmpty() && !confirmImport())
+    // Nothing is deleted or imported without the user's word; with nothing selected and
+    // nothing to delete the press just moves on, which is how a group is skipped.
+    const QString question =
+        AddressCsvImport::question(mBook, mGroup, int(rows.size()), mAppend->isChecked());
+    if (!question.isEmpty() && !confirm(question))
         return;
-    // With nothing selected the press still empties the group (unless appending) and
-    // moves on: that is how a group is skipped or cleared.
     QList<QStringList> fields;
     fields.reserve(rows.size());
     for (int row : rows)
         fields.append(mModel->rowFields(row));
-    AddressCsvImport::importRows(mBook, mGroup, fields, mDefinition->text(), mAppend->isChecked(),
-                                 mToday.isValid() ? mToday : QDate::currentDate());
+    if (AddressCsvImport::importRows(mBook, mGroup, fields, mDefinition->text(),
+                                     mAppend->isChecked()) < 0) {
+        showWarning(AddressCsvImport::noEntryNumbersMessage());
+        return;
+    }
     mChanged = true;
     mGroup = AddressCsvImport::nextGroup(mGroup);
     updateCaption();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QDialog>
 #include <QList>
 #include <QStringList>
@@ -31,9 +30,6 @@ public:
     // import button changes it, if only by emptying a group).
     static bool run(QWidget* parent, AddressBook& book, const QStringList& lines);
 
-    // The date an import writes as birth date when the file has none; today unless set.
-    void setToday(const QDate& today) { mToday = today; }
-
     // One press of the import button.
     void importSelected();
     // A click on the list's header: sorts by that column, then flips the direction.
@@ -47,8 +43,10 @@ public:
     CsvRowsModel* model() const { return mModel; }
 
 protected:
-    // Asks "データをインポートします。よろしいですか？"; true on OK.
-    virtual bool confirmImport();
+    // Asks the question of AddressCsvImport::question(); true on OK.
+    virtual bool confirm(const QString& question);
+    // Tells of an import that was refused.
+    virtual void showWarning(const QString& message);
 
 private:
     QList<int> selectedRows() const;
@@ -63,5 +61,4 @@ private:
     int mGroup = 0;
     bool mAscending = true;
     bool mChanged = false;
-    QDate mToday;
 };
