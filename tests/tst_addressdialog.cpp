@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QElapsedTimer>
@@ -208,6 +209,10 @@ private slots:
     void editorAgeFromPicker_data();
     void editorAgeFromPicker();
     void editorKeepsValues();
+    void editorBirthDateAndSex_data();
+    void editorBirthDateAndSex();
+    void undoKeepsSearchResults_data();
+    void undoKeepsSearchResults();
     void searchDialogRefusesAndGathers();
     void largeGroupStaysQuick();
 };
@@ -325,6 +330,10 @@ void TestAddressDialog::addThroughEditor_data()
         << 19 << QString() << u"このリストの住所録データは編集できません。"_qs;
     QTest::newRow("印刷予約 refuses")
         << 21 << QString() << u"このリストの住所録データは編集できません。"_qs;
+    // A book from elsewhere already holds the largest number there is in さ.
+    QTest::newRow("no number left refuses")
+        << 2 << QString()
+        << u"登録番号が上限に達しているため、このグループには住所録データを追加できません。"_qs;
 }
 
 void TestAddressDialog::addThroughEditor()
@@ -333,6 +342,8 @@ void TestAddressDialog::addThroughEditor()
     QFETCH(QString, entry);
     QFETCH(QString, message);
     Fixture fx;
+    fx.doc->addressBook().group(2).appendRecord(
+        Fixture::record(u"SA-9223372036854775807"_qs, u"佐藤"_qs, u"サトウ"_qs));
     ScriptedDialog dialog(*fx.doc);
     dialog.setCurrentTab(tab);
     const int before = dialog.addressView()->model()->rowCount();
@@ -783,7 +794,7 @@ void TestAddressDialog::editorKeepsValues()
     for (int c = 0; c < C::TextColumnCount; ++c)
         values[c] = u"v%1"_qs.arg(c);
     values[C::Sex] = QString();
-    values[C::BirthDate] = u"1999/13/40"_qs; // no real day: the picker stays on today
+    values[C::BirthDate] = u"1999/13/40"_qs; // no real day: 未設定, the picker on today
     values[C::Age] = u"57"_qs;
     values[C::Relation] = u"自由"_qs;
     CAddressDataEditDialog editor(kToday);
@@ -796,9 +807,12 @@ void TestAddressDialog::editorKeepsValues()
             continue;
         QCOMPARE(back.at(c), values.at(c));
     }
-    QCOMPARE(back.at(C::BirthDate), u"2023/02/28"_qs);
+    QVERIFY(editor.noBirthDateBox()->isChecked());
+    QCOMPARE(back.at(C::BirthDate), u"1999/13/40"_qs);
+    QCOMPARE(back.at(C::Age), u"57"_qs);
     auto* sex = static_cast<QComboBox*>(editor.fieldWidget(C::Sex));
-    QCOMPARE(sex->count(), 2);
+    QCOMPARE(sex->count(), 3);
+    QCOMPARE(sex->itemText(0), QString());
     QVERIFY(!sex->isEditable());
     auto* relation = static_cast<QComboBox*>(editor.fieldWidget(C::Relation));
     QCOMPARE(relation->count(), 8);
@@ -815,6 +829,117 @@ void TestAddressDialog::editorKeepsValues()
     } chooser(kToday);
     chooser.openPicture();
     QCOMPARE(chooser.values().at(C::Picture), u"/tmp/photo.jpg"_qs);
+}
+
+void TestAddressDialog::editorBirthDateAndSex_data()
+{
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<QString>("sex");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("birthAfter");
+    QTest::addColumn<QString>("sexAfter");
+    QTest::addColumn<QString>("ageAfter");
+
+    // Another field changed: nothing the user did not touch changes with it.
+    QTest::newRow("no birth date, name changed")
+        << QString() << QString() << u"name"_qs << QString() << QString() << u"0"_qs;
+    QTest::newRow("unreadable date kept")
+        << u"1985/4/7"_qs << QString() << u"name"_qs << u"1985/4/7"_qs << QString() << u"0"_qs;
+    QTest::newRow("no such day kept")
+        << u"1999/02/30"_qs << QString() << u"name"_qs << u"1999/02/30"_qs << QString() << u"0"_qs;
+    QTest::newRow("text after the date kept") << u"1985/04/07 頃"_qs << QString() << u"name"_qs
+                                              << u"1985/04/07 頃"_qs << QString() << u"0"_qs;
+    QTest::newRow("another program's sex kept")
+        << u"1985/04/07"_qs << u"男"_qs << u"name"_qs << u"1985/04/07"_qs << u"男"_qs << u"0"_qs;
+    QTest::newRow("sex cleared") << u"1985/04/07"_qs << u"女性"_qs << u"clear sex"_qs
+                                 << u"1985/04/07"_qs << QString() << u"0"_qs;
+    QTest::newRow("sex chosen") << QString() << QString() << u"choose 女性"_qs << QString()
+                                << u"女性"_qs << u"0"_qs;
+    // The date itself: picked, or set back to 未設定 (the age stays as it was).
+    QTest::newRow("date picked") << QString() << QString() << u"pick"_qs << u"2000/02/29"_qs
+                                 << QString() << u"22"_qs;
+    QTest::newRow("date picked over an unreadable one")
+        << u"abc"_qs << QString() << u"pick"_qs << u"2000/02/29"_qs << QString() << u"22"_qs;
+    QTest::newRow("date unset") << u"1985/04/07"_qs << QString() << u"unset"_qs << QString()
+                                << QString() << u"0"_qs;
+}
+
+void TestAddressDialog::editorBirthDateAndSex()
+{
+    QFETCH(QString, birth);
+    QFETCH(QString, sex);
+    QFETCH(QString, action);
+    QFETCH(QString, birthAfter);
+    QFETCH(QString, sexAfter);
+    QFETCH(QString, ageAfter);
+    QStringList values(C::TextColumnCount);
+    values[C::EntryNumber] = u"A-1"_qs;
+    values[C::BirthDate] = birth;
+    values[C::Sex] = sex;
+    values[C::Age] = u"0"_qs;
+    CAddressDataEditDialog editor(kToday);
+    editor.setValues(values);
+    auto* sexBox = static_cast<QComboBox*>(editor.fieldWidget(C::Sex));
+    QCOMPARE(sexBox->currentText(), sex);
+    if (action == u"name"_qs) {
+        static_cast<QLineEdit*>(editor.fieldWidget(C::Name))->setText(u"新しい名前"_qs);
+    } else if (action.startsWith(u"choose "_qs) || action == u"clear sex"_qs) {
+        const int index = sexBox->findText(action == u"clear sex"_qs ? QString() : action.mid(7));
+        QVERIFY(index >= 0);
+        sexBox->setCurrentIndex(index);
+    } else if (action == u"pick"_qs) {
+        editor.noBirthDateBox()->setChecked(false);
+        editor.birthDateEdit()->setDate(QDate(2000, 2, 29));
+    } else if (action == u"unset"_qs) {
+        editor.noBirthDateBox()->setChecked(true);
+    }
+    const QStringList back = editor.values();
+    QCOMPARE(back.at(C::BirthDate), birthAfter);
+    QCOMPARE(back.at(C::Sex), sexAfter);
+    QCOMPARE(back.at(C::Age), ageAfter);
+}
+
+void TestAddressDialog::undoKeepsSearchResults_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("steps"); // U undo, R redo
+    QTest::addColumn<QStringList>("results");
+
+    const QStringList all{u"A-1"_qs, u"A-2"_qs, u"KA-7"_qs};
+    // KA-1 stands before KA-7: the result follows KA-7 back to its place and out again.
+    QTest::newRow("record before a found one deleted, undone") << 1 << 0 << u"U"_qs << all;
+    QTest::newRow("undone, redone") << 1 << 0 << u"UR"_qs << all;
+    QTest::newRow("undone, redone, undone") << 1 << 0 << u"URU"_qs << all;
+    // A result goes with its record when the record is deleted; the others stay.
+    const QStringList rest{u"A-2"_qs, u"KA-7"_qs};
+    QTest::newRow("found record deleted, undone") << 0 << 0 << u"U"_qs << rest;
+    QTest::newRow("found record deleted, undone, redone") << 0 << 0 << u"UR"_qs << rest;
+}
+
+// The results stay until the next search, undo or not, for the records still there.
+void TestAddressDialog::undoKeepsSearchResults()
+{
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, results);
+    Fixture fx;
+    ScriptedDialog dialog(*fx.doc);
+    dialog.fillSearch = [](CSearchDataDialog& d) {
+        d.orButton()->setChecked(true);
+        d.fieldBox(0)->setCurrentText(u"フリガナ"_qs);
+        d.keywordEdit(0)->setText(u"キ ア"_qs);
+    };
+    dialog.runCommand(AddressCommand::Search);
+    QCOMPARE(shownEntries(dialog), (QStringList{u"A-1"_qs, u"A-2"_qs, u"KA-7"_qs}));
+    dialog.setCurrentTab(tab);
+    selectRows(dialog.addressView(), {row});
+    dialog.runCommand(AddressCommand::MenuDeleteRecords);
+    for (QChar step : steps)
+        dialog.menus()->action(step == u'U' ? 57643 : 57644)->trigger();
+    dialog.setCurrentTab(AddressListRows::SearchTab);
+    QCOMPARE(shownEntries(dialog), results);
 }
 
 void TestAddressDialog::searchDialogRefusesAndGathers()

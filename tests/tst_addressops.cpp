@@ -110,6 +110,8 @@ private slots:
     void pictureRect_data();
     void pictureRect();
     void loadFileForgetsSearchAndSender();
+    void linksOpenOnlyWebAndMail_data();
+    void linksOpenOnlyWebAndMail();
 };
 
 void TestAddressOps::entryNumbers_data()
@@ -126,6 +128,11 @@ void TestAddressOps::entryNumbers_data()
         << 18 << QStringList{u"YZ-10"_qs, u"YZ-9"_qs} << u"YZ-11"_qs;
     QTest::newRow("foreign numbers ignored")
         << 2 << QStringList{u"SA-2"_qs, u"SA-x"_qs, u"KA-40"_qs, QString()} << u"SA-3"_qs;
+    QTest::newRow("up to the largest number")
+        << 3 << QStringList{u"TA-9223372036854775806"_qs} << u"TA-9223372036854775807"_qs;
+    // Nothing comes after the largest 64-bit number: the group takes no new record.
+    QTest::newRow("past the largest number")
+        << 3 << QStringList{u"TA-1"_qs, u"TA-9223372036854775807"_qs} << QString();
 }
 
 void TestAddressOps::entryNumbers()
@@ -140,8 +147,16 @@ void TestAddressOps::entryNumbers()
     QCOMPARE(values.size(), C::TextColumnCount);
     QCOMPARE(values.at(C::EntryNumber), next);
     QCOMPARE(values.at(C::Age), u"0"_qs);
+    QCOMPARE(AddressBookOperations::checkEntryNumberLeft(fx.book(), group).isEmpty(),
+             !next.isEmpty());
     AddressBookOperations::addRecord(*fx.doc, group, values);
     const CAddressData& g = fx.book().group(group);
+    if (next.isEmpty()) {
+        QCOMPARE(g.recordCount(), existing.size());
+        QVERIFY(!fx.doc->isModified());
+        QCOMPARE(fx.doc->undoAvailable, 0);
+        return;
+    }
     QCOMPARE(g.recordCount(), existing.size() + 1);
     QCOMPARE(g.field(g.recordCount() - 1, C::EntryNumber), next);
     QCOMPARE(g.flag(g.recordCount() - 1), 0);
@@ -215,7 +230,10 @@ void TestAddressOps::age_data()
     QTest::newRow("future date is no negative age") << u"2030/01/01"_qs << QDate(2024, 5, 5) << 0;
     QTest::newRow("no birth date") << QString() << QDate(2024, 5, 5) << -1;
     QTest::newRow("no readable year") << u"----/05/05"_qs << QDate(2024, 5, 5) << -1;
-    QTest::newRow("missing day counts as 0") << u"1985/4/7"_qs << QDate(2024, 4, 1) << 39;
+    // Only a real day gives an age: these would show, sort and search as made-up ages.
+    QTest::newRow("missing day") << u"1985/4/7"_qs << QDate(2024, 4, 1) << -1;
+    QTest::newRow("no such month or day") << u"1999/13/40"_qs << QDate(2024, 4, 1) << -1;
+    QTest::newRow("30 February") << u"1999/02/30"_qs << QDate(2024, 4, 1) << -1;
 }
 
 void TestAddressOps::age()
@@ -793,6 +811,45 @@ void TestAddressOps::loadFileForgetsSearchAndSender()
     QVERIFY(fx.doc->groupList(0).isEmpty());
     QCOMPARE(fx.book(), other);
     QVERIFY(fx.doc->isModified());
+}
+
+void TestAddressOps::linksOpenOnlyWebAndMail_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("link"); // empty: refused with a message
+
+    QTest::newRow("https") << 415 << u"https://example.jp/a?b=1"_qs
+                           << u"https://example.jp/a?b=1"_qs;
+    QTest::newRow("http, company") << 416 << u"http://example.jp/"_qs << u"http://example.jp/"_qs;
+    QTest::newRow("upper-case scheme")
+        << 415 << u"HTTPS://example.jp/"_qs << u"https://example.jp/"_qs;
+    QTest::newRow("typed without scheme")
+        << 415 << u"www.example.jp"_qs << u"http://www.example.jp"_qs;
+    QTest::newRow("mailto in the URL column")
+        << 415 << u"mailto:a@example.jp"_qs << u"mailto:a@example.jp"_qs;
+    QTest::newRow("mail") << 410 << u"hanako@example.jp"_qs << u"mailto:hanako@example.jp"_qs;
+    QTest::newRow("absolute path") << 415 << u"/home/u/x.sh"_qs << QString();
+    QTest::newRow("file URL") << 416 << u"file:///home/u/x.sh"_qs << QString();
+    QTest::newRow("another scheme") << 415 << u"smb://server/share/x.exe"_qs << QString();
+    QTest::newRow("script") << 415 << u"javascript:alert(1)"_qs << QString();
+}
+
+// What the desktop is handed is a web page or a mail, never a file or a program.
+void TestAddressOps::linksOpenOnlyWebAndMail()
+{
+    QFETCH(int, command);
+    QFETCH(QString, value);
+    QFETCH(QString, link);
+    Fixture fx;
+    const int column = command == 410 ? C::Mail1 : command == 415 ? C::Url : C::CompanyUrl;
+    fx.book().group(0).appendRecord(record(u"A-1"_qs, u"a"_qs, {{column, value}}));
+    QString message;
+    QCOMPARE(AddressBookOperations::linkText(fx.book(), {0, 0}, command, &message), link);
+    QCOMPARE(message.isEmpty(), !link.isEmpty());
+    if (link.isEmpty())
+        QCOMPARE(message,
+                 u"このURLは開けません。開けるのは http、https、mailto のリンクだけです。"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestAddressOps)

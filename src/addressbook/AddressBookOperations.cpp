@@ -7,8 +7,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QUrl>
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 namespace {
@@ -56,6 +59,56 @@ bool sameRecord(const CAddressData& a, const CAddressData& b, int record)
     return a.flag(record) == b.flag(record);
 }
 
+// What identifies a found record across undo: its texts, without the age (the list
+// brings ages up to date on its own) and without the reservation flag.
+QStringList identity(const CAddressData& data, int record)
+{
+    QStringList texts;
+    texts.reserve(CAddressData::TextColumnCount);
+    for (int c = 0; c < CAddressData::TextColumnCount; ++c) {
+        if (c != CAddressData::Age)
+            texts.append(data.fieldView(record, c).toString());
+    }
+    return texts;
+}
+
+// Runs `step` (an undo or a redo, which forget the search results with the rest of the
+// runtime state) and finds the results again among the records it leaves: at the same
+// index when that record is still the same, else the first record with the same texts
+// that no other result has taken. Results whose record is gone are dropped.
+template <typename Step> void keepingSearchResults(CORINOTEDoc& doc, Step step)
+{
+    std::array<QList<QStringList>, AddressBook::SenderGroup> found;
+    std::array<QList<qint32>, AddressBook::SenderGroup> where;
+    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
+        const CAddressData& data = doc.addressBook().group(g);
+        for (qint32 i : doc.groupList(g)) {
+            if (i >= 0 && i < data.recordCount()) {
+                found[size_t(g)].append(identity(data, i));
+                where[size_t(g)].append(i);
+            }
+        }
+    }
+    step();
+    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
+        if (found[size_t(g)].isEmpty())
+            continue;
+        const CAddressData& data = doc.addressBook().group(g);
+        QHash<QStringList, QList<int>> byTexts;
+        for (int i = 0; i < data.recordCount(); ++i)
+            byTexts[identity(data, i)].append(i);
+        QList<qint32>& results = doc.groupList(g);
+        results.clear();
+        for (int k = 0; k < found[size_t(g)].size(); ++k) {
+            QList<int>& candidates = byTexts[found[size_t(g)].at(k)];
+            if (candidates.isEmpty())
+                continue;
+            const qsizetype same = candidates.indexOf(where[size_t(g)].at(k));
+            results.append(candidates.takeAt(same >= 0 ? same : 0));
+        }
+    }
+}
+
 } // namespace
 
 QString AddressBookOperations::checkEditable(int tab)
@@ -74,6 +127,13 @@ QString AddressBookOperations::checkOneRecordSelected(int count)
     if (count > 1)
         return tr("住所録データを一つだけ選択してください。");
     return checkRecordsSelected(count);
+}
+
+QString AddressBookOperations::checkEntryNumberLeft(const AddressBook& book, int group)
+{
+    if (!validGroup(group) || book.nextEntrySequence(group) > 0)
+        return QString();
+    return tr("登録番号が上限に達しているため、このグループには住所録データを追加できません。");
 }
 
 QStringList AddressBookOperations::newRecordValues(const AddressBook& book, int group)
@@ -99,10 +159,12 @@ void AddressBookOperations::addRecord(CORINOTEDoc& doc, int group, QStringList v
 {
     if (!validGroup(group))
         return;
-    doc.takeUndoSnapshot();
     values.resize(CAddressData::TextColumnCount);
     if (values.at(CAddressData::EntryNumber).isEmpty())
         values[CAddressData::EntryNumber] = doc.addressBook().nextEntryNumber(group);
+    if (values.at(CAddressData::EntryNumber).isEmpty())
+        return;
+    doc.takeUndoSnapshot();
     doc.addressBook().group(group).appendRecord(values);
     doc.setModified(true);
 }
@@ -279,7 +341,22 @@ QString AddressBookOperations::linkText(const AddressBook& book, const AddressRe
                 mail ? tr("メールアドレスが設定されていません。") : tr("URLが設定されていません。");
         return QString();
     }
-    return mail ? QStringLiteral("mailto:") + value : value;
+    // The desktop runs whatever it is handed: a path or a file: URL from an imported file
+    // would start a program. Only web pages and mail leave here; a home page typed
+    // without its scheme ("www.example.jp") is a web page, as a browser reads it.
+    // QUrl keeps schemes in lower case.
+    const QUrl url =
+        mail ? QUrl(QStringLiteral("mailto:") + value) : QUrl::fromUserInput(value.trimmed());
+    const QString scheme = url.scheme();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
+                           scheme != QLatin1String("mailto"))) {
+        if (message)
+            *message =
+                mail ? tr("このメールアドレスは開けません。")
+                     : tr("このURLは開けません。開けるのは http、https、mailto のリンクだけです。");
+        return QString();
+    }
+    return mail ? QStringLiteral("mailto:") + value : url.toString();
 }
 
 int AddressBookOperations::reservedCount(const AddressBook& book)
@@ -296,6 +373,18 @@ QString AddressBookOperations::checkPrintLimit(const AddressBook& book)
 {
     return reservedCount(book) > PrintLimit ? tr("一度に印刷できる住所録データは500件までです。")
                                             : QString();
+}
+
+void AddressBookOperations::undo(CORINOTEDoc& doc)
+{
+    if (doc.undoAvailable != 0)
+        keepingSearchResults(doc, [&doc] { doc.undo(); });
+}
+
+void AddressBookOperations::redo(CORINOTEDoc& doc)
+{
+    if (doc.redoAvailable != 0)
+        keepingSearchResults(doc, [&doc] { doc.redo(); });
 }
 
 QString AddressBookOperations::loadFile(CORINOTEDoc& doc, const QString& path, bool* changed)

@@ -43,6 +43,10 @@ public:
     // As above, and "住所録データを一つだけ選択してください。" for several rows.
     static QString checkOneRecordSelected(int count);
 
+    // "登録番号が上限に達しているため、このグループには住所録データを追加できません。" when
+    // the group has no next entry number (AddressBook::nextEntryNumber).
+    static QString checkEntryNumberLeft(const AddressBook& book, int group);
+
     // The values the record editor opens with for a new record of the group: the next
     // entry number, age "0", everything else empty. One value per record column (0–50).
     static QStringList newRecordValues(const AddressBook& book, int group);
@@ -50,7 +54,7 @@ public:
     static QStringList recordValues(const AddressBook& book, const AddressRecordRef& ref);
 
     // Appends a record to the group with the given values (flag 0). An empty entry number
-    // is replaced by the group's next one.
+    // is replaced by the group's next one; without a next one nothing is added.
     static void addRecord(CORINOTEDoc& doc, int group, QStringList values);
     // Replaces every record column of the record but its entry number and the reserved
     // columns; the flag stays.
@@ -76,9 +80,11 @@ public:
     static QString setSender(CORINOTEDoc& doc, const QList<AddressRecordRef>& refs);
 
     // The text to hand to the desktop for a link command: "mailto:" followed directly by
-    // the address for 410–414, the URL unchanged for 415 and 416. Empty with *message set
-    // to "メールアドレスが設定されていません。" or "URLが設定されていません。" when the
-    // column is empty.
+    // the address for 410–414, the URL for 415 and 416 (http:// put before one typed
+    // without a scheme). Empty with *message set to "メールアドレスが設定されていません。"
+    // or "URLが設定されていません。" when the column is empty, and to "このURLは開けません。
+    // …" or "このメールアドレスは開けません。" when the link would open anything but an
+    // http, https or mailto link (a path, file:, a program's own scheme).
     static QString linkText(const AddressBook& book, const AddressRecordRef& ref, int command,
                             QString* message);
 
@@ -86,6 +92,12 @@ public:
     // gives when it exceeds PrintLimit.
     static int reservedCount(const AddressBook& book);
     static QString checkPrintLimit(const AddressBook& book);
+
+    // Undo and redo of the window (nothing happens when not offered): the document's
+    // own, with the search results kept for the records that are still there afterwards,
+    // wherever they now stand, as the window keeps them until the next search.
+    static void undo(CORINOTEDoc& doc);
+    static void redo(CORINOTEDoc& doc);
 
     // The address book file: loading replaces the twenty groups (what was read of a broken
     // file stays), sets the sender index to 0 and forgets the search results. Returns a

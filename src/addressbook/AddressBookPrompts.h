@@ -34,7 +34,7 @@ public:
     // "CSVファイル(*.csv)"; empty when the user cancels.
     virtual QString chooseOpenPath(const QString& filter) = 0;
     virtual QString chooseSavePath(const QString& filter, const QString& defaultSuffix) = 0;
-    // Hands a "mailto:" text or a home page to the desktop; a failure is not reported.
+    // Hands a "mailto:", "http:" or "https:" URL to the desktop; a failure is not reported.
     virtual void openLink(const QString& text) = 0;
     // The CSV import window over the book and the file's lines; whether the book changed.
     virtual bool importCsv(AddressBook& book, const QStringList& lines) = 0;

@@ -63,3 +63,11 @@ int AgeCalculator::age(const Parts& birth, const QDate& today)
     // A birth date in the future is a typing slip, not a negative age.
     return std::max(years, 0);
 }
+
+int AgeCalculator::age(QStringView birthText, const QDate& today)
+{
+    // An age from "1999/13/40" would be shown, sorted and searched as if it were true.
+    if (!readDate(birthText).isValid())
+        return -1;
+    return age(readParts(birthText), today);
+}

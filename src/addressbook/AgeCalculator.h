@@ -33,10 +33,8 @@ public:
     // 1 March in other years). Never below 0. -1 when the birth year reads 0, that is,
     // when the record has no usable birth date.
     static int age(const Parts& birth, const QDate& today);
-    static int age(QStringView birthText, const QDate& today)
-    {
-        return age(readParts(birthText), today);
-    }
+    // As above for a stored birth date; -1 unless the text names a real day (readDate).
+    static int age(QStringView birthText, const QDate& today);
 
     // The leading decimal digits of a text as a number (0 when there are none); how the
     // stored "年齢" column is read for sorting and searching.

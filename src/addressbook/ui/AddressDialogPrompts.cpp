@@ -50,11 +50,8 @@ QString AddressDialogPrompts::chooseSavePath(const QString& filter, const QStrin
 
 void AddressDialogPrompts::openLink(const QString& text)
 {
-    // A mail address goes as it is; a home page as the desktop reads a typed address, so
-    // "www.example.jp" opens as the shell would open it.
-    const QUrl url =
-        text.startsWith(QLatin1String("mailto:")) ? QUrl(text) : QUrl::fromUserInput(text);
-    QDesktopServices::openUrl(url);
+    // AddressBookOperations::linkText made the text a whole http, https or mailto URL.
+    QDesktopServices::openUrl(QUrl(text));
 }
 
 bool AddressDialogPrompts::importCsv(AddressBook& book, const QStringList& lines)

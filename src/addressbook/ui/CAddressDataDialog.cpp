@@ -274,6 +274,8 @@ void CAddressDataDialog::addRecord()
     if (report(Ops::checkEditable(tab)))
         return;
     const int group = AddressListRows::groupOfTab(tab);
+    if (report(Ops::checkEntryNumberLeft(mDoc.addressBook(), group)))
+        return;
     QStringList values = Ops::newRecordValues(mDoc.addressBook(), group);
     if (!mPrompts->editRecord(values))
         return;
@@ -412,7 +414,7 @@ void CAddressDataDialog::undo()
 {
     if (mDoc.undoAvailable == 0)
         return;
-    mDoc.undo();
+    Ops::undo(mDoc);
     refill();
 }
 
@@ -420,7 +422,7 @@ void CAddressDataDialog::redo()
 {
     if (mDoc.redoAvailable == 0)
         return;
-    mDoc.redo();
+    Ops::redo(mDoc);
     refill();
 }
 

@@ -3,6 +3,7 @@
 #include "addressbook/AgeCalculator.h"
 #include "addressbook/CAddressData.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -56,7 +57,8 @@ void addRow(QGridLayout* grid, const QString& caption, std::initializer_list<QWi
 } // namespace
 
 CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* parent)
-    : QDialog(parent), mToday(today), mBirthDate(new QDateEdit(this)), mAge(new QSpinBox(this))
+    : QDialog(parent), mToday(today), mBirthDate(new QDateEdit(this)),
+      mNoBirthDate(new QCheckBox(tr("未設定"), this)), mAge(new QSpinBox(this))
 {
     setWindowTitle(tr("住所録データの追加・変更"));
     auto* left = new QGridLayout;
@@ -90,13 +92,19 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
     open->setAutoDefault(false);
     connect(open, &QPushButton::clicked, this, &CAddressDataEditDialog::openPicture);
     addRow(left, tr("画像"), {addLine(C::Picture), open});
-    addRow(left, tr("性別"), {addCombo(C::Sex, {tr("男性"), tr("女性")}, false)});
+    // The empty entry clears the value; a value of another program's ("男") is added to
+    // the list when a record holding it is opened.
+    addRow(left, tr("性別"), {addCombo(C::Sex, {QString(), tr("男性"), tr("女性")}, false)});
     mBirthDate->setObjectName(QStringLiteral("birthDate"));
     mBirthDate->setCalendarPopup(true);
     mBirthDate->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     mBirthDate->setDate(today);
+    mBirthDate->setEnabled(false);
     connect(mBirthDate, &QDateEdit::dateChanged, this, &CAddressDataEditDialog::birthDateChanged);
-    addRow(left, tr("生年月日"), {mBirthDate});
+    mNoBirthDate->setObjectName(QStringLiteral("noBirthDate"));
+    mNoBirthDate->setChecked(true);
+    connect(mNoBirthDate, &QCheckBox::toggled, mBirthDate, &QWidget::setDisabled);
+    addRow(left, tr("生年月日"), {mBirthDate, mNoBirthDate});
     mAge->setObjectName(QStringLiteral("age"));
     mAge->setRange(0, 120);
     addRow(left, tr("年齢"), {mAge});
@@ -157,8 +165,6 @@ QComboBox* CAddressDataEditDialog::addCombo(int column, const QStringList& items
     box->setEditable(editable);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(items);
-    if (!editable)
-        box->setCurrentIndex(-1);
     mFields.insert(column, box);
     return box;
 }
@@ -180,18 +186,33 @@ void CAddressDataEditDialog::setValues(const QStringList& values)
         if (auto* edit = qobject_cast<QLineEdit*>(it.value())) {
             edit->setText(value);
         } else if (auto* box = qobject_cast<QComboBox*>(it.value())) {
-            if (box->isEditable())
+            if (box->isEditable()) {
                 box->setCurrentText(value);
-            else
-                box->setCurrentIndex(value.isEmpty() ? -1 : box->findText(value));
+            } else {
+                if (box->findText(value) < 0)
+                    box->addItem(value);
+                box->setCurrentIndex(box->findText(value));
+            }
         }
     }
-    // The picker keeps today when the stored date has no year or names no real day; the
-    // age is the stored one, whatever the picker's date gives.
-    const QDate birth = AgeCalculator::readDate(values.value(C::BirthDate));
-    const QSignalBlocker blocker(mBirthDate);
-    mBirthDate->setDate(birth.isValid() ? birth : mToday);
-    mAge->setValue(AgeCalculator::leadingNumber(values.value(C::Age)));
+    // A stored date that names no real day stays as it is unless the user picks a date;
+    // the picker then starts on today. The age is the stored one, whatever the date.
+    mStoredBirth = values.value(C::BirthDate);
+    mStoredAge = values.value(C::Age);
+    const QDate birth = AgeCalculator::readDate(mStoredBirth);
+    {
+        const QSignalBlocker blocker(mBirthDate);
+        mBirthDate->setDate(birth.isValid() ? birth : mToday);
+    }
+    mNoBirthDate->setChecked(!birth.isValid() || mBirthDate->date() != birth);
+    mShownBirth = birthShown();
+    mAge->setValue(AgeCalculator::leadingNumber(mStoredAge));
+    mShownAge = mAge->value();
+}
+
+QDate CAddressDataEditDialog::birthShown() const
+{
+    return mNoBirthDate->isChecked() ? QDate() : mBirthDate->date();
 }
 
 QStringList CAddressDataEditDialog::values() const
@@ -203,13 +224,19 @@ QStringList CAddressDataEditDialog::values() const
         else if (auto* box = qobject_cast<QComboBox*>(it.value()))
             values[it.key()] = box->currentText();
     }
-    values[C::BirthDate] = AgeCalculator::dateText(mBirthDate->date());
-    values[C::Age] = QString::number(mAge->value());
+    // What the user left alone comes back exactly as it was stored.
+    const QDate birth = birthShown();
+    if (birth == mShownBirth)
+        values[C::BirthDate] = mStoredBirth;
+    else
+        values[C::BirthDate] = birth.isValid() ? AgeCalculator::dateText(birth) : QString();
+    values[C::Age] = mAge->value() == mShownAge ? mStoredAge : QString::number(mAge->value());
     return values;
 }
 
 void CAddressDataEditDialog::birthDateChanged(const QDate& date)
 {
+    mNoBirthDate->setChecked(false);
     const AgeCalculator::Parts birth{date.year(), date.month(), date.day()};
     mAge->setValue(std::max(0, AgeCalculator::age(birth, mToday)));
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QStringList>
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -16,9 +17,11 @@ class QSpinBox;
 // number from 0 to 120, and "開く" to choose the picture file.
 //
 // It edits a list of record values (one per record column, as AddressBookOperations hands
-// them out): the birth date comes back as the picker's date "YYYY/MM/DD" and the age as
-// the spin box's number. The postal-code conversion of an input method is not offered:
-// the address lines are typed.
+// them out). The birth date is the picker's date "YYYY/MM/DD", or empty when "未設定" is
+// checked (a record without a readable date opens that way); the age is the spin box's
+// number. A birth date or age the user did not change comes back exactly as stored. 性別
+// offers an empty entry besides 男性 and 女性 and keeps any other stored value. The
+// postal-code conversion of an input method is not offered: the address lines are typed.
 class CAddressDataEditDialog : public QDialog
 {
     Q_OBJECT
@@ -38,6 +41,7 @@ public:
     // picker and the age box.
     QWidget* fieldWidget(int column) const { return mFields.value(column); }
     QDateEdit* birthDateEdit() const { return mBirthDate; }
+    QCheckBox* noBirthDateBox() const { return mNoBirthDate; }
     QSpinBox* ageBox() const { return mAge; }
 
     // "開く": asks for a picture file and puts its full path into 画像.
@@ -51,9 +55,17 @@ private:
     QWidget* addLine(int column);
     QComboBox* addCombo(int column, const QStringList& items, bool editable);
     void birthDateChanged(const QDate& date);
+    // The date the controls give, invalid for "未設定".
+    QDate birthShown() const;
 
     QDate mToday;
     QHash<int, QWidget*> mFields;
     QDateEdit* mBirthDate;
+    QCheckBox* mNoBirthDate;
     QSpinBox* mAge;
+    // The stored texts and what the controls showed of them when the record was opened.
+    QString mStoredBirth;
+    QDate mShownBirth;
+    QString mStoredAge;
+    int mShownAge = -1;
 };
