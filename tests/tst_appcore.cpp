@@ -26,6 +26,7 @@
 #include "model/PageBuilder.h"
 #include "model/TemplateFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -145,6 +146,8 @@ private slots:
     void savePrompt_data();
     void savePrompt();
     void failedOpenLeavesUsableDocument();
+    void unopenableFileKeepsDocument_data();
+    void unopenableFileKeepsDocument();
     void openWithdrawsUndo();
     void saveAsNamesAndRemembers();
     void failedSaveKeepsState();
@@ -898,6 +901,53 @@ void TestAppCore::failedOpenLeavesUsableDocument()
     QCOMPARE(session.title(), QStringLiteral("無題"));
     QCOMPARE(replaced.size(), 1);
     QCOMPARE(session.recentFiles().count(), 0);
+}
+
+void TestAppCore::unopenableFileKeepsDocument_data()
+{
+    QTest::addColumn<bool>("recent");
+    QTest::addColumn<bool>("folder"); // else the file has gone
+
+    QTest::newRow("recent file moved away") << true << false;
+    QTest::newRow("dropped file gone") << false << false;
+    QTest::newRow("a folder") << false << true;
+}
+
+// A file that cannot be opened at all costs nothing: the document, its name, its unsaved
+// changes and its undo stay; only the recent entry that led nowhere goes.
+void TestAppCore::unopenableFileKeepsDocument()
+{
+    QFETCH(bool, recent);
+    QFETCH(bool, folder);
+    Fixture f;
+    ScriptedPrompts prompts;
+    prompts.answer = SessionPrompts::Answer::Discard;
+    DocumentSession session(*f.doc, f.profile, &prompts);
+    const QString mine = f.path(QStringLiteral("mine.ond"));
+    const QString other = f.path(QStringLiteral("other.ond"));
+    makeTemplate(*f.doc, 2, 1);
+    PageBuilder::buildPageOne(*f.doc);
+    QVERIFY(DocumentFile::save(*f.doc, other).isEmpty());
+    QVERIFY(session.openFile(other)); // the recent list: other.ond
+    prompts.savePath = mine;
+    QVERIFY(session.saveAs()); // then mine.ond, the open one
+    f.doc->takeUndoSnapshot();
+    f.doc->textRects().setText(0, QStringLiteral("まだ保存していない"));
+    f.doc->setModified(true);
+    QVERIFY(QFile::remove(other));
+    if (folder)
+        QVERIFY(QDir().mkdir(other));
+    QSignalSpy replaced(&session, &DocumentSession::documentReplaced);
+
+    QVERIFY(recent ? !session.openRecent(1) : !session.openFile(other));
+    QCOMPARE(prompts.messages,
+             QStringList{QStringLiteral("ドキュメントを開くことに失敗しました。")});
+    QCOMPARE(replaced.size(), 0);
+    QCOMPARE(session.title(), QStringLiteral("mine.ond"));
+    QCOMPARE(f.doc->textRects().text(0), QStringLiteral("まだ保存していない"));
+    QVERIFY(f.doc->isModified());
+    QCOMPARE(f.doc->undoAvailable, 1);
+    QCOMPARE(session.recentFiles().files().contains(other), !recent);
 }
 
 void TestAppCore::openWithdrawsUndo()
