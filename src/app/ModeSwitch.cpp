@@ -15,6 +15,7 @@ void enterTemplateMode(CORINOTEDoc& doc)
     doc.scalars().currentSheetNo = 1;
     doc.editTool = 0;
     doc.templateMode = 1;
+    doc.newObjectDefaults().setByPages = false;
 }
 
 QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressReporter* progress)
@@ -29,6 +30,7 @@ QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressRepo
     doc.scalars().currentSheetNo = 1;
     doc.templateMode = 0;
     doc.editTool = -1;
+    doc.newObjectDefaults().setByPages = false;
     if (merger)
         merger(doc, progress);
     doc.currentPage = std::clamp(doc.currentPage, 1, doc.pageCount());

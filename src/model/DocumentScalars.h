@@ -51,4 +51,7 @@ struct NewObjectDefaults
     qint32 regionWidth = 100;
     qint32 lineWidth = 1;
     qint32 lineColor = 0;
+    // While set, the fields of the template pages set the values above as they change.
+    // The template editor form sets it; switching modes clears it.
+    bool setByPages = false;
 };
