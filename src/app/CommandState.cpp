@@ -1,5 +1,6 @@
 #include "CommandState.h"
 
+#include "ArrangeCommands.h"
 #include "CommandIds.h"
 #include "PageNavigation.h"
 
@@ -56,6 +57,7 @@ CommandContext CommandContext::fromDocument(const CORINOTEDoc& doc)
     c.pageCount = doc.pageCount();
     c.editTool = doc.editTool;
     c.canDelete = LayoutEdits::canDelete(doc);
+    c.doc = &doc;
     return c;
 }
 
@@ -103,6 +105,11 @@ CommandState evaluate(int command, const CommandContext& c)
         // The object tool bar is the template's.
         s.enabled = c.templateMode;
         s.checked = c.templateMode && c.editTool == tool;
+        return s;
+    }
+
+    if (ArrangeCommands::handles(command)) {
+        s.enabled = c.doc && ArrangeCommands::isEnabled(command, *c.doc);
         return s;
     }
 

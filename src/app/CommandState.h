@@ -15,6 +15,9 @@ struct CommandContext
     int editTool = -1;
     // Command 203 has something to delete.
     bool canDelete = false;
+    // The document, for the rules that look at the selection itself (the arrange
+    // commands); null in contexts made by hand.
+    const CORINOTEDoc* doc = nullptr;
 
     // The drawing view's display switches.
     int gridUnit = 0;

@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "AppCommands.h"
+#include "ArrangeActions.h"
 #include "PrintCommands.h"
 #include "CKalvettaEditorView.h"
 #include "CLabelDataEditView.h"
@@ -48,6 +49,8 @@ CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
     mOwnPrompts = std::make_unique<DialogPrompts>(this);
     mPrompts = mOwnPrompts.get();
     mActions = new CommandActions(this);
+    mArrange = new ArrangeActions(mDoc, *mActions, this);
+    mArrange->setPrompts(mPrompts);
     mSession = new DocumentSession(mDoc, mProfile, mPrompts, this);
     mWait = std::make_unique<CWaitDialog>(this);
     // A missing or unreadable rules file just means no rules.
@@ -112,6 +115,7 @@ CKalvettaEditorView* CMainFrame::view() const
 void CMainFrame::setPrompts(SessionPrompts* prompts)
 {
     mPrompts = prompts ? prompts : mOwnPrompts.get();
+    mArrange->setPrompts(mPrompts);
     mSession->setPrompts(mPrompts);
 }
 

@@ -11,6 +11,7 @@ class CKalvettaEditorView;
 class CORINOTEDoc;
 class CSplitterFrame;
 class CWaitDialog;
+class ArrangeActions;
 class CommandActions;
 class DocumentSession;
 class FormPane;
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<SessionPrompts> mOwnPrompts;
     SessionPrompts* mPrompts;
     CommandActions* mActions;
+    ArrangeActions* mArrange;
     DocumentSession* mSession;
     AppCommands* mCommands;
     class PrintCommands* mPrintCommands;

@@ -1,0 +1,126 @@
+#include "RegionTurn.h"
+
+#include "EditLayout.h"
+
+#include "model/CORINOTEDoc.h"
+
+#include <algorithm>
+
+namespace RegionTurn {
+
+namespace {
+
+qint32 sum(qint64 a, qint64 b)
+{
+    return qint32(std::clamp<qint64>(a + b, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
+Rect turned(const Rect& r, int angle, bool clockwise)
+{
+    const qint64 w = qint64(r.right) - r.left;
+    const qint64 h = qint64(r.top) - r.bottom;
+    if (clockwise) {
+        switch (angle) {
+        case 0:
+            return Rect{sum(r.left, -h), r.top, r.left, sum(r.top, -w)};
+        case 900:
+            return Rect{sum(r.right, -h), sum(r.top, w), r.right, r.top};
+        case 1800:
+            return Rect{r.right, sum(r.bottom, w), sum(r.right, h), r.bottom};
+        case 2700:
+            return Rect{r.left, r.bottom, sum(r.left, h), sum(r.bottom, -w)};
+        default:
+            return r;
+        }
+    }
+    // The exact inverses: each undoes the clockwise turn into `angle`.
+    switch (angle) {
+    case 900:
+        return Rect{r.right, r.top, sum(r.right, h), sum(r.top, -w)};
+    case 1800:
+        return Rect{sum(r.right, -h), r.bottom, r.right, sum(r.bottom, -w)};
+    case 2700:
+        return Rect{sum(r.left, -h), sum(r.bottom, w), r.left, r.bottom};
+    case 0:
+        return Rect{r.left, sum(r.top, w), sum(r.left, h), r.top};
+    default:
+        return r;
+    }
+}
+
+int nextAngle(int angle, bool clockwise)
+{
+    switch (angle) {
+    case 0:
+        return clockwise ? 900 : 2700;
+    case 900:
+        return clockwise ? 1800 : 0;
+    case 1800:
+        return clockwise ? 2700 : 900;
+    case 2700:
+        return clockwise ? 0 : 1800;
+    default:
+        return angle;
+    }
+}
+
+int nextPictureRotation(int rotation, bool clockwise)
+{
+    const int r = ((rotation / 90) % 4 + 4) % 4;
+    return ((r + (clockwise ? 1 : 3)) % 4) * 90;
+}
+
+bool turnRegion(CORINOTEDoc& doc, bool clockwise)
+{
+    EditLayout layout = EditLayout::of(doc);
+    const int i = doc.selection().textRect;
+    if (!layout.objects.hasRegion(i))
+        return false;
+    TextRectFamily& regions = *layout.regions;
+    FontRecord font = regions.font(i);
+    const int angle = font.escapement;
+    const int next = nextAngle(angle, clockwise);
+    if (next == angle)
+        return false;
+    regions.setRect(i, turned(regions.rect(i), angle, clockwise));
+    font.escapement = font.orientation = next;
+    regions.setFont(i, font);
+    regions.setBackPictureRotation(
+        i, nextPictureRotation(regions.backPictureRotation(i), clockwise));
+    return true;
+}
+
+bool turnRegionPicture(CORINOTEDoc& doc, bool clockwise)
+{
+    EditLayout layout = EditLayout::of(doc);
+    const int i = doc.selection().textRect;
+    if (!layout.objects.hasRegion(i) || layout.regions->backPicture(i).isEmpty())
+        return false;
+    layout.regions->setBackPictureRotation(
+        i, nextPictureRotation(layout.regions->backPictureRotation(i), clockwise));
+    return true;
+}
+
+int pictureSheet(const CORINOTEDoc& doc)
+{
+    const bool templateMode = doc.templateMode != 0;
+    const SheetFamily& sheets = templateMode ? doc.labelTemplate().sheets : doc.sheets();
+    const int chosen = templateMode ? doc.selection().sheet : doc.scalars().currentSheetNo - 1;
+    if (chosen < 0 || chosen >= sheets.size())
+        return -1;
+    return doc.scalars().perSheetBackgrounds ? chosen : 0;
+}
+
+bool turnSheetPicture(CORINOTEDoc& doc, bool clockwise)
+{
+    const int i = pictureSheet(doc);
+    SheetFamily& sheets = doc.templateMode ? doc.labelTemplate().sheets : doc.sheets();
+    if (i < 0 || sheets.backPicture(i).isEmpty())
+        return false;
+    sheets.setBackPictureRotation(i, nextPictureRotation(sheets.backPictureRotation(i), clockwise));
+    return true;
+}
+
+} // namespace RegionTurn

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "edit/RectSplit.h"
+
+#include <QDialog>
+
+class QSpinBox;
+
+// "分割": how many rows and columns a sheet or text region is split into, and the gaps
+// between the cells. It only gathers the values.
+class CDivideRectDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CDivideRectDialog(QWidget* parent = nullptr);
+
+    RectSplit::Grid grid() const;
+
+    // Runs the dialog; nothing when it is cancelled.
+    static std::optional<RectSplit::Grid> ask(QWidget* parent);
+
+private:
+    QSpinBox* mRows;
+    QSpinBox* mColumns;
+    QSpinBox* mGapX;
+    QSpinBox* mGapY;
+};
