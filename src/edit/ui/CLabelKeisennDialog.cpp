@@ -32,8 +32,10 @@ CLabelKeisennDialog::CLabelKeisennDialog(const PositionEdit& lines, const QList<
     colorRow->addWidget(changeColor);
     form()->addRow(tr("罫線の色："), colorRow);
     mWidth = addField(tr("罫線の太さ（単位0.1mm）："));
+    mWidth->setObjectName(QStringLiteral("width"));
     mWidth->setValue(1);
     setColor(0);
+    fillRows();
     selectRows(selected);
 }
 

@@ -14,6 +14,7 @@ CLabelSheetDialog::CLabelSheetDialog(const PositionEdit& sheets, int currentRow,
     mPaperHeight->setValue(int(mEdit.paperHeight()));
     mPaperWidth->setValue(int(mEdit.paperWidth()));
     addRectFields();
+    fillRows();
     selectRows({currentRow});
 }
 

@@ -6,5 +6,6 @@ CTextRectDialog::CTextRectDialog(const PositionEdit& regions, int currentRow, QW
     setWindowTitle(tr("文字列編集領域の位置・サイズ調整"));
     setObjectName(QStringLiteral("TextRectDialog"));
     addRectFields();
+    fillRows();
     selectRows({currentRow});
 }

@@ -36,10 +36,6 @@ PositionDialog::PositionDialog(const PositionEdit& edit, const QStringList& colu
     mList->horizontalHeader()->setDefaultSectionSize(70);
     mList->setColumnWidth(0, 50);
     mList->setMinimumWidth(50 + 70 * (int(columns.size()) - 1) + 24);
-    for (int row = 0; row < mEdit.rowCount(); ++row) {
-        mModel->appendRow({});
-        refreshRow(row);
-    }
     connect(mList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &PositionDialog::rowsChanged);
 
@@ -68,6 +64,14 @@ QSpinBox* PositionDialog::addField(const QString& label)
     spin->setRange(-99999, 99999);
     mForm->addRow(label, spin);
     return spin;
+}
+
+void PositionDialog::fillRows()
+{
+    mModel->setRowCount(0);
+    mModel->setRowCount(mEdit.rowCount());
+    for (int row = 0; row < mEdit.rowCount(); ++row)
+        refreshRow(row);
 }
 
 void PositionDialog::refreshRow(int row)

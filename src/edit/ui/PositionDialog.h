@@ -38,6 +38,9 @@ protected:
     QSpinBox* addField(const QString& label);
     QFormLayout* form() const { return mForm; }
     QList<int> selectedRows() const;
+    // Fills the list; the subclass calls it once its fields exist (the rows' texts come
+    // from it).
+    void fillRows();
     void refreshRow(int row);
 
     virtual QStringList rowTexts(int row) const = 0;

@@ -13,6 +13,10 @@ void RectPositionDialog::addRectFields()
     mY = addField(tr("Y座標："));
     mHeight = addField(tr("高さ："));
     mWidth = addField(tr("幅："));
+    mX->setObjectName(QStringLiteral("x"));
+    mY->setObjectName(QStringLiteral("y"));
+    mHeight->setObjectName(QStringLiteral("height"));
+    mWidth->setObjectName(QStringLiteral("width"));
     mHeight->setValue(100);
     mWidth->setValue(100);
 }
