@@ -230,10 +230,12 @@ void TestMainWindow::modeSwitches()
     QVERIFY(w.action(ToolAddSheet)->isChecked());
     QVERIFY(w.frame->splitterFrame()->objectToolBar()->isVisible());
     QCOMPARE(w.frame->splitter()->widget(0), w.frame->leftPane());
-    // The template form's own controls; its property sheet is not there yet.
+    // The template form's own controls and its property sheet; entering wrote nothing.
     auto* form = static_cast<CTemplateEditorFormView*>(w.frame->leftPane());
     QCOMPARE(form->layerCombo()->count(), 11);
-    QVERIFY(!form->applyButton()->isEnabled());
+    QVERIFY(form->applyButton()->isEnabled());
+    QVERIFY(form->propertySheet());
+    QVERIFY(w.doc->newObjectDefaults().setByPages);
     form->layerCombo()->setCurrentIndex(4);
     QCOMPARE(w.doc->displayedLayer, 4);
 

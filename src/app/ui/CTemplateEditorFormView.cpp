@@ -1,5 +1,7 @@
 #include "CTemplateEditorFormView.h"
 
+#include "edit/TemplateSetup.h"
+#include "edit/ui/CLabelTemplatePropSheet.h"
 #include "model/CORINOTEDoc.h"
 
 #include <QComboBox>
@@ -26,30 +28,40 @@ CTemplateEditorFormView::CTemplateEditorFormView(CORINOTEDoc& doc, QWidget* pare
         mLayer->addItem(QString::number(layer));
     label->setBuddy(mLayer);
     mApply = new QPushButton(tr("更新"), this);
-    // Applies the property sheet's pages; there is nothing to apply without it.
-    mApply->setEnabled(false);
     top->addWidget(label);
     top->addWidget(mLayer);
     top->addStretch(1);
     top->addWidget(mApply);
 
-    mPlace = new QWidget(this);
-    mPlace->setObjectName(QStringLiteral("PropertySheetPlace"));
-    mPlace->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    mSheet = new CLabelTemplatePropSheet(mDoc, this);
+    mSheet->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 5);
     layout->addLayout(top);
-    layout->addWidget(mPlace, 1);
+    layout->addWidget(mSheet, 1);
 
     {
         const QSignalBlocker block(mLayer);
         mLayer->setCurrentIndex(std::clamp(mDoc.displayedLayer, 0, 10));
     }
     connect(mLayer, &QComboBox::currentIndexChanged, this, &CTemplateEditorFormView::layerChosen);
+    connect(mApply, &QPushButton::clicked, this, &CTemplateEditorFormView::apply);
     connect(&mDoc, &CORINOTEDoc::changed, this, &CTemplateEditorFormView::documentChanged);
     mDoc.templateMode = 1;
+    mDoc.newObjectDefaults().setByPages = true;
     setFocusProxy(mLayer);
+
+    // The pages were just filled from the template, so applying them only matters for a
+    // template without a sheet: it gets one covering the paper.
+    const CLabelSheetTemplate& t = mDoc.labelTemplate();
+    if (t.sheets.isEmpty() || !mSheet->setup().matches(t))
+        mSheet->apply();
+}
+
+void CTemplateEditorFormView::apply()
+{
+    mSheet->apply();
 }
 
 void CTemplateEditorFormView::layerChosen(int index)
@@ -62,7 +74,6 @@ void CTemplateEditorFormView::layerChosen(int index)
 
 void CTemplateEditorFormView::documentChanged()
 {
-    // The property sheet reloads its pages from the template here once it exists.
     const QSignalBlocker block(mLayer);
     mLayer->setCurrentIndex(std::clamp(mDoc.displayedLayer, 0, 10));
 }

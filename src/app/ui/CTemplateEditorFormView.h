@@ -2,13 +2,16 @@
 
 #include "FormPane.h"
 
+class CLabelTemplatePropSheet;
 class QComboBox;
 class QPushButton;
 
 // The left pane in template mode: the display-layer choice "表示レイヤー：" ("すべて",
-// "1" … "10"), the "更新" button that applies the template property sheet, and the place
-// the property sheet fills. The property sheet itself is not part of the shell: until it
-// is set, the place stays empty and "更新" is disabled.
+// "1" … "10"), the "更新" button that writes the template property sheet's pages into
+// the template, and the property sheet itself below them.
+//
+// While the form is attached, the pages' fields set the new-object defaults of the
+// mouse tools.
 class CTemplateEditorFormView : public FormPane
 {
     Q_OBJECT
@@ -17,8 +20,10 @@ public:
 
     QComboBox* layerCombo() const { return mLayer; }
     QPushButton* applyButton() const { return mApply; }
-    // Where the template property sheet goes.
-    QWidget* propertySheetPlace() const { return mPlace; }
+    CLabelTemplatePropSheet* propertySheet() const { return mSheet; }
+
+    // "更新".
+    void apply();
 
 private:
     void layerChosen(int index);
@@ -26,5 +31,5 @@ private:
 
     QComboBox* mLayer;
     QPushButton* mApply;
-    QWidget* mPlace;
+    CLabelTemplatePropSheet* mSheet;
 };

@@ -1,0 +1,35 @@
+#include "FieldSpinBox.h"
+
+#include <algorithm>
+
+FieldSpinBox::FieldSpinBox(int low, int high, QWidget* parent)
+    : QSpinBox(parent), mLow(low), mHigh(high)
+{
+    // Wide enough for any mistyped value a dialog field might hold.
+    setRange(-999999, 999999);
+    setValue(low);
+    setAlignment(Qt::AlignRight);
+    setAccelerated(true);
+}
+
+void FieldSpinBox::setNumber(qint64 v)
+{
+    setValue(int(std::clamp<qint64>(v, minimum(), maximum())));
+}
+
+void FieldSpinBox::stepBy(int steps)
+{
+    const qint64 next = qint64(value()) + steps;
+    setValue(int(std::clamp<qint64>(next, mLow, mHigh)));
+    selectAll();
+}
+
+QAbstractSpinBox::StepEnabled FieldSpinBox::stepEnabled() const
+{
+    StepEnabled e = StepNone;
+    if (value() < mHigh)
+        e |= StepUpEnabled;
+    if (value() > mLow)
+        e |= StepDownEnabled;
+    return e;
+}

@@ -1,0 +1,48 @@
+#include "TemplatePageDialogs.h"
+
+#include "render/RenderSupport.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("TemplatePageDialogs", text);
+}
+
+} // namespace
+
+void TemplatePageDialogs::showMessage(const QString& text)
+{
+    QMessageBox::warning(mParent, tr("ORINOTE"), text);
+}
+
+bool TemplatePageDialogs::confirm(const QString& question)
+{
+    return QMessageBox::question(mParent, tr("ORINOTE"), question,
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool TemplatePageDialogs::askYesNo(const QString& question)
+{
+    return QMessageBox::question(mParent, tr("ORINOTE"), question,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<qint32> TemplatePageDialogs::chooseColor(qint32 current)
+{
+    const QColor c = QColorDialog::getColor(RenderSupport::color(current), mParent);
+    if (!c.isValid())
+        return std::nullopt;
+    return qint32(c.red() | (c.green() << 8) | (c.blue() << 16));
+}
+
+QString TemplatePageDialogs::choosePicture()
+{
+    return QFileDialog::getOpenFileName(mParent, QString(), QString(),
+                                        tr("画像ファイル(*.jpg *.bmp *.png *.tif)"));
+}
