@@ -3,6 +3,7 @@
 #include "ArrangeCommands.h"
 #include "CommandIds.h"
 #include "PageNavigation.h"
+#include "TextCommands.h"
 
 #include "edit/LayoutEdits.h"
 #include "model/CORINOTEDoc.h"
@@ -79,7 +80,8 @@ bool isCheckable(int command)
     case ViewStatusBar:
         return true;
     default:
-        return gridUnitOf(command) >= 0 || toolOf(command) >= 0;
+        return gridUnitOf(command) >= 0 || toolOf(command) >= 0 ||
+               TextCommands::isCheckable(command);
     }
 }
 
@@ -112,6 +114,8 @@ CommandState evaluate(int command, const CommandContext& c)
         s.enabled = c.doc && ArrangeCommands::isEnabled(command, *c.doc);
         return s;
     }
+    if (TextCommands::handles(command))
+        return c.doc ? TextCommands::state(command, *c.doc) : s;
 
     switch (command) {
     case FileNew:

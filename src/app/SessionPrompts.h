@@ -25,4 +25,11 @@ public:
     virtual QString chooseSavePath(const QString& suggestion) = 0;
     // Shows a failure to the user.
     virtual void showMessage(const QString& text) = 0;
+    // Asks a Yes / No question; true for Yes. Prompts that cannot ask answer No, which
+    // leaves things as they are.
+    virtual bool askYesNo(const QString& question)
+    {
+        (void)question;
+        return false;
+    }
 };

@@ -3,6 +3,7 @@
 #include "AppCommands.h"
 #include "ArrangeActions.h"
 #include "PrintCommands.h"
+#include "TextActions.h"
 #include "CKalvettaEditorView.h"
 #include "CLabelDataEditView.h"
 #include "CSplitterFrame.h"
@@ -51,6 +52,8 @@ CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
     mActions = new CommandActions(this);
     mArrange = new ArrangeActions(mDoc, *mActions, this);
     mArrange->setPrompts(mPrompts);
+    mText = new TextActions(mDoc, *mActions, this);
+    mText->setPrompts(mPrompts);
     mSession = new DocumentSession(mDoc, mProfile, mPrompts, this);
     mWait = std::make_unique<CWaitDialog>(this);
     // A missing or unreadable rules file just means no rules.
@@ -116,6 +119,7 @@ void CMainFrame::setPrompts(SessionPrompts* prompts)
 {
     mPrompts = prompts ? prompts : mOwnPrompts.get();
     mArrange->setPrompts(mPrompts);
+    mText->setPrompts(mPrompts);
     mSession->setPrompts(mPrompts);
 }
 

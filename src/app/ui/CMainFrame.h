@@ -91,6 +91,7 @@ private:
     SessionPrompts* mPrompts;
     CommandActions* mActions;
     ArrangeActions* mArrange;
+    class TextActions* mText;
     DocumentSession* mSession;
     AppCommands* mCommands;
     class PrintCommands* mPrintCommands;

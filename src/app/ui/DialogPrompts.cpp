@@ -53,3 +53,9 @@ void DialogPrompts::showMessage(const QString& text)
 {
     QMessageBox::warning(mParent, tr("ORINOTE"), text);
 }
+
+bool DialogPrompts::askYesNo(const QString& question)
+{
+    return QMessageBox::question(mParent, tr("ORINOTE"), question,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
