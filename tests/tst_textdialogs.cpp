@@ -1,0 +1,163 @@
+// The text attribute dialogs offscreen, run through their commands: values in, OK stored
+// as one undo step, Cancel changing nothing; the key colour picked from the preview.
+
+#include "app/CommandIds.h"
+#include "app/SessionPrompts.h"
+#include "app/ui/CommandActions.h"
+#include "app/ui/TextActions.h"
+#include "edit/ui/PicturePreview.h"
+#include "model/CORINOTEDoc.h"
+#include "model/SettingsProfile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace CommandIds;
+
+namespace {
+
+class Prompts : public SessionPrompts
+{
+public:
+    bool yes = true;
+    QStringList said;
+    Answer askSaveChanges(const QString&) override { return Answer::Cancel; }
+    QString chooseOpenPath() override { return {}; }
+    QString chooseSavePath(const QString&) override { return {}; }
+    void showMessage(const QString& text) override { said.append(text); }
+    bool askYesNo(const QString& question) override
+    {
+        said.append(question);
+        return yes;
+    }
+};
+
+using Fill = std::function<void(QDialog*)>;
+
+void spin(QDialog* d, const char* name, int value)
+{
+    auto* s = d->findChild<QSpinBox*>(QLatin1String(name));
+    QVERIFY2(s, name);
+    s->setValue(value);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Fill)
+
+class TestTextDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dialogs_data();
+    void dialogs();
+    void keyColourFromPreview();
+};
+
+void TestTextDialogs::dialogs_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<Fill>("fill");
+    QTest::addColumn<QString>("stored"); // what the region or sheet holds after OK
+
+    QTest::newRow("outline") << int(TextOutline) << Fill([](QDialog* d) { spin(d, "width", 7); })
+                             << QStringLiteral("outline 7");
+    QTest::newRow("spacing") << int(TextSpacing)
+                             << Fill([](QDialog* d) { spin(d, "spacing", 450); })
+                             << QStringLiteral("spacing 450");
+    QTest::newRow("frame") << int(RegionFrame) << Fill([](QDialog* d) {
+        d->findChildren<QCheckBox*>().value(0)->setChecked(true);
+        spin(d, "width", 12);
+    }) << QStringLiteral("frame 1 12");
+    QTest::newRow("background") << int(RegionBackground) << Fill([](QDialog* d) {
+        d->findChild<QSlider*>(QStringLiteral("transparency"))->setValue(40);
+    }) << QStringLiteral("transparency 40");
+    QTest::newRow("sheet background") << int(SheetBackground)
+                                      << Fill([](QDialog* d) { spin(d, "bleedX", -30); })
+                                      << QStringLiteral("bleed -30");
+}
+
+void TestTextDialogs::dialogs()
+{
+    QFETCH(int, command);
+    QFETCH(Fill, fill);
+    QFETCH(QString, stored);
+    for (const bool ok : {false, true}) {
+        QTemporaryDir dir;
+        SettingsProfile profile(dir.filePath(QStringLiteral("p.ini")));
+        CORINOTEDoc doc(&profile);
+        doc.dataFolder = dir.path();
+        doc.newDocument();
+        doc.templateMode = 1;
+        doc.addTemplateTextRegion(Rect{100, -100, 600, -300}, nullptr);
+        doc.selection().textRect = 0;
+        QWidget window;
+        CommandActions actions;
+        TextActions text(doc, actions, &window);
+        Prompts prompts;
+        text.setPrompts(&prompts);
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            fill(d);
+            if (ok)
+                d->accept();
+            else
+                d->reject();
+        });
+        text.run(command);
+        const TextRectFamily& r = doc.labelTemplate().regions;
+        const QString now =
+            command == TextOutline   ? QStringLiteral("outline %1").arg(r.outlineWidth(0))
+            : command == TextSpacing ? QStringLiteral("spacing %1").arg(r.charSpacing(0))
+            : command == RegionFrame
+                ? QStringLiteral("frame %1 %2").arg(r.borderSides(0).top).arg(r.borderWidth(0))
+            : command == RegionBackground
+                ? QStringLiteral("transparency %1").arg(r.pictureTransparency(0))
+                : QStringLiteral("bleed %1").arg(doc.labelTemplate().sheets.bleedX(0));
+        if (ok) {
+            QCOMPARE(now, stored);
+            QCOMPARE(doc.undoAvailable, 1);
+        } else {
+            QVERIFY(now != stored);
+            QCOMPARE(doc.undoAvailable, 0);
+        }
+    }
+}
+
+void TestTextDialogs::keyColourFromPreview()
+{
+    QTemporaryDir dir;
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 20; x < 40; ++x)
+            picture.setPixel(x, y, qRgb(0, 0, 255));
+    const QString path = dir.filePath(QStringLiteral("p.png"));
+    QVERIFY(picture.save(path));
+    PicturePreview preview;
+    preview.resize(160, 120);
+    preview.setPicture(path);
+    preview.setPicking(true);
+    QColor picked;
+    connect(&preview, &PicturePreview::colorPicked, [&](const QColor& c) { picked = c; });
+    // 40 × 20 fits the box as it is, centred: x 60..100, y 50..70.
+    QTest::mouseClick(&preview, Qt::LeftButton, Qt::NoModifier, QPoint(90, 60));
+    QCOMPARE(picked, QColor(Qt::blue));
+    QTest::mouseClick(&preview, Qt::LeftButton, Qt::NoModifier, QPoint(65, 60));
+    QCOMPARE(picked, QColor(Qt::red));
+    QTest::mouseClick(&preview, Qt::RightButton, Qt::NoModifier, QPoint(65, 60));
+    QCOMPARE(picked, QColor(Qt::white));
+}
+
+QTEST_MAIN(TestTextDialogs)
+#include "tst_textdialogs.moc"
