@@ -2,12 +2,12 @@
 
 #include "addressbook/AgeCalculator.h"
 #include "addressbook/CAddressData.h"
+#include "edit/ui/CPictureFileDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -251,7 +251,6 @@ void CAddressDataEditDialog::openPicture()
 
 QString CAddressDataEditDialog::choosePicture(const QString& current)
 {
-    return QFileDialog::getOpenFileName(
-        this, tr("開く"), current.isEmpty() ? QString() : QFileInfo(current).absolutePath(),
-        tr("画像ファイル(*.jpg *.bmp *.png *.tif *.gif)"));
+    return CPictureFileDialog::choose(this, current,
+                                      tr("画像ファイル (*.jpg *.bmp *.png *.tif *.gif)"));
 }

@@ -1,9 +1,10 @@
 #include "CAutoReplaceRuleDialog.h"
 
+#include "edit/ui/CPictureFileDialog.h"
+
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -141,9 +142,8 @@ QColor CAutoReplaceRuleDialog::chooseColor(const QColor& current)
 
 QString CAutoReplaceRuleDialog::choosePicture(const QString& current)
 {
-    const QFileInfo info(current);
-    const QString folder = current == AutoReplaceRule::keep() ? QString() : info.absolutePath();
-    return QFileDialog::getOpenFileName(this, tr("開く"), folder, pictureFilter());
+    return CPictureFileDialog::choose(
+        this, current == AutoReplaceRule::keep() ? QString() : current, pictureFilter());
 }
 
 void CAutoReplaceRuleDialog::changeTextColor()
