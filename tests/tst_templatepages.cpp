@@ -133,6 +133,7 @@ private slots:
     void defaultsFromFields_data();
     void defaultsFromFields();
     void directionBoxesExcludeEachOther();
+    void fieldsStartFromDefaults();
     void printOptions();
     void fillWithPaperAndPicture();
 };
@@ -489,6 +490,28 @@ void TestTemplatePages::directionBoxesExcludeEachOther()
     f.doc->updateAllViews();
     QCOMPARE(f.page1()->heightEdit()->value(), 300);
     QCOMPARE(d.sheetHeight, 100);
+}
+
+void TestTemplatePages::fieldsStartFromDefaults()
+{
+    Form f;
+    NewObjectDefaults& d = f.doc->newObjectDefaults();
+    d.sheetHeight = 1485;
+    d.sheetWidth = 2100;
+    d.regionWidth = 640;
+    d.westernHorizontal = 1;
+    d.lineWidth = 5;
+    d.lineColor = 0x123456;
+    // A form made again (a mode switch) shows what a click or a drawn line would get.
+    CTemplateEditorFormView again(*f.doc);
+    CLabelTemplatePropSheet* s = again.propertySheet();
+    QCOMPARE(s->sheetPage()->heightEdit()->value(), 1485);
+    QCOMPARE(s->sheetPage()->widthEdit()->value(), 2100);
+    QCOMPARE(s->regionPage()->widthEdit()->value(), 640);
+    QVERIFY(s->regionPage()->westernBox()->isChecked());
+    QCOMPARE(s->linePage()->widthEdit()->value(), 5);
+    QCOMPARE(s->linePage()->color(), 0x123456);
+    QCOMPARE(d.sheetHeight, 1485);
 }
 
 void TestTemplatePages::printOptions()

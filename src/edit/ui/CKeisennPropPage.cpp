@@ -79,8 +79,11 @@ CKeisennPropPage::CKeisennPropPage(TemplatePageContext& context, QWidget* parent
     layout->addWidget(list(), 1);
 
     connect(mWidth, &QSpinBox::valueChanged, this, &CKeisennPropPage::widthEdited);
+    // The fields start from the defaults they set, so a drawn line gets what they show.
+    const NewObjectDefaults& d = mDoc.newObjectDefaults();
     ++mLoading;
-    setColor(0);
+    mWidth->setNumber(d.lineWidth);
+    setColor(d.lineColor);
     --mLoading;
 }
 

@@ -53,9 +53,12 @@ CLabelSheetPropPage::CLabelSheetPropPage(TemplatePageContext& context, QWidget* 
     mY = new FieldSpinBox(0, 4200, frame);
     mHeight = new FieldSpinBox(50, 4200, frame);
     mWidth = new FieldSpinBox(50, 2970, frame);
-    mHeight->setValue(100);
-    mWidth->setValue(100);
     mElliptic = new QCheckBox(tr("楕円形"), frame);
+    // The fields start from the defaults they set, so a click adds what they show.
+    const NewObjectDefaults& d = mDoc.newObjectDefaults();
+    mHeight->setValue(d.sheetHeight);
+    mWidth->setValue(d.sheetWidth);
+    mElliptic->setChecked(d.sheetElliptic != 0);
     auto* grid = new QGridLayout(frame);
     grid->addWidget(label(tr("X座標："), mX, frame), 0, 0);
     grid->addWidget(mX, 0, 1);

@@ -54,8 +54,6 @@ CTextRectPropPage::CTextRectPropPage(TemplatePageContext& context, QWidget* pare
     mY = new FieldSpinBox(0, 4200, frame);
     mHeight = new FieldSpinBox(25, 4200, frame);
     mWidth = new FieldSpinBox(25, 2970, frame);
-    mHeight->setValue(100);
-    mWidth->setValue(100);
     auto* grid = new QGridLayout(frame);
     grid->addWidget(label(tr("X座標："), mX, frame), 0, 0);
     grid->addWidget(mX, 0, 1);
@@ -69,6 +67,15 @@ CTextRectPropPage::CTextRectPropPage(TemplatePageContext& context, QWidget* pare
     mVertical = new QCheckBox(tr("縦書きで追加"), this);
     mWestern = new QCheckBox(tr("横書き（洋形用）で追加"), this);
     mElliptic = new QCheckBox(tr("楕円形"), this);
+    // The fields start from the defaults they set, so a click adds what they show.
+    const NewObjectDefaults& d = mDoc.newObjectDefaults();
+    mHeight->setValue(d.regionHeight);
+    mWidth->setValue(d.regionWidth);
+    mLayer->setNumber(d.layer);
+    mAttribute->setEditText(d.text);
+    mVertical->setChecked(d.vertical != 0);
+    mWestern->setChecked(d.vertical == 0 && d.westernHorizontal != 0);
+    mElliptic->setChecked(d.elliptic != 0);
     auto* boxes = new QVBoxLayout;
     boxes->addWidget(mVertical);
     boxes->addWidget(mWestern);
