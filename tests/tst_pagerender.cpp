@@ -474,6 +474,74 @@ private slots:
         QVERIFY(!dark(image.pixel((QPointF(300, 200) * ratio * 1.3).toPoint())));
     }
 
+    // On a high-density screen the view draws into an image of pixel ratio 1.5 or 2: its
+    // letters, outlines and number labels must be the ratio-1 drawing scaled, in size and
+    // place (the kept text images and the labels were placed in device pixels and then
+    // scaled by the ratio again).
+    void pixelRatioScalesDrawing_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("outline");
+        QTest::addColumn<QColor>("ink");
+        QTest::addColumn<bool>("labels");
+        const QColor black(Qt::black);
+        const QColor blue(Qt::blue);
+        for (const qreal ratio : {1.0, 1.5, 2.0}) {
+            const QByteArray r = QByteArray::number(ratio);
+            QTest::newRow("horizontal " + r) << ratio << QStringLiteral("ＭＳ 明朝") << 0 << black << false;
+            QTest::newRow("vertical " + r) << ratio << QStringLiteral("@ＭＳ 明朝") << 0 << black << false;
+            QTest::newRow("outlined " + r) << ratio << QStringLiteral("ＭＳ ゴシック") << 4 << blue << false;
+            QTest::newRow("labels " + r) << ratio << QStringLiteral("ＭＳ 明朝") << 0 << blue << true;
+        }
+    }
+    void pixelRatioScalesDrawing()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QString, face);
+        QFETCH(int, outline);
+        QFETCH(QColor, ink);
+        QFETCH(bool, labels);
+        document();
+        TextRect r = region({300, -200, 700, -700}, 1, 0xFFFFFF);
+        r.font = FontRecord::make(face, -100, face.startsWith(QLatin1Char('@')) ? 900 : 0);
+        r.text = r.attribute = QStringLiteral("山田様");
+        r.outlineWidth = outline;
+        r.outlineColor = 0xFF0000;
+        addRegion(r);
+        PageRenderer::Options options;
+        options.mode = RenderMode::Preview;
+        options.regionNumbers = labels;
+        const auto render = [&](qreal pixelRatio) {
+            QImage image = blank(int(500 * pixelRatio), int(500 * pixelRatio));
+            image.setDevicePixelRatio(pixelRatio);
+            QPainter painter(&image);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+            painter.setTransform(QTransform(0.5, 0, 0, -0.5, 0, 0));
+            mRenderer.draw(painter, *mDoc, 1, options);
+            return image;
+        };
+        const Pixel match = labels ? like(ink, 10) : Pixel([](QRgb c) { return dark(c); });
+        const Pixel outlined = like(ink, 60);
+        const QImage reference = render(1);
+        const QImage scaled = render(ratio);
+        for (const Pixel& p : outline > 0 ? QList<Pixel>{match, outlined} : QList<Pixel>{match}) {
+            const QRect want = box(reference, p);
+            const QRect got = box(scaled, p);
+            QVERIFY(!want.isEmpty());
+            const qreal slack = ratio + 2;
+            QVERIFY2(std::abs(got.left() - want.left() * ratio) <= slack &&
+                         std::abs(got.top() - want.top() * ratio) <= slack &&
+                         std::abs(got.right() - want.right() * ratio) <= slack + ratio &&
+                         std::abs(got.bottom() - want.bottom() * ratio) <= slack + ratio,
+                     qPrintable(QStringLiteral("ratio-1 box %1,%2 %3x%4, got %5,%6 %7x%8")
+                                    .arg(want.x()).arg(want.y()).arg(want.width()).arg(want.height())
+                                    .arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height())));
+            const qreal inkRatio = qreal(count(scaled, p)) / (count(reference, p) * ratio * ratio);
+            QVERIFY2(inkRatio > 0.75 && inkRatio < 1.33, qPrintable(QString::number(inkRatio)));
+        }
+    }
+
     // Selected ruled lines are redrawn yellow with a blue circle at the start and a red one
     // at the end; the group rectangles are dotted, the last one blue.
     void selectionMarks()

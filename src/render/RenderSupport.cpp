@@ -57,7 +57,10 @@ QFont labelFont(const QPainter& painter)
 void RenderSupport::drawLabel(QPainter& painter, const QPointF& anchor, const QString& text,
                               const QColor& textColor, const QColor& background)
 {
-    const QPointF at = painter.combinedTransform().map(anchor);
+    // Labels keep their size in the device's logical pixels: the anchor is placed through
+    // the painter's transform without the pixel ratio, which the painter adds itself.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const QPointF at = painter.combinedTransform().map(anchor) / ratio;
     const QFont font = labelFont(painter);
     painter.save();
     painter.resetTransform();

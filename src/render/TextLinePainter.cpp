@@ -3,6 +3,7 @@
 #include "ShapingFont.h"
 
 #include <QGlyphRun>
+#include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -206,8 +207,11 @@ bool TextLinePainter::paintCached(QPainter& painter, const ShapedLine& line,
         p.end();
         mImages.insert(key, new QImage(image), int(qMax<qsizetype>(1, image.sizeInBytes() / 1024)));
     }
+    // The device transform includes the device's pixel ratio (2 on a 200 % desktop), which
+    // the painter applies again after a reset: undo it so one image pixel is one device pixel.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     painter.save();
-    painter.resetTransform();
+    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     painter.drawImage(QPointF(whole.x() + origin.x(), whole.y() + origin.y()), image);
     painter.restore();
     return true;
