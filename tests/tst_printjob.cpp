@@ -10,6 +10,7 @@
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
 #include "render/CalibrationPage.h"
+#include "render/PageRenderer.h"
 #include "render/Pagination.h"
 #include "render/PdfExporter.h"
 #include "render/PrintJob.h"
@@ -95,6 +96,26 @@ QPointF darkCentre(const QImage& image, const QRect& area)
     return centre;
 }
 
+// A document whose region (300, -200)-(1300, -500) holds "山田" in black on white, 20 mm
+// high, outlined 0.5 mm in blue; italic when asked (the installed Japanese faces have no
+// italic, so the slant is made up).
+void setUpItalic(CORINOTEDoc& doc, bool italic)
+{
+    setUp(doc);
+    doc.labelTemplate().regions.clear();
+    TextRect r;
+    r.rect = Rect{300, -200, 1300, -500};
+    r.backColorOff = 1;
+    r.outlineWidth = 5;
+    r.outlineColor = 0xFF0000;
+    r.font = FontRecord::make(QStringLiteral("ＭＳ ゴシック"), -200, 0);
+    r.font.italic = italic ? 1 : 0;
+    doc.labelTemplate().regions.append(r);
+    PageBuilder::buildPageOne(doc);
+    doc.textRects().setText(0, QStringLiteral("山田"));
+    doc.templateMode = 0;
+}
+
 } // namespace
 
 class TestPrintJob : public QObject
@@ -117,6 +138,8 @@ private slots:
     void batchPrintOptions_data();
     void batchPrintOptions();
     void batchRefusesMoreThan500Records();
+    void madeUpItalicLeansOnce_data();
+    void madeUpItalicLeansOnce();
     void printsThroughTheSpooler();
 
 private:
@@ -457,6 +480,56 @@ void TestPrintJob::printsThroughTheSpooler()
     const QRect blue = RenderProbe::box(image, RenderProbe::like(kBlue, 60));
     QVERIFY(qAbs(blue.left() - 325) <= 1);
     QVERIFY(qAbs(blue.top() - 190) <= 1);
+}
+
+// A made-up italic leans once, by the same slant on the screen's images and in PDF, and
+// its outline stays on its letters (the font engine slanted the glyphs and the renderer
+// slanted them again: twice the slant on the screen, an outline off its letters on paper).
+void TestPrintJob::madeUpItalicLeansOnce_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("image") << false;
+    QTest::newRow("PDF") << true;
+}
+
+void TestPrintJob::madeUpItalicLeansOnce()
+{
+    QFETCH(bool, pdf);
+    const auto ink = [&](bool italic) {
+        CORINOTEDoc doc(&mProfile);
+        setUpItalic(doc, italic);
+        if (pdf) {
+            const QString file = mDir.filePath(QStringLiteral("italic.pdf"));
+            if (!PdfExporter::exportPdf(doc, file, PrintJob::Settings()).isEmpty())
+                return QImage();
+            return rasterise(file, 1);
+        }
+        QImage image(2100, 1000, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        RenderProbe::begin(painter);
+        PageRenderer renderer;
+        PageRenderer::Options options;
+        options.mode = RenderMode::Preview;
+        renderer.draw(painter, doc, 1, options);
+        return image;
+    };
+    const QImage upright = ink(false);
+    const QImage italic = ink(true);
+    QVERIFY(!upright.isNull() && !italic.isNull());
+    const QRect letters = RenderProbe::box(italic, RenderProbe::dark);
+    const QRect outline = RenderProbe::box(italic, RenderProbe::like(kBlue, 90));
+    const QRect plain = RenderProbe::box(upright, RenderProbe::dark);
+    QVERIFY(!letters.isEmpty() && !outline.isEmpty() && !plain.isEmpty());
+    // The slant widens the ink by about 0.21 of its height, not twice that.
+    const qreal widening = letters.width() - plain.width();
+    const qreal expected = 0.2126 * plain.height();
+    QVERIFY2(qAbs(widening - expected) < expected * 0.3,
+             qPrintable(QStringLiteral("%1 for %2").arg(widening).arg(expected)));
+    // The outline surrounds the letters by its width (5 pixels) on every side.
+    for (const int gap : {letters.left() - outline.left(), outline.right() - letters.right(),
+                          letters.top() - outline.top(), outline.bottom() - letters.bottom()})
+        QVERIFY2(gap >= 3 && gap <= 7, qPrintable(QStringLiteral("gap %1").arg(gap)));
 }
 
 QTEST_MAIN(TestPrintJob)

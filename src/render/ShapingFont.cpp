@@ -62,6 +62,13 @@ ShapingFont::ShapingFont(const QString& family, bool bold, bool italic)
     const bool realItalic = (fsSelection & 0x0201) != 0;
     mSyntheticBold = bold && weightClass < 600;
     mSyntheticItalic = italic && !realItalic;
+    // The font engine obliques an upright face asked for italic by itself; the renderer
+    // slants the whole line (glyphs, outline and underline alike), so the raw fonts are
+    // taken upright, or every glyph would lean twice.
+    if (mSyntheticItalic) {
+        mRequest.setItalic(false);
+        mBase = QRawFont::fromFont(mRequest);
+    }
 }
 
 ShapingFont::~ShapingFont()
