@@ -8,6 +8,7 @@
 #include "render/VerticalOrientation.h"
 
 #include "model/FontRecord.h"
+#include "model/TextCodec.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -145,7 +146,14 @@ private slots:
         QTest::newRow("half-width katakana") << QStringLiteral("ｱ") << true;
         QTest::newRow("yen") << QStringLiteral("¥") << true;
         QTest::newRow("full-width minus") << QStringLiteral("－") << true;
-        QTest::newRow("arrow") << QStringLiteral("→") << true;
+        QTest::newRow("arrow") << QStringLiteral("→") << false;
+        QTest::newRow("alpha") << QStringLiteral("α") << false;
+        QTest::newRow("not equal") << QStringLiteral("≠") << false;
+        QTest::newRow("degree") << QStringLiteral("°") << false;
+        QTest::newRow("reference mark") << QStringLiteral("※") << false;
+        QTest::newRow("e acute, outside CP932") << QStringLiteral("é") << true;
+        QTest::newRow("euro, outside CP932") << QStringLiteral("€") << true;
+        QTest::newRow("circled zero, outside CP932") << QStringLiteral("⓪") << false;
         QTest::newRow("kanji") << QStringLiteral("様") << false;
         QTest::newRow("ideographic comma") << QStringLiteral("、") << false;
         QTest::newRow("long vowel mark") << QStringLiteral("ー") << false;
@@ -160,6 +168,51 @@ private slots:
         const auto font = mShaper.fontFor(FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900));
         QVERIFY(font);
         QCOMPARE(TextShaper::isSideways(character.toUcs4().first(), *font), sideways);
+    }
+
+    // Every double-byte character of CP932, by the rows of the code: upright in a vertical
+    // line (with the font's vertical form where it has one), except the marks that run
+    // along the line when the font has no vertical form for them.
+    void cp932Orientation_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("turned");
+        QTest::newRow("punctuation and symbols") << 0x8140 << 0x81FC
+            << QStringLiteral("ー―‐～｜…‥（）〔〕［］｛｝〈〉《》「」『』【】：；＿￣－");
+        QTest::newRow("digits, Latin, hiragana") << 0x8240 << 0x82FC << QString();
+        QTest::newRow("katakana, Greek") << 0x8340 << 0x83FC << QString();
+        QTest::newRow("Cyrillic, box drawing") << 0x8440 << 0x84FC << QString();
+        QTest::newRow("NEC special characters") << 0x8740 << 0x879F << QStringLiteral("〝〟");
+        QTest::newRow("kanji, first level") << 0x889F << 0x9872 << QString();
+        QTest::newRow("kanji, second level") << 0x989F << 0xEAA4 << QString();
+        QTest::newRow("NEC-selected IBM extensions") << 0xED40 << 0xEEFC << QString();
+        QTest::newRow("IBM extensions") << 0xFA40 << 0xFC4B << QString();
+    }
+    void cp932Orientation()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QString, turned);
+        const auto font = mShaper.fontFor(FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900));
+        QVERIFY(font);
+        int characters = 0;
+        for (int code = first; code <= last; ++code) {
+            const int trail = code & 0xFF;
+            if (trail < 0x40 || trail == 0x7F || trail > 0xFC)
+                continue;
+            const char bytes[2] = {char(code >> 8), char(trail)};
+            const QString text = TextCodec::decode(bytes, 2);
+            if (text.size() != 1 || text.at(0) == QChar(0xFFFD))
+                continue;
+            ++characters;
+            const char32_t c = text.at(0).unicode();
+            const bool sideways = turned.contains(text.at(0)) && !font->hasVerticalForm(c);
+            QVERIFY2(TextShaper::isSideways(c, *font) == sideways,
+                     qPrintable(QStringLiteral("%1 U+%2 %3").arg(text).arg(uint(c), 4, 16, QLatin1Char('0'))
+                                    .arg(sideways ? QStringLiteral("turned") : QStringLiteral("upright"))));
+        }
+        QVERIFY(characters > 0);
     }
 
     void verticalSubstitution_data()

@@ -5,9 +5,11 @@
 #include "VerticalOrientation.h"
 
 #include "model/FontRecord.h"
+#include "model/TextCodec.h"
 
 #include <hb.h>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -69,11 +71,26 @@ std::shared_ptr<ShapingFont> TextShaper::fontFor(const FontRecord& record)
     return it->get()->isValid() ? *it : nullptr;
 }
 
+bool TextShaper::isTurnedMark(char32_t c)
+{
+    // Marks that run along the line: dashes, the long vowel mark, waves, leaders, and the
+    // brackets and colons. A font without a vertical form for them gets them turned.
+    static const char32_t kMarks[] = {0x2010, 0x2014, 0x2015, 0x2025, 0x2026, 0x2212,
+                                      0x301C, 0x30FC, 0xFF0D, 0xFF5E};
+    return std::find(std::begin(kMarks), std::end(kMarks), c) != std::end(kMarks) ||
+           VerticalOrientation::of(c) == VerticalOrientation::TransformedRotated;
+}
+
 bool TextShaper::isSideways(char32_t c, ShapingFont& font)
 {
     // What CP932 holds in one byte was never turned upright by the vertical faces.
     if (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) || c == 0xA5 || c == 0x203E)
         return true;
+    // Its double-byte characters stand upright, as they do in Japanese vertical writing:
+    // Greek, Cyrillic, units, mathematical signs, arrows. Those with a vertical form take
+    // it; only the marks running along the line are turned when the font has none.
+    if (c < 0x10000 && TextCodec::byteWidth(QChar(char16_t(c))) == 2)
+        return isTurnedMark(c) && !font.hasVerticalForm(c);
     switch (VerticalOrientation::of(c)) {
     case VerticalOrientation::Rotated:
         return true;

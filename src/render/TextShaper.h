@@ -46,6 +46,9 @@ public:
 
     // Whether a character is set sideways in a vertical line of this font.
     static bool isSideways(char32_t codePoint, ShapingFont& font);
+    // The CP932 marks that run along the line (dashes, ー, waves, leaders, brackets): turned
+    // in a vertical line when the font has no vertical form for them.
+    static bool isTurnedMark(char32_t codePoint);
 
 private:
     void shapeRun(ShapedLine& line, ShapingFont& font, const QString& text, int from, int to,
