@@ -85,6 +85,8 @@ class TestDatabaseReception : public QObject
 {
     Q_OBJECT
 private slots:
+    void openRequests_data();
+    void openRequests();
     void readsWhatWasWritten_data();
     void readsWhatWasWritten();
     void oneWayCharactersKeptAsWritten();
@@ -327,6 +329,56 @@ void TestDatabaseReception::commandsFromAnotherProgram()
     QVERIFY(received.wait(2000));
     QCOMPARE(received.size(), 1);
     QCOMPARE(received.takeFirst().at(0).toInt(), 184);
+}
+
+// A second copy started on a document hands it to the running one: an absolute path comes
+// through (also one with spaces and Japanese), waiting while the running copy is busy;
+// what is not an absolute path is ignored.
+void TestDatabaseReception::openRequests_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("held");
+    QTest::newRow("absolute") << QByteArray("open /home/u/年賀 状.ond\n")
+                              << QStringLiteral("/home/u/年賀 状.ond") << false;
+    QTest::newRow("while busy") << QByteArray("open /tmp/a.ond\r\n") << QStringLiteral("/tmp/a.ond")
+                                << true;
+    QTest::newRow("relative") << QByteArray("open a.ond\n") << QString() << false;
+    QTest::newRow("no path") << QByteArray("open\n") << QString() << false;
+}
+
+void TestDatabaseReception::openRequests()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, path);
+    QFETCH(bool, held);
+    const QString name = QStringLiteral("orinote-open-test-%1").arg(QCoreApplication::applicationPid());
+    CommandChannel channel(name);
+    QVERIFY(channel.listen());
+    QSignalSpy opened(&channel, &CommandChannel::openRequested);
+    if (held)
+        channel.hold();
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    QVERIFY(socket.waitForConnected(2000));
+    socket.write(line);
+    QVERIFY(socket.waitForBytesWritten(2000));
+    QTest::qWait(200);
+    if (held) {
+        QCOMPARE(opened.size(), 0);
+        channel.release();
+    }
+    if (path.isEmpty()) {
+        QTest::qWait(100);
+        QCOMPARE(opened.size(), 0);
+        return;
+    }
+    QTRY_COMPARE(opened.size(), 1);
+    QCOMPARE(opened.first().at(0).toString(), path);
+    // sendOpen makes the path absolute.
+    QCOMPARE(CommandChannel::sendOpen(QStringLiteral("b.ond"), name), QString());
+    QTRY_COMPARE(opened.size(), 2);
+    QCOMPARE(opened.last().at(0).toString(), QDir::current().absoluteFilePath(QStringLiteral("b.ond")));
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseReception)

@@ -1,11 +1,14 @@
 // The print commands of the main window, offscreen: the print settings dialog's checks,
 // PDFに出力, clearing and reloading the print reservation with their questions.
 
+#include "app/CommandChannel.h"
 #include "app/CommandIds.h"
+#include "app/ui/CWaitDialog.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/PrintCommands.h"
 #include "model/CORINOTEDoc.h"
+#include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
 #include "render/ui/CPrintSettingDialog.h"
 
@@ -14,6 +17,8 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QDir>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -113,6 +118,10 @@ private slots:
     void reloadAndClearTheReservation();
     void addressBookWindowSetsTheReservation_data();
     void addressBookWindowSetsTheReservation();
+    void longWorkShowsItsProgress_data();
+    void longWorkShowsItsProgress();
+    void printSwitches_data();
+    void printSwitches();
 };
 
 void TestPrintCommands::settingsDialogChecks_data()
@@ -259,6 +268,107 @@ void TestPrintCommands::addressBookWindowSetsTheReservation()
     w.frame->actions().action(AddressBookWindow)->trigger();
     QVERIFY(found);
     QCOMPARE(w.reservedTexts(), texts.isNull() ? before : texts);
+}
+
+// Building the pages shows the loading progress record by record; printing to PDF shows
+// its own title; a command from outside waits until the work is done (it could run in
+// the middle of the work, from the progress window's event processing).
+void TestPrintCommands::longWorkShowsItsProgress_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("reloading the reservation")
+        << false << QStringLiteral("データを読み込んでいます...");
+    QTest::newRow("PDF") << true << QStringLiteral("PDFに出力しています...");
+}
+
+void TestPrintCommands::longWorkShowsItsProgress()
+{
+    QFETCH(bool, pdf);
+    QFETCH(QString, title);
+    Window w;
+    CommandChannel channel(w.dir.filePath(QStringLiteral("channel")));
+    QVERIFY(channel.listen());
+    CWaitDialog* wait = w.frame->waitDialog();
+    connect(wait, &CWaitDialog::workStarted, &channel, &CommandChannel::hold);
+    connect(wait, &CWaitDialog::workFinished, &channel, &CommandChannel::release);
+    QStringList titles;
+    QList<bool> workingWhenReceived;
+    connect(wait, &CWaitDialog::workStarted, this, [&] {
+        titles.append(wait->windowTitle());
+        // A command arrives in the middle of the work.
+        QCOMPARE(CommandChannel::send(CommandIds::ReceiveDatabaseData,
+                                      w.dir.filePath(QStringLiteral("channel"))),
+                 QString());
+        QTest::qWait(50);
+    });
+    connect(&channel, &CommandChannel::commandReceived, this,
+            [&] { workingWhenReceived.append(wait->isWorking()); });
+    if (pdf) {
+        QVERIFY(w.frame->printCommands().exportPdfTo(w.dir.filePath(QStringLiteral("p.pdf"))));
+    } else {
+        QString question;
+        answerNextMessageBox(QMessageBox::Ok, &question);
+        w.frame->printCommands().reloadReservation();
+    }
+    QCOMPARE(titles, QStringList{title});
+    QVERIFY(!wait->isWorking());
+    QVERIFY(!wait->isVisible());
+    QTRY_COMPARE(workingWhenReceived, QList<bool>{false});
+}
+
+// "orinote --print FILE" and "--print-to QUEUE FILE" print without a window and end with
+// a status: the document reaches the test queue; a missing queue or file is reported.
+void TestPrintCommands::printSwitches_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("to the test queue") << QStringList{QStringLiteral("--print-to"), QStringLiteral("<queue>"), QStringLiteral("<doc>")} << 0 << QString();
+    QTest::newRow("no such queue") << QStringList{QStringLiteral("--print-to"), QStringLiteral("ORINOTE-NO-SUCH-QUEUE"), QStringLiteral("<doc>")} << 1 << QStringLiteral("プリンター「ORINOTE-NO-SUCH-QUEUE」が見つかりません。");
+    QTest::newRow("no such file") << QStringList{QStringLiteral("--print"), QStringLiteral("<missing>")} << 1 << QStringLiteral("missing.ond");
+    QTest::newRow("no file") << QStringList{QStringLiteral("--print")} << 1 << QStringLiteral("印刷する文書を指定してください。");
+}
+
+void TestPrintCommands::printSwitches()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString queue = qEnvironmentVariable("ORINOTE_TEST_PRINTER");
+    const QString spool = qEnvironmentVariable("ORINOTE_SPOOL_DIR");
+    if (arguments.contains(QStringLiteral("<queue>")) && (queue.isEmpty() || spool.isEmpty()))
+        QSKIP("no test print queue (run scripts/spooler as root)");
+    Window w;
+    QString asked;
+    answerNextMessageBox(QMessageBox::Ok, &asked);
+    w.frame->printCommands().reloadReservation();
+    const QString document = w.dir.filePath(QStringLiteral("two.ond"));
+    QCOMPARE(DocumentFile::save(*w.doc, document), QString());
+    for (QString& a : arguments) {
+        if (a == QLatin1String("<queue>"))
+            a = queue;
+        else if (a == QLatin1String("<doc>"))
+            a = document;
+        else if (a == QLatin1String("<missing>"))
+            a = w.dir.filePath(QStringLiteral("missing.ond"));
+    }
+    const QStringList before = QDir(spool).entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("HOME"), w.dir.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), w.dir.path());
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ORINOTE_APP),
+                  QStringList{QStringLiteral("--data-folder"), w.dir.path()} + arguments);
+    QVERIFY(process.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(process.exitCode() == status, qPrintable(errors));
+    QVERIFY2(errors.contains(message), qPrintable(errors));
+    if (status != 0 || spool.isEmpty())
+        return;
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(spool).entryList({QStringLiteral("job-*.pdf")}, QDir::Files).size() > before.size(), 30000);
 }
 
 QTEST_MAIN(TestPrintCommands)

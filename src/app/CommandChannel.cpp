@@ -3,17 +3,21 @@
 #include "CommandIds.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
 #include <unistd.h>
 
+#include <utility>
+
 namespace {
 
-// A command line is a few digits; more than this from one connection is not a sender of
-// commands.
-constexpr qint64 MaxBytes = 256;
+// A command line is a few digits, an open request a path; more than this from one
+// connection is not a sender of commands.
+constexpr qint64 MaxBytes = 4000;
+const QByteArray OpenPrefix("open ");
 
 } // namespace
 
@@ -66,23 +70,59 @@ void CommandChannel::acceptConnection()
     while (QLocalSocket* socket = mServer->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            QList<int> commands;
+            QList<Request> requests;
             while (socket->canReadLine()) {
+                const QByteArray line = socket->readLine(MaxBytes);
+                if (line.startsWith(OpenPrefix)) {
+                    QByteArray name = line.mid(OpenPrefix.size());
+                    while (name.endsWith('\n') || name.endsWith('\r'))
+                        name.chop(1);
+                    const QString path = QString::fromUtf8(name);
+                    if (QDir::isAbsolutePath(path))
+                        requests.append({0, path});
+                    continue;
+                }
                 bool ok = false;
-                const int command =
-                    QString::fromLatin1(socket->readLine(MaxBytes)).trimmed().toInt(&ok);
+                const int command = QString::fromLatin1(line).trimmed().toInt(&ok);
                 if (ok && isAccepted(command))
-                    commands.append(command);
+                    requests.append({command, QString()});
             }
             if (socket->bytesAvailable() > MaxBytes)
                 socket->abort();
             // Passed on from the event loop: a command may open a question whose own event
             // loop deletes this socket once its sender has gone.
-            for (const int command : commands) {
+            for (const Request& request : requests) {
                 QMetaObject::invokeMethod(
-                    this, [this, command] { emit commandReceived(command); }, Qt::QueuedConnection);
+                    this, [this, request] { deliver(request); }, Qt::QueuedConnection);
             }
         });
+    }
+}
+
+void CommandChannel::deliver(const Request& request)
+{
+    if (mHolds > 0)
+        mWaiting.append(request);
+    else if (!request.path.isEmpty())
+        emit openRequested(request.path);
+    else
+        emit commandReceived(request.command);
+}
+
+void CommandChannel::hold()
+{
+    ++mHolds;
+}
+
+void CommandChannel::release()
+{
+    if (mHolds == 0 || --mHolds > 0)
+        return;
+    // Passed on from the event loop, after the job that held them has returned.
+    const QList<Request> waiting = std::exchange(mWaiting, {});
+    for (const Request& request : waiting) {
+        QMetaObject::invokeMethod(
+            this, [this, request] { deliver(request); }, Qt::QueuedConnection);
     }
 }
 
@@ -90,11 +130,22 @@ QString CommandChannel::send(int command, const QString& name, int timeoutMs)
 {
     if (!isAccepted(command))
         return tr("コマンド %1 は受け付けられません。").arg(command);
+    return sendLine(QByteArray::number(command) + '\n', name, timeoutMs);
+}
+
+QString CommandChannel::sendOpen(const QString& path, const QString& name, int timeoutMs)
+{
+    return sendLine(OpenPrefix + QFileInfo(path).absoluteFilePath().toUtf8() + '\n', name,
+                    timeoutMs);
+}
+
+QString CommandChannel::sendLine(const QByteArray& line, const QString& name, int timeoutMs)
+{
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(timeoutMs))
         return tr("ORINOTEが起動していません。");
-    socket.write(QByteArray::number(command) + '\n');
+    socket.write(line);
     if (!socket.waitForBytesWritten(timeoutMs))
         return tr("コマンドを送れませんでした。");
     socket.disconnectFromServer();

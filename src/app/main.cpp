@@ -6,11 +6,15 @@
 #include "app/CommandChannel.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTemplateFileDialog.h"
+#include "app/ui/CWaitDialog.h"
+#include "model/DocumentFile.h"
 #include "model/TemplateFile.h"
+#include "render/ui/PrinterOutput.h"
 #include "render/FontTextMeasurer.h"
 #include "render/Pagination.h"
 #include "render/TextShaper.h"
 #include "model/CORINOTEDoc.h"
+#include "model/MemoryProfile.h"
 #include "model/SettingsProfile.h"
 
 #include <QApplication>
@@ -64,8 +68,35 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
         frame.prompts().showMessage(limit);
         return;
     }
-    Pagination::buildFromReservation(doc, QDate::currentDate(), measurer);
+    Pagination::buildFromReservation(doc, QDate::currentDate(), measurer,
+                                     CWaitDialog::feed(frame.waitDialog()));
+    frame.waitDialog()->finish();
     doc.updateAllViews();
+}
+
+// The print switches: the document printed on the default printer or a named queue as it
+// was saved, without a window. Returns the exit status: 0 printed, 1 not.
+int printDocument(const QString& path, const QString& queue, const QString& dataFolder)
+{
+    const auto fail = [](const QString& message) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        return 1;
+    };
+    if (path.isEmpty())
+        return fail(QCoreApplication::translate("main", "印刷する文書を指定してください。"));
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dataFolder;
+    const QString message = DocumentFile::open(doc, path);
+    if (!message.isEmpty())
+        return fail(QStringLiteral("%1\n%2").arg(path, message));
+    // The pages of the document, as the window shows a document it opens.
+    doc.templateMode = 0;
+    PrintJob::Settings settings;
+    settings.offsetX = doc.printOffsetX;
+    settings.offsetY = doc.printOffsetY;
+    const QString failure = PrinterOutput::print(doc, queue, settings);
+    return failure.isEmpty() ? 0 : fail(failure);
 }
 
 } // namespace
@@ -113,6 +144,15 @@ int main(int argc, char* argv[])
             "main", "Send command N to the running program and end (184: receive the strings "
                     "a database program left in KLTTmp.dat)."),
         QStringLiteral("N"));
+    const QCommandLineOption printOption(
+        QStringLiteral("print"),
+        QCoreApplication::translate("main", "Print the document on the default printer and end."));
+    const QCommandLineOption printToOption(
+        QStringLiteral("print-to"),
+        QCoreApplication::translate("main", "Print the document on the printer QUEUE and end."),
+        QStringLiteral("QUEUE"));
+    parser.addOption(printOption);
+    parser.addOption(printToOption);
     parser.addOption(commandOption);
     parser.addOption(profileOption);
     parser.addOption(dataOption);
@@ -129,6 +169,17 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
         return 1;
     }
+    const QString document =
+        parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().constFirst();
+    if (parser.isSet(printOption) || parser.isSet(printToOption)) {
+        const QString folder =
+            parser.isSet(dataOption) ? QDir(parser.value(dataOption)).absolutePath()
+                                     : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        return printDocument(document, parser.value(printToOption), folder);
+    }
+    // One copy runs: a document opened from the desktop while it runs goes to that copy.
+    if (!document.isEmpty() && CommandChannel::sendOpen(document, CommandChannel::serverName(), 1000).isEmpty())
+        return 0;
 
     // Destroyed in the reverse order: the window writes the view's settings, then the
     // document writes the zoom, then the profile reaches the disk.
@@ -151,13 +202,16 @@ int main(int argc, char* argv[])
     // Entering data mode and opening a template place the records the document holds.
     TextShaper shaper;
     const FontTextMeasurer measurer(shaper);
-    frame.setRecordMerger([&measurer](CORINOTEDoc& d, ProgressReporter*) {
-        Pagination::mergeHeldRecords(d, QDate::currentDate(), &measurer);
+    frame.setRecordMerger([&measurer](CORINOTEDoc& d, ProgressReporter* progress) {
+        Pagination::mergeHeldRecords(d, QDate::currentDate(), &measurer,
+                                     CWaitDialog::feed(progress));
+        if (progress)
+            progress->finish();
     });
     if (!templateMessage.isEmpty())
         frame.prompts().showMessage(templateMessage);
-    if (!parser.positionalArguments().isEmpty())
-        frame.session().load(parser.positionalArguments().constFirst());
+    if (!document.isEmpty())
+        frame.session().load(document);
     if (parser.isSet(templateOption) || parser.isSet(bookOption))
         openStartFiles(frame, parser.value(templateOption), parser.value(bookOption), &measurer);
     // A database program sends its command to the copy that listens, the first one started.
@@ -165,6 +219,11 @@ int main(int argc, char* argv[])
     channel.listen();
     QObject::connect(&channel, &CommandChannel::commandReceived, &frame,
                      &CMainFrame::receiveCommand);
+    QObject::connect(&channel, &CommandChannel::openRequested, &frame, &CMainFrame::openDocument);
+    // Nothing from outside runs in the middle of a print or a merge.
+    QObject::connect(frame.waitDialog(), &CWaitDialog::workStarted, &channel, &CommandChannel::hold);
+    QObject::connect(frame.waitDialog(), &CWaitDialog::workFinished, &channel,
+                     &CommandChannel::release);
     frame.showMaximized();
     const int status = app.exec();
     CTemplateFileDialog::setFolderProfile(nullptr);

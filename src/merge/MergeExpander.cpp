@@ -49,9 +49,11 @@ MergeExpander::MergeExpander(CORINOTEDoc& doc, const QDate& today, const TextMea
 }
 
 void MergeExpander::expandAll(CORINOTEDoc& doc, const CAutoReplaceData& rules, const QDate& today,
-                              const TextMeasurer* measurer)
+                              const TextMeasurer* measurer, Progress progress)
 {
-    MergeExpander(doc, today, measurer).expandWithRecords();
+    MergeExpander expander(doc, today, measurer);
+    expander.setProgress(std::move(progress));
+    expander.expandWithRecords();
     AutoReplacer::apply(rules, doc, measurer);
 }
 

@@ -51,7 +51,7 @@ public:
     // Expand with records followed by the auto-replace rules: what building the pages
     // from the print reservation does once the pages exist.
     static void expandAll(CORINOTEDoc& doc, const CAutoReplaceData& rules, const QDate& today,
-                          const TextMeasurer* measurer);
+                          const TextMeasurer* measurer, Progress progress = {});
 
     // Whether record r of the list has every text column empty.
     static bool isBlankRecord(const CAddressData& records, int r);

@@ -64,7 +64,8 @@ void clearSheet(CORINOTEDoc& doc, int sheet)
     }
 }
 
-void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
+void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,
+                      const Progress& progress)
 {
     const CAddressData& records = doc.recordList();
     const int total = records.recordCount();
@@ -73,7 +74,12 @@ void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
         MergeExpander(doc, today, measurer).expandWithoutRecords();
         return;
     }
-    MergeExpander::expandAll(doc, doc.autoReplaceData(), today, measurer);
+    MergeExpander::Progress step;
+    if (progress) {
+        progress(0, total);
+        step = [&progress, total](int record) { progress(record + 1, total); };
+    }
+    MergeExpander::expandAll(doc, doc.autoReplaceData(), today, measurer, step);
     // The blank records before the print start position and the sheets after the last
     // record carry nothing to print.
     const int sheetCount = doc.sheets().size();
@@ -101,14 +107,15 @@ void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
     doc.updateAllViews();
 }
 
-void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
+void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,
+                          const Progress& progress)
 {
     doc.takeUndoSnapshot();
     PageBuilder::buildPageOne(doc);
 
     doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());
     if (doc.recordList().recordCount() > 0) {
-        mergeHeldRecords(doc, today, measurer);
+        mergeHeldRecords(doc, today, measurer, progress);
     } else {
         // Nothing reserved: one page, every sheet cleared.
         for (int s = 0; s < doc.sheets().size(); ++s)

@@ -2,11 +2,17 @@
 
 #include <QDate>
 
+#include <functional>
+
 class CORINOTEDoc;
 class TextMeasurer;
 
 // Data-mode pages from the template and the print reservation.
 namespace Pagination {
+
+// Told the records merged so far and their total while the pages are filled, for the
+// progress window.
+using Progress = std::function<void(int done, int total)>;
 
 // Builds the pages from the print reservation: undo snapshot, page 1 from the template
 // with sheet No. 1's design on every sheet, the record list ((print start position − 1)
@@ -14,7 +20,8 @@ namespace Pagination {
 // the records need, the merge and the auto-replace rules, and the sheets without a record
 // cleared. Current page 1, the document marked modified and redrawn. The 500-record
 // limit of one print is AddressBookOperations::checkPrintLimit, checked by the callers.
-void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
+void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,
+                          const Progress& progress = {});
 
 // Clears the print reservation: undo snapshot, every record of groups 0–18 no longer
 // reserved, the record list emptied, page 1 built from the template with its texts
@@ -25,7 +32,8 @@ void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
 // copies of page 1 as the records need, the merge and the auto-replace rules, then every
 // sheet without a record or with a blank one cleared. Entering data mode does this; with
 // no record at all the regions are expanded without records (fixed texts, sender, date).
-void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
+void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,
+                      const Progress& progress = {});
 
 // Appends copies of page 1 (sheets, ruled lines and regions, sheet numbers shifted) until
 // the document has `pages` pages. Page 1 must be what the template gives.

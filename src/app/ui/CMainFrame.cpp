@@ -198,6 +198,23 @@ void CMainFrame::receiveCommand(int command)
     form->receiveDatabaseData();
 }
 
+bool CMainFrame::openDocument(const QString& path)
+{
+    activateWindow();
+    raise();
+    if (!mSession->openFile(path))
+        return false;
+    // A document is opened to be printed: its pages, not the template editor.
+    if (mDoc.templateMode != 0) {
+        attachLeftPane(new CLabelDataEditView(mDoc));
+        mDoc.templateMode = 0;
+        mDoc.editTool = -1;
+        mDoc.selection().clear();
+        mDoc.updateAllViews();
+    }
+    return true;
+}
+
 void CMainFrame::refreshCommands()
 {
     CommandContext c = CommandContext::fromDocument(mDoc);
@@ -269,7 +286,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
             event->acceptProposedAction();
             activateWindow();
             // One document at a time: the first file is the one opened.
-            mSession->openFile(url.toLocalFile());
+            openDocument(url.toLocalFile());
             return;
         }
     }

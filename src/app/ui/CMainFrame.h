@@ -71,6 +71,9 @@ public:
     // A command sent by another program: 184 goes to the data-mode form, which receives
     // the database program's strings; in template mode it is ignored.
     void receiveCommand(int command);
+    // A document from outside the window (dropped on it, or handed over by the desktop
+    // through another copy): the save question, then the file, shown in data mode.
+    bool openDocument(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

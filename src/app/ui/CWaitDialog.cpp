@@ -20,10 +20,32 @@ CWaitDialog::CWaitDialog(QWidget* parent) : QDialog(parent)
 
 void CWaitDialog::start(int total)
 {
+    startWith(tr("データを読み込んでいます..."), total);
+}
+
+void CWaitDialog::startWith(const QString& title, int total)
+{
+    setWindowTitle(title);
     mCounter.start(total);
     mBar->setValue(0);
     show();
     mTimer.start(TickMilliseconds, this);
+    if (!mWorking) {
+        mWorking = true;
+        emit workStarted();
+    }
+}
+
+std::function<void(int, int)> CWaitDialog::feed(ProgressReporter* reporter)
+{
+    if (!reporter)
+        return {};
+    return [reporter](int done, int total) {
+        if (done == 0)
+            reporter->start(total);
+        else
+            reporter->advance(done);
+    };
 }
 
 void CWaitDialog::advance(int done)
@@ -42,6 +64,10 @@ void CWaitDialog::finish()
 {
     mTimer.stop();
     hide();
+    if (mWorking) {
+        mWorking = false;
+        emit workFinished();
+    }
 }
 
 int CWaitDialog::barValue() const

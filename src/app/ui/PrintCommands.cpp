@@ -65,14 +65,14 @@ PrintJob::Settings PrintCommands::settingsFor(const QList<int>& pages, bool cali
     return settings;
 }
 
-PrintJob::Progress PrintCommands::progress()
+PrintJob::Progress PrintCommands::progress(const QString& title)
 {
     CWaitDialog* wait = mFrame.waitDialog();
-    return [wait](int done, int total) {
+    return [wait, title](int done, int total) {
         if (!wait)
             return true;
         if (done == 1)
-            wait->start(total);
+            wait->startWith(title, total);
         wait->advance(done);
         return true;
     };
@@ -80,10 +80,11 @@ PrintJob::Progress PrintCommands::progress()
 
 // Printing and PDF share the wait cursor, the progress in the wait dialog and the redraw
 // afterwards (the current page moved to the last page printed).
-QString PrintCommands::runJob(const std::function<QString(const PrintJob::Progress&)>& job)
+QString PrintCommands::runJob(const QString& title,
+                              const std::function<QString(const PrintJob::Progress&)>& job)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString message = job(progress());
+    const QString message = job(progress(title));
     if (CWaitDialog* wait = mFrame.waitDialog())
         wait->finish();
     QApplication::restoreOverrideCursor();
@@ -93,7 +94,7 @@ QString PrintCommands::runJob(const std::function<QString(const PrintJob::Progre
 
 QString PrintCommands::printOn(QPrinter& printer, const PrintJob::Settings& settings)
 {
-    return runJob([&](const PrintJob::Progress& progress) {
+    return runJob(tr("印刷しています..."), [&](const PrintJob::Progress& progress) {
         return PrinterOutput::print(printer, mFrame.document(), settings, progress);
     });
 }
@@ -145,7 +146,7 @@ void PrintCommands::exportPdf()
 bool PrintCommands::exportPdfTo(const QString& path)
 {
     mPdfFolder = QFileInfo(path).absolutePath();
-    const QString message = runJob([&](const PrintJob::Progress& progress) {
+    const QString message = runJob(tr("PDFに出力しています..."), [&](const PrintJob::Progress& progress) {
         return PdfExporter::exportPdf(mFrame.document(), path, settingsFor({}, false), progress);
     });
     if (!message.isEmpty()) {
@@ -169,12 +170,21 @@ void PrintCommands::addressBook()
 {
     CORINOTEDoc& doc = mFrame.document();
     const bool reserve = CAddressDataDialog::run(&mFrame, doc);
-    if (reserve) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        Pagination::buildFromReservation(doc, QDate::currentDate(), &mMeasurer);
-        QApplication::restoreOverrideCursor();
-    }
+    if (reserve)
+        buildFromReservation();
     doc.updateAllViews();
+}
+
+// Building the pages shows the loading progress, record by record, and the wait cursor.
+void PrintCommands::buildFromReservation()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CWaitDialog* wait = mFrame.waitDialog();
+    Pagination::buildFromReservation(mFrame.document(), QDate::currentDate(), &mMeasurer,
+                                     CWaitDialog::feed(wait));
+    if (wait)
+        wait->finish();
+    QApplication::restoreOverrideCursor();
 }
 
 void PrintCommands::clearReservation()
@@ -194,7 +204,5 @@ void PrintCommands::reloadReservation()
         showError(limit);
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    Pagination::buildFromReservation(doc, QDate::currentDate(), &mMeasurer);
-    QApplication::restoreOverrideCursor();
+    buildFromReservation();
 }

@@ -45,8 +45,10 @@ public:
 private:
     bool confirm(const QString& question);
     PrintJob::Settings settingsFor(const QList<int>& pages, bool calibration) const;
-    PrintJob::Progress progress();
-    QString runJob(const std::function<QString(const PrintJob::Progress&)>& job);
+    PrintJob::Progress progress(const QString& title);
+    QString runJob(const QString& title,
+                   const std::function<QString(const PrintJob::Progress&)>& job);
+    void buildFromReservation();
     void showError(const QString& message);
 
     CMainFrame& mFrame;
