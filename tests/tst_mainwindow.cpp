@@ -157,6 +157,8 @@ private slots:
     void dataModeRefusedWithoutSheet();
     void zoomLimitsByButtons();
     void zoomByWheelOverForm();
+    void zoomByWheelWhileFormHasFocus_data();
+    void zoomByWheelWhileFormHasFocus();
     void cursorPane();
     void selectionAndTemplatePanes();
     void pageIndicatorAndNavigation();
@@ -313,6 +315,57 @@ void TestMainWindow::zoomByWheelOverForm()
     QCOMPARE(w.doc->zoomIndex(), 1);
     sendWheel(w.view()->viewport(), 120);
     QCOMPARE(w.doc->zoomIndex(), 1);
+}
+
+// While the keyboard is in either form, the wheel zooms over its controls too (an
+// unfocused combo box took the wheel to change its value); the focused control that
+// scrolls keeps it.
+void TestMainWindow::zoomByWheelWhileFormHasFocus_data()
+{
+    QTest::addColumn<bool>("templateForm");
+    QTest::newRow("data form") << false;
+    QTest::newRow("template form") << true;
+}
+
+void TestMainWindow::zoomByWheelWhileFormHasFocus()
+{
+    QFETCH(bool, templateForm);
+    Window w;
+    if (templateForm)
+        w.trigger(TemplateMode);
+    w.frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.frame.get()));
+    QWidget* form = w.frame->leftPane();
+    QComboBox* combo = nullptr;
+    QWidget* other = nullptr;
+    for (QWidget* child : form->findChildren<QWidget*>()) {
+        if (!child->isVisible() || !child->isEnabled())
+            continue;
+        if (!combo && qobject_cast<QComboBox*>(child))
+            combo = static_cast<QComboBox*>(child);
+        else if (!other && (child->focusPolicy() & Qt::TabFocus) && !qobject_cast<QComboBox*>(child))
+            other = child;
+    }
+    QVERIFY(combo && other);
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    const int index = combo->currentIndex();
+    const int zoom = w.doc->zoomIndex();
+    sendWheel(combo, 120);
+    QCOMPARE(w.doc->zoomIndex(), zoom + 1);
+    QCOMPARE(combo->currentIndex(), index);
+    // The focused combo box scrolls its own items.
+    combo->setFocus();
+    QTRY_VERIFY(combo->hasFocus());
+    sendWheel(combo, 120);
+    QCOMPARE(w.doc->zoomIndex(), zoom + 1);
+    // Without the focus in the form only its background zooms.
+    w.view()->setFocus();
+    QTRY_VERIFY(w.view()->hasFocus());
+    sendWheel(combo, -120);
+    QCOMPARE(w.doc->zoomIndex(), zoom + 1);
+    sendWheel(form, -120);
+    QCOMPARE(w.doc->zoomIndex(), zoom);
 }
 
 void TestMainWindow::cursorPane()
