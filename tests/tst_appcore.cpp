@@ -235,14 +235,17 @@ void TestAppCore::commandStates_data()
         << int(ToolAddSheet) << true << 1 << false << 0 << true << true;
     QTest::newRow("add-sheet tool, data mode")
         << int(ToolAddSheet) << false << 1 << false << 0 << false << false;
+    // The position and size dialogs list every object: they are always offered.
+    QTest::newRow("sheet positions") << int(SheetPosition) << false << 1 << false << 0 << true
+                                     << false;
     QTest::newRow("next page, template")
         << int(NextPage) << true << 1 << false << 0 << false << false;
     for (const int unbuilt :
          {int(FilePrint), int(PrintSetup), int(AddressBookWindow), int(CsvFile), int(Database),
           int(PicturePrint), int(PrintSettings), int(TestPrint), int(ClearReservation),
-          int(TextFont), int(SheetPosition), int(RegionSplit), int(LineDistribute),
+          int(TextFont), int(RegionSplit), int(LineDistribute),
           int(DeleteSelection), int(ImportText)})
-        QTest::addRow("unbuilt %d", unbuilt)
+        QTest::addRow("nothing selected %d", unbuilt)
             << unbuilt << false << 1 << true << 4 << false << false;
 }
 
