@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -198,6 +199,8 @@ private slots:
     void historyCommands();
     void deleteAndUndo();
     void searchSwitchesToResults();
+    void keyboardAndMouse();
+    void editorTabOrder();
     void makeSenderShowsItsIcon();
     void headerClickSorts();
     void reserveAndClose_data();
@@ -1009,6 +1012,57 @@ void TestAddressDialog::largeGroupStaysQuick()
     measure("sort 氏名", [&] { emit dialog.addressView()->horizontalHeader()->sectionClicked(1); });
     measure("select all", [&] { dialog.runCommand(AddressCommand::SelectAllRecords); });
     QCOMPARE(dialog.selectedRows().size(), 10000);
+}
+
+// Double-click and Enter open the record, Delete deletes it, Ctrl+F searches; the window
+// counts the tab's records and the reserved ones.
+void TestAddressDialog::keyboardAndMouse()
+{
+    Fixture f;
+    ScriptedDialog dialog(*f.doc);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* count = dialog.findChild<QLabel*>(QStringLiteral("count"));
+    QVERIFY(count);
+    QCOMPARE(count->text(), QStringLiteral("2件（印刷予約 1件）"));
+
+    QTableView* list = dialog.addressView();
+    const QRect row0 = list->visualRect(list->model()->index(0, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row0.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row0.center());
+    QCOMPARE(dialog.messages, QStringList());
+    QCOMPARE(dialog.editorInputs.size(), 1);
+    list->setFocus();
+    selectRows(list, {1});
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(dialog.editorInputs.size(), 2);
+    QCOMPARE(dialog.editorInputs.last().value(C::EntryNumber), u"A-2"_qs);
+
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(f.doc->addressBook().group(0).recordCount(), 1);
+    QCOMPARE(count->text(), QStringLiteral("1件（印刷予約 1件）"));
+
+    bool searched = false;
+    dialog.fillSearch = [&](CSearchDataDialog&) { searched = true; };
+    QTest::keyClick(&dialog, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(searched);
+}
+
+// The editor starts at 氏名 and Tab goes down the form as it is laid out.
+void TestAddressDialog::editorTabOrder()
+{
+    CAddressDataEditDialog editor(kToday);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QStringList stops;
+    for (int i = 0; i < 4; ++i) {
+        stops.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(stops, (QStringList{QStringLiteral("column%1").arg(C::Name),
+                                 QStringLiteral("column%1").arg(C::Honorific),
+                                 QStringLiteral("column%1").arg(C::Reading),
+                                 QStringLiteral("column%1").arg(C::PostalCode)}));
 }
 
 QTEST_MAIN(TestAddressDialog)

@@ -392,6 +392,10 @@ void TestAddressOps::searchOrders_data()
         << make(true, {u"花子 山"_qs}, {name}) << QList<qint32>{1, 0, 3};
     QTest::newRow("OR, a record at its last finding")
         << make(true, {u"山田"_qs, u"花子 太郎"_qs}, {name, name}) << QList<qint32>{1, 3, 0};
+    QTest::newRow("OR, a full-width space separates words too")
+        << make(true, {u"花子　山"_qs}, {name}) << QList<qint32>{1, 0, 3};
+    QTest::newRow("OR, mixed spaces are no empty word")
+        << make(true, {u"　 佐藤　"_qs}, {name}) << QList<qint32>{2};
     QTest::newRow("OR, repeated spaces are no empty word")
         << make(true, {u"  佐藤  "_qs}, {name}) << QList<qint32>{2};
     QTest::newRow("AND, first keyword finds nothing")

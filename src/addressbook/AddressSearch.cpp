@@ -7,6 +7,7 @@
 #include "model/CORINOTEDoc.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -83,7 +84,10 @@ Condition keywordCondition(const CAddressData& group, int n, const QString& keyw
     Condition c;
     c.matches.assign(size_t(n), false);
     // Empty words between repeated spaces would match every record: they are no word.
-    const QStringList words = keyword.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // Words are separated by half-width or full-width spaces (a Japanese input method
+    // types the latter).
+    static const QRegularExpression spaces(QStringLiteral("[ \u3000]+"));
+    const QStringList words = keyword.split(spaces, Qt::SkipEmptyParts);
     for (const QString& word : words) {
         for (int i = 0; i < n; ++i) {
             const bool found = std::any_of(columns.begin(), columns.end(), [&](int col) {

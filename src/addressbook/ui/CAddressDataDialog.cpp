@@ -14,6 +14,8 @@
 #include "model/CORINOTEDoc.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QShortcut>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -70,7 +72,7 @@ CAddressDataDialog::CAddressDataDialog(CORINOTEDoc& doc, QWidget* parent,
       mHistoryModel(new AddressHistoryModel(doc, this)),
       mHistory(makeList(this, QStringLiteral("historyList"))),
       mAccept(new QPushButton(tr("印刷予約をセットして終了"), this)),
-      mCancel(new QPushButton(tr("終了"), this))
+      mCancel(new QPushButton(tr("終了"), this)), mCount(new QLabel(this))
 {
     setWindowTitle(tr("住所録"));
     buildLayout();
@@ -111,6 +113,20 @@ void CAddressDataDialog::buildLayout()
     connect(mHistory, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showListMenu(mHistory, pos); });
 
+    // The keyboard and the mouse as a list user expects: double-click or Enter opens the
+    // record, Delete deletes it, Ctrl+F searches.
+    connect(mList, &QAbstractItemView::doubleClicked, this, &CAddressDataDialog::changeRecord);
+    const auto onKeys = [this](QWidget* scope, const QKeySequence& keys, auto handler) {
+        auto* shortcut = new QShortcut(keys, scope);
+        shortcut->setContext(scope == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    onKeys(mList, QKeySequence(Qt::Key_Return), &CAddressDataDialog::changeRecord);
+    onKeys(mList, QKeySequence(Qt::Key_Enter), &CAddressDataDialog::changeRecord);
+    onKeys(mList, QKeySequence(Qt::Key_Delete), &CAddressDataDialog::deleteRecords);
+    onKeys(this, QKeySequence(Qt::CTRL | Qt::Key_F), &CAddressDataDialog::search);
+    mCount->setObjectName(QStringLiteral("count"));
+
     mDetail->setObjectName(QStringLiteral("detail"));
     mAccept->setObjectName(QStringLiteral("accept"));
     mCancel->setObjectName(QStringLiteral("cancel"));
@@ -123,6 +139,7 @@ void CAddressDataDialog::buildLayout()
     bottom->addWidget(mDetail, 3);
     bottom->addWidget(mHistory, 2);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(mCount);
     buttons->addStretch();
     buttons->addWidget(mAccept);
     buttons->addWidget(mCancel);
@@ -177,6 +194,9 @@ void CAddressDataDialog::refill()
     mDetail->setDetail(QString(), QString());
     mHistoryModel->clear();
     updateUndoActions();
+    mCount->setText(tr("%1件（印刷予約 %2件）")
+                        .arg(mListModel->rowCount())
+                        .arg(Ops::reservedCount(mDoc.addressBook())));
 }
 
 void CAddressDataDialog::selectionChanged()

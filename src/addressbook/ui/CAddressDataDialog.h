@@ -13,6 +13,7 @@ class AddressHistoryModel;
 class AddressListModel;
 class CORINOTEDoc;
 class CPictureEditCtrl;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QTabBar;
@@ -108,4 +109,5 @@ private:
     QTableView* mHistory;
     QPushButton* mAccept;
     QPushButton* mCancel;
+    QLabel* mCount;
 };

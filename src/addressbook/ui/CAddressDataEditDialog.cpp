@@ -42,6 +42,10 @@ QStringList relations()
     return items;
 }
 
+// The widgets the Tab key visits, in the order the rows are laid out: down the left
+// column, then down the right one.
+QList<QWidget*>* gTabChain = nullptr;
+
 // One row of a form column: a caption, then the widgets side by side.
 void addRow(QGridLayout* grid, const QString& caption, std::initializer_list<QWidget*> widgets)
 {
@@ -49,8 +53,11 @@ void addRow(QGridLayout* grid, const QString& caption, std::initializer_list<QWi
     grid->addWidget(new QLabel(caption), row, 0);
     auto* line = new QHBoxLayout;
     line->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* w : widgets)
+    for (QWidget* w : widgets) {
         line->addWidget(w, qobject_cast<QLabel*>(w) ? 0 : 1);
+        if (gTabChain && (w->focusPolicy() & Qt::TabFocus))
+            gTabChain->append(w);
+    }
     grid->addLayout(line, row, 1);
 }
 
@@ -61,6 +68,8 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
       mNoBirthDate(new QCheckBox(tr("未設定"), this)), mAge(new QSpinBox(this))
 {
     setWindowTitle(tr("住所録データの追加・変更"));
+    QList<QWidget*> tabChain;
+    gTabChain = &tabChain;
     auto* left = new QGridLayout;
     auto* right = new QGridLayout;
 
@@ -146,6 +155,15 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
+
+    gTabChain = nullptr;
+    // The read-only entry number is no stop: the first is 氏名.
+    tabChain.removeAll(entry);
+    tabChain << buttons->button(QDialogButtonBox::Ok) << buttons->button(QDialogButtonBox::Cancel);
+    for (int i = 0; i + 1 < tabChain.size(); ++i)
+        setTabOrder(tabChain.at(i), tabChain.at(i + 1));
+    entry->setFocusPolicy(Qt::ClickFocus);
+    mFields.value(C::Name)->setFocus();
 }
 
 CAddressDataEditDialog::~CAddressDataEditDialog() = default;

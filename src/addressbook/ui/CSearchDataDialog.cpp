@@ -103,6 +103,17 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
     layout->addLayout(conditions);
     layout->addLayout(buttons);
     resize(520, sizeHint().height());
+
+    // Tab follows the screen: the combination, each field and its words, the conditions,
+    // then the buttons; the first words are where typing starts.
+    QList<QWidget*> chain{mAnd, mOr};
+    for (int k = 0; k < AddressSearch::KeywordCount; ++k)
+        chain << mFields[size_t(k)] << mKeywords[size_t(k)];
+    chain << mRelation << mSex << mBirthDate << mBirthCondition << mAge << mAgeCondition
+          << mReservation << searchButton << cancel;
+    for (int i = 0; i + 1 < chain.size(); ++i)
+        setTabOrder(chain.at(i), chain.at(i + 1));
+    mKeywords[0]->setFocus();
 }
 
 bool CSearchDataDialog::ask(QWidget* parent, AddressSearch::Criteria& criteria, const QDate& today)
