@@ -181,7 +181,6 @@ void TestEdit::tracker_data()
     QTest::addColumn<Rect>("expected");   // from (113, -117, 513, -417)
     QTest::addColumn<Rect>("groupAfter"); // from (1000, -1000, 1200, -1100)
 
-    const Rect g{1000, -1000, 1200, -1100};
     QTest::newRow("top-left on 10 mm: right and bottom unsnapped")
         << 0 << 10 << QPointF(40, -40) << Rect{200, -200, 513, -417}
         << Rect{1087, -1083, 1200, -1100};

@@ -120,7 +120,7 @@ bool moveSelection(CORINOTEDoc& doc, int dx, int dy)
 
     doc.takeUndoSnapshot();
     layout = EditLayout::of(doc);
-    const auto moved = [dx, dy](qint32 v, int by) {
+    const auto moved = [](qint32 v, int by) {
         return qint32(qBound<qint64>(qint64(INT32_MIN), qint64(v) + by, qint64(INT32_MAX)));
     };
     for (const ObjectRef& r : std::as_const(objects)) {
