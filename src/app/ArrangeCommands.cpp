@@ -7,6 +7,7 @@
 #include "edit/PictureFit.h"
 #include "edit/RegionTurn.h"
 #include "edit/SheetCopies.h"
+#include "edit/TextAttributes.h"
 #include "model/CORINOTEDoc.h"
 #include "model/PageObjects.h"
 
@@ -67,7 +68,7 @@ PageObjects pageOf(const CORINOTEDoc& d)
 
 bool regionSelected(const CORINOTEDoc& d)
 {
-    return pageOf(d).hasRegion(d.selection().textRect);
+    return TextAttributes::selected(d) >= 0;
 }
 
 bool sheetSelected(const CORINOTEDoc& d)
@@ -77,10 +78,8 @@ bool sheetSelected(const CORINOTEDoc& d)
 
 bool regionHasPicture(const CORINOTEDoc& d)
 {
-    if (!regionSelected(d))
-        return false;
-    const TextRectFamily& r = d.templateMode ? d.labelTemplate().regions : d.textRects();
-    return !r.backPicture(d.selection().textRect).isEmpty();
+    const int i = TextAttributes::selected(d);
+    return i >= 0 && !TextAttributes::regions(d).backPicture(i).isEmpty();
 }
 
 bool sheetHasPicture(const CORINOTEDoc& d)

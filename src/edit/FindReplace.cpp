@@ -20,6 +20,13 @@ QString textOf(const CORINOTEDoc& doc, int i)
 
 bool FindReplace::findNext(CORINOTEDoc& doc, const QString& find)
 {
+    const bool found = advance(doc, find);
+    doc.updateAllViews();
+    return found;
+}
+
+bool FindReplace::advance(CORINOTEDoc& doc, const QString& find)
+{
     const TextRectFamily& r = TextAttributes::regions(doc);
     int found = -1;
     for (int i = mPosition + 1; i < r.size(); ++i) {
@@ -32,7 +39,6 @@ bool FindReplace::findNext(CORINOTEDoc& doc, const QString& find)
     doc.selection().textRect = found;
     if (found >= 0 && !doc.templateMode && doc.sheetsPerPage() > 0 && doc.regionsPerSheet() > 0)
         doc.currentPage = found / (doc.sheetsPerPage() * doc.regionsPerSheet()) + 1;
-    doc.updateAllViews();
     return found >= 0;
 }
 
@@ -92,7 +98,8 @@ int FindReplace::replaceAll(CORINOTEDoc& doc, const QString& find, const QString
             if (replaceAt(doc, find, replacement, measurer))
                 ++count;
         }
-    } while (findNext(doc, find));
+    } while (advance(doc, find));
+    // One redraw for the whole run: every view refills its lists on a change.
     doc.updateAllViews();
     return count;
 }

@@ -31,6 +31,8 @@ public:
     static QString replaced(int count);
 
 private:
+    // Moves the position to the next match and selects it, without redrawing.
+    bool advance(CORINOTEDoc& doc, const QString& find);
     bool replaceAt(CORINOTEDoc& doc, const QString& find, const QString& replacement,
                    const TextMeasurer* measurer);
 

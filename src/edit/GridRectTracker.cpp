@@ -6,21 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
-qint32 clamped(qint64 v)
-{
-    return qint32(qBound<qint64>(qint64(INT32_MIN), v, qint64(INT32_MAX)));
-}
-
-// Paper coordinates are 32-bit; a pointer far outside the paper must not overflow them.
-qint32 shifted(qint32 v, qint64 by)
-{
-    return clamped(qint64(v) + by);
-}
-
-} // namespace
-
 GridRectTracker::Handle GridRectTracker::handleAt(const QRectF& pixelRect, const QPointF& pixel)
 {
     const QRectF r = pixelRect.normalized();
@@ -64,29 +49,29 @@ void GridRectTracker::moveTo(const QPointF& paper)
     Rect r = o;
     switch (mHandle) {
     case Inside:
-        r.left = snap(shifted(o.left, dx));
-        r.top = snap(shifted(o.top, dy));
-        r.right = shifted(o.right, qint64(r.left) - o.left);
-        r.bottom = shifted(o.bottom, qint64(r.top) - o.top);
+        r.left = snap(offsetCoordinate(o.left, dx));
+        r.top = snap(offsetCoordinate(o.top, dy));
+        r.right = offsetCoordinate(o.right, qint64(r.left) - o.left);
+        r.bottom = offsetCoordinate(o.bottom, qint64(r.top) - o.top);
         break;
     default:
         if (mHandle == TopLeft || mHandle == BottomLeft || mHandle == Left)
-            r.left = snap(shifted(o.left, dx));
+            r.left = snap(offsetCoordinate(o.left, dx));
         if (mHandle == TopLeft || mHandle == TopRight || mHandle == Top)
-            r.top = snap(shifted(o.top, dy));
+            r.top = snap(offsetCoordinate(o.top, dy));
         if (mHandle == TopRight || mHandle == BottomRight || mHandle == Right)
-            r.right = snap(shifted(o.right, dx));
+            r.right = snap(offsetCoordinate(o.right, dx));
         if (mHandle == BottomRight || mHandle == BottomLeft || mHandle == Bottom)
-            r.bottom = snap(shifted(o.bottom, dy));
+            r.bottom = snap(offsetCoordinate(o.bottom, dy));
         break;
     }
     mSnapped = r;
     for (int i = 0; i < mGroup.size(); ++i) {
         const Rect& g = mGroupOriginal.at(i);
-        mGroup[i] = Rect{shifted(g.left, qint64(r.left) - o.left),
-                         shifted(g.top, qint64(r.top) - o.top),
-                         shifted(g.right, qint64(r.right) - o.right),
-                         shifted(g.bottom, qint64(r.bottom) - o.bottom)};
+        mGroup[i] = Rect{offsetCoordinate(g.left, qint64(r.left) - o.left),
+                         offsetCoordinate(g.top, qint64(r.top) - o.top),
+                         offsetCoordinate(g.right, qint64(r.right) - o.right),
+                         offsetCoordinate(g.bottom, qint64(r.bottom) - o.bottom)};
     }
 }
 

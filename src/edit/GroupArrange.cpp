@@ -10,14 +10,9 @@ namespace GroupArrange {
 
 namespace {
 
-qint32 add(qint64 a, qint64 b)
-{
-    return qint32(std::clamp<qint64>(a + b, INT32_MIN, INT32_MAX));
-}
-
 Rect moved(const Rect& r, qint64 dx, qint64 dy)
 {
-    return Rect{add(r.left, dx), add(r.top, dy), add(r.right, dx), add(r.bottom, dy)};
+    return Rect{offsetCoordinate(r.left, dx), offsetCoordinate(r.top, dy), offsetCoordinate(r.right, dx), offsetCoordinate(r.bottom, dy)};
 }
 
 // The group members that name an object of the page, in order.
@@ -50,12 +45,12 @@ Rect aligned(const Rect& e, const Rect& r, Align how)
     case Align::Bottom:
         return moved(e, 0, qint64(r.bottom) - e.bottom);
     case Align::SameWidth:
-        return Rect{e.left, e.top, add(e.left, qint64(r.right) - r.left), e.bottom};
+        return Rect{e.left, e.top, offsetCoordinate(e.left, qint64(r.right) - r.left), e.bottom};
     case Align::SameHeight:
-        return Rect{e.left, e.top, e.right, add(e.top, qint64(r.bottom) - r.top)};
+        return Rect{e.left, e.top, e.right, offsetCoordinate(e.top, qint64(r.bottom) - r.top)};
     case Align::SameSize:
-        return Rect{e.left, e.top, add(e.left, qint64(r.right) - r.left),
-                    add(e.top, qint64(r.bottom) - r.top)};
+        return Rect{e.left, e.top, offsetCoordinate(e.left, qint64(r.right) - r.left),
+                    offsetCoordinate(e.top, qint64(r.bottom) - r.top)};
     }
     return e;
 }
@@ -127,8 +122,8 @@ bool distribute(CORINOTEDoc& doc, bool horizontally)
             sum += qint64(e.right) - e.left;
         const auto place = [&](int k, qint64 left) {
             const qint64 width = qint64(r[k].right) - r[k].left;
-            r[k].left = add(left, 0);
-            r[k].right = add(left, width);
+            r[k].left = offsetCoordinate(left, 0);
+            r[k].right = offsetCoordinate(left, width);
         };
         if (first.left < last.right) {
             const qint64 g = (qint64(last.right) - first.left - sum) / (n - 1);
@@ -145,8 +140,8 @@ bool distribute(CORINOTEDoc& doc, bool horizontally)
             sum += qint64(e.bottom) - e.top;
         const auto place = [&](int k, qint64 top) {
             const qint64 height = qint64(r[k].bottom) - r[k].top;
-            r[k].top = add(top, 0);
-            r[k].bottom = add(top, height);
+            r[k].top = offsetCoordinate(top, 0);
+            r[k].bottom = offsetCoordinate(top, height);
         };
         if (last.top < first.top) {
             const qint64 g = (qint64(last.bottom) - first.top - sum) / (n - 1);

@@ -18,15 +18,6 @@ KeisennTableOptions KeisennTableOptions::bounded() const
 
 namespace KeisennTable {
 
-namespace {
-
-qint32 truncated(double v)
-{
-    return qint32(std::clamp(std::trunc(v), double(INT32_MIN), double(INT32_MAX)));
-}
-
-} // namespace
-
 void create(CORINOTEDoc& doc, const Rect& dragged, const KeisennTableOptions& requested,
             const TextMeasurer* measurer)
 {
@@ -38,14 +29,14 @@ void create(CORINOTEDoc& doc, const Rect& dragged, const KeisennTableOptions& re
     const double b = dragged.bottom;
     const auto line = [&](double x1, double y1, double x2, double y2) {
         Keisenn k;
-        k.start = Point{truncated(x1), truncated(y1)};
-        k.end = Point{truncated(x2), truncated(y2)};
+        k.start = Point{truncatedCoordinate(x1), truncatedCoordinate(y1)};
+        k.end = Point{truncatedCoordinate(x2), truncatedCoordinate(y2)};
         k.width = o.width;
         k.color = o.color;
         lines.append(k);
     };
     const auto sheet = [&](double x1, double y1, double x2, double y2) {
-        doc.addTemplateSheet(Rect{truncated(x1), truncated(y1), truncated(x2), truncated(y2)});
+        doc.addTemplateSheet(Rect{truncatedCoordinate(x1), truncatedCoordinate(y1), truncatedCoordinate(x2), truncatedCoordinate(y2)});
     };
 
     if (o.frameTop)
@@ -89,8 +80,8 @@ void create(CORINOTEDoc& doc, const Rect& dragged, const KeisennTableOptions& re
         const double gr = horizontal ? o.gapRight : 0;
         for (int i = 0; i < o.rows; ++i) {
             for (int j = 0; j < o.columns; ++j) {
-                const Rect cell{truncated(l + j * w + gl), truncated(t - i * h - gt),
-                                truncated(l + (j + 1) * w - gr), truncated(t - (i + 1) * h + gb)};
+                const Rect cell{truncatedCoordinate(l + j * w + gl), truncatedCoordinate(t - i * h - gt),
+                                truncatedCoordinate(l + (j + 1) * w - gr), truncatedCoordinate(t - (i + 1) * h + gb)};
                 doc.addTemplateTextRegion(cell, measurer);
             }
         }

@@ -120,19 +120,16 @@ bool moveSelection(CORINOTEDoc& doc, int dx, int dy)
 
     doc.takeUndoSnapshot();
     layout = EditLayout::of(doc);
-    const auto moved = [](qint32 v, int by) {
-        return qint32(qBound<qint64>(qint64(INT32_MIN), qint64(v) + by, qint64(INT32_MAX)));
-    };
     for (const ObjectRef& r : std::as_const(objects)) {
         const Rect old = layout.rectOf(r);
-        layout.setRect(r, Rect{moved(old.left, dx), moved(old.top, dy), moved(old.right, dx),
-                               moved(old.bottom, dy)});
+        layout.setRect(r, Rect{offsetCoordinate(old.left, dx), offsetCoordinate(old.top, dy), offsetCoordinate(old.right, dx),
+                               offsetCoordinate(old.bottom, dy)});
     }
     for (const int i : std::as_const(lines)) {
         const Point a = layout.lines->start(i);
         const Point b = layout.lines->end(i);
-        layout.lines->setStart(i, Point{moved(a.x, dx), moved(a.y, dy)});
-        layout.lines->setEnd(i, Point{moved(b.x, dx), moved(b.y, dy)});
+        layout.lines->setStart(i, Point{offsetCoordinate(a.x, dx), offsetCoordinate(a.y, dy)});
+        layout.lines->setEnd(i, Point{offsetCoordinate(b.x, dx), offsetCoordinate(b.y, dy)});
     }
     doc.setModified();
     doc.updateAllViews();

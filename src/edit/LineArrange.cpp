@@ -13,16 +13,6 @@ namespace LineArrange {
 
 namespace {
 
-qint32 truncated(double v)
-{
-    return qint32(std::clamp(std::trunc(v), double(INT32_MIN), double(INT32_MAX)));
-}
-
-qint32 add(qint64 a, qint64 b)
-{
-    return qint32(std::clamp<qint64>(a + b, INT32_MIN, INT32_MAX));
-}
-
 // The selected lines of the page, in selection order, without repeats.
 QList<int> selectedLines(const CORINOTEDoc& doc, const EditLayout& layout)
 {
@@ -63,12 +53,12 @@ QString distribute(CORINOTEDoc& doc)
         Point e = family.end(lines.at(i));
         if (horizontal) {
             const double offset = (double(lastStart.y) - firstStart.y) / (n - 1) * i;
-            s.y = truncated(firstStart.y + offset);
-            e.y = truncated(firstEnd.y + offset);
+            s.y = truncatedCoordinate(firstStart.y + offset);
+            e.y = truncatedCoordinate(firstEnd.y + offset);
         } else {
             const double offset = (double(lastStart.x) - firstStart.x) / (n - 1) * i;
-            s.x = truncated(firstStart.x + offset);
-            e.x = truncated(firstEnd.x + offset);
+            s.x = truncatedCoordinate(firstStart.x + offset);
+            e.x = truncatedCoordinate(firstEnd.x + offset);
         }
         family.setStart(lines.at(i), s);
         family.setEnd(lines.at(i), e);
@@ -99,9 +89,9 @@ bool centreOnPaper(CORINOTEDoc& doc, bool horizontally)
                                   : (qint64(paper.bottom) - paper.top - low - high) / 2;
     const auto shifted = [&](Point p) {
         if (horizontally)
-            p.x = add(p.x, d);
+            p.x = offsetCoordinate(p.x, d);
         else
-            p.y = add(p.y, d);
+            p.y = offsetCoordinate(p.y, d);
         return p;
     };
     for (const int i : lines) {
@@ -125,8 +115,8 @@ bool intoEverySheet(CORINOTEDoc& doc)
         const double sx = width0 != 0 ? (double(sj.right) - sj.left) / width0 : 1;
         const double sy = height0 != 0 ? (double(sj.bottom) - sj.top) / height0 : 1;
         const auto mapped = [&](const Point& p) {
-            return Point{truncated(sj.left - sx * (double(s0.left) - p.x)),
-                         truncated(sj.top - sy * (double(s0.top) - p.y))};
+            return Point{truncatedCoordinate(sj.left - sx * (double(s0.left) - p.x)),
+                         truncatedCoordinate(sj.top - sy * (double(s0.top) - p.y))};
         };
         for (int k = 0; k < lines; ++k) {
             Keisenn line = t.keisenns.at(k);

@@ -37,11 +37,6 @@ std::optional<Target> targetOf(const CORINOTEDoc& doc)
     return std::nullopt;
 }
 
-qint32 truncated(double v)
-{
-    return qint32(std::clamp(std::trunc(v), double(INT32_MIN), double(INT32_MAX)));
-}
-
 } // namespace
 
 QSize fileSize(const QString& path)
@@ -72,9 +67,9 @@ QString fit(CORINOTEDoc& doc, bool keepHeight, const SizeReader& read)
     const double pw = size.width();
     const double ph = size.height();
     if (keepHeight)
-        r.right = truncated(r.left + pw * (double(r.top) - r.bottom) / ph);
+        r.right = truncatedCoordinate(r.left + pw * (double(r.top) - r.bottom) / ph);
     else
-        r.bottom = truncated(r.top - ph * (double(r.right) - r.left) / pw);
+        r.bottom = truncatedCoordinate(r.top - ph * (double(r.right) - r.left) / pw);
     layout.setRect(target->ref, r);
     return QString();
 }

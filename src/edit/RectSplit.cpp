@@ -9,11 +9,6 @@ namespace RectSplit {
 
 namespace {
 
-qint32 clamped(qint64 v)
-{
-    return qint32(std::clamp<qint64>(v, INT32_MIN, INT32_MAX));
-}
-
 Grid bounded(Grid g)
 {
     g.rows = std::clamp(g.rows, 1, 30);
@@ -41,7 +36,7 @@ QList<Rect> cells(const Rect& r, const Grid& requested)
         for (int j = 0; j < g.columns; ++j) {
             const qint64 left = r.left + j * (w + g.gapX);
             const qint64 top = r.top - i * (h + g.gapY);
-            out.append(Rect{clamped(left), clamped(top), clamped(left + w), clamped(top - h)});
+            out.append(Rect{clampedCoordinate(left), clampedCoordinate(top), clampedCoordinate(left + w), clampedCoordinate(top - h)});
         }
     }
     return out;

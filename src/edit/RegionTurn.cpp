@@ -8,15 +8,6 @@
 
 namespace RegionTurn {
 
-namespace {
-
-qint32 sum(qint64 a, qint64 b)
-{
-    return qint32(std::clamp<qint64>(a + b, INT32_MIN, INT32_MAX));
-}
-
-} // namespace
-
 Rect turned(const Rect& r, int angle, bool clockwise)
 {
     const qint64 w = qint64(r.right) - r.left;
@@ -24,13 +15,13 @@ Rect turned(const Rect& r, int angle, bool clockwise)
     if (clockwise) {
         switch (angle) {
         case 0:
-            return Rect{sum(r.left, -h), r.top, r.left, sum(r.top, -w)};
+            return Rect{offsetCoordinate(r.left, -h), r.top, r.left, offsetCoordinate(r.top, -w)};
         case 900:
-            return Rect{sum(r.right, -h), sum(r.top, w), r.right, r.top};
+            return Rect{offsetCoordinate(r.right, -h), offsetCoordinate(r.top, w), r.right, r.top};
         case 1800:
-            return Rect{r.right, sum(r.bottom, w), sum(r.right, h), r.bottom};
+            return Rect{r.right, offsetCoordinate(r.bottom, w), offsetCoordinate(r.right, h), r.bottom};
         case 2700:
-            return Rect{r.left, r.bottom, sum(r.left, h), sum(r.bottom, -w)};
+            return Rect{r.left, r.bottom, offsetCoordinate(r.left, h), offsetCoordinate(r.bottom, -w)};
         default:
             return r;
         }
@@ -38,13 +29,13 @@ Rect turned(const Rect& r, int angle, bool clockwise)
     // The exact inverses: each undoes the clockwise turn into `angle`.
     switch (angle) {
     case 900:
-        return Rect{r.right, r.top, sum(r.right, h), sum(r.top, -w)};
+        return Rect{r.right, r.top, offsetCoordinate(r.right, h), offsetCoordinate(r.top, -w)};
     case 1800:
-        return Rect{sum(r.right, -h), r.bottom, r.right, sum(r.bottom, -w)};
+        return Rect{offsetCoordinate(r.right, -h), r.bottom, r.right, offsetCoordinate(r.bottom, -w)};
     case 2700:
-        return Rect{sum(r.left, -h), sum(r.bottom, w), r.left, r.bottom};
+        return Rect{offsetCoordinate(r.left, -h), offsetCoordinate(r.bottom, w), r.left, r.bottom};
     case 0:
-        return Rect{r.left, sum(r.top, w), sum(r.left, h), r.top};
+        return Rect{r.left, offsetCoordinate(r.top, w), offsetCoordinate(r.left, h), r.top};
     default:
         return r;
     }

@@ -43,22 +43,11 @@ Axis yAxis(const Rect& from, const Rect& to)
     return a;
 }
 
-qint32 held(double v)
-{
-    // A coordinate read from a damaged file may scale beyond 32 bits; it stays at the edge.
-    v = std::trunc(v);
-    if (!(v >= double(INT32_MIN)))
-        return INT32_MIN;
-    if (v > double(INT32_MAX))
-        return INT32_MAX;
-    return qint32(v);
-}
-
 qint32 mapped(const Axis& a, qint32 v)
 {
     if (!a.scales)
         return v;
-    return held(double(a.newOrigin) - a.factor * double(a.oldOrigin - qint64(v)));
+    return truncatedCoordinate(double(a.newOrigin) - a.factor * double(a.oldOrigin - qint64(v)));
 }
 
 // The far edge follows the mapped near edge by the scaled length, as the sizes are kept
@@ -67,7 +56,7 @@ qint32 mappedFar(const Axis& a, qint32 mappedNear, qint32 near, qint32 far)
 {
     if (!a.scales)
         return far;
-    return held(double(mappedNear) + a.factor * double(qint64(far) - near));
+    return truncatedCoordinate(double(mappedNear) + a.factor * double(qint64(far) - near));
 }
 
 } // namespace

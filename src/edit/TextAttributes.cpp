@@ -150,6 +150,23 @@ void setFrame(CORINOTEDoc& doc, const Frame& f)
     });
 }
 
+QStringList offeredFaces(const QStringList& japaneseFamilies)
+{
+    static const char16_t* const windowsFaces[] = {u"ＭＳ 明朝", u"ＭＳ Ｐ明朝", u"ＭＳ ゴシック",
+                                                   u"ＭＳ Ｐゴシック"};
+    QStringList names;
+    for (const char16_t* face : windowsFaces)
+        names.append(QString::fromUtf16(face));
+    for (const QString& family : japaneseFamilies) {
+        if (!names.contains(family) && !family.startsWith(u'@'))
+            names.append(family);
+    }
+    QStringList all;
+    for (const QString& n : std::as_const(names))
+        all << n << QLatin1Char('@') + n;
+    return all;
+}
+
 QString checkFace(const QString& face)
 {
     if (face.isEmpty() || TextCodec::byteLength(face) > FontRecord::FaceBytes - 1)

@@ -3,6 +3,7 @@
 #include "model/FontRecord.h"
 
 #include <QString>
+#include <QStringList>
 
 class CORINOTEDoc;
 class TextMeasurer;
@@ -61,6 +62,11 @@ struct FontChoice
     int charSet = 128;
     int points = 0; // the chosen size in whole points, for sizing the region
 };
+// The faces the font dialog offers: the four ＭＳ names first (they resolve to the IPA
+// faces), then the installed families that can show Japanese; each followed by its "@"
+// face for vertical writing.
+QStringList offeredFaces(const QStringList& japaneseFamilies);
+
 // A face name must fit the record's 31 bytes in CP932; else the message, and nothing
 // changes.
 QString checkFace(const QString& face);

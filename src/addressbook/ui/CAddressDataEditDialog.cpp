@@ -42,12 +42,10 @@ QStringList relations()
     return items;
 }
 
-// The widgets the Tab key visits, in the order the rows are laid out: down the left
-// column, then down the right one.
-QList<QWidget*>* gTabChain = nullptr;
-
-// One row of a form column: a caption, then the widgets side by side.
-void addRow(QGridLayout* grid, const QString& caption, std::initializer_list<QWidget*> widgets)
+// One row of a form column: a caption, then the widgets side by side. The widgets that
+// take the Tab key join `chain` in the order the rows are laid out.
+void addRow(QGridLayout* grid, QList<QWidget*>& chain, const QString& caption,
+            std::initializer_list<QWidget*> widgets)
 {
     const int row = grid->rowCount();
     grid->addWidget(new QLabel(caption), row, 0);
@@ -55,8 +53,8 @@ void addRow(QGridLayout* grid, const QString& caption, std::initializer_list<QWi
     line->setContentsMargins(0, 0, 0, 0);
     for (QWidget* w : widgets) {
         line->addWidget(w, qobject_cast<QLabel*>(w) ? 0 : 1);
-        if (gTabChain && (w->focusPolicy() & Qt::TabFocus))
-            gTabChain->append(w);
+        if (w->focusPolicy() & Qt::TabFocus)
+            chain.append(w);
     }
     grid->addLayout(line, row, 1);
 }
@@ -68,22 +66,22 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
       mNoBirthDate(new QCheckBox(tr("未設定"), this)), mAge(new QSpinBox(this))
 {
     setWindowTitle(tr("住所録データの追加・変更"));
+    // Tab goes down the left column, then down the right one.
     QList<QWidget*> tabChain;
-    gTabChain = &tabChain;
     auto* left = new QGridLayout;
     auto* right = new QGridLayout;
 
     auto* entry = addLine(C::EntryNumber);
     static_cast<QLineEdit*>(entry)->setReadOnly(true);
-    addRow(left, tr("登録番号"), {entry});
-    addRow(left, tr("氏名"), {addLine(C::Name), addCombo(C::Honorific, honorifics(), true)});
-    addRow(left, tr("フリガナ"), {addLine(C::Reading), new QLabel(tr("全角カタカナ"))});
-    addRow(left, tr("郵便番号"),
+    addRow(left, tabChain, tr("登録番号"), {entry});
+    addRow(left, tabChain, tr("氏名"), {addLine(C::Name), addCombo(C::Honorific, honorifics(), true)});
+    addRow(left, tabChain, tr("フリガナ"), {addLine(C::Reading), new QLabel(tr("全角カタカナ"))});
+    addRow(left, tabChain, tr("郵便番号"),
            {addLine(C::PostalCode), new QLabel(tr("半角英数（例：123-4567）"))});
-    addRow(left, tr("住所1"), {addLine(C::Address1)});
-    addRow(left, tr("住所2"), {addLine(C::Address2)});
-    addRow(left, tr("住所3"), {addLine(C::Address3)});
-    addRow(left, tr("関係"), {addCombo(C::Relation, relations(), true)});
+    addRow(left, tabChain, tr("住所1"), {addLine(C::Address1)});
+    addRow(left, tabChain, tr("住所2"), {addLine(C::Address2)});
+    addRow(left, tabChain, tr("住所3"), {addLine(C::Address3)});
+    addRow(left, tabChain, tr("関係"), {addCombo(C::Relation, relations(), true)});
     const std::pair<const char*, int> contacts[] = {{"電話番号1", C::Phone1},
                                                     {"電話番号2", C::Phone2},
                                                     {"携帯電話1", C::Mobile1},
@@ -95,15 +93,15 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
                                                     {"携帯メール2", C::MobileMail2},
                                                     {"URL", C::Url}};
     for (const auto& [caption, column] : contacts)
-        addRow(left, tr(caption), {addLine(column)});
+        addRow(left, tabChain, tr(caption), {addLine(column)});
     auto* open = new QPushButton(tr("開く"), this);
     open->setObjectName(QStringLiteral("openPicture"));
     open->setAutoDefault(false);
     connect(open, &QPushButton::clicked, this, &CAddressDataEditDialog::openPicture);
-    addRow(left, tr("画像"), {addLine(C::Picture), open});
+    addRow(left, tabChain, tr("画像"), {addLine(C::Picture), open});
     // The empty entry clears the value; a value of another program's ("男") is added to
     // the list when a record holding it is opened.
-    addRow(left, tr("性別"), {addCombo(C::Sex, {QString(), tr("男性"), tr("女性")}, false)});
+    addRow(left, tabChain, tr("性別"), {addCombo(C::Sex, {QString(), tr("男性"), tr("女性")}, false)});
     mBirthDate->setObjectName(QStringLiteral("birthDate"));
     mBirthDate->setCalendarPopup(true);
     mBirthDate->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
@@ -113,13 +111,13 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
     mNoBirthDate->setObjectName(QStringLiteral("noBirthDate"));
     mNoBirthDate->setChecked(true);
     connect(mNoBirthDate, &QCheckBox::toggled, mBirthDate, &QWidget::setDisabled);
-    addRow(left, tr("生年月日"), {mBirthDate, mNoBirthDate});
+    addRow(left, tabChain, tr("生年月日"), {mBirthDate, mNoBirthDate});
     mAge->setObjectName(QStringLiteral("age"));
     mAge->setRange(0, 120);
-    addRow(left, tr("年齢"), {mAge});
+    addRow(left, tabChain, tr("年齢"), {mAge});
 
-    addRow(right, tr("会社"), {addLine(C::Company)});
-    addRow(right, tr("会社郵便番号"),
+    addRow(right, tabChain, tr("会社"), {addLine(C::Company)});
+    addRow(right, tabChain, tr("会社郵便番号"),
            {addLine(C::CompanyPostalCode), new QLabel(tr("半角英数（例：123-4567）"))});
     const std::pair<const char*, int> company[] = {{"会社住所1", C::CompanyAddress1},
                                                    {"会社住所2", C::CompanyAddress2},
@@ -132,14 +130,14 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
                                                    {"会社メール", C::CompanyMail},
                                                    {"会社URL", C::CompanyUrl}};
     for (const auto& [caption, column] : company)
-        addRow(right, tr(caption), {addLine(column)});
+        addRow(right, tabChain, tr(caption), {addLine(column)});
     for (int k = 0; k < 5; ++k) {
         const int column = C::JointName1 + 2 * k;
-        addRow(right, tr("連名%1").arg(k + 1),
+        addRow(right, tabChain, tr("連名%1").arg(k + 1),
                {addLine(column), addCombo(column + 1, honorifics(), true)});
     }
-    addRow(right, tr("備考1"), {addLine(C::Note1)});
-    addRow(right, tr("備考2"), {addLine(C::Note2)});
+    addRow(right, tabChain, tr("備考1"), {addLine(C::Note1)});
+    addRow(right, tabChain, tr("備考2"), {addLine(C::Note2)});
     right->setRowStretch(right->rowCount(), 1);
     left->setRowStretch(left->rowCount(), 1);
 
@@ -156,7 +154,6 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
     layout->addLayout(columns);
     layout->addWidget(buttons);
 
-    gTabChain = nullptr;
     // The read-only entry number is no stop: the first is 氏名.
     tabChain.removeAll(entry);
     tabChain << buttons->button(QDialogButtonBox::Ok) << buttons->button(QDialogButtonBox::Cancel);

@@ -278,7 +278,12 @@ void CKalvettaEditorView::afterToolEvent(const ToolEvent& e)
     const std::optional<Rect> tracked = t ? t->trackedRect() : std::nullopt;
     emit selectionTextChanged(
         StatusTexts::selection(tracked ? tracked : StatusTexts::selectedRect(mDoc)));
-    viewport()->update();
+    // Hovering redraws nothing: the page is repainted while a tool draws over it and
+    // once more when it stops (changes to the document redraw through the document).
+    const bool drawing = t && t->isDragging();
+    if (drawing || mOverlayShown)
+        viewport()->update();
+    mOverlayShown = drawing;
 }
 
 void CKalvettaEditorView::mouseMoveEvent(QMouseEvent* event)

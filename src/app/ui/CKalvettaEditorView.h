@@ -124,4 +124,5 @@ private:
     int mToolKind = -2;
     bool mEndKeyHeld = false;   // Home or Up
     bool mStartKeyHeld = false; // End or Down
+    bool mOverlayShown = false;   // the last paint showed a tool's drag
 };

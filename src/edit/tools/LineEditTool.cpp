@@ -4,15 +4,6 @@
 #include "edit/HitTest.h"
 #include "model/CORINOTEDoc.h"
 
-namespace {
-
-qint32 plus(qint32 v, qint64 d)
-{
-    return qint32(qBound<qint64>(qint64(INT32_MIN), qint64(v) + d, qint64(INT32_MAX)));
-}
-
-} // namespace
-
 QList<LineEditTool::Moved> LineEditTool::current() const
 {
     QList<Moved> lines;
@@ -89,12 +80,12 @@ void LineEditTool::move(const ToolEvent& e)
     QList<Moved> lines = current();
     for (Moved& m : lines) {
         if (e.endKeyHeld) {
-            m.end = stop(Point{plus(m.end.x, dx), plus(m.end.y, dy)});
+            m.end = stop(Point{offsetCoordinate(m.end.x, dx), offsetCoordinate(m.end.y, dy)});
         } else if (e.startKeyHeld) {
-            m.start = stop(Point{plus(m.start.x, dx), plus(m.start.y, dy)});
+            m.start = stop(Point{offsetCoordinate(m.start.x, dx), offsetCoordinate(m.start.y, dy)});
         } else {
-            m.start = Point{plus(m.start.x, dx), plus(m.start.y, dy)};
-            m.end = Point{plus(m.end.x, dx), plus(m.end.y, dy)};
+            m.start = Point{offsetCoordinate(m.start.x, dx), offsetCoordinate(m.start.y, dy)};
+            m.end = Point{offsetCoordinate(m.end.x, dx), offsetCoordinate(m.end.y, dy)};
         }
     }
     put(lines);

@@ -1,20 +1,16 @@
 #include "CKeisennHyouDialog.h"
 
+#include "ColorChooser.h"
 #include "FramePreview.h"
 
-#include "render/RenderSupport.h"
-
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,15 +23,10 @@ QSpinBox* spin(int low, int high, int value, QWidget* parent)
     return s;
 }
 
-qint32 colorRef(const QColor& c)
-{
-    return qint32(c.red() | (c.green() << 8) | (c.blue() << 16));
-}
-
 } // namespace
 
 CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* parent)
-    : QDialog(parent), mColor(d.color)
+    : QDialog(parent)
 {
     setWindowTitle(tr("罫線（表）"));
     setObjectName(QStringLiteral("KeisennHyouDialog"));
@@ -67,14 +58,7 @@ CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* pa
     rowsCols->addWidget(new QLabel(tr("列"), layoutBox));
     rowsCols->addStretch();
 
-    mColorSwatch = new QToolButton(this);
-    mColorSwatch->setEnabled(false);
-    mColorSwatch->setFixedSize(40, 20);
-    auto* changeColor = new QPushButton(tr("色の変更"), this);
-    auto* colorRow = new QHBoxLayout;
-    colorRow->addWidget(mColorSwatch);
-    colorRow->addWidget(changeColor);
-    colorRow->addStretch();
+    mColor = new ColorChooser(d.color, this);
     mWidth = spin(0, 50, d.width, this);
 
     mNoInnerLines = new QCheckBox(tr("罫線なし（枠線除く）"), this);
@@ -91,7 +75,7 @@ CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* pa
     mGapRight = spin(0, 300, d.gapRight, this);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("罫線の色："), colorRow);
+    form->addRow(tr("罫線の色："), mColor);
     form->addRow(tr("罫線の太さ（単位は0.1mm）："), mWidth);
     form->addRow(mNoInnerLines);
     form->addRow(mSheetPerRow);
@@ -113,11 +97,9 @@ CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* pa
 
     for (QCheckBox* box : {mTop, mBottom, mLeft, mRight})
         connect(box, &QCheckBox::toggled, this, &CKeisennHyouDialog::sidesChanged);
-    connect(changeColor, &QPushButton::clicked, this, &CKeisennHyouDialog::chooseColor);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     sidesChanged();
-    showColor();
 }
 
 KeisennTableOptions CKeisennHyouDialog::options() const
@@ -129,7 +111,7 @@ KeisennTableOptions CKeisennHyouDialog::options() const
     o.frameRight = mRight->isChecked();
     o.rows = mRows->value();
     o.columns = mColumns->value();
-    o.color = mColor;
+    o.color = mColor->color();
     o.width = mWidth->value();
     o.noInnerLines = mNoInnerLines->isChecked();
     o.sheetPerRow = mSheetPerRow->isChecked();
@@ -149,21 +131,6 @@ std::optional<KeisennTableOptions> CKeisennHyouDialog::ask(const KeisennTableOpt
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.options();
-}
-
-void CKeisennHyouDialog::chooseColor()
-{
-    const QColor c = QColorDialog::getColor(RenderSupport::color(mColor), this);
-    if (!c.isValid())
-        return;
-    mColor = colorRef(c);
-    showColor();
-}
-
-void CKeisennHyouDialog::showColor()
-{
-    mColorSwatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
-                                    .arg(RenderSupport::color(mColor).name()));
 }
 
 void CKeisennHyouDialog::sidesChanged()

@@ -4,10 +4,10 @@
 
 #include <QDialog>
 
+class ColorChooser;
 class FramePreview;
 class QCheckBox;
 class QSpinBox;
-class QToolButton;
 
 // "罫線（表）": the layout of a ruled-line table being added: the frame sides, rows and
 // columns, the lines' colour and width, and whether rows, columns or cells get sheets
@@ -25,8 +25,6 @@ public:
                                                   QWidget* parent);
 
 private:
-    void chooseColor();
-    void showColor();
     void sidesChanged();
 
     QCheckBox* mTop;
@@ -36,7 +34,7 @@ private:
     FramePreview* mPreview;
     QSpinBox* mRows;
     QSpinBox* mColumns;
-    QToolButton* mColorSwatch;
+    ColorChooser* mColor;
     QSpinBox* mWidth;
     QCheckBox* mNoInnerLines;
     QCheckBox* mSheetPerRow;
@@ -46,5 +44,4 @@ private:
     QSpinBox* mGapBottom;
     QSpinBox* mGapLeft;
     QSpinBox* mGapRight;
-    qint32 mColor = 0;
 };

@@ -2,7 +2,7 @@
 
 #include "PositionDialog.h"
 
-class QToolButton;
+class ColorChooser;
 
 // "罫線": every ruled line's points, width and colour. With several rows selected,
 // "変更" gives them the width and colour only, after a question.
@@ -22,13 +22,10 @@ protected:
     QString store(const QList<int>& rows) override;
 
 private:
-    void chooseColor();
-
     QSpinBox* mX1;
     QSpinBox* mY1;
     QSpinBox* mX2;
     QSpinBox* mY2;
     QSpinBox* mWidth;
-    QToolButton* mSwatch;
-    qint32 mColor = 0;
+    ColorChooser* mColor;
 };

@@ -10,26 +10,9 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-const char16_t* const kWindowsFaces[] = {u"ＭＳ 明朝", u"ＭＳ Ｐ明朝", u"ＭＳ ゴシック",
-                                         u"ＭＳ Ｐゴシック"};
-
-} // namespace
-
 QStringList FontChoiceDialog::faces()
 {
-    QStringList names;
-    for (const char16_t* face : kWindowsFaces)
-        names.append(QString::fromUtf16(face));
-    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
-        if (!names.contains(family) && !family.startsWith(u'@'))
-            names.append(family);
-    }
-    QStringList all;
-    for (const QString& n : std::as_const(names))
-        all << n << QLatin1Char('@') + n;
-    return all;
+    return TextAttributes::offeredFaces(QFontDatabase::families(QFontDatabase::Japanese));
 }
 
 FontChoiceDialog::FontChoiceDialog(const FontRecord& current, QWidget* parent) : QDialog(parent)

@@ -2,10 +2,8 @@
 
 #include "app/RegionPreview.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTransform>
 
 PicturePreview::PicturePreview(QWidget* parent) : QWidget(parent)
 {
@@ -14,18 +12,9 @@ PicturePreview::PicturePreview(QWidget* parent) : QWidget(parent)
 
 void PicturePreview::setPicture(const QString& path, int rotation)
 {
-    mImage = QImage();
-    if (!path.isEmpty()) {
-        QImageReader reader(path);
-        reader.setAutoTransform(true);
-        // A preview never needs more than a screenful of pixels.
-        const QSize size = reader.size();
-        if (size.isValid() && (size.width() > 2000 || size.height() > 2000))
-            reader.setScaledSize(size.scaled(2000, 2000, Qt::KeepAspectRatio));
-        mImage = reader.read().convertToFormat(QImage::Format_ARGB32);
-        if (!mImage.isNull() && rotation % 360 != 0)
-            mImage = mImage.transformed(QTransform().rotate(rotation));
-    }
+    mPath = path;
+    mRotation = rotation;
+    mImage = path.isEmpty() ? QImage() : mPictures.picture(path, rotation);
     update();
 }
 
@@ -75,19 +64,13 @@ void PicturePreview::paintEvent(QPaintEvent*)
     p.fillRect(rect(), mBackground);
     if (mImage.isNull())
         return;
-    QImage shown = mImage;
-    if (mKeyOn && mKey.isValid()) {
-        const QRgb key = mKey.rgb() & 0xFFFFFF;
-        for (int y = 0; y < shown.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
-            for (int x = 0; x < shown.width(); ++x)
-                if ((line[x] & 0xFFFFFF) == key)
-                    line[x] = 0;
-        }
-    }
+    // The keyed picture is the cache's, made once per key colour rather than per paint.
+    std::optional<QRgb> key;
+    if (mKeyOn && mKey.isValid())
+        key = mKey.rgb();
     p.setOpacity(mOpacity);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(pictureRect(), shown);
+    p.drawImage(pictureRect(), mPictures.picture(mPath, mRotation, key));
 }
 
 void PicturePreview::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PictureCache.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -38,7 +40,10 @@ protected:
 private:
     QRect pictureRect() const;
 
-    QImage mImage;
+    PictureCache mPictures;
+    QString mPath;
+    int mRotation = 0;
+    QImage mImage; // the turned picture, for picking its colours
     QColor mBackground = Qt::white;
     qreal mOpacity = 1.0;
     QColor mKey;
