@@ -1,5 +1,9 @@
 #include "BatchCommand.h"
 
+#include "BatchCsv.h"
+#include "BatchPictures.h"
+#include "BatchPostalCode.h"
+
 #include "addressbook/AddressBookOperations.h"
 #include "addressbook/AddressBook.h"
 #include "model/CORINOTEDoc.h"
@@ -22,6 +26,8 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
+
+#include <cstdio>
 
 namespace {
 
@@ -62,6 +68,12 @@ const OptionEntry kOptions[] = {
     {"pages", "LIST", "pages of the images, the PDF and the print, e.g. 1-3,5 (default: all)",
      &BatchCommand::Options::pages},
     {"pdf", "FILE", "print the pages to the PDF file FILE", &BatchCommand::Options::pdf},
+    {"csv", "FILE", "place the rows of this CSV file on the pages (at most 500)",
+     &BatchCommand::Options::csv},
+    {"rows", "LIST", "rows of the CSV file in file order, e.g. 1-20,25 (default: all)",
+     &BatchCommand::Options::rows},
+    {"postal-code", "CODE", "print the addresses of this postal code and do nothing else",
+     &BatchCommand::Options::postalCode},
 };
 
 // "X,Y" in 0.1 mm, each within the print offset range.
@@ -127,7 +139,18 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     const QCommandLineOption calibration(
         QStringLiteral("calibration"),
         QStringLiteral("the calibration page as the first printed page"));
-    parser.addOptions({dpi, preview, edit, print, start, offset, calibration});
+    const QCommandLineOption picture(
+        QStringLiteral("picture"),
+        QStringLiteral("place this picture on a sheet (repeat for more, in order)"),
+        QStringLiteral("FILE"));
+    const QCommandLineOption pictureRegions(
+        QStringLiteral("picture-regions"),
+        QStringLiteral("place the pictures into the picture regions instead of the sheets"));
+    const QCommandLineOption keep(
+        QStringLiteral("keep"),
+        QStringLiteral("keep what the pages hold and place the pictures on the free sheets"));
+    parser.addOptions({dpi, preview, edit, print, start, offset, calibration, picture,
+                       pictureRegions, keep});
     if (!parser.parse(normalisedArguments(arguments))) {
         *error = parser.errorText();
         return false;
@@ -142,6 +165,22 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     }
     for (const OptionEntry& option : kOptions)
         options->*option.field = parser.value(QString::fromLatin1(option.name));
+
+    options->pictures = parser.values(picture);
+    options->pictureRegions = parser.isSet(pictureRegions);
+    options->keep = parser.isSet(keep);
+    if ((options->pictureRegions || options->keep) && options->pictures.isEmpty()) {
+        *error = tr("--picture-regions, --keep は --picture と一緒に指定してください。");
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("rows")) && options->csv.isEmpty()) {
+        *error = tr("--rows は --csv と一緒に指定してください。");
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("postal-code")) && parser.optionNames().size() > 1) {
+        *error = tr("--postal-code はほかの指定と一緒には使えません。");
+        return false;
+    }
 
     options->edit = parser.isSet(edit);
     if (parser.isSet(preview) && options->edit) {
@@ -206,8 +245,24 @@ QString BatchCommand::run(CORINOTEDoc& doc) const
     if (error.isEmpty())
         error = buildPages(doc);
     if (error.isEmpty())
+        error = placeData(doc);
+    if (error.isEmpty())
         error = writeOutputs(doc);
     return error;
+}
+
+// CSV rows and pictures go onto the pages built from the template and the address book.
+QString BatchCommand::placeData(CORINOTEDoc& doc) const
+{
+    const Options& o = mOptions;
+    if (!o.csv.isEmpty()) {
+        const QString message = BatchCsv::place(doc, o.csv, o.rows);
+        if (!message.isEmpty())
+            return message;
+    }
+    if (!o.pictures.isEmpty())
+        return BatchPictures::place(doc, o.pictures, o.pictureRegions, o.keep);
+    return QString();
 }
 
 // Opening a template and loading an address book both rebuild the pages from the print
@@ -340,6 +395,10 @@ QString BatchCommand::writePrints(CORINOTEDoc& doc) const
     settings.offsetX = o.offsetGiven ? o.offsetX : doc.printOffsetX;
     settings.offsetY = o.offsetGiven ? o.offsetY : doc.printOffsetY;
     settings.calibration = o.calibration;
+    // Cards with a postal code the boxes cannot show are still printed, but named.
+    const QString warning = BatchPostalCode::printWarning(doc);
+    if (!warning.isEmpty())
+        std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(warning));
     if (!o.pdf.isEmpty()) {
         const QString message = PdfExporter::exportPdf(doc, o.pdf, settings);
         if (!message.isEmpty())

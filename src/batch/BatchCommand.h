@@ -7,7 +7,8 @@ class CORINOTEDoc;
 
 // The headless command: builds a document from files and writes it out, for scripts and
 // tests. Inputs take effect in a fixed order whatever their order on the command line:
-// the document, the template, the address book; then the outputs are written. Printing
+// the document, the template, the address book, the CSV rows, the pictures; then the
+// outputs are written. Printing
 // (to a printer or a PDF file) goes through the same page loop as the program's.
 class BatchCommand
 {
@@ -37,6 +38,12 @@ public:
         int offsetX = 0; // 0.1 mm; without --offset the profile's "PosX" / "PosY"
         int offsetY = 0;
         bool calibration = false;
+        QString csv;          // CSV file whose rows are placed on the pages
+        QString rows;         // rows of the CSV file, e.g. "1-20,25"; empty: all
+        QStringList pictures; // pictures placed one per sheet (or per picture region)
+        bool pictureRegions = false; // place into the picture regions, not the sheets
+        bool keep = false;    // keep what the pages hold and fill the free sheets
+        QString postalCode;   // look up this postal code and do nothing else
     };
 
     // "--print" takes an optional queue name; the parser knows only options that always
@@ -56,6 +63,7 @@ public:
 private:
     QString loadInputs(CORINOTEDoc& doc) const;
     QString buildPages(CORINOTEDoc& doc) const;
+    QString placeData(CORINOTEDoc& doc) const;
     QString writeImages(CORINOTEDoc& doc) const;
     QString writePrints(CORINOTEDoc& doc) const;
     QString writeOutputs(CORINOTEDoc& doc) const;

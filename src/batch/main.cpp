@@ -1,4 +1,5 @@
 #include "BatchCommand.h"
+#include "BatchPostalCode.h"
 
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
@@ -36,6 +37,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(error));
         return 2;
     }
+
+    if (!options.postalCode.isEmpty())
+        return BatchPostalCode::lookup(options.postalCode);
 
     auto profile = options.profile.isEmpty()
                        ? std::make_unique<SettingsProfile>()
