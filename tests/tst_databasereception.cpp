@@ -2,13 +2,19 @@
 // hostile files included) and placing the strings on the current sheet.
 
 #include "app/CommandChannel.h"
+#include "app/RegionListModel.h"
 #include "datasource/DatabaseExchangeFile.h"
 #include "datasource/DatabaseReception.h"
 #include "model/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
+#include "model/PageObjects.h"
+#include "model/TemplateFile.h"
+#include "render/Pagination.h"
+#include "addressbook/AddressBook.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
@@ -95,7 +101,8 @@ private slots:
     void refusesWhatIsNoFile();
     void placesOnCurrentSheet_data();
     void placesOnCurrentSheet();
-    void receivedRegionsTakeRemovedPlaces();
+    void refusesMoreStringsThanRegions();
+    void receptionKeepsEveryPageItsOwn();
     void refusesWithoutCurrentSheet_data();
     void refusesWithoutCurrentSheet();
     void receivesFromDataFolder();
@@ -179,12 +186,12 @@ void TestDatabaseReception::placesOnCurrentSheet_data()
     QTest::addColumn<int>("sheet");
     QTest::addColumn<QStringList>("strings");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("sheet 2, three strings")
-        << 2 << L({"a", "b", "c"}) << L({"1.1", "1.2", "a", "b", "c", "3.1", "3.2"});
-    QTest::newRow("sheet 2, one string")
-        << 2 << L({"a"}) << L({"1.1", "1.2", "a", "3.1", "3.2"});
-    QTest::newRow("sheet 1, none: its regions go")
-        << 1 << QStringList() << L({"2.1", "2.2", "3.1", "3.2"});
+    QTest::newRow("sheet 2, as many strings as regions")
+        << 2 << L({"a", "b"}) << L({"1.1", "1.2", "a", "b", "3.1", "3.2"});
+    QTest::newRow("sheet 2, one string: the second region is emptied")
+        << 2 << L({"a"}) << L({"1.1", "1.2", "a", "", "3.1", "3.2"});
+    QTest::newRow("sheet 1, none: its regions are emptied")
+        << 1 << QStringList() << L({"", "", "2.1", "2.2", "3.1", "3.2"});
     QTest::newRow("last sheet")
         << 3 << L({"x", "y"}) << L({"1.1", "1.2", "2.1", "2.2", "x", "y"});
 }
@@ -195,45 +202,86 @@ void TestDatabaseReception::placesOnCurrentSheet()
     QFETCH(QStringList, strings);
     QFETCH(QStringList, texts);
     Fixture f(sheet);
+    QList<Rect> before;
+    for (int i = 0; i < f.doc->textRects().size(); ++i)
+        before.append(f.doc->textRects().rect(i));
     f.doc->selection().textRect = 0;
-    QVERIFY(DatabaseReception::place(*f.doc, strings));
+    QCOMPARE(DatabaseReception::place(*f.doc, strings), QString());
     QCOMPARE(f.texts(), texts);
     const TextRectFamily& regions = f.doc->textRects();
     QCOMPARE(regions.arrays().minSize(), regions.arrays().maxSize());
     for (int i = 0; i < regions.size(); ++i) {
-        if (strings.contains(regions.text(i))) {
-            QCOMPARE(regions.sheetNo(i), sheet);
+        // Every region keeps its place and its sheet: the pages find them by position.
+        QCOMPARE(regions.rect(i), before.at(i));
+        QCOMPARE(regions.sheetNo(i), i / 2 + 1);
+        if (regions.sheetNo(i) == sheet) {
             QCOMPARE(regions.orderSheetNo(i), sheet);
             QCOMPARE(regions.layer(i), 1); // the attributes of a new region
             QCOMPARE(regions.font(i).faceName(), QStringLiteral("ＭＳ Ｐゴシック"));
         } else {
             QCOMPARE(regions.layer(i), 3);
-            QCOMPARE(regions.text(i).left(1).toInt(), regions.sheetNo(i));
         }
     }
     QCOMPARE(f.doc->selection().textRect, -1);
     QVERIFY(f.doc->isModified());
 }
 
-void TestDatabaseReception::receivedRegionsTakeRemovedPlaces()
+// More strings than the sheet has regions: refused whole, the file kept for another try.
+void TestDatabaseReception::refusesMoreStringsThanRegions()
 {
     Fixture f(2);
-    const Rect first = f.doc->textRects().rect(2);
-    const Rect second = f.doc->textRects().rect(3);
-    QVERIFY(DatabaseReception::place(*f.doc, L({"a", "b", "c", "d"})));
-    const TextRectFamily& regions = f.doc->textRects();
-    QCOMPARE(regions.rect(2), first);
-    QCOMPARE(regions.rect(3), second);
-    // Further lines stack below the last place, as wide as the sheet.
-    QCOMPARE(regions.rect(4), (Rect{0, second.bottom, 1000, second.bottom - 150}));
-    QCOMPARE(regions.rect(5), (Rect{0, second.bottom - 150, 1000, second.bottom - 300}));
+    const QStringList before = f.texts();
+    const QString expected = QStringLiteral(
+        "受信した文字列は3個ですが、現在のシートの文字列編集領域は2個です。"
+        "テンプレートに文字列編集領域を追加してから受信しなおしてください。");
+    QCOMPARE(DatabaseReception::place(*f.doc, L({"a", "b", "c"})), expected);
+    f.writeExchange(listBytes(L({"a", "b", "c"})));
+    QCOMPARE(DatabaseReception::receive(*f.doc), expected);
+    QCOMPARE(f.texts(), before);
+    QVERIFY(!f.doc->isModified());
+    QVERIFY(QFile::exists(f.exchangePath()));
+}
 
-    // A sheet without regions takes them after the sheets before it, from its top.
-    QVERIFY(DatabaseReception::place(*f.doc, {}));
-    QVERIFY(DatabaseReception::place(*f.doc, L({"p", "q"})));
-    QCOMPARE(f.texts(), (L({"1.1", "1.2", "p", "q", "3.1", "3.2"})));
-    QCOMPARE(regions.rect(2), (Rect{0, -1000, 1000, -1150}));
-    QCOMPARE(regions.rect(3), (Rect{0, -1150, 1000, -1300}));
+// The bundled postcard with the sample's reserved records, one card per page: strings
+// received on the first card stay on page 1, and page 2 still shows the second record.
+void TestDatabaseReception::receptionKeepsEveryPageItsOwn()
+{
+    MemoryProfile profile;
+    QTemporaryDir data;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = data.path();
+    doc.newDocument();
+    QCOMPARE(TemplateFile::apply(doc, QStringLiteral(ORINOTE_CATALOGUE_DIR) +
+                                          QStringLiteral("/はがき宛名（縦書き）.ont")),
+             QString());
+    QCOMPARE(doc.addressBook().loadFile(QStringLiteral(ORINOTE_SAMPLE_BOOK)), QString());
+    Pagination::buildFromReservation(doc, QDate(2024, 1, 1), nullptr);
+    const int m = doc.regionsPerSheet();
+    QVERIFY(m >= 5);
+    QVERIFY(doc.pageCount() >= 3);
+    const int regionsBefore = doc.textRects().size();
+    QStringList secondPage;
+    for (int i = m; i < 2 * m; ++i)
+        secondPage.append(doc.textRects().text(i));
+
+    doc.scalars().currentSheetNo = 1;
+    const QStringList strings = L({"一", "二", "三", "四", "五"});
+    QCOMPARE(DatabaseReception::place(doc, strings), QString());
+    QCOMPARE(doc.textRects().size(), regionsBefore);
+    for (int page = 1; page <= doc.pageCount(); ++page) {
+        const PageObjects o = PageObjects::of(doc, page);
+        QCOMPARE(o.regionCount, m);
+        for (int i = o.firstRegion; i < o.firstRegion + o.regionCount; ++i)
+            QCOMPARE(doc.textRects().sheetNo(i), page);
+    }
+    for (int k = 0; k < m; ++k)
+        QCOMPARE(doc.textRects().text(k), k < strings.size() ? strings.at(k) : QString());
+    for (int k = 0; k < m; ++k)
+        QCOMPARE(doc.textRects().text(m + k), secondPage.at(k));
+    // The form's page column follows the same positions.
+    RegionListModel list(doc);
+    QCOMPARE(list.data(list.index(m - 1, 4)).toString(), QStringLiteral("1"));
+    QCOMPARE(list.data(list.index(m, 4)).toString(), QStringLiteral("2"));
 }
 
 void TestDatabaseReception::refusesWithoutCurrentSheet_data()
@@ -253,7 +301,7 @@ void TestDatabaseReception::refusesWithoutCurrentSheet()
     Fixture f(sheet);
     f.doc->templateMode = templateMode;
     const QStringList before = f.texts();
-    QVERIFY(!DatabaseReception::place(*f.doc, L({"a"})));
+    QCOMPARE(DatabaseReception::place(*f.doc, L({"a"})), Refusal);
     f.writeExchange(listBytes(L({"a"})));
     QCOMPARE(DatabaseReception::receive(*f.doc), Refusal);
     QCOMPARE(f.texts(), before);

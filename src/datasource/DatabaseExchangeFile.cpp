@@ -33,7 +33,7 @@ void write(ArchiveWriter& out, const QStringList& strings)
     out.writeStringArray(strings);
 }
 
-QString take(const QString& path, QStringList& strings)
+QString load(const QString& path, QStringList& strings)
 {
     strings.clear();
     const QString failure =
@@ -47,9 +47,15 @@ QString take(const QString& path, QStringList& strings)
     ArchiveReader in(&file);
     if (!read(in, strings))
         return failure;
-    file.close();
-    file.remove();
     return QString();
+}
+
+QString take(const QString& path, QStringList& strings)
+{
+    const QString message = load(path, strings);
+    if (message.isEmpty())
+        QFile::remove(path);
+    return message;
 }
 
 } // namespace DatabaseExchangeFile

@@ -20,6 +20,9 @@ QString filePath(const QString& dataFolder);
 bool read(ArchiveReader& in, QStringList& strings);
 void write(ArchiveWriter& out, const QStringList& strings);
 
+// Reads the file and leaves it where it is; the same answers as take().
+QString load(const QString& path, QStringList& strings);
+
 // Reads the file and deletes it once read. Returns an empty string, or "データベースの
 // データを受信できません。" when it is missing, is not a regular file, cannot be read or
 // ends early; the file is then left where it is and `strings` is empty.
