@@ -8,11 +8,14 @@
 #include "edit/RegionBackground.h"
 #include "edit/SheetBackgrounds.h"
 #include "edit/TextAttributes.h"
+#include "edit/TextImport.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 #include "model/TextMeasurer.h"
 
 #include <QTemporaryDir>
+
+#include <limits>
 #include <QTest>
 
 #include <memory>
@@ -31,6 +34,12 @@ public:
         return int(text.size()) * 100;
     }
 };
+
+// "a|b|c" as a list; an empty cell is an empty string.
+QStringList cells(const char* text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char('|'));
+}
 
 struct Fixture
 {
@@ -74,6 +83,13 @@ private slots:
     void replaceAll();
     void replaceFitsOnlyWithoutPlaceholders();
     void nothingWithoutRegion();
+    void importLines_data();
+    void importLines();
+    void importRefusals_data();
+    void importRefusals();
+    void importFitsOnlyWithoutPlaceholders();
+    void importSlack_data();
+    void importSlack();
 };
 
 void TestTextAttributes::bold_data()
@@ -280,6 +296,134 @@ void TestTextAttributes::nothingWithoutRegion()
     TextAttributes::setFrame(*f.doc, {true, true, true, true, 3, 0});
     QCOMPARE(f.doc->undoAvailable, 0);
     QCOMPARE(f.font().weight, 400);
+}
+
+// Three regions "一", "二", "三"; the selection is the group in the given order.
+void TestTextAttributes::importLines_data()
+{
+    QTest::addColumn<QList<int>>("order");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("after");
+    const QList<int> inOrder{0, 1, 2};
+    QTest::newRow("four lines, three regions: the fourth is ignored")
+        << inOrder << QStringLiteral("a\r\nb\r\nc\r\nd") << cells("a|b|c");
+    QTest::newRow("one line: only the first region changes")
+        << inOrder << QStringLiteral("a") << cells("a|二|三");
+    QTest::newRow("an empty middle line empties the second region")
+        << inOrder << QStringLiteral("a\n\nc") << cells("a||c");
+    QTest::newRow("only a CR before a LF is dropped")
+        << inOrder << QStringLiteral("a\rb\r\nc\r") << cells("a\rb|c\r|三");
+    QTest::newRow("lines follow the selection order")
+        << QList<int>{2, 0} << QStringLiteral("x\r\ny") << cells("y|二|x");
+}
+
+void TestTextAttributes::importLines()
+{
+    QFETCH(QList<int>, order);
+    QFETCH(QString, text);
+    QFETCH(QStringList, after);
+    Fixture f({QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")});
+    f.doc->editTool = TextImport::RegionTool;
+    for (const int i : order)
+        f.doc->selection().addToGroup(ObjectRef{ObjectRef::TextRectKind, i});
+    QStringList before;
+    for (const int i : order)
+        before.append(f.tpl().regions.attribute(i));
+    QCOMPARE(TextImport::initialText(*f.doc), before.join(QStringLiteral("\r\n")));
+    TextImport::apply(*f.doc, text, nullptr);
+    QStringList now;
+    for (int i = 0; i < 3; ++i)
+        now.append(f.tpl().regions.attribute(i));
+    QCOMPARE(now, after);
+    QVERIFY(f.doc->isModified());
+    f.doc->undo(); // one step takes every region back
+    QCOMPARE(f.tpl().regions.attribute(0), QStringLiteral("一"));
+    QCOMPARE(f.tpl().regions.attribute(2), QStringLiteral("三"));
+}
+
+void TestTextAttributes::importRefusals_data()
+{
+    QTest::addColumn<int>("regions");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QString>("message");
+    const QString select = QStringLiteral("文字列編集領域を選択してください。");
+    QTest::newRow("nothing selected") << 2 << 0 << 3 << select;
+    QTest::newRow("another tool in template mode") << 2 << 2 << 1 << select;
+    QTest::newRow("thirty regions") << 30 << 30 << 3 << QString();
+    QTest::newRow("thirty-one regions")
+        << 31 << 31 << 3 << QStringLiteral("一度に処理できる文字列編集領域は30までです。");
+}
+
+void TestTextAttributes::importRefusals()
+{
+    QFETCH(int, regions);
+    QFETCH(int, selected);
+    QFETCH(int, tool);
+    QFETCH(QString, message);
+    QStringList names;
+    for (int i = 0; i < regions; ++i)
+        names.append(QString::number(i));
+    Fixture f(names);
+    f.doc->selection().textRect = -1;
+    f.doc->editTool = tool;
+    for (int i = 0; i < selected; ++i)
+        f.doc->selection().addToGroup(ObjectRef{ObjectRef::TextRectKind, i});
+    QCOMPARE(TextImport::refusal(*f.doc), message);
+    TextImport::apply(*f.doc, QStringLiteral("changed"), nullptr);
+    QCOMPARE(f.doc->undoAvailable, message.isEmpty() ? 1 : 0);
+    QCOMPARE(f.tpl().regions.attribute(0), message.isEmpty() ? QStringLiteral("changed")
+                                                              : QStringLiteral("0"));
+}
+
+// "TROT" 2 lengthens a region for a plain line but leaves one with a merge field alone.
+void TestTextAttributes::importFitsOnlyWithoutPlaceholders()
+{
+    Fixture f({QStringLiteral("a"), QStringLiteral("b")});
+    f.doc->environment().fitTemplate = 2;
+    f.doc->editTool = TextImport::RegionTool;
+    f.doc->selection().addToGroup(ObjectRef{ObjectRef::TextRectKind, 0});
+    f.doc->selection().addToGroup(ObjectRef{ObjectRef::TextRectKind, 1});
+    const FixedMeasurer measurer;
+    TextImport::apply(*f.doc, QStringLiteral("氏名(R)氏名(R)氏名(R)\r\n山田太郎様方御中御一同"),
+                      &measurer);
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{100, -100, 1100, -600}));
+    QVERIFY(f.tpl().regions.rect(1).right > 1100);
+}
+
+void TestTextAttributes::importSlack_data()
+{
+    QTest::addColumn<qint64>("width");
+    QTest::addColumn<qint64>("space");
+    QTest::addColumn<qint64>("span");
+    QTest::addColumn<int>("slack");
+    QTest::newRow("five spaces short") << qint64(500) << qint64(100) << qint64(1000) << 5;
+    QTest::newRow("part of a space short") << qint64(950) << qint64(100) << qint64(1000) << 1;
+    QTest::newRow("exactly as long") << qint64(1000) << qint64(100) << qint64(1000) << -1;
+    QTest::newRow("one and a half spaces over")
+        << qint64(1150) << qint64(100) << qint64(1000) << -2;
+    QTest::newRow("no space width") << qint64(1000) << qint64(0) << qint64(1000) << -1;
+    QTest::newRow("far too long, no overflow")
+        << qint64(1) << qint64(1) << (qint64(1) << 40) << std::numeric_limits<int>::max();
+}
+
+void TestTextAttributes::importSlack()
+{
+    QFETCH(qint64, width);
+    QFETCH(qint64, space);
+    QFETCH(qint64, span);
+    QFETCH(int, slack);
+    QCOMPARE(TextImport::slackOf(width, space, span), slack);
+    if (width != 500)
+        return;
+    // Through the regions: a region 1000 long, "abc" 300 long, a space 100.
+    Fixture f({QStringLiteral("x"), QStringLiteral("y")});
+    f.doc->editTool = TextImport::RegionTool;
+    f.doc->selection().addToGroup(ObjectRef{ObjectRef::TextRectKind, 1});
+    f.doc->selection().addToGroup(ObjectRef{ObjectRef::TextRectKind, 0});
+    const FixedMeasurer measurer;
+    QCOMPARE(TextImport::slack(*f.doc, QStringLiteral("abc\r\nabcdefghijk\r\nz"), measurer),
+             (QList<int>{7, -2}));
 }
 
 QTEST_MAIN(TestTextAttributes)

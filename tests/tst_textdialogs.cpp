@@ -5,6 +5,7 @@
 #include "app/SessionPrompts.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/TextActions.h"
+#include "edit/ui/GuideFrameEdit.h"
 #include "edit/ui/PicturePreview.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
@@ -61,6 +62,7 @@ private slots:
     void dialogs_data();
     void dialogs();
     void keyColourFromPreview();
+    void importText();
 };
 
 void TestTextDialogs::dialogs_data()
@@ -157,6 +159,56 @@ void TestTextDialogs::keyColourFromPreview()
     QCOMPARE(picked, QColor(Qt::red));
     QTest::mouseClick(&preview, Qt::RightButton, Qt::NoModifier, QPoint(65, 60));
     QCOMPARE(picked, QColor(Qt::white));
+}
+
+// Text import through its command: refused without a region, then the dialog shows the
+// texts with a frame per region, the frames follow the typing, OK stores the lines.
+void TestTextDialogs::importText()
+{
+    QTemporaryDir dir;
+    SettingsProfile profile(dir.filePath(QStringLiteral("p.ini")));
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    doc.newDocument();
+    doc.templateMode = 1;
+    doc.editTool = 3;
+    doc.addTemplateTextRegion(Rect{100, -100, 1100, -300}, nullptr);
+    doc.addTemplateTextRegion(Rect{100, -400, 600, -600}, nullptr);
+    doc.labelTemplate().regions.setAttribute(0, QStringLiteral("山田"));
+    doc.labelTemplate().regions.setAttribute(1, QStringLiteral("太郎"));
+    QWidget window;
+    CommandActions actions;
+    TextActions text(doc, actions, &window);
+    Prompts prompts;
+    text.setPrompts(&prompts);
+    doc.selection().clear();
+    text.run(ImportText);
+    QCOMPARE(prompts.said, QStringList{QStringLiteral("文字列編集領域を選択してください。")});
+
+    doc.selection().addToGroup(ObjectRef{ObjectRef::TextRectKind, 0});
+    doc.selection().addToGroup(ObjectRef{ObjectRef::TextRectKind, 1});
+    QString shown;
+    QList<QRect> frames;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        auto* edit = d->findChild<GuideFrameEdit*>();
+        QVERIFY(edit);
+        shown = edit->toPlainText();
+        edit->setPlainText(QStringLiteral("佐藤\n花子花子花子花子花子花子花子花子花子花子\n余り"));
+        frames = {edit->frameOf(0), edit->frameOf(1), edit->frameOf(2)};
+        d->accept();
+    });
+    text.run(ImportText);
+    QCOMPARE(shown, QStringLiteral("山田\n太郎"));
+    // Two regions, two frames; the long line overruns its narrower region.
+    QVERIFY(frames.at(0).isValid() && frames.at(1).isValid());
+    QVERIFY(!frames.at(2).isValid());
+    QVERIFY(frames.at(1).top() > frames.at(0).bottom());
+    QCOMPARE(doc.labelTemplate().regions.attribute(0), QStringLiteral("佐藤"));
+    QCOMPARE(doc.labelTemplate().regions.attribute(1),
+             QStringLiteral("花子花子花子花子花子花子花子花子花子花子"));
+    QCOMPARE(doc.undoAvailable, 1);
 }
 
 QTEST_MAIN(TestTextDialogs)

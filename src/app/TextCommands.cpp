@@ -53,7 +53,7 @@ const QList<int>& commands()
                                    TextBold,        TextStrikeOut,   TextUnderline,  TextAlignLeft,
                                    TextAlignCentre, TextAlignRight,  TextRotateRight, TextRotateLeft,
                                    TextOutline,     TextFindReplace, RegionBackground, RegionFrame,
-                                   SheetBackground};
+                                   SheetBackground, ImportText};
     return all;
 }
 
@@ -76,7 +76,8 @@ bool isCheckable(int command)
 CommandState state(int command, const CORINOTEDoc& doc)
 {
     CommandState s;
-    if (command == SheetBackground || command == TextFindReplace) {
+    // Text import says itself why it cannot run.
+    if (command == SheetBackground || command == TextFindReplace || command == ImportText) {
         s.enabled = true;
         return s;
     }

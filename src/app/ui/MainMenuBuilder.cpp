@@ -80,7 +80,7 @@ void build(QMenuBar* bar, const CommandActions& a)
              {TextFont, TextColor, TextSpacing, Separator, TextItalic, TextBold, TextStrikeOut,
               TextUnderline, Separator, TextAlignLeft, TextAlignCentre, TextAlignRight, Separator});
     addSubmenu(text, tr("文字列の回転(&D)"), a, {TextRotateRight, TextRotateLeft});
-    addItems(text, a, {TextOutline, Separator, TextFindReplace});
+    addItems(text, a, {TextOutline, Separator, TextFindReplace, ImportText});
 
     QMenu* region = bar->addMenu(tr("文字列編集領域(&R)"));
     addItems(region, a, {RegionBackground});

@@ -10,10 +10,12 @@
 #include "edit/RegionBackground.h"
 #include "edit/SheetBackgrounds.h"
 #include "edit/TextAttributes.h"
+#include "edit/TextImport.h"
 #include "edit/ui/CBGColorDialog.h"
 #include "edit/ui/CCharExtraDialog.h"
 #include "edit/ui/CFindReplaceTextDialog.h"
 #include "edit/ui/CHuchidoriDialog.h"
+#include "edit/ui/CImportTextDialog.h"
 #include "edit/ui/CKeisennDialog.h"
 #include "edit/ui/CLabelSheetOptionDialog.h"
 #include "edit/ui/ColorChooser.h"
@@ -87,6 +89,9 @@ void TextActions::run(int command)
         break;
     case TextFindReplace:
         showFindReplace();
+        break;
+    case ImportText:
+        importText();
         break;
     default:
         break;
@@ -197,4 +202,20 @@ void TextActions::replaceAll()
         mFind->replaceAll(mDoc, mFindWindow->findText(), mFindWindow->replacement(), mMeasurer.get());
     mFindWindow->hide();
     tell(FindReplace::replaced(count));
+}
+
+void TextActions::importText()
+{
+    const QString refusal = TextImport::refusal(mDoc);
+    if (!refusal.isEmpty()) {
+        tell(refusal);
+        return;
+    }
+    CImportTextDialog dialog(
+        TextImport::initialText(mDoc),
+        [this](const QString& text) { return TextImport::slack(mDoc, text, *mMeasurer); },
+        mWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    TextImport::apply(mDoc, dialog.text(), mMeasurer.get());
 }

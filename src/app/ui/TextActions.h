@@ -12,8 +12,8 @@ class SessionPrompts;
 class TextMeasurer;
 class QWidget;
 
-// Carries out the text attribute commands, the two background commands and find/replace
-// when their actions are triggered: the toggles, alignments and turns directly, the
+// Carries out the text attribute commands, the two background commands, find/replace and
+// text import when their actions are triggered: the toggles, alignments and turns directly, the
 // others after their dialog. Questions and messages go through the window's prompts.
 class TextActions : public QObject
 {
@@ -35,6 +35,7 @@ private:
     void editRegionBackground();
     void editSheetBackgrounds();
     void showFindReplace();
+    void importText();
     void findNext();
     void replace();
     void replaceAll();
