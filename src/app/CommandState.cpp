@@ -198,6 +198,10 @@ CommandState evaluate(int command, const CommandContext& c)
     case DeleteSelection:
         s.enabled = c.canDelete;
         break;
+    case CsvFile:
+        // CSV rows are print data: data mode only.
+        s.enabled = !c.templateMode;
+        break;
     case SheetOrder:
         s.enabled = c.printingAvailable && c.templateMode;
         break;

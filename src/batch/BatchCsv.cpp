@@ -1,12 +1,85 @@
 #include "BatchCsv.h"
 
+#include "datasource/CsvDataTable.h"
+#include "datasource/CsvPlacement.h"
+#include "model/CORINOTEDoc.h"
+#include "render/FontTextMeasurer.h"
+
 #include <QCoreApplication>
+#include <QDate>
+
+#include <vector>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("BatchCsv", text);
+}
+
+} // namespace
 
 namespace BatchCsv {
 
-QString place(CORINOTEDoc&, const QString&, const QString&)
+QList<int> parseRows(const QString& list, int rowCount, QString* error)
 {
-    return QCoreApplication::translate("BatchCsv", "--csv はまだ使えません。");
+    std::vector<bool> named(size_t(std::max(rowCount, 0)), list.trimmed().isEmpty());
+    const auto fail = [&](const QString& part) {
+        if (error)
+            *error = tr("行の指定が正しくありません: %1").arg(part);
+        return QList<int>();
+    };
+    if (!list.trimmed().isEmpty()) {
+        for (const QString& raw : list.split(QLatin1Char(','))) {
+            const QString part = raw.trimmed();
+            const qsizetype dash = part.indexOf(QLatin1Char('-'));
+            bool okFrom = true;
+            bool okTo = true;
+            int from = 0;
+            int to = 0;
+            if (dash < 0) {
+                from = to = part.toInt(&okFrom);
+            } else {
+                const QString a = part.left(dash).trimmed();
+                const QString b = part.mid(dash + 1).trimmed();
+                from = a.isEmpty() ? 1 : a.toInt(&okFrom);
+                to = b.isEmpty() ? rowCount : b.toInt(&okTo);
+            }
+            if (part.isEmpty() || !okFrom || !okTo || from < 1 || to < from || to > rowCount)
+                return fail(part.isEmpty() ? list : part);
+            for (int r = from; r <= to; ++r)
+                named[size_t(r - 1)] = true;
+        }
+    }
+    QList<int> rows;
+    for (int r = 0; r < rowCount; ++r) {
+        if (named[size_t(r)])
+            rows.append(r);
+    }
+    return rows;
+}
+
+QString place(CORINOTEDoc& doc, const QString& file, const QString& rows)
+{
+    if (doc.labelTemplate().sheets.isEmpty())
+        return tr("シートは必ず1つ以上設定してください。");
+    QStringList lines;
+    const QString message = CsvDataTable::readLines(file, &lines);
+    if (!message.isEmpty())
+        return QStringLiteral("%1: %2").arg(file, message);
+    const CsvDataTable table(std::move(lines));
+    QString error;
+    const QList<int> chosen = parseRows(rows, table.rowCount(), &error);
+    if (!error.isEmpty())
+        return error;
+    const QString refusal = CsvPlacement::checkSelection(chosen.size());
+    if (!refusal.isEmpty())
+        return QStringLiteral("%1: %2").arg(file, refusal);
+
+    doc.takeUndoSnapshot();
+    const FontTextMeasurer measurer;
+    CsvPlacement::place(doc, table, chosen, QDate::currentDate(), &measurer);
+    return QString();
 }
 
 } // namespace BatchCsv

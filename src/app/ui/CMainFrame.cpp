@@ -19,6 +19,7 @@
 #include "app/CommandState.h"
 #include "app/DocumentSession.h"
 #include "app/StatusTexts.h"
+#include "datasource/ui/CsvFileActions.h"
 #include "merge/CAutoReplaceData.h"
 #include "model/CORINOTEDoc.h"
 
@@ -130,6 +131,7 @@ void CMainFrame::createActions()
     };
     on(TemplateMode, [this] { enterTemplateMode(); });
     on(DataMode, [this] { enterDataMode(); });
+    on(CsvFile, [this] { CsvFileActions(mDoc, *mPrompts, this, mWait.get()).run(); });
     on(ViewToolBar, [this](bool shown) {
         mMainToolBar->setVisible(shown);
         refreshCommands();

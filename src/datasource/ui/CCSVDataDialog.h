@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class CsvDataModel;
+class CsvDataTable;
+class QLabel;
+class QTableView;
+
+// "CSV差込印刷": the rows of a CSV file in a table (one column per file column, captioned
+// 1 … C), the number of selected rows, "すべて選択" / "すべて解除", and "印刷データ作成",
+// which checks the selection (at most 500 rows, at least one) and closes the dialog with
+// the chosen rows; the caller places them on the pages. Clicking a column's header sorts
+// the rows by it: the first click of the program run ascending, every later click, on
+// any column and in any of these dialogs, the other way.
+class CCSVDataDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    CCSVDataDialog(CsvDataTable table, QWidget* parent = nullptr);
+    ~CCSVDataDialog() override;
+
+    // The table rows the user chose, in the order shown: valid once the dialog was
+    // accepted.
+    const QList<int>& chosenRows() const { return mChosen; }
+    const CsvDataTable& table() const;
+
+    // The selected rows as shown now, top to bottom (positions in the view).
+    QList<int> selectedShownRows() const;
+    int selectedCount() const;
+
+    // A click on a column's header.
+    void sortByColumn(int column);
+    // The direction of the next sort, shared by the whole run.
+    static bool nextSortAscending();
+    static void resetSortDirection();
+
+    // "印刷データ作成": refuses a selection the placement does not take, with the
+    // message shown and the dialog left open; else accepts.
+    void accept() override;
+
+    QTableView* view() const { return mView; }
+    CsvDataModel* model() const { return mModel; }
+
+protected:
+    // Shows a refusal (a warning message box).
+    virtual void showWarning(const QString& message);
+
+private:
+    void updateCount();
+
+    CsvDataModel* mModel;
+    QTableView* mView;
+    QLabel* mCount;
+    QList<int> mChosen;
+};

@@ -1,0 +1,114 @@
+#include "CsvFileActions.h"
+
+#include "CCSVDataDialog.h"
+
+#include "app/ProgressReporter.h"
+#include "app/SessionPrompts.h"
+#include "datasource/CsvDataTable.h"
+#include "datasource/CsvPlacement.h"
+#include "model/CORINOTEDoc.h"
+#include "render/FontTextMeasurer.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileDialog>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("CsvFileActions", text);
+}
+
+// A (done, total) callback that starts the progress at its first call and advances it.
+std::function<void(int, int)> feed(ProgressReporter* progress)
+{
+    if (!progress)
+        return {};
+    return [progress](int done, int total) {
+        if (done == 0)
+            progress->start(total);
+        else
+            progress->advance(done);
+    };
+}
+
+} // namespace
+
+CsvFileActions::CsvFileActions(CORINOTEDoc& doc, SessionPrompts& prompts, QWidget* window,
+                               ProgressReporter* progress)
+    : mDoc(doc), mPrompts(prompts), mWindow(window), mProgress(progress)
+{
+}
+
+void CsvFileActions::takeSnapshotOnce()
+{
+    if (mSnapshotTaken)
+        return;
+    mDoc.takeUndoSnapshot();
+    mSnapshotTaken = true;
+}
+
+void CsvFileActions::run()
+{
+    if (mDoc.templateMode != 0)
+        return;
+    if (CsvPlacement::holdsReservation(mDoc)) {
+        if (!mPrompts.askYesNo(tr("すべての印刷予約データをクリアします。よろしいですか？")))
+            return;
+        takeSnapshotOnce();
+        CsvPlacement::clearReservation(mDoc);
+        // The reservation is part of the document: a cancelled file choice later must not
+        // let the change go unsaved without the question.
+        mDoc.setModified(true);
+    }
+
+    const QString path = choosePath();
+    if (path.isEmpty())
+        return;
+    QStringList lines;
+    const QString message = CsvDataTable::readLines(path, &lines);
+    if (!message.isEmpty()) {
+        mPrompts.showMessage(message);
+        return;
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CsvDataTable table(std::move(lines), feed(mProgress));
+    if (mProgress)
+        mProgress->finish();
+    QApplication::restoreOverrideCursor();
+
+    // The dialog holds the table only while it is open; the placement needs it after.
+    const std::optional<QList<int>> rows = chooseRows(table);
+    if (!rows)
+        return;
+
+    takeSnapshotOnce();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const FontTextMeasurer measurer;
+    CsvPlacement::place(mDoc, table, *rows, QDate::currentDate(), &measurer, feed(mProgress));
+    if (mProgress)
+        mProgress->finish();
+    QApplication::restoreOverrideCursor();
+}
+
+QString CsvFileActions::choosePath()
+{
+    QFileDialog dialog(mWindow, tr("開く"), QString(), tr("CSVファイル(*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QList<int>> CsvFileActions::chooseRows(CsvDataTable table)
+{
+    CCSVDataDialog dialog(std::move(table), mWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenRows();
+}

@@ -1,0 +1,300 @@
+#include "app/CommandIds.h"
+#include "app/CommandState.h"
+#include "app/SessionPrompts.h"
+#include "datasource/CsvDataModel.h"
+#include "datasource/CsvDataTable.h"
+#include "datasource/ui/CCSVDataDialog.h"
+#include "datasource/ui/CsvFileActions.h"
+#include "model/CORINOTEDoc.h"
+#include "model/MemoryProfile.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+namespace {
+
+// Rows "<n>,<name>" with names that sort otherwise than the numbers.
+CsvDataTable table(int rows)
+{
+    QStringList lines;
+    for (int r = 0; r < rows; ++r)
+        lines.append(QStringLiteral("%1,n%2").arg(r + 1).arg((rows - r) % 7));
+    return CsvDataTable(lines);
+}
+
+// The dialog with its warnings recorded instead of shown.
+class Dialog : public CCSVDataDialog
+{
+public:
+    using CCSVDataDialog::CCSVDataDialog;
+    QStringList warnings;
+
+    QString countText() const { return findChild<QLabel*>(QStringLiteral("count"))->text(); }
+    void click(const char* name) { findChild<QPushButton*>(QLatin1String(name))->click(); }
+
+protected:
+    void showWarning(const QString& message) override { warnings.append(message); }
+};
+
+class Prompts : public SessionPrompts
+{
+public:
+    bool yes = false;
+    QStringList questions;
+    QStringList messages;
+
+    Answer askSaveChanges(const QString&) override { return Answer::Cancel; }
+    QString chooseOpenPath() override { return QString(); }
+    QString chooseSavePath(const QString&) override { return QString(); }
+    void showMessage(const QString& text) override { messages.append(text); }
+    bool askYesNo(const QString& question) override
+    {
+        questions.append(question);
+        return yes;
+    }
+};
+
+// Command 418 with the file and the dialog's answer given.
+class Actions : public CsvFileActions
+{
+public:
+    Actions(CORINOTEDoc& doc, Prompts& prompts) : CsvFileActions(doc, prompts, nullptr, nullptr) {}
+    QString path;
+    std::optional<QList<int>> rows;
+    int dialogs = 0;
+    int tableRows = -1;
+
+protected:
+    QString choosePath() override { return path; }
+    std::optional<QList<int>> chooseRows(CsvDataTable t) override
+    {
+        ++dialogs;
+        tableRows = t.rowCount();
+        return rows;
+    }
+};
+
+void setUpDocument(CORINOTEDoc& doc, bool reserved)
+{
+    doc.newDocument();
+    CLabelSheetTemplate& t = doc.labelTemplate();
+    t.sheets.clear();
+    t.regions.clear();
+    for (int s = 0; s < 2; ++s) {
+        Sheet sheet;
+        sheet.rect = Rect{s * 1000, -100, s * 1000 + 900, -1000};
+        t.sheets.append(sheet);
+    }
+    TextRect region;
+    region.rect = Rect{100, -200, 600, -280};
+    region.attribute = QStringLiteral("@2(CSV)");
+    t.regions.append(region);
+    if (reserved) {
+        QStringList values(CAddressData::TextColumnCount);
+        values[CAddressData::EntryNumber] = QStringLiteral("A-1");
+        doc.addressBook().group(0).appendRecord(values);
+        doc.addressBook().group(0).setFlag(0, 1);
+    }
+}
+
+} // namespace
+
+class TestCsvDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { CCSVDataDialog::resetSortDirection(); }
+    void showsColumnsAndCountsSelectedRows();
+    void refusesSelections_data();
+    void refusesSelections();
+    void sortDirectionFlipsOnEveryClick();
+    void choosesRowsInTheOrderShown();
+    void commandFollowsTheAnswers_data();
+    void commandFollowsTheAnswers();
+    void commandIsForDataMode();
+};
+
+void TestCsvDialog::showsColumnsAndCountsSelectedRows()
+{
+    Dialog dialog(CsvDataTable({QStringLiteral("a,b,c"), QStringLiteral("d,e,f,g"),
+                                QStringLiteral("h")}));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("CSV差込印刷"));
+    QTableView* view = dialog.view();
+    QCOMPARE(view->model()->columnCount(), 3);
+    QCOMPARE(view->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("3"));
+    QCOMPARE(view->horizontalHeader()->sectionSize(0), 150);
+    QCOMPARE(dialog.countText(), QStringLiteral("0"));
+    dialog.click("selectAll");
+    QCOMPARE(dialog.countText(), QStringLiteral("3"));
+    view->selectionModel()->select(view->model()->index(1, 0),
+                                   QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    QCOMPARE(dialog.countText(), QStringLiteral("2"));
+    QCOMPARE(dialog.selectedShownRows(), (QList<int>{0, 2}));
+    dialog.click("selectNone");
+    QCOMPARE(dialog.countText(), QStringLiteral("0"));
+}
+
+void TestCsvDialog::refusesSelections_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("none") << 3 << 0 << QStringLiteral("アイテムが選択されていません。");
+    QTest::newRow("500") << 600 << 500 << QString();
+    QTest::newRow("501") << 600 << 501 << QStringLiteral("一度に読み込めるアイテム数は500までです。");
+}
+
+void TestCsvDialog::refusesSelections()
+{
+    QFETCH(int, rows);
+    QFETCH(int, selected);
+    QFETCH(QString, warning);
+    Dialog dialog(table(rows));
+    QTableView* view = dialog.view();
+    if (selected > 0) {
+        const QItemSelection range(view->model()->index(0, 0),
+                                   view->model()->index(selected - 1, 1));
+        view->selectionModel()->select(range, QItemSelectionModel::Select);
+    }
+    QCOMPARE(dialog.countText(), QString::number(selected));
+    dialog.click("build");
+    if (warning.isEmpty()) {
+        QVERIFY(dialog.warnings.isEmpty());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenRows().size(), selected);
+    } else {
+        QCOMPARE(dialog.warnings, QStringList{warning});
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(dialog.chosenRows().isEmpty());
+    }
+}
+
+void TestCsvDialog::sortDirectionFlipsOnEveryClick()
+{
+    Dialog first(CsvDataTable({QStringLiteral("b,2"), QStringLiteral("a,3"), QStringLiteral("c,1")}));
+    QVERIFY(CCSVDataDialog::nextSortAscending());
+    first.sortByColumn(0); // ascending: a, b, c
+    QCOMPARE(first.model()->tableRows({0, 1, 2}), (QList<int>{1, 0, 2}));
+    first.sortByColumn(1); // another column, descending: 3, 2, 1
+    QCOMPARE(first.model()->tableRows({0, 1, 2}), (QList<int>{1, 0, 2}));
+    // The direction belongs to the run, not to one dialog.
+    Dialog second(CsvDataTable({QStringLiteral("b"), QStringLiteral("a")}));
+    QVERIFY(CCSVDataDialog::nextSortAscending());
+    second.sortByColumn(0);
+    QCOMPARE(second.model()->tableRows({0, 1}), (QList<int>{1, 0}));
+    QVERIFY(!CCSVDataDialog::nextSortAscending());
+}
+
+void TestCsvDialog::choosesRowsInTheOrderShown()
+{
+    Dialog dialog(CsvDataTable({QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")}));
+    QTableView* view = dialog.view();
+    // Selected before the sort: the selection moves with its rows.
+    view->selectionModel()->select(view->model()->index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    dialog.sortByColumn(0); // a, b, c
+    QCOMPARE(dialog.selectedShownRows(), QList<int>{0});
+    dialog.sortByColumn(0); // descending: c, b, a
+    QCOMPARE(dialog.selectedShownRows(), QList<int>{2});
+    dialog.click("selectAll");
+    dialog.click("build");
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenRows(), (QList<int>{1, 0, 2}));
+}
+
+void TestCsvDialog::commandFollowsTheAnswers_data()
+{
+    QTest::addColumn<bool>("reserved");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QByteArray>("file"); // "-": no file chosen, "missing": no such file
+    QTest::addColumn<bool>("choose");
+    QTest::addColumn<int>("dialogs");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<bool>("placed");
+    QTest::newRow("reservation kept") << true << false << QByteArray("x,y") << true << 0
+                                      << QString() << false << false;
+    QTest::newRow("reservation cleared, no file")
+        << true << true << QByteArray("-") << true << 0 << QString() << true << false;
+    QTest::newRow("missing file") << false << false << QByteArray("missing") << true << 0
+                                  << QStringLiteral("エラーが発生しました。") << false << false;
+    QTest::newRow("empty file") << false << false << QByteArray() << true << 0
+                                << QStringLiteral("データが見つかりませんでした。") << false
+                                << false;
+    QTest::newRow("dialog cancelled") << false << false << QByteArray("x,y") << false << 1
+                                      << QString() << false << false;
+    QTest::newRow("rows placed") << true << true << QByteArray("x,y\nz,w") << true << 1
+                                 << QString() << true << true;
+}
+
+void TestCsvDialog::commandFollowsTheAnswers()
+{
+    QFETCH(bool, reserved);
+    QFETCH(bool, yes);
+    QFETCH(QByteArray, file);
+    QFETCH(bool, choose);
+    QFETCH(int, dialogs);
+    QFETCH(QString, message);
+    QFETCH(bool, cleared);
+    QFETCH(bool, placed);
+
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    setUpDocument(doc, reserved);
+    doc.setModified(false);
+    const int undoBefore = doc.undoAvailable;
+
+    Prompts prompts;
+    prompts.yes = yes;
+    Actions actions(doc, prompts);
+    if (file == "missing") {
+        actions.path = dir.filePath(QStringLiteral("missing.csv"));
+    } else if (file != "-") {
+        actions.path = dir.filePath(QStringLiteral("rows.csv"));
+        QFile f(actions.path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+    }
+    if (choose)
+        actions.rows = QList<int>{1, 0};
+    actions.run();
+
+    QCOMPARE(prompts.questions.size(), reserved ? 1 : 0);
+    if (reserved)
+        QCOMPARE(prompts.questions.constFirst(),
+                 QStringLiteral("すべての印刷予約データをクリアします。よろしいですか？"));
+    QCOMPARE(actions.dialogs, dialogs);
+    QCOMPARE(prompts.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(doc.addressBook().group(0).recordCount(), reserved ? 1 : 0);
+    if (reserved)
+        QCOMPARE(doc.addressBook().group(0).flag(0), cleared ? 0 : 1);
+    // One snapshot for everything the command changed, none when it changed nothing.
+    QCOMPARE(doc.isModified(), cleared || placed);
+    QCOMPARE(doc.undoAvailable != undoBefore, cleared || placed);
+    if (placed) {
+        QCOMPARE(doc.textRects().text(0), QStringLiteral("w"));
+        QCOMPARE(doc.textRects().text(1), QStringLiteral("y"));
+    }
+}
+
+void TestCsvDialog::commandIsForDataMode()
+{
+    CommandContext c;
+    c.templateMode = false;
+    QVERIFY(CommandStates::evaluate(CommandIds::CsvFile, c).enabled);
+    c.templateMode = true;
+    QVERIFY(!CommandStates::evaluate(CommandIds::CsvFile, c).enabled);
+}
+
+QTEST_MAIN(TestCsvDialog)
+#include "tst_csvdialog.moc"
