@@ -205,6 +205,10 @@ CommandState evaluate(int command, const CommandContext& c)
     case SheetOrder:
         s.enabled = c.printingAvailable && c.templateMode;
         break;
+    case PicturePrint:
+        // The pictures go onto the data-mode pages.
+        s.enabled = c.printingAvailable && !c.templateMode;
+        break;
     default:
         // The printer set-up, the address book, CSV and database data, the picture tool and every
         // editing command of the sheet, text, region and ruled-line menus.

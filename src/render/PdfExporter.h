@@ -7,8 +7,10 @@
 class CORINOTEDoc;
 
 // Writes pages of the document to a PDF file through the print page loop, so the file is
-// what a printer would get: same renderer, same offsets, fonts embedded as subsets. The
-// file is replaced only when the whole job succeeded.
+// what a printer would get: same renderer, same offsets, fonts embedded as subsets,
+// pictures embedded at PictureCache::PrintDpi of their printed size (a page of photographs
+// holds only the page's resampled copies). The file is replaced only when the whole job
+// succeeded.
 class PdfExporter
 {
 public:

@@ -3,24 +3,34 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
 
 namespace {
 
-// Costs are in kilobytes: up to 256 MB of decoded pictures and 64 MB of scaled copies.
-constexpr int kPictureBudget = 256 * 1024;
-constexpr int kScaledBudget = 64 * 1024;
+// Costs are in kilobytes.
+constexpr int kSizeEntries = 4096;
 
 int costOf(const QImage& image)
 {
     return int(qMax<qsizetype>(1, image.sizeInBytes() / 1024));
 }
 
-QImage load(const QString& path, int rotation, std::optional<QRgb> colorKey)
+bool quarterTurned(int rotation)
+{
+    return rotation == 90 || rotation == 270;
+}
+
+// Reads the picture, decoded at `decodeSize` (before turning) when one is given, then
+// keys, turns and brings it to a format the painter draws fast.
+QImage load(const QString& path, int rotation, std::optional<QRgb> colorKey,
+            const QSize& decodeSize = QSize())
 {
     QImageReader reader(path);
+    if (decodeSize.isValid())
+        reader.setScaledSize(decodeSize);
     QImage image = reader.read();
     if (image.isNull())
         return image;
@@ -46,12 +56,16 @@ QImage load(const QString& path, int rotation, std::optional<QRgb> colorKey)
 
 } // namespace
 
-PictureCache::PictureCache() : mPictures(kPictureBudget), mScaled(kScaledBudget) {}
+PictureCache::PictureCache()
+    : mPictures(int(WholeBudget / 1024)), mDrawn(int(DrawnBudget / 1024)), mSizes(kSizeEntries)
+{
+}
 
 void PictureCache::clear()
 {
     mPictures.clear();
-    mScaled.clear();
+    mDrawn.clear();
+    mSizes.clear();
 }
 
 QString PictureCache::key(const QString& path, int rotation, std::optional<QRgb> colorKey) const
@@ -78,11 +92,25 @@ QImage PictureCache::picture(const QString& path, int rotation, std::optional<QR
     return image;
 }
 
-QRectF PictureCache::aspectFit(const QRectF& target, const QSizeF& picture)
+QSize PictureCache::pictureSize(const QString& path, int rotation)
+{
+    if (path.isEmpty())
+        return QSize();
+    const QString k = key(path, rotation, {});
+    if (const QSize* cached = mSizes.object(k))
+        return *cached;
+    QSize size = QImageReader(path).size();
+    if (size.isValid() && quarterTurned(rotation))
+        size.transpose();
+    mSizes.insert(k, new QSize(size));
+    return size;
+}
+
+QRectF PictureCache::aspectFit(const QRectF& target, const QSize& picture)
 {
     if (picture.isEmpty() || target.isEmpty())
         return target;
-    const qreal pictureAspect = picture.width() / picture.height();
+    const qreal pictureAspect = qreal(picture.width()) / picture.height();
     const qreal targetAspect = target.width() / target.height();
     QRectF r = target;
     if (targetAspect > pictureAspect) {
@@ -95,13 +123,47 @@ QRectF PictureCache::aspectFit(const QRectF& target, const QSizeF& picture)
     return r;
 }
 
+QSize PictureCache::drawnSize(const QSizeF& onDevice, const QSize& picture, qreal deviceDpi,
+                              int limitDpi)
+{
+    QSizeF want = onDevice;
+    if (limitDpi > 0 && deviceDpi > limitDpi)
+        want *= limitDpi / deviceDpi;
+    const int w = int(std::min<qreal>(std::ceil(want.width()), picture.width()));
+    const int h = int(std::min<qreal>(std::ceil(want.height()), picture.height()));
+    return QSize(std::max(1, w), std::max(1, h));
+}
+
+QImage PictureCache::drawnPicture(const QString& k, const QString& path, int rotation,
+                                  std::optional<QRgb> colorKey, const QSize& size,
+                                  const QSize& whole)
+{
+    if (size == whole)
+        return picture(path, rotation, colorKey);
+    const QString drawnKey = k + QStringLiteral("\n%1x%2").arg(size.width()).arg(size.height());
+    if (const QImage* cached = mDrawn.object(drawnKey))
+        return *cached;
+    QImage image;
+    if (colorKey) {
+        // The key must match the file's own pixels, before resampling blends them.
+        image = picture(path, rotation, colorKey);
+        if (!image.isNull())
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        image = load(path, rotation, {}, quarterTurned(rotation) ? size.transposed() : size);
+    }
+    if (!image.isNull())
+        mDrawn.insert(drawnKey, new QImage(image), costOf(image));
+    return image;
+}
+
 bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& path, int rotation,
                         qreal opacity, std::optional<QRgb> colorKey, bool keepAspect)
 {
-    const QImage image = picture(path, rotation, colorKey);
-    if (image.isNull())
+    const QSize whole = pictureSize(path, rotation);
+    if (!whole.isValid() || whole.isEmpty())
         return false;
-    const QRectF r = keepAspect ? aspectFit(target, image.size()) : target;
+    const QRectF r = keepAspect ? aspectFit(target, whole) : target;
     if (r.isEmpty() || opacity <= 0)
         return true;
 
@@ -111,24 +173,18 @@ bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& 
     painter.scale(1, -1);
     const QRectF local(0, 0, r.width(), r.height());
 
-    // Resample a large picture once to the size it takes on the device, not on every
-    // repaint; vector devices (PDF) get the same resolution they would rasterise at.
+    // A PDF keeps every picture as embedded; it needs no more than print resolution.
     const QSizeF onDevice = painter.combinedTransform().mapRect(local).size();
-    const QSize want(int(std::ceil(onDevice.width())), int(std::ceil(onDevice.height())));
-    QImage drawn = image;
-    if (want.width() > 0 && want.height() > 0 && want.width() < image.width() &&
-        want.height() < image.height()) {
-        const QString k = key(path, rotation, colorKey) +
-                          QStringLiteral("\n%1x%2").arg(want.width()).arg(want.height());
-        if (const QImage* cached = mScaled.object(k)) {
-            drawn = *cached;
-        } else {
-            drawn = image.scaled(want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            mScaled.insert(k, new QImage(drawn), costOf(drawn));
-        }
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool embedded = engine && engine->type() == QPaintEngine::Pdf;
+    const qreal dpi = painter.device() ? painter.device()->logicalDpiX() : 0;
+    const QSize size = drawnSize(onDevice, whole, dpi, embedded ? PrintDpi : 0);
+    const QImage drawn = drawnPicture(key(path, rotation, colorKey), path, rotation, colorKey,
+                                      size, whole);
+    if (!drawn.isNull()) {
+        painter.setOpacity(painter.opacity() * qBound<qreal>(0, opacity, 1));
+        painter.drawImage(local, drawn);
     }
-    painter.setOpacity(painter.opacity() * qBound<qreal>(0, opacity, 1));
-    painter.drawImage(local, drawn);
     painter.restore();
-    return true;
+    return !drawn.isNull();
 }

@@ -3,6 +3,7 @@
 #include <QCache>
 #include <QImage>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -13,17 +14,34 @@ class QPainter;
 //
 // A picture is read with QImageReader (any format the installed image plugins read),
 // turned by quarter turns clockwise, and, with a colour key, has every opaque pixel of
-// exactly that colour made transparent. Decoded pictures are kept by path, size and
-// modification time of the file, so an edited file is read again; on the screen the
-// picture is also kept scaled down to the size it is drawn at, so a repaint does not
-// resample a large photograph. A file that cannot be read draws nothing.
+// exactly that colour made transparent. Pictures are kept by path, size and modification
+// time of the file, so an edited file is read again.
+//
+// Drawing never holds a large photograph whole: the picture is decoded straight to the
+// size it takes on the device (QImageReader::setScaledSize, which JPEG does in the
+// decoder), and into a PDF (the printer prints through PDF here) to no more than
+// PrintDpi dots per inch of paper, so a job of many photographs embeds each at print
+// quality. The drawn copies are kept within a byte budget, the least recently used
+// dropped first, so the screen repaints without decoding again and a long job's memory
+// stays bounded. A file that cannot be read draws nothing.
 class PictureCache
 {
 public:
+    // The resolution of pictures embedded in a PDF or sent to a printer.
+    static constexpr int PrintDpi = 300;
+    // Bytes of drawn copies kept, and of whole pictures kept for picture().
+    static constexpr qint64 DrawnBudget = 128 * 1024 * 1024;
+    static constexpr qint64 WholeBudget = 128 * 1024 * 1024;
+
     PictureCache();
 
-    // The turned (and keyed) picture of a file; a null image when it cannot be read.
+    // The whole turned (and keyed) picture of a file, for previews that show or probe it;
+    // a null image when it cannot be read.
     QImage picture(const QString& path, int rotation, std::optional<QRgb> colorKey = {});
+
+    // The picture's size in pixels once turned, from the file's header; an invalid size
+    // when it cannot be read.
+    QSize pictureSize(const QString& path, int rotation);
 
     // Draws the picture stretched over `target` (a rectangle of the painter's world, y
     // up), with the given opacity (0 to 1). With keepAspect the target first shrinks to
@@ -33,13 +51,25 @@ public:
               qreal opacity, std::optional<QRgb> colorKey = {}, bool keepAspect = false);
 
     // The part of `target` a picture of the given size fills when its aspect is kept.
-    static QRectF aspectFit(const QRectF& target, const QSizeF& picture);
+    static QRectF aspectFit(const QRectF& target, const QSize& picture);
+
+    // The pixel size a picture of `picture` pixels is drawn at when it covers `onDevice`
+    // device pixels on a device of `deviceDpi`: the device size, at most `limitDpi` dots
+    // an inch when a limit is given (0: none), and never more than the picture has.
+    static QSize drawnSize(const QSizeF& onDevice, const QSize& picture, qreal deviceDpi,
+                           int limitDpi);
+
+    // Bytes held by the drawn copies.
+    qint64 drawnBytes() const { return mDrawn.totalCost() * 1024LL; }
 
     void clear();
 
 private:
     QString key(const QString& path, int rotation, std::optional<QRgb> colorKey) const;
+    QImage drawnPicture(const QString& key, const QString& path, int rotation,
+                        std::optional<QRgb> colorKey, const QSize& size, const QSize& whole);
 
     QCache<QString, QImage> mPictures;
-    QCache<QString, QImage> mScaled;
+    QCache<QString, QImage> mDrawn;
+    QCache<QString, QSize> mSizes;
 };

@@ -21,6 +21,7 @@
 #include "app/StatusTexts.h"
 #include "datasource/ui/CsvFileActions.h"
 #include "merge/CAutoReplaceData.h"
+#include "picprint/ui/PicturePrintActions.h"
 #include "model/CORINOTEDoc.h"
 
 #include <QAction>
@@ -84,6 +85,9 @@ CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
 
     mCommands = new AppCommands(*this);
     mPrintCommands = new PrintCommands(*this);
+    mPictures = new PicturePrintActions(mDoc, mProfile, this);
+    mPictures->setPrompts(mPrompts);
+    mPictures->setProgress(mWait.get());
     createActions();
 
     connect(&mDoc, &CORINOTEDoc::changed, this, &CMainFrame::documentChanged);
@@ -122,6 +126,7 @@ void CMainFrame::setPrompts(SessionPrompts* prompts)
     mArrange->setPrompts(mPrompts);
     mText->setPrompts(mPrompts);
     mSession->setPrompts(mPrompts);
+    mPictures->setPrompts(mPrompts);
 }
 
 void CMainFrame::createActions()
@@ -131,6 +136,7 @@ void CMainFrame::createActions()
     };
     on(TemplateMode, [this] { enterTemplateMode(); });
     on(DataMode, [this] { enterDataMode(); });
+    on(PicturePrint, [this] { mPictures->run(); });
     on(CsvFile, [this] { CsvFileActions(mDoc, *mPrompts, this, mWait.get()).run(); });
     on(ViewToolBar, [this](bool shown) {
         mMainToolBar->setVisible(shown);

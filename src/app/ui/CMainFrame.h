@@ -98,6 +98,7 @@ private:
     DocumentSession* mSession;
     AppCommands* mCommands;
     class PrintCommands* mPrintCommands;
+    class PicturePrintActions* mPictures;
     QToolBar* mMainToolBar;
     MainStatusBar* mStatus;
     QSplitter* mSplitter;

@@ -1,0 +1,210 @@
+#include "PicturePlacement.h"
+
+#include "addressbook/AddressBook.h"
+#include "merge/MergeExpander.h"
+#include "model/CORINOTEDoc.h"
+#include "model/PageBuilder.h"
+#include "render/Pagination.h"
+#include "render/RegionFitter.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+
+#include <algorithm>
+#include <limits>
+
+namespace PicturePlacement {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PicturePlacement", text);
+}
+
+QSize headerSize(const QString& path)
+{
+    return QImageReader(path).size();
+}
+
+void clearReservation(CORINOTEDoc& doc)
+{
+    AddressBook& book = doc.addressBook();
+    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
+        CAddressData& group = book.group(g);
+        for (int r = 0; r < group.recordCount(); ++r)
+            group.setFlag(r, 0);
+    }
+    doc.recordList() = CAddressData();
+}
+
+// Fresh pages for the pictures, texts expanded without records (fixed texts, the sender,
+// the date), and nothing on the labels before the print start position.
+void rebuild(CORINOTEDoc& doc, int pages, int start, const QDate& today,
+             const TextMeasurer* measurer)
+{
+    PageBuilder::buildPageOne(doc);
+    Pagination::addPages(doc, pages);
+    // The merge runs before the pictures are placed: it empties every "画像ファイル名(A)".
+    Pagination::mergeHeldRecords(doc, today, measurer);
+    for (int s = 0; s < start - 1; ++s)
+        Pagination::clearSheet(doc, s);
+    doc.selection().clear();
+    doc.currentPage = 1;
+}
+
+void placeOnSheets(CORINOTEDoc& doc, const QList<Picture>& pictures, int start, bool keep,
+                   const Progress& progress)
+{
+    SheetFamily& sheets = doc.sheets();
+    const qsizetype total = pictures.size();
+    qsizetype next = 0;
+    for (int s = start - 1; s < sheets.size(); ++s) {
+        if (next < total) {
+            sheets.setBackPicture(s, pictures.at(next).path);
+            sheets.setKeepPictureAspect(s, 1);
+            ++next;
+            if (progress)
+                progress(int(next), int(total));
+        } else if (!keep) {
+            sheets.setBackPicture(s, QString());
+        } else {
+            break; // the pages are kept: what follows stays as it is
+        }
+    }
+    // Every sheet shows its own picture.
+    doc.scalars().perSheetBackgrounds = 1;
+}
+
+void placeInRegions(CORINOTEDoc& doc, const QList<Picture>& pictures, int start,
+                    const TextMeasurer* measurer, const Progress& progress,
+                    const SizeReader& sizeOf)
+{
+    const CLabelSheetTemplate& t = doc.labelTemplate();
+    const int m = t.regions.size();
+    const Rect firstSheet = t.sheets.rect(0);
+    const SheetFamily& sheets = doc.sheets();
+    TextRectFamily& regions = doc.textRects();
+    const int fitData = doc.environment().fitData;
+    const qsizetype total = pictures.size();
+    qsizetype nextPicture = 0;
+    qsizetype nextName = 0;
+    for (int s = start - 1; s < sheets.size(); ++s) {
+        for (int k = 0; k < m; ++k) {
+            const qint64 index = qint64(s) * m + k;
+            if (index >= regions.size())
+                return; // a layout that is not built from this template ends here
+            const int w = int(index);
+            const QString& attribute = t.regions.attribute(k);
+            if (attribute == pictureField()) {
+                regions.setText(w, QString());
+                if (nextPicture >= total) {
+                    regions.setBackPicture(w, QString());
+                    continue;
+                }
+                const QString& path = pictures.at(nextPicture).path;
+                regions.setBackPicture(w, path);
+                // Fitted into the region as designed, so placing again does not shrink
+                // a region another picture already shaped.
+                const Rect box = PageBuilder::mapBetweenSheets(t.regions.rect(k), firstSheet,
+                                                               sheets.rect(s));
+                QSize size = sizeOf(path);
+                const int rotation = regions.backPictureRotation(w);
+                if (rotation == 90 || rotation == 270)
+                    size.transpose();
+                regions.setRect(w, MergeExpander::fitToPicture(box, size));
+                ++nextPicture;
+                if (progress)
+                    progress(int(nextPicture), int(total));
+            } else if (attribute == pictureNameField()) {
+                regions.setText(w, nextName < total ? pictures.at(nextName).name : QString());
+                ++nextName;
+                if (fitData == EnvironmentSettings::Shrink || fitData == EnvironmentSettings::Enlarge)
+                    RegionFitter::fitRegion(regions, w, fitData, measurer);
+            }
+        }
+    }
+}
+
+} // namespace
+
+QString pictureField()
+{
+    return QStringLiteral("画像(A)");
+}
+
+QString pictureNameField()
+{
+    return QStringLiteral("画像ファイル名(A)");
+}
+
+int pictureRegionCount(const CORINOTEDoc& doc)
+{
+    const TextRectFamily& regions = doc.labelTemplate().regions;
+    int count = 0;
+    for (int k = 0; k < regions.size(); ++k) {
+        if (regions.attribute(k) == pictureField())
+            ++count;
+    }
+    return count;
+}
+
+QString refusal(const CORINOTEDoc& doc, const Options& options)
+{
+    if (doc.sheetsPerPage() == 0)
+        return tr("シートは必ず1つ以上設定してください。");
+    if (options.target == Target::Regions && pictureRegionCount(doc) == 0)
+        return tr("シートに「画像(A)」属性の文字列編集領域がありません。");
+    return QString();
+}
+
+bool clearsReservation(const CORINOTEDoc& doc, const Options& options)
+{
+    return !options.keep && doc.recordList().recordCount() > 0;
+}
+
+int pagesFor(int pictures, int startPosition, int sheetsPerPage, int regionsPerSheet,
+             Target target)
+{
+    if (sheetsPerPage <= 0)
+        return 1;
+    qint64 sheetsUsed = std::max(0, pictures);
+    if (target == Target::Regions) {
+        if (regionsPerSheet <= 0)
+            return 1;
+        sheetsUsed = (sheetsUsed + regionsPerSheet - 1) / regionsPerSheet;
+    }
+    const qint64 sheets = std::max(1, startPosition) - 1 + sheetsUsed;
+    const qint64 pages = (sheets + sheetsPerPage - 1) / sheetsPerPage;
+    return int(std::clamp<qint64>(pages, 1, std::numeric_limits<int>::max()));
+}
+
+QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& options,
+              const QDate& today, const TextMeasurer* measurer, const Progress& progress,
+              const SizeReader& sizeOf)
+{
+    const QString refused = refusal(doc, options);
+    if (!refused.isEmpty())
+        return refused;
+    doc.takeUndoSnapshot();
+    if (progress)
+        progress(0, int(pictures.size()));
+    const int start = doc.printStartPosition();
+    if (!options.keep) {
+        if (clearsReservation(doc, options))
+            clearReservation(doc);
+        rebuild(doc,
+                pagesFor(int(pictures.size()), start, doc.sheetsPerPage(),
+                         pictureRegionCount(doc), options.target),
+                start, today, measurer);
+    }
+    if (options.target == Target::Sheets)
+        placeOnSheets(doc, pictures, start, options.keep, progress);
+    else
+        placeInRegions(doc, pictures, start, measurer, progress, sizeOf ? sizeOf : headerSize);
+    doc.setModified(true);
+    doc.updateAllViews();
+    return QString();
+}
+
+} // namespace PicturePlacement
