@@ -4,6 +4,7 @@
 #include "CsvImportDefinition.h"
 
 #include "model/TextCodec.h"
+#include "postal/PostalCode.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -151,8 +152,15 @@ int AddressCsvImport::importRows(AddressBook& book, int group, const QList<QStri
     const QString prefix = AddressBook::entryPrefix(group);
     qint64 number = first;
     for (const QStringList& row : rows) {
-        data.appendRecord(
-            CsvImportDefinition::composeRecord(row, definition, prefix + QString::number(number)));
+        QStringList record =
+            CsvImportDefinition::composeRecord(row, definition, prefix + QString::number(number));
+        // Codes as the digit boxes print them ("1640013", "１６４－００１３" → "164-0013");
+        // what cannot be read as a code is kept as it was.
+        for (int column : {int(CAddressData::PostalCode), int(CAddressData::CompanyPostalCode)}) {
+            if (column < record.size())
+                record[column] = PostalCode::storedForm(record.at(column));
+        }
+        data.appendRecord(record);
         if (number < std::numeric_limits<qint64>::max())
             ++number;
     }

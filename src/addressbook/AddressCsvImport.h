@@ -51,7 +51,8 @@ public:
     // One press of the import button for `group` (0–18; any other group is refused and
     // nothing changes). Unless `append`, the group is emptied first, records and history
     // rows alike. Then one record per row, in the order given, is appended with the
-    // group's next entry number (CsvImportDefinition::composeRecord). Returns the number
+    // group's next entry number (CsvImportDefinition::composeRecord); postal codes are
+    // stored as PostalCode::storedForm() gives them. Returns the number
     // of records appended, or -1 when the group's entry numbers would run past the
     // largest 64-bit number (nothing is changed then).
     static int importRows(AddressBook& book, int group, const QList<QStringList>& rows,

@@ -6,6 +6,7 @@
 
 #include "model/CORINOTEDoc.h"
 #include "model/TextCodec.h"
+#include "postal/PostalCode.h"
 
 #include <QCoreApplication>
 
@@ -220,6 +221,17 @@ AddressListRows::Icon AddressListRows::icon(const AddressBook& book, int row, in
     if (mTab == SenderTab && ref.record == senderIndex)
         return SenderIcon;
     return book.group(ref.group).flag(ref.record) != 0 ? ReservedIcon : PlainIcon;
+}
+
+bool AddressListRows::isMalformedPostalCode(const AddressBook& book, int row, int column) const
+{
+    const int recordCol = recordColumn(column);
+    if (recordCol != CAddressData::PostalCode && recordCol != CAddressData::CompanyPostalCode)
+        return false;
+    if (row < 0 || row >= mRows.size())
+        return false;
+    const AddressRecordRef ref = mRows.at(row);
+    return PostalCode::isMalformed(book.group(ref.group).field(ref.record, recordCol));
 }
 
 void AddressListRows::sortByColumn(const AddressBook& book, int column, bool descending)

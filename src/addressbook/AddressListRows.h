@@ -88,6 +88,11 @@ public:
     // the sender icon; otherwise reserved when the record's flag is non-zero.
     Icon icon(const AddressBook& book, int row, int senderIndex) const;
 
+    // Whether the cell shows a postal code (郵便番号, 会社郵便番号) that is not empty but
+    // not in the form "NNN-NNNN" either, so that it would print blank digit boxes: the
+    // list marks such cells.
+    bool isMalformedPostalCode(const AddressBook& book, int row, int column) const;
+
     // Sorts the rows by a column's text: CP932 bytes compared unsigned, except "年齢",
     // compared as a number. Stable: rows with equal texts keep their order.
     void sortByColumn(const AddressBook& book, int column, bool descending);

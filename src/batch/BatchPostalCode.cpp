@@ -1,18 +1,54 @@
 #include "BatchPostalCode.h"
 
+#include "postal/PostalCode.h"
+#include "postal/PostalData.h"
+#include "postal/PostalPrintCheck.h"
+#include "postal/PostalTable.h"
+
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace BatchPostalCode {
 
-int lookup(const QString&)
+namespace {
+
+QString tr(const char* text)
 {
-    std::fprintf(stderr, "orinote-batch: --postal-code is not available yet\n");
-    return 1;
+    return QCoreApplication::translate("BatchPostalCode", text);
 }
 
-QString printWarning(const CORINOTEDoc&)
+} // namespace
+
+int lookup(const QString& code)
 {
-    return QString();
+    if (PostalCode::digits(code).isEmpty()) {
+        std::fprintf(stderr, "orinote-batch: %s\n",
+                     qPrintable(tr("郵便番号の形式が正しくありません: %1").arg(code)));
+        return 1;
+    }
+    const PostalTable& table = PostalData::table();
+    if (!table.isLoaded()) {
+        std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(PostalData::unavailableMessage()));
+        return 1;
+    }
+    const QList<PostalAddress> addresses = table.addresses(code);
+    if (addresses.isEmpty()) {
+        std::fprintf(
+            stderr, "orinote-batch: %s\n",
+            qPrintable(tr("この郵便番号は見つかりません: %1").arg(PostalCode::normalised(code))));
+        return 1;
+    }
+    // Prefecture, city and town, separated by tabs: readable, and easy to split.
+    for (const PostalAddress& a : addresses)
+        std::printf("%s\t%s\t%s\n", qPrintable(a.prefecture), qPrintable(a.city),
+                    qPrintable(a.town));
+    return 0;
+}
+
+QString printWarning(const CORINOTEDoc& doc)
+{
+    return PostalPrintCheck::warning(PostalPrintCheck::problems(doc));
 }
 
 } // namespace BatchPostalCode

@@ -66,6 +66,15 @@ QVariant AddressListModel::data(const QModelIndex& index, int role) const
         return mRows.text(mDoc.addressBook(), index.row(), index.column());
     if (role == Qt::DecorationRole && index.column() == 0)
         return icon(mRows.icon(mDoc.addressBook(), index.row(), mDoc.senderIndex()));
+    // A postal code the digit boxes cannot print: red on pink, with the reason.
+    if (role == Qt::ForegroundRole || role == Qt::BackgroundRole || role == Qt::ToolTipRole) {
+        if (!mRows.isMalformedPostalCode(mDoc.addressBook(), index.row(), index.column()))
+            return QVariant();
+        if (role == Qt::ToolTipRole)
+            return tr("郵便番号の形式が正しくありません（123-4567の形）。"
+                      "印刷すると郵便番号欄が空欄になります。");
+        return role == Qt::ForegroundRole ? QColor(0xC0, 0x00, 0x00) : QColor(0xFF, 0xE0, 0xE0);
+    }
     return QVariant();
 }
 

@@ -1,8 +1,12 @@
 #include "CAddressDataEditDialog.h"
 
+#include "CPostalAddressDialog.h"
 #include "addressbook/AgeCalculator.h"
 #include "addressbook/CAddressData.h"
 #include "edit/ui/CPictureFileDialog.h"
+#include "postal/PostalCode.h"
+#include "postal/PostalData.h"
+#include "postal/PostalTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -63,7 +68,8 @@ void addRow(QGridLayout* grid, QList<QWidget*>& chain, const QString& caption,
 
 CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* parent)
     : QDialog(parent), mToday(today), mBirthDate(new QDateEdit(this)),
-      mNoBirthDate(new QCheckBox(tr("未設定"), this)), mAge(new QSpinBox(this))
+      mNoBirthDate(new QCheckBox(tr("未設定"), this)), mAge(new QSpinBox(this)),
+      mPostalStatus(new QLabel(this))
 {
     setWindowTitle(tr("住所録データの追加・変更"));
     // Tab goes down the left column, then down the right one.
@@ -76,8 +82,18 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
     addRow(left, tabChain, tr("登録番号"), {entry});
     addRow(left, tabChain, tr("氏名"), {addLine(C::Name), addCombo(C::Honorific, honorifics(), true)});
     addRow(left, tabChain, tr("フリガナ"), {addLine(C::Reading), new QLabel(tr("全角カタカナ"))});
+    // "住所から郵便番号" fills the code from the address line below it.
+    const auto fromAddress = [this](int codeColumn, const char* name) {
+        auto* button = new QPushButton(tr("住所から郵便番号"), this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, codeColumn] { codeFromAddress(codeColumn); });
+        return button;
+    };
     addRow(left, tabChain, tr("郵便番号"),
-           {addLine(C::PostalCode), new QLabel(tr("半角英数（例：123-4567）"))});
+           {addLine(C::PostalCode), new QLabel(tr("半角英数（例：123-4567）")),
+            fromAddress(C::PostalCode, "codeFromAddress")});
     addRow(left, tabChain, tr("住所1"), {addLine(C::Address1)});
     addRow(left, tabChain, tr("住所2"), {addLine(C::Address2)});
     addRow(left, tabChain, tr("住所3"), {addLine(C::Address3)});
@@ -118,7 +134,12 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
 
     addRow(right, tabChain, tr("会社"), {addLine(C::Company)});
     addRow(right, tabChain, tr("会社郵便番号"),
-           {addLine(C::CompanyPostalCode), new QLabel(tr("半角英数（例：123-4567）"))});
+           {addLine(C::CompanyPostalCode), new QLabel(tr("半角英数（例：123-4567）")),
+            fromAddress(C::CompanyPostalCode, "companyCodeFromAddress")});
+    for (int codeColumn : {int(C::PostalCode), int(C::CompanyPostalCode)}) {
+        connect(line(codeColumn), &QLineEdit::textEdited, this,
+                [this, codeColumn] { postalCodeEdited(codeColumn); });
+    }
     const std::pair<const char*, int> company[] = {{"会社住所1", C::CompanyAddress1},
                                                    {"会社住所2", C::CompanyAddress2},
                                                    {"会社住所3", C::CompanyAddress3},
@@ -152,6 +173,8 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
+    mPostalStatus->setObjectName(QStringLiteral("postalStatus"));
+    layout->addWidget(mPostalStatus);
     layout->addWidget(buttons);
 
     // The read-only entry number is no stop: the first is 氏名.
@@ -246,6 +269,10 @@ QStringList CAddressDataEditDialog::values() const
     else
         values[C::BirthDate] = birth.isValid() ? AgeCalculator::dateText(birth) : QString();
     values[C::Age] = mAge->value() == mShownAge ? mStoredAge : QString::number(mAge->value());
+    // Codes in the one form the digit boxes print; what cannot be read as a code stays as
+    // typed (the address list marks it).
+    values[C::PostalCode] = PostalCode::storedForm(values.at(C::PostalCode));
+    values[C::CompanyPostalCode] = PostalCode::storedForm(values.at(C::CompanyPostalCode));
     return values;
 }
 
@@ -268,4 +295,117 @@ QString CAddressDataEditDialog::choosePicture(const QString& current)
 {
     return CPictureFileDialog::choose(this, current,
                                       tr("画像ファイル (*.jpg *.bmp *.png *.tif *.gif)"));
+}
+
+QLineEdit* CAddressDataEditDialog::line(int column) const
+{
+    return static_cast<QLineEdit*>(mFields.value(column));
+}
+
+const PostalTable& CAddressDataEditDialog::postalTable() const
+{
+    return mPostalTable ? *mPostalTable : PostalData::table();
+}
+
+void CAddressDataEditDialog::postalCodeEdited(int codeColumn)
+{
+    const QString code = PostalCode::normalised(line(codeColumn)->text());
+    if (code.isEmpty()) {
+        // An incomplete code may be completed again later and offered again.
+        mOffered.remove(codeColumn);
+        mPostalStatus->clear();
+        return;
+    }
+    if (mOffered.value(codeColumn) == code)
+        return;
+    // After the key press that completed the code, not inside it.
+    QMetaObject::invokeMethod(
+        this, [this, codeColumn] { offerAddress(codeColumn); }, Qt::QueuedConnection);
+}
+
+void CAddressDataEditDialog::offerAddress(int codeColumn)
+{
+    QLineEdit* codeEdit = line(codeColumn);
+    QLineEdit* addressEdit =
+        line(codeColumn == C::CompanyPostalCode ? C::CompanyAddress1 : C::Address1);
+    const QString code = PostalCode::normalised(codeEdit->text());
+    if (code.isEmpty())
+        return;
+    mOffered.insert(codeColumn, code);
+    const PostalTable& table = postalTable();
+    if (!table.isLoaded()) {
+        mPostalStatus->setText(mPostalTable
+                                   ? tr("郵便番号データがないため、住所の検索は使えません。")
+                                   : PostalData::unavailableMessage());
+        return;
+    }
+    codeEdit->setText(code);
+    const QList<PostalAddress> found = table.addresses(code);
+    if (found.isEmpty()) {
+        mPostalStatus->setText(tr("郵便番号 %1 は見つかりません。").arg(code));
+        return;
+    }
+    mPostalStatus->clear();
+    int pick = 0;
+    if (found.size() > 1) {
+        pick = chooseAddress(tr("郵便番号 %1 の住所を選んでください。").arg(code), found);
+        if (pick < 0 || pick >= found.size())
+            return;
+    }
+    const QString address = found.at(pick).text();
+    const QString current = addressEdit->text();
+    // A line that already starts with the address keeps its house number.
+    if (current.startsWith(address))
+        return;
+    if (!current.isEmpty() &&
+        !confirm(tr("「%1」を「%2」に置き換えますか？").arg(current, address)))
+        return;
+    addressEdit->setText(address);
+}
+
+void CAddressDataEditDialog::codeFromAddress(int codeColumn)
+{
+    const bool company = codeColumn == C::CompanyPostalCode;
+    const QString address = line(company ? C::CompanyAddress1 : C::Address1)->text();
+    if (address.trimmed().isEmpty()) {
+        tell(company ? tr("会社住所1を入力してください。") : tr("住所1を入力してください。"));
+        return;
+    }
+    const PostalTable& table = postalTable();
+    if (!table.isLoaded()) {
+        tell(mPostalTable ? tr("郵便番号データがないため、住所の検索は使えません。")
+                          : PostalData::unavailableMessage());
+        return;
+    }
+    const QList<PostalAddress> found = table.codesForAddress(address);
+    if (found.isEmpty()) {
+        tell(company ? tr("会社住所1に合う郵便番号が見つかりません。")
+                     : tr("住所1に合う郵便番号が見つかりません。"));
+        return;
+    }
+    int pick = 0;
+    if (found.size() > 1) {
+        pick = chooseAddress(tr("郵便番号を選んでください。"), found);
+        if (pick < 0 || pick >= found.size())
+            return;
+    }
+    mOffered.insert(codeColumn, found.at(pick).code);
+    line(codeColumn)->setText(found.at(pick).code);
+}
+
+int CAddressDataEditDialog::chooseAddress(const QString& prompt,
+                                          const QList<PostalAddress>& addresses)
+{
+    return CPostalAddressDialog::choose(this, prompt, addresses);
+}
+
+bool CAddressDataEditDialog::confirm(const QString& question)
+{
+    return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void CAddressDataEditDialog::tell(const QString& message)
+{
+    QMessageBox::information(this, windowTitle(), message);
 }

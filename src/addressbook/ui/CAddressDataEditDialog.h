@@ -5,11 +5,14 @@
 #include <QHash>
 #include <QStringList>
 
+class PostalTable;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
+struct PostalAddress;
 
 // The record editor "住所録データの追加・変更": one field per record column, the entry
 // number read-only, combo boxes for the honorifics (offering "様", "殿", "御中", "行"),
@@ -21,7 +24,15 @@ class QSpinBox;
 // checked (a record without a readable date opens that way); the age is the spin box's
 // number. A birth date or age the user did not change comes back exactly as stored. 性別
 // offers an empty entry besides 男性 and 女性 and keeps any other stored value. The
-// postal-code conversion of an input method is not offered: the address lines are typed.
+// postal-code conversion of an input method is not offered; instead the program's postal
+// code table fills the address:
+// - typing a complete code into 郵便番号 (half- or full-width digits, with or without the
+//   hyphen) offers its address for 住所1: one address goes into an empty 住所1 (a filled
+//   one is replaced only after a question), several are shown to pick from. The same for
+//   会社郵便番号 and 会社住所1. Without the table a line under the form says so.
+// - "住所から郵便番号" fills the code from the address line (several codes: a list).
+// - OK stores both codes in the form "NNN-NNNN" when they can be read as codes, else as
+//   typed.
 class CAddressDataEditDialog : public QDialog
 {
     Q_OBJECT
@@ -47,9 +58,25 @@ public:
     // "開く": asks for a picture file and puts its full path into 画像.
     void openPicture();
 
+    // The table the lookups use; the program's own when none is set (tests set theirs).
+    void setPostalTable(const PostalTable* table) { mPostalTable = table; }
+    // Offers the address of the code in the code column (C::PostalCode or
+    // C::CompanyPostalCode) for its address line, as typing the code's last digit does.
+    void offerAddress(int codeColumn);
+    // "住所から郵便番号": fills the code column from its address line.
+    void codeFromAddress(int codeColumn);
+    // The line under the form that says why nothing was filled.
+    QLabel* postalStatus() const { return mPostalStatus; }
+
 protected:
     // The picture file chooser; an empty string when cancelled.
     virtual QString choosePicture(const QString& current);
+    // The list of addresses or codes to pick from; the index picked, or -1.
+    virtual int chooseAddress(const QString& prompt, const QList<PostalAddress>& addresses);
+    // A yes/no question; true for yes.
+    virtual bool confirm(const QString& question);
+    // A message box.
+    virtual void tell(const QString& message);
 
 private:
     QWidget* addLine(int column);
@@ -57,12 +84,20 @@ private:
     void birthDateChanged(const QDate& date);
     // The date the controls give, invalid for "未設定".
     QDate birthShown() const;
+    const PostalTable& postalTable() const;
+    void postalCodeEdited(int codeColumn);
+    QLineEdit* line(int column) const;
 
     QDate mToday;
     QHash<int, QWidget*> mFields;
     QDateEdit* mBirthDate;
     QCheckBox* mNoBirthDate;
     QSpinBox* mAge;
+    QLabel* mPostalStatus;
+    const PostalTable* mPostalTable = nullptr;
+    // The code last offered per code column, so that editing elsewhere in the code does
+    // not ask again.
+    QHash<int, QString> mOffered;
     // The stored texts and what the controls showed of them when the record was opened.
     QString mStoredBirth;
     QDate mShownBirth;

@@ -9,6 +9,7 @@
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
 #include "model/CORINOTEDoc.h"
+#include "postal/PostalPrintCheck.h"
 #include "render/Pagination.h"
 #include "render/PdfExporter.h"
 #include "render/ui/CPrintSettingDialog.h"
@@ -99,8 +100,18 @@ QString PrintCommands::printOn(QPrinter& printer, const PrintJob::Settings& sett
     });
 }
 
+// Cards whose postal code would print blank digit boxes are named first; Cancel stops.
+bool PrintCommands::confirmPostalCodes()
+{
+    const QString question =
+        PostalPrintCheck::question(PostalPrintCheck::problems(mFrame.document()));
+    return question.isEmpty() || confirm(question);
+}
+
 void PrintCommands::print(bool calibration)
 {
+    if (!confirmPostalCodes())
+        return;
     CORINOTEDoc& doc = mFrame.document();
     QPrinter printer(QPrinter::HighResolution);
     PrinterOutput::prepare(printer, doc);
@@ -127,6 +138,8 @@ void PrintCommands::print(bool calibration)
 
 void PrintCommands::exportPdf()
 {
+    if (!confirmPostalCodes())
+        return;
     if (mPdfFolder.isEmpty()) {
         const QString document = mFrame.session().path();
         mPdfFolder = document.isEmpty() ? QDir::homePath() : QFileInfo(document).absolutePath();

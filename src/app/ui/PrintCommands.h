@@ -44,6 +44,8 @@ public:
 
 private:
     bool confirm(const QString& question);
+    // Asks before a job when records' postal codes would print blank boxes.
+    bool confirmPostalCodes();
     PrintJob::Settings settingsFor(const QList<int>& pages, bool calibration) const;
     PrintJob::Progress progress(const QString& title);
     QString runJob(const QString& title,

@@ -1,0 +1,105 @@
+#include "PostalPrintCheck.h"
+
+#include "PostalCode.h"
+
+#include "addressbook/CAddressData.h"
+#include "merge/MergeField.h"
+#include "model/CORINOTEDoc.h"
+
+#include <QCoreApplication>
+#include <QSet>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PostalPrintCheck", text);
+}
+
+} // namespace
+
+QList<int> PostalPrintCheck::printedColumns(const CORINOTEDoc& doc)
+{
+    bool personal = false, company = false;
+    for (const QString& attribute : doc.labelTemplate().regions.arrays().attribute) {
+        const MergeField* field = MergeField::find(attribute);
+        if (!field || field->source != MergeField::Source::Recipient)
+            continue;
+        if (field->kind != MergeField::Kind::PostalCode &&
+            field->kind != MergeField::Kind::PostalDigit)
+            continue;
+        (field->column == CAddressData::CompanyPostalCode ? company : personal) = true;
+    }
+    QList<int> columns;
+    if (personal)
+        columns.append(CAddressData::PostalCode);
+    if (company)
+        columns.append(CAddressData::CompanyPostalCode);
+    return columns;
+}
+
+QList<PostalPrintCheck::Problem> PostalPrintCheck::problems(const CORINOTEDoc& doc)
+{
+    QList<Problem> result;
+    const QList<int> columns = printedColumns(doc);
+    if (columns.isEmpty())
+        return result;
+    const CAddressData& records = doc.recordList();
+    const int n = records.recordCount();
+    for (int r = 0; r < n; ++r) {
+        const QString entry = records.field(r, CAddressData::EntryNumber);
+        const QString name = records.field(r, CAddressData::Name);
+        // A blank sheet before the print start position has no record.
+        if (entry.isEmpty() && name.isEmpty())
+            continue;
+        for (int column : columns) {
+            const QString code = records.field(r, column);
+            if (!PostalCode::fillsBoxes(code))
+                result.append({r, entry, name, code, column == CAddressData::CompanyPostalCode});
+        }
+    }
+    return result;
+}
+
+QString PostalPrintCheck::describe(const Problem& problem)
+{
+    const QString who = problem.name.isEmpty() ? problem.entryNumber : problem.name;
+    if (problem.code.isEmpty())
+        return problem.company ? tr("%1（会社郵便番号なし）").arg(who)
+                               : tr("%1（郵便番号なし）").arg(who);
+    return problem.company ? tr("%1（会社郵便番号 %2）").arg(who, problem.code)
+                           : tr("%1（%2）").arg(who, problem.code);
+}
+
+int PostalPrintCheck::recordCount(const QList<Problem>& problems)
+{
+    QSet<int> records;
+    for (const Problem& p : problems)
+        records.insert(p.record);
+    return int(records.size());
+}
+
+QString PostalPrintCheck::question(const QList<Problem>& problems, int shown)
+{
+    if (problems.isEmpty())
+        return QString();
+    QStringList lines;
+    for (int i = 0; i < problems.size() && i < shown; ++i)
+        lines.append(describe(problems.at(i)));
+    if (problems.size() > shown)
+        lines.append(tr("ほか%1件").arg(problems.size() - shown));
+    return tr("郵便番号が正しくない宛先が%1件あります。このまま印刷しますか？")
+               .arg(recordCount(problems)) +
+           QStringLiteral("\n\n") + lines.join(u'\n');
+}
+
+QString PostalPrintCheck::warning(const QList<Problem>& problems)
+{
+    if (problems.isEmpty())
+        return QString();
+    QString text = tr("郵便番号が正しくない宛先が%1件あります（郵便番号欄は空欄で印刷されます）。")
+                       .arg(recordCount(problems));
+    for (const Problem& p : problems)
+        text += QStringLiteral("\n  ") + describe(p);
+    return text;
+}
