@@ -290,9 +290,14 @@ void TestCsvDialog::commandFollowsTheAnswers()
 void TestCsvDialog::commandIsForDataMode()
 {
     CommandContext c;
+    c.printingAvailable = true;
     c.templateMode = false;
     QVERIFY(CommandStates::evaluate(CommandIds::CsvFile, c).enabled);
     c.templateMode = true;
+    QVERIFY(!CommandStates::evaluate(CommandIds::CsvFile, c).enabled);
+    // Without the main window there is no dialog to show.
+    c.templateMode = false;
+    c.printingAvailable = false;
     QVERIFY(!CommandStates::evaluate(CommandIds::CsvFile, c).enabled);
 }
 

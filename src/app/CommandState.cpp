@@ -199,8 +199,8 @@ CommandState evaluate(int command, const CommandContext& c)
         s.enabled = c.canDelete;
         break;
     case CsvFile:
-        // CSV rows are print data: data mode only.
-        s.enabled = !c.templateMode;
+        // CSV rows are print data: data mode only, where the window has the dialog.
+        s.enabled = c.printingAvailable && !c.templateMode;
         break;
     case SheetOrder:
         s.enabled = c.printingAvailable && c.templateMode;
