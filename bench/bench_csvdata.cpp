@@ -120,7 +120,8 @@ void BM_CsvPlace500Rows(benchmark::State& state)
     t.sheets.clear();
     for (int s = 0; s < 10; ++s) {
         Sheet sheet;
-        sheet.rect = Rect{(s % 2) * 1050, -(s / 2) * 594, (s % 2) * 1050 + 1000, -(s / 2) * 594 - 550};
+        sheet.rect =
+            Rect{(s % 2) * 1050, -(s / 2) * 594, (s % 2) * 1050 + 1000, -(s / 2) * 594 - 550};
         t.sheets.append(sheet);
     }
     for (int c = 1; c <= 4; ++c) {

@@ -52,8 +52,9 @@ CLabelSheetTemplate csvTemplate(int sheets)
         TextRect r;
         r.rect = Rect{10, -10 - i * 50, 300, -50 - i * 50};
         r.attribute = kAttributes.at(i);
-        r.font = FontRecord::make(i == 1 ? QStringLiteral("@ＭＳ 明朝") : QStringLiteral("ＭＳ 明朝"),
-                                  -40, i == 1 ? 2700 : 0);
+        r.font =
+            FontRecord::make(i == 1 ? QStringLiteral("@ＭＳ 明朝") : QStringLiteral("ＭＳ 明朝"),
+                             -40, i == 1 ? 2700 : 0);
         t.regions.append(r);
     }
     return t;
@@ -123,7 +124,8 @@ void TestCsvData::splitsFields_data()
     QTest::addColumn<int>("maxFields");
     QTest::addColumn<QStringList>("fields");
     const int all = 100;
-    QTest::newRow("quoted comma") << u"a,\"b,c\",d"_qs << all << QStringList{u"a"_qs, u"b,c"_qs, u"d"_qs};
+    QTest::newRow("quoted comma") << u"a,\"b,c\",d"_qs << all
+                                  << QStringList{u"a"_qs, u"b,c"_qs, u"d"_qs};
     QTest::newRow("quoted first") << u"\"x\",y"_qs << all << QStringList{u"x"_qs, u"y"_qs};
     QTest::newRow("empty middle") << u"a,,b"_qs << all << QStringList{u"a"_qs, QString(), u"b"_qs};
     QTest::newRow("trailing comma") << u"a,"_qs << all << QStringList{u"a"_qs, QString()};
@@ -131,17 +133,24 @@ void TestCsvData::splitsFields_data()
     QTest::newRow("only commas") << u",,"_qs << all << QStringList{QString(), QString(), QString()};
     QTest::newRow("quoted last") << u"a,\"b\""_qs << all << QStringList{u"a"_qs, u"b"_qs};
     // The last quoted field loses the line's last character, whatever it is.
-    QTest::newRow("quoted last, text after") << u"a,\"b\"c"_qs << all << QStringList{u"a"_qs, u"b\""_qs};
-    QTest::newRow("quoted last, kanji after") << u"a,\"b\"漢"_qs << all << QStringList{u"a"_qs, u"b\""_qs};
+    QTest::newRow("quoted last, text after")
+        << u"a,\"b\"c"_qs << all << QStringList{u"a"_qs, u"b\""_qs};
+    QTest::newRow("quoted last, kanji after")
+        << u"a,\"b\"漢"_qs << all << QStringList{u"a"_qs, u"b\""_qs};
     QTest::newRow("unclosed quote") << u"a,\"b"_qs << all << QStringList{u"a"_qs, u"\"b"_qs};
-    QTest::newRow("doubled quotes kept") << u"\"a\"\"b\",c"_qs << all << QStringList{u"a\"\"b"_qs, u"c"_qs};
-    QTest::newRow("text before the quote dropped") << u"x\"y\",z"_qs << all << QStringList{u"y"_qs, u"z"_qs};
+    QTest::newRow("doubled quotes kept")
+        << u"\"a\"\"b\",c"_qs << all << QStringList{u"a\"\"b"_qs, u"c"_qs};
+    QTest::newRow("text before the quote dropped")
+        << u"x\"y\",z"_qs << all << QStringList{u"y"_qs, u"z"_qs};
     // A closing quote without a comma after it: the next character is the separator.
-    QTest::newRow("closing quote, no comma") << u"\"ab\"c,d"_qs << all << QStringList{u"ab"_qs, QString(), u"d"_qs};
-    QTest::newRow("quote in a later field") << u"a,b\"c"_qs << all << QStringList{u"a"_qs, u"b\"c"_qs};
+    QTest::newRow("closing quote, no comma")
+        << u"\"ab\"c,d"_qs << all << QStringList{u"ab"_qs, QString(), u"d"_qs};
+    QTest::newRow("quote in a later field")
+        << u"a,b\"c"_qs << all << QStringList{u"a"_qs, u"b\"c"_qs};
     QTest::newRow("kanji") << u"\"東京都,千代田区\",１００-０００１"_qs << all
                            << QStringList{u"東京都,千代田区"_qs, u"１００-０００１"_qs};
-    QTest::newRow("fields beyond the count dropped") << u"a,b,c,d,e"_qs << 3 << QStringList{u"a"_qs, u"b"_qs, u"c"_qs};
+    QTest::newRow("fields beyond the count dropped")
+        << u"a,b,c,d,e"_qs << 3 << QStringList{u"a"_qs, u"b"_qs, u"c"_qs};
     QTest::newRow("no field wanted") << u"a,b"_qs << 0 << QStringList();
 }
 
@@ -209,8 +218,8 @@ void TestCsvData::readsLines_data()
                                  << QStringList{u"山田,太郎"_qs, u"鈴木,花子"_qs} << QString();
     QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF") + u"山田,𠮷\n"_qs.toUtf8()
                                     << QStringList{u"山田,𠮷"_qs} << QString();
-    QTest::newRow("empty lines count") << QByteArray("a\n\nb") << QStringList{u"a"_qs, QString(), u"b"_qs}
-                                       << QString();
+    QTest::newRow("empty lines count")
+        << QByteArray("a\n\nb") << QStringList{u"a"_qs, QString(), u"b"_qs} << QString();
     QTest::newRow("one empty line") << QByteArray("\n") << QStringList{QString()} << QString();
     QTest::newRow("empty file") << QByteArray() << QStringList() << noData;
     QTest::newRow("bom only") << QByteArray("\xEF\xBB\xBF") << QStringList() << noData;
@@ -267,12 +276,12 @@ void TestCsvData::sortsByCp932Bytes_data()
     QTest::addColumn<bool>("ascending");
     QTest::addColumn<QList<int>>("order");
     // ～ (U+FF5E) is 0x8160 in CP932, ア (U+30A2) 0x8341: Unicode order would put ア first.
-    QTest::newRow("cp932, not unicode") << QStringList{u"ア"_qs, u"～"_qs, u"a"_qs} << true
-                                        << QList<int>{2, 1, 0};
+    QTest::newRow("cp932, not unicode")
+        << QStringList{u"ア"_qs, u"～"_qs, u"a"_qs} << true << QList<int>{2, 1, 0};
     QTest::newRow("descending") << QStringList{u"ア"_qs, u"～"_qs, u"a"_qs} << false
                                 << QList<int>{0, 1, 2};
-    QTest::newRow("ties keep their order") << QStringList{u"b"_qs, u"a"_qs, u"b"_qs, u"a"_qs}
-                                           << true << QList<int>{1, 3, 0, 2};
+    QTest::newRow("ties keep their order")
+        << QStringList{u"b"_qs, u"a"_qs, u"b"_qs, u"a"_qs} << true << QList<int>{1, 3, 0, 2};
     QTest::newRow("ties keep their order, descending")
         << QStringList{u"b"_qs, u"a"_qs, u"b"_qs, u"a"_qs} << false << QList<int>{0, 2, 1, 3};
     QTest::newRow("empty first") << QStringList{u"x"_qs, QString()} << true << QList<int>{1, 0};
@@ -327,7 +336,8 @@ void TestCsvData::readsColumnMarkers_data()
     QTest::newRow("not a number") << u"@x(CSV)"_qs << true << 0;
     QTest::newRow("negative") << u"@-2(CSV)"_qs << true << -2;
     QTest::newRow("marker before @") << u"(CSV)@3"_qs << true << 0;
-    QTest::newRow("too large") << u"@99999999999(CSV)"_qs << true << std::numeric_limits<int>::max();
+    QTest::newRow("too large") << u"@99999999999(CSV)"_qs << true
+                               << std::numeric_limits<int>::max();
     QTest::newRow("no (CSV)") << u"@3"_qs << false << 0;
     QTest::newRow("no @") << u"3(CSV)"_qs << false << 0;
 }
@@ -371,11 +381,11 @@ void TestCsvData::placesRowsFromTheStartPosition_data()
     QTest::newRow("start 1, 5 rows: 2 pages")
         << 4 << 1 << QList<int>{0, 1, 2, 3, 4} << 2
         << QStringList{u"r1"_qs, u"r2"_qs, u"r3"_qs, u"r4"_qs, u"r5"_qs, u"-"_qs, u"-"_qs, u"-"_qs};
-    QTest::newRow("rows in the order given") << 2 << 1 << QList<int>{3, 0} << 1
-                                             << QStringList{u"r4"_qs, u"r1"_qs};
-    QTest::newRow("start 4 of 4, 2 rows") << 4 << 4 << QList<int>{0, 1} << 2
-                                          << QStringList{u"-"_qs, u"-"_qs, u"-"_qs, u"r1"_qs,
-                                                         u"r2"_qs, u"-"_qs, u"-"_qs, u"-"_qs};
+    QTest::newRow("rows in the order given")
+        << 2 << 1 << QList<int>{3, 0} << 1 << QStringList{u"r4"_qs, u"r1"_qs};
+    QTest::newRow("start 4 of 4, 2 rows")
+        << 4 << 4 << QList<int>{0, 1} << 2
+        << QStringList{u"-"_qs, u"-"_qs, u"-"_qs, u"r1"_qs, u"r2"_qs, u"-"_qs, u"-"_qs, u"-"_qs};
 }
 
 void TestCsvData::placesRowsFromTheStartPosition()
@@ -403,8 +413,7 @@ void TestCsvData::placesRowsFromTheStartPosition()
         const bool cleared = firsts.at(s) == u"-"_qs;
         QCOMPARE(doc.sheets().backColor(s), cleared ? 0xFFFFFF : 0x00FF00);
         QCOMPARE(regionText(doc, s, 0), cleared ? QString() : firsts.at(s));
-        QCOMPARE(regionText(doc, s, 1),
-                 cleared ? QString() : firsts.at(s).mid(1) + u"-15"_qs);
+        QCOMPARE(regionText(doc, s, 1), cleared ? QString() : firsts.at(s).mid(1) + u"-15"_qs);
         // Fixed text and automatic fields stay on the rows' sheets.
         QCOMPARE(regionText(doc, s, 2), cleared ? QString() : u"固定"_qs);
         QCOMPARE(regionText(doc, s, 4), cleared ? QString() : QString::number(s + 1));
@@ -483,8 +492,8 @@ void TestCsvData::batchPlacesRows_data()
     QTest::addColumn<QStringList>("firsts");
     QTest::newRow("rows 2-3 and 1, file order")
         << QStringList{u"--rows"_qs, u"3,1-2"_qs} << 0 << QStringList{u"r1"_qs, u"r2"_qs, u"r3"_qs};
-    QTest::newRow("all rows") << QStringList() << 0
-                              << QStringList{u"r1"_qs, u"r2"_qs, u"r3"_qs, u"r4"_qs, u"-"_qs, u"-"_qs};
+    QTest::newRow("all rows") << QStringList() << 0 << QStringList{u"r1"_qs, u"r2"_qs, u"r3"_qs,
+                                                                   u"r4"_qs, u"-"_qs,  u"-"_qs};
     QTest::newRow("start 2") << QStringList{u"--rows"_qs, u"4"_qs, u"--start"_qs, u"2"_qs} << 0
                              << QStringList{u"-"_qs, u"r4"_qs, u"-"_qs};
     QTest::newRow("row outside the file") << QStringList{u"--rows"_qs, u"2-5"_qs} << 1
@@ -513,11 +522,11 @@ void TestCsvData::batchPlacesRows()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
     process.setProcessEnvironment(env);
-    process.start(kBatch, QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs),
-                                      u"--data-folder"_qs, dir.path(), u"--template"_qs,
-                                      dir.filePath(u"label.ont"_qs), u"--csv"_qs, csv,
-                                      u"--json"_qs, u"-"_qs} +
-                              options);
+    process.start(kBatch,
+                  QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs), u"--data-folder"_qs,
+                              dir.path(), u"--template"_qs, dir.filePath(u"label.ont"_qs),
+                              u"--csv"_qs, csv, u"--json"_qs, u"-"_qs} +
+                      options);
     QVERIFY(process.waitForFinished(20000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), exitCode);

@@ -124,8 +124,8 @@ private slots:
 
 void TestCsvDialog::showsColumnsAndCountsSelectedRows()
 {
-    Dialog dialog(CsvDataTable({QStringLiteral("a,b,c"), QStringLiteral("d,e,f,g"),
-                                QStringLiteral("h")}));
+    Dialog dialog(
+        CsvDataTable({QStringLiteral("a,b,c"), QStringLiteral("d,e,f,g"), QStringLiteral("h")}));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("CSV差込印刷"));
     QTableView* view = dialog.view();
     QCOMPARE(view->model()->columnCount(), 3);
@@ -149,7 +149,8 @@ void TestCsvDialog::refusesSelections_data()
     QTest::addColumn<QString>("warning");
     QTest::newRow("none") << 3 << 0 << QStringLiteral("アイテムが選択されていません。");
     QTest::newRow("500") << 600 << 500 << QString();
-    QTest::newRow("501") << 600 << 501 << QStringLiteral("一度に読み込めるアイテム数は500までです。");
+    QTest::newRow("501") << 600 << 501
+                         << QStringLiteral("一度に読み込めるアイテム数は500までです。");
 }
 
 void TestCsvDialog::refusesSelections()
@@ -179,7 +180,8 @@ void TestCsvDialog::refusesSelections()
 
 void TestCsvDialog::sortDirectionFlipsOnEveryClick()
 {
-    Dialog first(CsvDataTable({QStringLiteral("b,2"), QStringLiteral("a,3"), QStringLiteral("c,1")}));
+    Dialog first(
+        CsvDataTable({QStringLiteral("b,2"), QStringLiteral("a,3"), QStringLiteral("c,1")}));
     QVERIFY(CCSVDataDialog::nextSortAscending());
     first.sortByColumn(0); // ascending: a, b, c
     QCOMPARE(first.model()->tableRows({0, 1, 2}), (QList<int>{1, 0, 2}));
@@ -220,8 +222,8 @@ void TestCsvDialog::commandFollowsTheAnswers_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("cleared");
     QTest::addColumn<bool>("placed");
-    QTest::newRow("reservation kept") << true << false << QByteArray("x,y") << true << 0
-                                      << QString() << false << false;
+    QTest::newRow("reservation kept")
+        << true << false << QByteArray("x,y") << true << 0 << QString() << false << false;
     QTest::newRow("reservation cleared, no file")
         << true << true << QByteArray("-") << true << 0 << QString() << true << false;
     QTest::newRow("missing file") << false << false << QByteArray("missing") << true << 0
@@ -229,10 +231,10 @@ void TestCsvDialog::commandFollowsTheAnswers_data()
     QTest::newRow("empty file") << false << false << QByteArray() << true << 0
                                 << QStringLiteral("データが見つかりませんでした。") << false
                                 << false;
-    QTest::newRow("dialog cancelled") << false << false << QByteArray("x,y") << false << 1
-                                      << QString() << false << false;
-    QTest::newRow("rows placed") << true << true << QByteArray("x,y\nz,w") << true << 1
-                                 << QString() << true << true;
+    QTest::newRow("dialog cancelled")
+        << false << false << QByteArray("x,y") << false << 1 << QString() << false << false;
+    QTest::newRow("rows placed") << true << true << QByteArray("x,y\nz,w") << true << 1 << QString()
+                                 << true << true;
 }
 
 void TestCsvDialog::commandFollowsTheAnswers()

@@ -63,9 +63,8 @@ void CsvDataModel::sortRows(int column, bool ascending)
     QModelIndexList to;
     to.reserve(from.size());
     for (const QModelIndex& index : from) {
-        to.append(index.isValid()
-                      ? createIndex(shownAt.at(mOrder.at(index.row())), index.column())
-                      : QModelIndex());
+        to.append(index.isValid() ? createIndex(shownAt.at(mOrder.at(index.row())), index.column())
+                                  : QModelIndex());
     }
     mOrder.swap(order);
     changePersistentIndexList(from, to);

@@ -56,5 +56,5 @@ private:
     QStringList mLines;
     int mColumns = 0;
     QList<CsvFieldSplitter::Span> mSpans; // the fields of every row, row after row
-    QList<qsizetype> mRowStart;           // row r's fields: mSpans[mRowStart[r] … mRowStart[r + 1])
+    QList<qsizetype> mRowStart; // row r's fields: mSpans[mRowStart[r] … mRowStart[r + 1])
 };

@@ -61,7 +61,8 @@ void CsvFieldSplitter::split(QStringView whole, int maxFields, QList<Span>* span
 {
     if (maxFields <= 0)
         return;
-    const QStringView line = whole.first(std::min<qsizetype>(whole.size(), std::numeric_limits<qint32>::max()));
+    const QStringView line =
+        whole.first(std::min<qsizetype>(whole.size(), std::numeric_limits<qint32>::max()));
     const qsizetype n = line.size();
     const auto append = [&](qsizetype start, qsizetype length) {
         start = std::min(start, n);

@@ -98,8 +98,8 @@ void clearReservation(CORINOTEDoc& doc)
     doc.recordList() = CAddressData();
 }
 
-void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows,
-           const QDate& today, const TextMeasurer* measurer, const Progress& progress)
+void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, const QDate& today,
+           const TextMeasurer* measurer, const Progress& progress)
 {
     const int count = int(std::min<qsizetype>(rows.size(), MaxRows));
     const int first = doc.printStartPosition() - 1;

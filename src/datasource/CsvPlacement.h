@@ -51,7 +51,7 @@ using Progress = std::function<void(int done, int total)>;
 //
 // Takes no undo snapshot; afterwards the selection is empty, the current page is 1, the
 // document is marked modified and every view asked to redraw.
-void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows,
-           const QDate& today, const TextMeasurer* measurer, const Progress& progress = {});
+void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, const QDate& today,
+           const TextMeasurer* measurer, const Progress& progress = {});
 
 } // namespace CsvPlacement
