@@ -39,16 +39,20 @@ void clearReservation(CORINOTEDoc& doc)
 }
 
 // Fresh pages for the pictures, texts expanded without records (fixed texts, the sender,
-// the date), and nothing on the labels before the print start position.
-void rebuild(CORINOTEDoc& doc, int pages, int start, const QDate& today,
+// the date), and, as with address data, nothing on the labels before the print start
+// position (already used) nor on those after the last picture (left for another time).
+void rebuild(CORINOTEDoc& doc, int pages, int start, qint64 sheetsUsed, const QDate& today,
              const TextMeasurer* measurer)
 {
     PageBuilder::buildPageOne(doc);
     Pagination::addPages(doc, pages);
     // The merge runs before the pictures are placed: it empties every "画像ファイル名(A)".
     Pagination::mergeHeldRecords(doc, today, measurer);
-    for (int s = 0; s < start - 1; ++s)
-        Pagination::clearSheet(doc, s);
+    const int sheetCount = doc.sheets().size();
+    for (int s = 0; s < sheetCount; ++s) {
+        if (s < start - 1 || s >= start - 1 + sheetsUsed)
+            Pagination::clearSheet(doc, s);
+    }
     doc.selection().clear();
     doc.currentPage = 1;
 }
@@ -76,7 +80,7 @@ void placeOnSheets(CORINOTEDoc& doc, const QList<Picture>& pictures, int start, 
     doc.scalars().perSheetBackgrounds = 1;
 }
 
-void placeInRegions(CORINOTEDoc& doc, const QList<Picture>& pictures, int start,
+void placeInRegions(CORINOTEDoc& doc, const QList<Picture>& pictures, int start, qint64 end,
                     const TextMeasurer* measurer, const Progress& progress,
                     const SizeReader& sizeOf)
 {
@@ -89,7 +93,7 @@ void placeInRegions(CORINOTEDoc& doc, const QList<Picture>& pictures, int start,
     const qsizetype total = pictures.size();
     qsizetype nextPicture = 0;
     qsizetype nextName = 0;
-    for (int s = start - 1; s < sheets.size(); ++s) {
+    for (int s = start - 1; s < std::min<qint64>(end, sheets.size()); ++s) {
         for (int k = 0; k < m; ++k) {
             const qint64 index = qint64(s) * m + k;
             if (index >= regions.size())
@@ -190,18 +194,24 @@ QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& o
     if (progress)
         progress(0, int(pictures.size()));
     const int start = doc.printStartPosition();
+    // Keep off: the sheets after the last one used are cleared and stay so.
+    qint64 end = std::numeric_limits<int>::max();
     if (!options.keep) {
         if (clearsReservation(doc, options))
             clearReservation(doc);
-        rebuild(doc,
-                pagesFor(int(pictures.size()), start, doc.sheetsPerPage(),
-                         pictureRegionCount(doc), options.target),
-                start, today, measurer);
+        const qint64 count = pictures.size();
+        const int r = pictureRegionCount(doc);
+        const qint64 sheetsUsed =
+            options.target == Target::Sheets ? count : (r > 0 ? (count + r - 1) / r : 0);
+        rebuild(doc, pagesFor(int(count), start, doc.sheetsPerPage(), r, options.target), start,
+                sheetsUsed, today, measurer);
+        end = start - 1 + sheetsUsed;
     }
     if (options.target == Target::Sheets)
         placeOnSheets(doc, pictures, start, options.keep, progress);
     else
-        placeInRegions(doc, pictures, start, measurer, progress, sizeOf ? sizeOf : headerSize);
+        placeInRegions(doc, pictures, start, end, measurer, progress,
+                       sizeOf ? sizeOf : headerSize);
     doc.setModified(true);
     doc.updateAllViews();
     return QString();

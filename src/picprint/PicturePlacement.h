@@ -69,11 +69,12 @@ int pagesFor(int pictures, int startPosition, int sheetsPerPage, int regionsPerS
 // Places the pictures (nothing when refusal() says so, and then returns its message).
 // Takes one undo snapshot. Keep off: the print reservation is cleared when
 // clearsReservation() says so, the pages are rebuilt from the template for the pictures
-// and expanded without records, the sheets before the print start position are cleared
-// (labels already used), and from the print start position on the sheets or the picture
-// regions take the pictures in order; the sheets after the last picture show no
-// background picture. Keep on: the pages stay, nothing is added, and the free sheets or
-// regions from the print start position on take the pictures until either runs out.
+// and expanded without records, the sheets before the print start position (labels
+// already used) and those after the last sheet with a picture are cleared, and from the
+// print start position on the sheets or the picture regions take the pictures in order.
+// Keep on: the pages stay, nothing is added, and from the print start position on the
+// sheets take the pictures until either runs out, or every picture region takes the next
+// picture (none once they are used up).
 // Marks the document modified and redraws it.
 QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& options,
               const QDate& today, const TextMeasurer* measurer, const Progress& progress = {},
