@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -318,9 +319,9 @@ void CAddressDataEditDialog::postalCodeEdited(int codeColumn)
     }
     if (mOffered.value(codeColumn) == code)
         return;
-    // After the key press that completed the code, not inside it.
-    QMetaObject::invokeMethod(
-        this, [this, codeColumn] { offerAddress(codeColumn); }, Qt::QueuedConnection);
+    // After the key press that completed the code, not inside it; from a timer, as a
+    // dialog run from a posted event would leave the windows unpainted until it closes.
+    QTimer::singleShot(0, this, [this, codeColumn] { offerAddress(codeColumn); });
 }
 
 void CAddressDataEditDialog::offerAddress(int codeColumn)
