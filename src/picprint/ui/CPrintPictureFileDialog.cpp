@@ -55,6 +55,7 @@ CPrintPictureFileDialog::CPrintPictureFileDialog(const QString& folder, QWidget*
     mChosenList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mChosenList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mChosenList->verticalHeader()->hide();
+    mChosenList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     mChosenList->setShowGrid(false);
     mChosenList->setColumnWidth(0, 35);
     mChosenList->setColumnWidth(1, 200);
