@@ -128,8 +128,8 @@ void BM_BatchPicturesToPdf(benchmark::State& state)
     PictureJob& j = job();
     const QString pdf = j.dir.filePath(QStringLiteral("batch.pdf"));
     QStringList arguments{QStringLiteral("--data-folder"), j.dir.path(),
-                          QStringLiteral("--template"), j.templatePath, QStringLiteral("--pdf"),
-                          pdf};
+                          QStringLiteral("--template"),    j.templatePath,
+                          QStringLiteral("--pdf"),         pdf};
     for (const PicturePlacement::Picture& p : j.pictures)
         arguments << QStringLiteral("--picture") << p.path;
     for (auto _ : state) {

@@ -2,10 +2,10 @@
 #include "merge/MergeExpander.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
+#include "model/PageBuilder.h"
 #include "picprint/PictureChooser.h"
 #include "picprint/PicturePlacement.h"
 #include "render/PageRenderer.h"
-#include "model/PageBuilder.h"
 #include "render/Pagination.h"
 #include "render/PictureCache.h"
 
@@ -26,7 +26,10 @@ namespace QTest {
 template <> char* toString(const Rect& r)
 {
     return qstrdup(QStringLiteral("(%1, %2, %3, %4)")
-                       .arg(r.left).arg(r.top).arg(r.right).arg(r.bottom)
+                       .arg(r.left)
+                       .arg(r.top)
+                       .arg(r.right)
+                       .arg(r.bottom)
                        .toUtf8()
                        .constData());
 }
@@ -104,8 +107,9 @@ QStringList regionValues(const CORINOTEDoc& doc, bool pictureColumn)
 {
     QStringList list;
     for (int w = 0; w < doc.textRects().size(); ++w) {
-        const QString v = pictureColumn ? QFileInfo(doc.textRects().backPicture(w)).completeBaseName()
-                                        : doc.textRects().text(w);
+        const QString v = pictureColumn
+                              ? QFileInfo(doc.textRects().backPicture(w)).completeBaseName()
+                              : doc.textRects().text(w);
         list.append(v.isEmpty() ? QStringLiteral("-") : v);
     }
     return list;
@@ -153,9 +157,8 @@ void TestPicPrint::picturesGoOntoSheets_data()
     QTest::newRow("start 3 of 4, five pictures: two pages")
         << 4 << 3 << 5 << false << 0
         << QStringList{u"-"_qs, u"-"_qs, u"p1"_qs, u"p2"_qs, u"p3"_qs, u"p4"_qs, u"p5"_qs, u"-"_qs};
-    QTest::newRow("four pictures fill one page") << 4 << 1 << 4 << false << 0
-                                                 << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs,
-                                                                u"p4"_qs};
+    QTest::newRow("four pictures fill one page")
+        << 4 << 1 << 4 << false << 0 << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs, u"p4"_qs};
     QTest::newRow("no picture: one empty page")
         << 2 << 1 << 0 << false << 0 << QStringList{u"-"_qs, u"-"_qs};
     // The pages are kept: two free sheets from the start position take two pictures and
@@ -167,8 +170,7 @@ void TestPicPrint::picturesGoOntoSheets_data()
         << 4 << 2 << 1 << true << 0
         << QStringList{u"background"_qs, u"p1"_qs, u"background"_qs, u"background"_qs};
     QTest::newRow("keep on pages of records")
-        << 2 << 1 << 3 << true << 3
-        << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs, u"-"_qs};
+        << 2 << 1 << 3 << true << 3 << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs, u"-"_qs};
 }
 
 void TestPicPrint::picturesGoOntoSheets()
@@ -189,12 +191,12 @@ void TestPicPrint::picturesGoOntoSheets()
         reserve(doc, reserved);
     doc.scalars().perSheetBackgrounds = 0;
     QList<int> progress;
-    const QString message = PicturePlacement::place(
-        doc, pictures(count), {Target::Sheets, keep}, QDate(2027, 1, 1), nullptr,
-        [&](int done, int total) {
-            QCOMPARE(total, count);
-            progress.append(done);
-        });
+    const QString message =
+        PicturePlacement::place(doc, pictures(count), {Target::Sheets, keep}, QDate(2027, 1, 1),
+                                nullptr, [&](int done, int total) {
+                                    QCOMPARE(total, count);
+                                    progress.append(done);
+                                });
     QVERIFY(message.isEmpty());
     QCOMPARE(sheetPictures(doc), expected);
     for (int s = 0; s < expected.size(); ++s) {
@@ -233,21 +235,22 @@ void TestPicPrint::picturesGoIntoRegions_data()
     QTest::newRow("five pictures, two regions a sheet: three sheets used")
         << 1 << false
         << QStringList{u"p1"_qs, u"-"_qs, u"p2"_qs, u"-"_qs, u"p3"_qs, u"-"_qs, u"p4"_qs, u"-"_qs,
-                       u"p5"_qs, u"-"_qs, u"-"_qs, u"-"_qs, u"-"_qs, u"-"_qs, u"-"_qs, u"-"_qs}
-        << QStringList{u"-"_qs,  u"p1.jpg"_qs, u"-"_qs, u"写真"_qs, u"-"_qs, u"p2.jpg"_qs,
-                       u"-"_qs,  u"写真"_qs,   u"-"_qs, u"p3.jpg"_qs, u"-"_qs, u"写真"_qs,
-                       u"-"_qs,  u"-"_qs,      u"-"_qs, u"-"_qs};
+                       u"p5"_qs, u"-"_qs, u"-"_qs,  u"-"_qs, u"-"_qs,  u"-"_qs, u"-"_qs,  u"-"_qs}
+        << QStringList{u"-"_qs, u"p1.jpg"_qs, u"-"_qs, u"写真"_qs,   u"-"_qs, u"p2.jpg"_qs,
+                       u"-"_qs, u"写真"_qs,   u"-"_qs, u"p3.jpg"_qs, u"-"_qs, u"写真"_qs,
+                       u"-"_qs, u"-"_qs,      u"-"_qs, u"-"_qs};
     QTest::newRow("start 2: the first sheet emptied")
         << 2 << false
-        << QStringList{u"-"_qs, u"-"_qs, u"-"_qs, u"-"_qs, u"p1"_qs, u"-"_qs, u"p2"_qs, u"-"_qs,
-                       u"p3"_qs, u"-"_qs, u"p4"_qs, u"-"_qs, u"p5"_qs, u"-"_qs, u"-"_qs, u"-"_qs}
-        << QStringList{u"-"_qs, u"-"_qs,      u"-"_qs, u"-"_qs,    u"-"_qs, u"p1.jpg"_qs,
+        << QStringList{u"-"_qs,  u"-"_qs, u"-"_qs,  u"-"_qs, u"p1"_qs, u"-"_qs, u"p2"_qs, u"-"_qs,
+                       u"p3"_qs, u"-"_qs, u"p4"_qs, u"-"_qs, u"p5"_qs, u"-"_qs, u"-"_qs,  u"-"_qs}
+        << QStringList{u"-"_qs, u"-"_qs,      u"-"_qs, u"-"_qs,      u"-"_qs, u"p1.jpg"_qs,
                        u"-"_qs, u"写真"_qs,   u"-"_qs, u"p2.jpg"_qs, u"-"_qs, u"写真"_qs,
                        u"-"_qs, u"p3.jpg"_qs, u"-"_qs, u"写真"_qs};
     QTest::newRow("keep: one page, the last picture dropped")
-        << 1 << true << QStringList{u"p1"_qs, u"-"_qs, u"p2"_qs, u"-"_qs, u"p3"_qs, u"-"_qs, u"p4"_qs, u"-"_qs}
-        << QStringList{u"-"_qs, u"p1.jpg"_qs, u"-"_qs, u"写真"_qs, u"-"_qs, u"p2.jpg"_qs,
-                       u"-"_qs, u"写真"_qs};
+        << 1 << true
+        << QStringList{u"p1"_qs, u"-"_qs, u"p2"_qs, u"-"_qs, u"p3"_qs, u"-"_qs, u"p4"_qs, u"-"_qs}
+        << QStringList{u"-"_qs, u"p1.jpg"_qs, u"-"_qs, u"写真"_qs,
+                       u"-"_qs, u"p2.jpg"_qs, u"-"_qs, u"写真"_qs};
 }
 
 void TestPicPrint::picturesGoIntoRegions()
@@ -262,8 +265,8 @@ void TestPicPrint::picturesGoIntoRegions()
     CORINOTEDoc doc(&profile);
     doc.dataFolder = folder.path();
     setUp(doc, 2, {u"画像(A)"_qs, u"画像ファイル名(A)"_qs, u"画像(A)"_qs, u"写真"_qs}, start);
-    QVERIFY(PicturePlacement::place(doc, ::pictures(5), {Target::Regions, keep},
-                                    QDate(2027, 1, 1), nullptr, {}, squareSize)
+    QVERIFY(PicturePlacement::place(doc, ::pictures(5), {Target::Regions, keep}, QDate(2027, 1, 1),
+                                    nullptr, {}, squareSize)
                 .isEmpty());
     QCOMPARE(regionValues(doc, true), pictures);
     QCOMPARE(regionValues(doc, false), texts);
@@ -280,14 +283,14 @@ void TestPicPrint::pictureFittedIntoItsRegion_data()
         << Rect{0, 0, 400, -200} << QSize(100, 100) << 0 << Rect{100, 0, 300, -200};
     QTest::newRow("wide into a tall box: centred down")
         << Rect{0, 0, 200, -400} << QSize(400, 100) << 0 << Rect{0, -175, 200, -225};
-    QTest::newRow("same proportions: the box") << Rect{10, -10, 310, -160} << QSize(60, 30) << 0
-                                               << Rect{10, -10, 310, -160};
+    QTest::newRow("same proportions: the box")
+        << Rect{10, -10, 310, -160} << QSize(60, 30) << 0 << Rect{10, -10, 310, -160};
     QTest::newRow("turned a quarter: sides swapped")
         << Rect{0, 0, 400, -200} << QSize(400, 100) << 90 << Rect{175, 0, 225, -200};
-    QTest::newRow("thirds truncated") << Rect{0, 0, 100, -100} << QSize(3, 1) << 0
-                                      << Rect{0, -33, 100, -66};
-    QTest::newRow("unreadable: the box") << Rect{0, 0, 400, -200} << QSize() << 0
-                                         << Rect{0, 0, 400, -200};
+    QTest::newRow("thirds truncated")
+        << Rect{0, 0, 100, -100} << QSize(3, 1) << 0 << Rect{0, -33, 100, -66};
+    QTest::newRow("unreadable: the box")
+        << Rect{0, 0, 400, -200} << QSize() << 0 << Rect{0, 0, 400, -200};
 }
 
 // The region becomes the largest rectangle of the picture's proportions centred in it.
@@ -312,8 +315,8 @@ void TestPicPrint::pictureFittedIntoItsRegion()
     QCOMPARE(doc.textRects().rect(0), fitted);
     // Placing again over the kept page fits into the region as designed, not into the
     // rectangle the last picture left.
-    QVERIFY(PicturePlacement::place(doc, pictures(1), {Target::Regions, true}, QDate(), nullptr,
-                                    {}, [&](const QString&) { return picture; })
+    QVERIFY(PicturePlacement::place(doc, pictures(1), {Target::Regions, true}, QDate(), nullptr, {},
+                                    [&](const QString&) { return picture; })
                 .isEmpty());
     QCOMPARE(doc.textRects().rect(0), fitted);
 }
@@ -351,8 +354,7 @@ void TestPicPrint::reservationClearedOnlyWithoutKeep()
         QVERIFY(!PicturePlacement::clearsReservation(doc, {Target::Sheets, keep}));
         reserve(doc, 3);
         QCOMPARE(PicturePlacement::clearsReservation(doc, {Target::Sheets, keep}), !keep);
-        QVERIFY(PicturePlacement::place(doc, pictures(1), {Target::Sheets, keep}, QDate(),
-                                        nullptr)
+        QVERIFY(PicturePlacement::place(doc, pictures(1), {Target::Sheets, keep}, QDate(), nullptr)
                     .isEmpty());
         QCOMPARE(doc.recordList().recordCount(), keep ? 3 : 0);
         for (int r = 0; r < 3; ++r)
@@ -381,8 +383,8 @@ void TestPicPrint::pageCount_data()
     QTest::newRow("regions: R 2, P 4, S 4 of 4") << 4 << 4 << 4 << 2 << 1 << 2;
     QTest::newRow("regions: R 3, P 1") << 1 << 1 << 12 << 3 << 1 << 1;
     QTest::newRow("no sheet") << 5 << 1 << 0 << 1 << 0 << 1;
-    QTest::newRow("huge count does not overflow") << std::numeric_limits<int>::max() << 4 << 4
-                                                  << 1 << 0 << 536870913;
+    QTest::newRow("huge count does not overflow")
+        << std::numeric_limits<int>::max() << 4 << 4 << 1 << 0 << 536870913;
 }
 
 void TestPicPrint::pageCount()
@@ -401,8 +403,8 @@ void TestPicPrint::chooserListsFoldersAndPictures()
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(u"旅行"_qs));
     QVERIFY(QDir(folder.path()).mkdir(u"Album"_qs));
-    for (const QString& name : {u"b.JPG"_qs, u"a.png"_qs, u"c.txt"_qs, u"d.gif"_qs,
-                                u"e.jpeg"_qs, u"f.bmp"_qs, u"g.tiff"_qs}) {
+    for (const QString& name : {u"b.JPG"_qs, u"a.png"_qs, u"c.txt"_qs, u"d.gif"_qs, u"e.jpeg"_qs,
+                                u"f.bmp"_qs, u"g.tiff"_qs}) {
         QFile f(folder.filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
@@ -494,7 +496,8 @@ void TestPicPrint::cacheDownscalesForPdf()
     // The image's dictionary is plain text in the file: "/Width 600".
     const qsizetype at = bytes.indexOf("/Width");
     QVERIFY(at >= 0);
-    const int width = bytes.mid(at + 6, 12).trimmed().split('\n').first().split('/').first().trimmed().toInt();
+    const int width =
+        bytes.mid(at + 6, 12).trimmed().split('\n').first().split('/').first().trimmed().toInt();
     QVERIFY2(width >= 600 && width <= 601, qPrintable(QString::number(width)));
     QVERIFY(bytes.size() < 400 * 1024);
     // The drawn copy is what the cache holds, not the whole photograph.

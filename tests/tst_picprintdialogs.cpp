@@ -128,8 +128,8 @@ void TestPicPrintDialogs::chooserButtons()
              2);
 
     // One file selected: the preview shows it.
-    dialog.folderList()->selectionModel()->select(
-        dialog.folderList()->model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
+    dialog.folderList()->selectionModel()->select(dialog.folderList()->model()->index(2, 0),
+                                                  QItemSelectionModel::ClearAndSelect);
     QVERIFY(dialog.preview()->hasPicture());
     dialog.selectNone();
     QVERIFY(!dialog.preview()->hasPicture());
@@ -145,8 +145,8 @@ void TestPicPrintDialogs::chooserButtons()
     QVERIFY(dialog.pictures().isEmpty());
 
     // A double click with one folder selected enters it.
-    dialog.folderList()->selectionModel()->select(
-        dialog.folderList()->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    dialog.folderList()->selectionModel()->select(dialog.folderList()->model()->index(1, 0),
+                                                  QItemSelectionModel::ClearAndSelect);
     dialog.enterSelected();
     QCOMPARE(dialog.folder(), QDir(folder.path()).filePath(u"sub"_qs));
 }
@@ -166,14 +166,14 @@ void TestPicPrintDialogs::command_data()
         << u"氏名(R)"_qs << false << false << true << true << true << true << true;
     QTest::newRow("question answered no: nothing chosen, nothing cleared")
         << u"氏名(R)"_qs << false << false << false << true << true << false << false;
-    QTest::newRow("keep: no question") << u"氏名(R)"_qs << false << true << true << true << false
-                                       << true << true;
+    QTest::newRow("keep: no question")
+        << u"氏名(R)"_qs << false << true << true << true << false << true << true;
     QTest::newRow("chooser cancelled: the reservation stays")
         << u"氏名(R)"_qs << false << false << true << false << true << true << false;
     QTest::newRow("no picture region: refused before anything")
         << u"氏名(R)"_qs << true << false << true << true << false << false << false;
-    QTest::newRow("picture region") << u"画像(A)"_qs << true << false << true << true << true
-                                    << true << true;
+    QTest::newRow("picture region")
+        << u"画像(A)"_qs << true << false << true << true << true << true << true;
 }
 
 void TestPicPrintDialogs::command()
@@ -218,7 +218,8 @@ void TestPicPrintDialogs::command()
 
     QCOMPARE(prompts.questions.size(), asked ? 1 : 0);
     if (asked)
-        QCOMPARE(prompts.questions.first(), u"すべての印刷予約データをクリアします。よろしいですか？"_qs);
+        QCOMPARE(prompts.questions.first(),
+                 u"すべての印刷予約データをクリアします。よろしいですか？"_qs);
     QCOMPARE(ran, chooserRuns);
     if (ran)
         QCOMPARE(startedIn, folder.path());
@@ -234,7 +235,8 @@ void TestPicPrintDialogs::command()
                  QStringList{u"シートに「画像(A)」属性の文字列編集領域がありません。"_qs});
     }
     if (placed) {
-        const QString where = regions ? doc.textRects().backPicture(0) : doc.sheets().backPicture(0);
+        const QString where =
+            regions ? doc.textRects().backPicture(0) : doc.sheets().backPicture(0);
         QCOMPARE(where, u"/x.jpg"_qs);
     }
 }

@@ -6,7 +6,6 @@
 #include "render/TextShaper.h"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QFileInfo>
 
 namespace BatchPictures {
@@ -20,7 +19,8 @@ QString tr(const char* text)
 
 } // namespace
 
-QString place(CORINOTEDoc& doc, const QStringList& files, bool regions, bool keep)
+QString place(CORINOTEDoc& doc, const QStringList& files, bool regions, bool keep,
+              const QDate& today)
 {
     // The program does not check the files it places; a script's misspelt name would
     // print an empty label, so the command refuses it.
@@ -37,7 +37,7 @@ QString place(CORINOTEDoc& doc, const QStringList& files, bool regions, bool kee
     options.keep = keep;
     TextShaper shaper;
     const FontTextMeasurer measurer(shaper);
-    return PicturePlacement::place(doc, pictures, options, QDate::currentDate(), &measurer);
+    return PicturePlacement::place(doc, pictures, options, today, &measurer);
 }
 
 } // namespace BatchPictures

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,9 @@ class CORINOTEDoc;
 // "--picture-regions", as the picture printing tool places them.
 namespace BatchPictures {
 
-// Returns the message for standard error, empty on success.
-QString place(CORINOTEDoc& doc, const QStringList& files, bool regions, bool keep);
+// Returns the message for standard error, empty on success. A file that does not exist is
+// refused. `today` is the date the date fields of rebuilt pages show.
+QString place(CORINOTEDoc& doc, const QStringList& files, bool regions, bool keep,
+              const QDate& today = QDate::currentDate());
 
 } // namespace BatchPictures

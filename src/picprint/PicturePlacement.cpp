@@ -110,8 +110,8 @@ void placeInRegions(CORINOTEDoc& doc, const QList<Picture>& pictures, int start,
                 regions.setBackPicture(w, path);
                 // Fitted into the region as designed, so placing again does not shrink
                 // a region another picture already shaped.
-                const Rect box = PageBuilder::mapBetweenSheets(t.regions.rect(k), firstSheet,
-                                                               sheets.rect(s));
+                const Rect box =
+                    PageBuilder::mapBetweenSheets(t.regions.rect(k), firstSheet, sheets.rect(s));
                 QSize size = sizeOf(path);
                 const int rotation = regions.backPictureRotation(w);
                 if (rotation == 90 || rotation == 270)
@@ -123,7 +123,8 @@ void placeInRegions(CORINOTEDoc& doc, const QList<Picture>& pictures, int start,
             } else if (attribute == pictureNameField()) {
                 regions.setText(w, nextName < total ? pictures.at(nextName).name : QString());
                 ++nextName;
-                if (fitData == EnvironmentSettings::Shrink || fitData == EnvironmentSettings::Enlarge)
+                if (fitData == EnvironmentSettings::Shrink ||
+                    fitData == EnvironmentSettings::Enlarge)
                     RegionFitter::fitRegion(regions, w, fitData, measurer);
             }
         }
@@ -167,8 +168,7 @@ bool clearsReservation(const CORINOTEDoc& doc, const Options& options)
     return !options.keep && doc.recordList().recordCount() > 0;
 }
 
-int pagesFor(int pictures, int startPosition, int sheetsPerPage, int regionsPerSheet,
-             Target target)
+int pagesFor(int pictures, int startPosition, int sheetsPerPage, int regionsPerSheet, Target target)
 {
     if (sheetsPerPage <= 0)
         return 1;
@@ -210,8 +210,7 @@ QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& o
     if (options.target == Target::Sheets)
         placeOnSheets(doc, pictures, start, options.keep, progress);
     else
-        placeInRegions(doc, pictures, start, end, measurer, progress,
-                       sizeOf ? sizeOf : headerSize);
+        placeInRegions(doc, pictures, start, end, measurer, progress, sizeOf ? sizeOf : headerSize);
     doc.setModified(true);
     doc.updateAllViews();
     return QString();

@@ -179,8 +179,8 @@ bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& 
     const bool embedded = engine && engine->type() == QPaintEngine::Pdf;
     const qreal dpi = painter.device() ? painter.device()->logicalDpiX() : 0;
     const QSize size = drawnSize(onDevice, whole, dpi, embedded ? PrintDpi : 0);
-    const QImage drawn = drawnPicture(key(path, rotation, colorKey), path, rotation, colorKey,
-                                      size, whole);
+    const QImage drawn =
+        drawnPicture(key(path, rotation, colorKey), path, rotation, colorKey, size, whole);
     if (!drawn.isNull()) {
         painter.setOpacity(painter.opacity() * qBound<qreal>(0, opacity, 1));
         painter.drawImage(local, drawn);

@@ -23,9 +23,7 @@ CPrintPictureFileDialog::CPrintPictureFileDialog(const QString& folder, QWidget*
 {
     setWindowTitle(tr("画像印刷"));
     setObjectName(QStringLiteral("PrintPictureFileDialog"));
-    mMessage = [this](const QString& text) {
-        QMessageBox::warning(this, tr("ORINOTE"), text);
-    };
+    mMessage = [this](const QString& text) { QMessageBox::warning(this, tr("ORINOTE"), text); };
 
     mFolderField = new QLineEdit(this);
     mFolderField->setReadOnly(true);
@@ -61,7 +59,8 @@ CPrintPictureFileDialog::CPrintPictureFileDialog(const QString& folder, QWidget*
     mChosenList->setColumnWidth(1, 200);
     mChosenList->horizontalHeader()->setStretchLastSection(true);
 
-    const auto button = [this](const QString& text, const QString& name, void (CPrintPictureFileDialog::*slot)()) {
+    const auto button = [this](const QString& text, const QString& name,
+                               void (CPrintPictureFileDialog::*slot)()) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(name);
         b->setAutoDefault(false);
@@ -71,17 +70,18 @@ CPrintPictureFileDialog::CPrintPictureFileDialog(const QString& folder, QWidget*
     connect(browseButton, &QPushButton::clicked, this, &CPrintPictureFileDialog::browse);
     auto* middle = new QVBoxLayout;
     middle->addStretch();
-    middle->addWidget(button(tr("すべて選択"), QStringLiteral("selectAll"),
-                             &CPrintPictureFileDialog::selectAll));
+    middle->addWidget(
+        button(tr("すべて選択"), QStringLiteral("selectAll"), &CPrintPictureFileDialog::selectAll));
     middle->addWidget(button(tr("すべて解除"), QStringLiteral("selectNone"),
                              &CPrintPictureFileDialog::selectNone));
-    middle->addWidget(button(tr("⇒"), QStringLiteral("add"), &CPrintPictureFileDialog::addSelected));
+    middle->addWidget(
+        button(tr("⇒"), QStringLiteral("add"), &CPrintPictureFileDialog::addSelected));
     middle->addStretch();
     auto* chosenButtons = new QHBoxLayout;
     chosenButtons->addWidget(button(tr("リストから削除"), QStringLiteral("remove"),
                                     &CPrintPictureFileDialog::removeSelected));
-    chosenButtons->addWidget(button(tr("すべてクリア"), QStringLiteral("clear"),
-                                    &CPrintPictureFileDialog::clearChosen));
+    chosenButtons->addWidget(
+        button(tr("すべてクリア"), QStringLiteral("clear"), &CPrintPictureFileDialog::clearChosen));
     chosenButtons->addStretch();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -71,16 +71,15 @@ void PicturePrintActions::run()
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ProgressReporter* reporter = mProgress;
-    const QString message = PicturePlacement::place(
-        mDoc, *pictures, *options, QDate::currentDate(), &mMeasurer,
-        [reporter](int done, int total) {
-            if (!reporter)
-                return;
-            if (done == 0)
-                reporter->start(total);
-            else
-                reporter->advance(done);
-        });
+    const QString message = PicturePlacement::place(mDoc, *pictures, *options, QDate::currentDate(),
+                                                    &mMeasurer, [reporter](int done, int total) {
+                                                        if (!reporter)
+                                                            return;
+                                                        if (done == 0)
+                                                            reporter->start(total);
+                                                        else
+                                                            reporter->advance(done);
+                                                    });
     if (mProgress)
         mProgress->finish();
     QApplication::restoreOverrideCursor();
