@@ -251,17 +251,23 @@ QString BatchCommand::run(CORINOTEDoc& doc) const
     return error;
 }
 
+QDate BatchCommand::today() const
+{
+    return mOptions.today.isEmpty() ? QDate::currentDate()
+                                    : QDate::fromString(mOptions.today, Qt::ISODate);
+}
+
 // CSV rows and pictures go onto the pages built from the template and the address book.
 QString BatchCommand::placeData(CORINOTEDoc& doc) const
 {
     const Options& o = mOptions;
     if (!o.csv.isEmpty()) {
-        const QString message = BatchCsv::place(doc, o.csv, o.rows);
+        const QString message = BatchCsv::place(doc, o.csv, o.rows, today());
         if (!message.isEmpty())
             return message;
     }
     if (!o.pictures.isEmpty())
-        return BatchPictures::place(doc, o.pictures, o.pictureRegions, o.keep);
+        return BatchPictures::place(doc, o.pictures, o.pictureRegions, o.keep, today());
     return QString();
 }
 
@@ -286,11 +292,9 @@ QString BatchCommand::buildPages(CORINOTEDoc& doc) const
         return QStringLiteral("%1: %2").arg(rulesPath, message);
     if (doc.labelTemplate().sheets.isEmpty())
         return tr("シートは必ず1つ以上設定してください。");
-    const QDate today =
-        o.today.isEmpty() ? QDate::currentDate() : QDate::fromString(o.today, Qt::ISODate);
     TextShaper shaper;
     const FontTextMeasurer measurer(shaper);
-    Pagination::buildFromReservation(doc, today, &measurer);
+    Pagination::buildFromReservation(doc, today(), &measurer);
     return QString();
 }
 

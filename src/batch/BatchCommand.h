@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -64,6 +65,7 @@ private:
     QString loadInputs(CORINOTEDoc& doc) const;
     QString buildPages(CORINOTEDoc& doc) const;
     QString placeData(CORINOTEDoc& doc) const;
+    QDate today() const; // the date the date fields show
     QString writeImages(CORINOTEDoc& doc) const;
     QString writePrints(CORINOTEDoc& doc) const;
     QString writeOutputs(CORINOTEDoc& doc) const;

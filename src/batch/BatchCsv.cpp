@@ -59,7 +59,7 @@ QList<int> parseRows(const QString& list, int rowCount, QString* error)
     return rows;
 }
 
-QString place(CORINOTEDoc& doc, const QString& file, const QString& rows)
+QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, const QDate& today)
 {
     if (doc.labelTemplate().sheets.isEmpty())
         return tr("シートは必ず1つ以上設定してください。");
@@ -78,7 +78,7 @@ QString place(CORINOTEDoc& doc, const QString& file, const QString& rows)
 
     doc.takeUndoSnapshot();
     const FontTextMeasurer measurer;
-    CsvPlacement::place(doc, table, chosen, QDate::currentDate(), &measurer);
+    CsvPlacement::place(doc, table, chosen, today, &measurer);
     return QString();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -13,8 +14,9 @@ class CORINOTEDoc;
 // message and leave the document as it was.
 namespace BatchCsv {
 
-// Returns the message for standard error, empty on success.
-QString place(CORINOTEDoc& doc, const QString& file, const QString& rows);
+// `today` is the date the date fields show. Returns the message for standard error, empty
+// on success.
+QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, const QDate& today);
 
 // The table rows (0-based, ascending) a list such as "1-20,25" names among rowCount
 // rows: numbers and ranges separated by commas, a range without a start starting at 1
