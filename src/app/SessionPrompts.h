@@ -32,4 +32,7 @@ public:
         (void)question;
         return false;
     }
+    // Asks an OK / Cancel question; true for OK. Answered as askYesNo unless the prompts
+    // show the two buttons themselves.
+    virtual bool askOkCancel(const QString& question) { return askYesNo(question); }
 };

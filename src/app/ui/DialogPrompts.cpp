@@ -59,3 +59,9 @@ bool DialogPrompts::askYesNo(const QString& question)
     return QMessageBox::question(mParent, tr("ORINOTE"), question,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
+
+bool DialogPrompts::askOkCancel(const QString& question)
+{
+    return QMessageBox::question(mParent, tr("ORINOTE"), question,
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}

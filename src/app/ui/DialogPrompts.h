@@ -16,6 +16,7 @@ public:
     QString chooseSavePath(const QString& suggestion) override;
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& question) override;
+    bool askOkCancel(const QString& question) override;
 
 private:
     QWidget* mParent;

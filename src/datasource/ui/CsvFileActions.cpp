@@ -55,7 +55,7 @@ void CsvFileActions::run()
     if (mDoc.templateMode != 0)
         return;
     if (CsvPlacement::holdsReservation(mDoc)) {
-        if (!mPrompts.askYesNo(tr("すべての印刷予約データをクリアします。よろしいですか？")))
+        if (!mPrompts.askOkCancel(tr("すべての印刷予約データをクリアします。よろしいですか？")))
             return;
         takeSnapshotOnce();
         CsvPlacement::clearReservation(mDoc);

@@ -58,7 +58,7 @@ void PicturePrintActions::run()
     }
     if (PicturePlacement::clearsReservation(mDoc, *options) &&
         !(mPrompts &&
-          mPrompts->askYesNo(tr("すべての印刷予約データをクリアします。よろしいですか？"))))
+          mPrompts->askOkCancel(tr("すべての印刷予約データをクリアします。よろしいですか？"))))
         return;
 
     QString folder = startFolder();
