@@ -8,9 +8,11 @@
 #include "render/PageRenderer.h"
 #include "render/Pagination.h"
 #include "render/PictureCache.h"
+#include "render/PictureFile.h"
 
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -128,6 +130,7 @@ class TestPicPrint : public QObject
 {
     Q_OBJECT
 private slots:
+    void photographsStandUpright();
     void picturesGoOntoSheets_data();
     void picturesGoOntoSheets();
     void picturesGoIntoRegions_data();
@@ -547,4 +550,30 @@ void TestPicPrint::batchPlacesPictures()
 }
 
 QTEST_MAIN(TestPicPrint)
+// A phone held upright stores a landscape picture and says it is turned a quarter:
+// sizes, fitting and drawing all take it upright, decoded at a reduced size too.
+void TestPicPrint::photographsStandUpright()
+{
+    QTemporaryDir dir;
+    QImage stored(400, 300, QImage::Format_RGB32);
+    stored.fill(Qt::white);
+    QPainter(&stored).fillRect(0, 0, 40, 300, Qt::black); // the stored left edge
+    const QString path = dir.filePath(QStringLiteral("upright.jpg"));
+    QImageWriter writer(path);
+    writer.setTransformation(QImageIOHandler::TransformationRotate90);
+    QVERIFY(writer.write(stored));
+
+    QCOMPARE(PictureFile::size(path), QSize(300, 400));
+    PictureCache cache;
+    QCOMPARE(cache.pictureSize(path, 0), QSize(300, 400));
+    QCOMPARE(cache.pictureSize(path, 90), QSize(400, 300));
+    for (const QSize& size : {QSize(), QSize(150, 200)}) {
+        const QImage upright = PictureFile::read(path, size);
+        QCOMPARE(upright.size(), size.isValid() ? size : QSize(300, 400));
+        // Turned clockwise, the stored left edge is now the top.
+        QVERIFY(qGray(upright.pixel(upright.width() / 2, 2)) < 60);
+        QVERIFY(qGray(upright.pixel(upright.width() / 2, upright.height() - 3)) > 200);
+    }
+}
+
 #include "tst_picprint.moc"

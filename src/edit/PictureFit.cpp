@@ -3,9 +3,9 @@
 #include "EditLayout.h"
 
 #include "model/CORINOTEDoc.h"
+#include "render/PictureFile.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cmath>
@@ -41,8 +41,7 @@ std::optional<Target> targetOf(const CORINOTEDoc& doc)
 
 QSize fileSize(const QString& path)
 {
-    QImageReader reader(path);
-    return reader.size();
+    return PictureFile::size(path);
 }
 
 bool hasTarget(const CORINOTEDoc& doc)

@@ -7,9 +7,9 @@
 #include "addressbook/AddressBook.h"
 #include "addressbook/CAddressData.h"
 #include "model/CORINOTEDoc.h"
+#include "render/PictureFile.h"
 #include "render/RegionFitter.h"
 
-#include <QImageReader>
 
 #include <algorithm>
 #include <limits>
@@ -245,7 +245,7 @@ QSize MergeExpander::pictureSize(const QString& path)
     // The sender's picture is on every sheet: read its header once per merge.
     auto it = mPictureSizes.constFind(path);
     if (it == mPictureSizes.constEnd())
-        it = mPictureSizes.insert(path, QImageReader(path).size());
+        it = mPictureSizes.insert(path, PictureFile::size(path));
     return *it;
 }
 

@@ -5,10 +5,10 @@
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
 #include "render/Pagination.h"
+#include "render/PictureFile.h"
 #include "render/RegionFitter.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
 
 #include <algorithm>
 #include <limits>
@@ -24,7 +24,7 @@ QString tr(const char* text)
 
 QSize headerSize(const QString& path)
 {
-    return QImageReader(path).size();
+    return PictureFile::size(path);
 }
 
 void clearReservation(CORINOTEDoc& doc)

@@ -1,8 +1,9 @@
 #include "PictureCache.h"
 
+#include "PictureFile.h"
+
 #include <QDateTime>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -28,10 +29,7 @@ bool quarterTurned(int rotation)
 QImage load(const QString& path, int rotation, std::optional<QRgb> colorKey,
             const QSize& decodeSize = QSize())
 {
-    QImageReader reader(path);
-    if (decodeSize.isValid())
-        reader.setScaledSize(decodeSize);
-    QImage image = reader.read();
+    QImage image = PictureFile::read(path, decodeSize);
     if (image.isNull())
         return image;
     if (colorKey) {
@@ -99,7 +97,7 @@ QSize PictureCache::pictureSize(const QString& path, int rotation)
     const QString k = key(path, rotation, {});
     if (const QSize* cached = mSizes.object(k))
         return *cached;
-    QSize size = QImageReader(path).size();
+    QSize size = PictureFile::size(path);
     if (size.isValid() && quarterTurned(rotation))
         size.transpose();
     mSizes.insert(k, new QSize(size));
