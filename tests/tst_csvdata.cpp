@@ -6,6 +6,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/TextCodec.h"
+#include "render/Pagination.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -478,7 +479,7 @@ void TestCsvData::clearsThePrintReservation()
     doc.addressBook().group(1).appendRecord(values);
     doc.addressBook().group(1).setFlag(0, 1);
     QVERIFY(CsvPlacement::holdsReservation(doc));
-    CsvPlacement::clearReservation(doc);
+    Pagination::dropReservation(doc);
     QVERIFY(!CsvPlacement::holdsReservation(doc));
     QCOMPARE(doc.addressBook().group(1).recordCount(), 1);
     QCOMPARE(doc.recordList().recordCount(), 0);

@@ -87,17 +87,6 @@ bool holdsReservation(const CORINOTEDoc& doc)
     return false;
 }
 
-void clearReservation(CORINOTEDoc& doc)
-{
-    AddressBook& book = doc.addressBook();
-    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
-        CAddressData& group = book.group(g);
-        for (int r = 0; r < group.recordCount(); ++r)
-            group.setFlag(r, 0);
-    }
-    doc.recordList() = CAddressData();
-}
-
 void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, const QDate& today,
            const TextMeasurer* measurer, const Progress& progress)
 {

@@ -32,9 +32,8 @@ int columnNumber(const QString& attribute);
 
 // Whether the document holds print reservations: a reserved record in groups 0–18, or a
 // record list with a record that is not padding.
+// Pagination::dropReservation releases them.
 bool holdsReservation(const CORINOTEDoc& doc);
-// Releases every reserved record of groups 0–18 and empties the record list.
-void clearReservation(CORINOTEDoc& doc);
 
 // Told how far the placement is (regions merged, then rows placed) for the progress window.
 using Progress = std::function<void(int done, int total)>;

@@ -27,17 +27,6 @@ QSize headerSize(const QString& path)
     return PictureFile::size(path);
 }
 
-void clearReservation(CORINOTEDoc& doc)
-{
-    AddressBook& book = doc.addressBook();
-    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
-        CAddressData& group = book.group(g);
-        for (int r = 0; r < group.recordCount(); ++r)
-            group.setFlag(r, 0);
-    }
-    doc.recordList() = CAddressData();
-}
-
 // Fresh pages for the pictures, texts expanded without records (fixed texts, the sender,
 // the date), and, as with address data, nothing on the labels before the print start
 // position (already used) nor on those after the last picture (left for another time).
@@ -198,7 +187,7 @@ QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& o
     qint64 end = std::numeric_limits<int>::max();
     if (!options.keep) {
         if (clearsReservation(doc, options))
-            clearReservation(doc);
+            Pagination::dropReservation(doc);
         const qint64 count = pictures.size();
         const int r = pictureRegionCount(doc);
         const qint64 sheetsUsed =

@@ -89,9 +89,8 @@ void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
     }
 }
 
-void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
+void dropReservation(CORINOTEDoc& doc)
 {
-    doc.takeUndoSnapshot();
     AddressBook& book = doc.addressBook();
     for (int g = 0; g < AddressBook::SenderGroup; ++g) {
         CAddressData& group = book.group(g);
@@ -99,6 +98,12 @@ void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
             group.setFlag(r, 0);
     }
     doc.recordList() = CAddressData();
+}
+
+void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
+{
+    doc.takeUndoSnapshot();
+    dropReservation(doc);
     PageBuilder::buildPageOne(doc);
     mergeHeldRecords(doc, today, measurer);
     doc.selection().clear();

@@ -23,9 +23,13 @@ using Progress = std::function<void(int done, int total)>;
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,
                           const Progress& progress = {});
 
-// Clears the print reservation: undo snapshot, every record of groups 0–18 no longer
-// reserved, the record list emptied, page 1 built from the template with its texts
-// expanded without records, the selection cleared; modified and redrawn.
+// Every record of groups 0–18 no longer reserved and the record list emptied; the pages
+// stay as they are.
+void dropReservation(CORINOTEDoc& doc);
+
+// Clears the print reservation: undo snapshot, the reservation dropped, page 1 built
+// from the template with its texts expanded without records, the selection cleared;
+// modified and redrawn.
 void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
 
 // Places the record list the document holds onto pages built from the template: as many

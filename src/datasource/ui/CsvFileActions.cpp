@@ -8,6 +8,7 @@
 #include "datasource/CsvPlacement.h"
 #include "model/CORINOTEDoc.h"
 #include "render/FontTextMeasurer.h"
+#include "render/Pagination.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -58,7 +59,7 @@ void CsvFileActions::run()
         if (!mPrompts.askOkCancel(tr("すべての印刷予約データをクリアします。よろしいですか？")))
             return;
         takeSnapshotOnce();
-        CsvPlacement::clearReservation(mDoc);
+        Pagination::dropReservation(mDoc);
         // The reservation is part of the document: a cancelled file choice later must not
         // let the change go unsaved without the question.
         mDoc.setModified(true);
