@@ -134,10 +134,7 @@ void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, 
 
     // The labels before the start position were used already; those after the last row
     // have nothing to print.
-    for (int s = 0; s < sheetCount; ++s) {
-        if (s < first || s >= first + count)
-            Pagination::clearSheet(doc, s);
-    }
+    Pagination::clearSheetsOutside(doc, first, count);
     doc.selection().clear();
     doc.currentPage = 1;
     doc.setModified(true);

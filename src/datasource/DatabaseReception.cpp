@@ -39,11 +39,11 @@ QList<int> regionsOfSheet(const CORINOTEDoc& doc, int sheet)
     return out;
 }
 
-QString check(const CORINOTEDoc& doc, const QStringList& strings)
+// Why the strings cannot go into `regions`, the current sheet's regions; or empty.
+QString check(const CORINOTEDoc& doc, const QStringList& strings, qsizetype regions)
 {
     if (!hasCurrentSheet(doc))
         return refusal();
-    const int regions = int(regionsOfSheet(doc, doc.scalars().currentSheetNo).size());
     if (strings.size() > regions) {
         return tr("受信した文字列は%1個ですが、現在のシートの文字列編集領域は%2個です。"
                   "テンプレートに文字列編集領域を追加してから受信しなおしてください。")
@@ -84,11 +84,11 @@ QString receive(CORINOTEDoc& doc)
 
 QString place(CORINOTEDoc& doc, const QStringList& strings)
 {
-    const QString refused = check(doc, strings);
-    if (!refused.isEmpty())
-        return refused;
     const int sheet = doc.scalars().currentSheetNo;
     const QList<int> own = regionsOfSheet(doc, sheet);
+    const QString refused = check(doc, strings, own.size());
+    if (!refused.isEmpty())
+        return refused;
     TextRectFamily& regions = doc.textRects();
     for (int k = 0; k < own.size(); ++k) {
         const int i = own.at(k);

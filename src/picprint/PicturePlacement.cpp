@@ -30,6 +30,16 @@ QSize headerSize(const QString& path)
 // Fresh pages for the pictures, texts expanded without records (fixed texts, the sender,
 // the date), and, as with address data, nothing on the labels before the print start
 // position (already used) nor on those after the last picture (left for another time).
+// The sheets the pictures take: one each, or one per `regionsPerSheet` pictures (none
+// without picture regions).
+qint64 sheetsFor(int pictures, int regionsPerSheet, Target target)
+{
+    const qint64 count = std::max(0, pictures);
+    if (target == Target::Sheets)
+        return count;
+    return regionsPerSheet > 0 ? (count + regionsPerSheet - 1) / regionsPerSheet : 0;
+}
+
 void rebuild(CORINOTEDoc& doc, int pages, int start, qint64 sheetsUsed, const QDate& today,
              const TextMeasurer* measurer)
 {
@@ -37,11 +47,7 @@ void rebuild(CORINOTEDoc& doc, int pages, int start, qint64 sheetsUsed, const QD
     Pagination::addPages(doc, pages);
     // The merge runs before the pictures are placed: it empties every "画像ファイル名(A)".
     Pagination::mergeHeldRecords(doc, today, measurer);
-    const int sheetCount = doc.sheets().size();
-    for (int s = 0; s < sheetCount; ++s) {
-        if (s < start - 1 || s >= start - 1 + sheetsUsed)
-            Pagination::clearSheet(doc, s);
-    }
+    Pagination::clearSheetsOutside(doc, start - 1, sheetsUsed);
     doc.selection().clear();
     doc.currentPage = 1;
 }
@@ -161,12 +167,9 @@ int pagesFor(int pictures, int startPosition, int sheetsPerPage, int regionsPerS
 {
     if (sheetsPerPage <= 0)
         return 1;
-    qint64 sheetsUsed = std::max(0, pictures);
-    if (target == Target::Regions) {
-        if (regionsPerSheet <= 0)
-            return 1;
-        sheetsUsed = (sheetsUsed + regionsPerSheet - 1) / regionsPerSheet;
-    }
+    if (target == Target::Regions && regionsPerSheet <= 0)
+        return 1;
+    const qint64 sheetsUsed = sheetsFor(pictures, regionsPerSheet, target);
     const qint64 sheets = std::max(1, startPosition) - 1 + sheetsUsed;
     const qint64 pages = (sheets + sheetsPerPage - 1) / sheetsPerPage;
     return int(std::clamp<qint64>(pages, 1, std::numeric_limits<int>::max()));
@@ -188,11 +191,10 @@ QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& o
     if (!options.keep) {
         if (clearsReservation(doc, options))
             Pagination::dropReservation(doc);
-        const qint64 count = pictures.size();
+        const int count = int(pictures.size());
         const int r = pictureRegionCount(doc);
-        const qint64 sheetsUsed =
-            options.target == Target::Sheets ? count : (r > 0 ? (count + r - 1) / r : 0);
-        rebuild(doc, pagesFor(int(count), start, doc.sheetsPerPage(), r, options.target), start,
+        const qint64 sheetsUsed = sheetsFor(count, r, options.target);
+        rebuild(doc, pagesFor(count, start, doc.sheetsPerPage(), r, options.target), start,
                 sheetsUsed, today, measurer);
         end = start - 1 + sheetsUsed;
     }

@@ -49,13 +49,18 @@ quint16 PostalTable::u16(qsizetype offset) const
     return qFromLittleEndian<quint16>(mBytes.constData() + offset);
 }
 
+QString PostalTable::missingMessage()
+{
+    return tr("郵便番号データがないため、住所の検索は使えません。");
+}
+
 QString PostalTable::load(const QString& path)
 {
     mBytes.clear();
     mReverse.reset();
     const QFileInfo info(path);
     if (!info.isFile())
-        return tr("郵便番号データがないため、住所の検索は使えません。");
+        return missingMessage();
     if (info.size() > MaxFileSize)
         return damaged();
     QFile file(path);

@@ -25,6 +25,8 @@ public:
 
     // Loads a file; an empty string, or a message for the user (the table is then empty).
     QString load(const QString& path);
+    // The message for a table file that is not there: lookup is unavailable.
+    static QString missingMessage();
     // The same for bytes in memory.
     QString loadBytes(const QByteArray& bytes);
     bool isLoaded() const { return !mBytes.isEmpty(); }

@@ -89,6 +89,15 @@ void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
     }
 }
 
+void clearSheetsOutside(CORINOTEDoc& doc, qint64 first, qint64 count)
+{
+    const int sheets = doc.sheets().size();
+    for (int s = 0; s < sheets; ++s) {
+        if (s < first || s >= first + count)
+            clearSheet(doc, s);
+    }
+}
+
 void dropReservation(CORINOTEDoc& doc)
 {
     AddressBook& book = doc.addressBook();

@@ -49,5 +49,8 @@ int pagesFor(int records, int sheetsPerPage);
 // Clears sheet s (counted over all pages) and its regions: no background, no picture, no
 // frame, black text, no colour key, no transparency, not elliptic, and no text.
 void clearSheet(CORINOTEDoc& doc, int sheet);
+// Clears every sheet of the pages outside sheets first … first + count − 1 (from 0): the
+// labels before the print start position and those after the last one filled.
+void clearSheetsOutside(CORINOTEDoc& doc, qint64 first, qint64 count);
 
 } // namespace Pagination

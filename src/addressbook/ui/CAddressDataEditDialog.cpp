@@ -308,6 +308,20 @@ const PostalTable& CAddressDataEditDialog::postalTable() const
     return mPostalTable ? *mPostalTable : PostalData::table();
 }
 
+QString CAddressDataEditDialog::postalUnavailable() const
+{
+    return mPostalTable ? PostalTable::missingMessage() : PostalData::unavailableMessage();
+}
+
+int CAddressDataEditDialog::pickAddress(const QString& prompt,
+                                        const QList<PostalAddress>& addresses)
+{
+    if (addresses.size() == 1)
+        return 0;
+    const int pick = chooseAddress(prompt, addresses);
+    return pick < addresses.size() ? pick : -1;
+}
+
 void CAddressDataEditDialog::postalCodeEdited(int codeColumn)
 {
     const QString code = PostalCode::normalised(line(codeColumn)->text());
@@ -335,9 +349,7 @@ void CAddressDataEditDialog::offerAddress(int codeColumn)
     mOffered.insert(codeColumn, code);
     const PostalTable& table = postalTable();
     if (!table.isLoaded()) {
-        mPostalStatus->setText(mPostalTable
-                                   ? tr("郵便番号データがないため、住所の検索は使えません。")
-                                   : PostalData::unavailableMessage());
+        mPostalStatus->setText(postalUnavailable());
         return;
     }
     codeEdit->setText(code);
@@ -347,12 +359,9 @@ void CAddressDataEditDialog::offerAddress(int codeColumn)
         return;
     }
     mPostalStatus->clear();
-    int pick = 0;
-    if (found.size() > 1) {
-        pick = chooseAddress(tr("郵便番号 %1 の住所を選んでください。").arg(code), found);
-        if (pick < 0 || pick >= found.size())
-            return;
-    }
+    const int pick = pickAddress(tr("郵便番号 %1 の住所を選んでください。").arg(code), found);
+    if (pick < 0)
+        return;
     const QString address = found.at(pick).text();
     const QString current = addressEdit->text();
     // A line that already starts with the address keeps its house number.
@@ -374,8 +383,7 @@ void CAddressDataEditDialog::codeFromAddress(int codeColumn)
     }
     const PostalTable& table = postalTable();
     if (!table.isLoaded()) {
-        tell(mPostalTable ? tr("郵便番号データがないため、住所の検索は使えません。")
-                          : PostalData::unavailableMessage());
+        tell(postalUnavailable());
         return;
     }
     const QList<PostalAddress> found = table.codesForAddress(address);
@@ -384,12 +392,9 @@ void CAddressDataEditDialog::codeFromAddress(int codeColumn)
                      : tr("住所1に合う郵便番号が見つかりません。"));
         return;
     }
-    int pick = 0;
-    if (found.size() > 1) {
-        pick = chooseAddress(tr("郵便番号を選んでください。"), found);
-        if (pick < 0 || pick >= found.size())
-            return;
-    }
+    const int pick = pickAddress(tr("郵便番号を選んでください。"), found);
+    if (pick < 0)
+        return;
     mOffered.insert(codeColumn, found.at(pick).code);
     line(codeColumn)->setText(found.at(pick).code);
 }

@@ -84,6 +84,11 @@ private:
     void birthDateChanged(const QDate& date);
     // The date the controls give, invalid for "未設定".
     QDate birthShown() const;
+    // Why addresses cannot be looked up: no table.
+    QString postalUnavailable() const;
+    // Index into the addresses: 0 for the only one, else the one the user picks; -1 when
+    // the choice is cancelled.
+    int pickAddress(const QString& prompt, const QList<PostalAddress>& addresses);
     const PostalTable& postalTable() const;
     void postalCodeEdited(int codeColumn);
     QLineEdit* line(int column) const;
