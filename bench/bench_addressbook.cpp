@@ -7,8 +7,8 @@
 
 #include "addressbook/AddressBook.h"
 #include "addressbook/CAddressData.h"
-#include "model/ArchiveReader.h"
-#include "model/ArchiveWriter.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -2,12 +2,12 @@
 // columns (what opening "CSV差込印刷" costs before its table shows), the texts of one
 // screen of rows, sorting by a header click, and placing 500 rows onto the pages.
 
+#include "base/TextCodec.h"
 #include "datasource/CsvDataModel.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvPlacement.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
-#include "model/TextCodec.h"
 
 #include <QDate>
 #include <QFile>

@@ -8,6 +8,7 @@
 
 #include "addressbook/AddressBook.h"
 #include "addressbook/CAddressData.h"
+#include "base/TextCodec.h"
 #include "merge/AutoReplaceRule.h"
 #include "merge/AutoReplacer.h"
 #include "merge/CAutoReplaceData.h"
@@ -15,7 +16,6 @@
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
-#include "model/TextCodec.h"
 #include "model/TextMeasurer.h"
 
 #include <benchmark/benchmark.h>

@@ -6,8 +6,8 @@
 
 #include "addressbook/AddressBook.h"
 #include "addressbook/CAddressData.h"
-#include "model/ArchiveReader.h"
-#include "model/ArchiveWriter.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"

@@ -3,8 +3,8 @@
 // Checks shared by the reader harnesses: a failed check aborts, which the fuzzer and
 // the corpus replay both report as a crash with the input that caused it.
 
-#include "model/ArchiveReader.h"
-#include "model/ArchiveWriter.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 #include <QBuffer>
 #include <QByteArray>

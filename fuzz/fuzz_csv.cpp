@@ -11,7 +11,7 @@
 #include "addressbook/CsvImportDefinition.h"
 #include "addressbook/CsvLineSplitter.h"
 #include "addressbook/CsvRowTable.h"
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <algorithm>
 

@@ -6,12 +6,12 @@
 #include "FuzzChecks.h"
 
 #include "addressbook/AddressCsvImport.h"
+#include "base/TextCodec.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvFieldSplitter.h"
 #include "datasource/CsvPlacement.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
-#include "model/TextCodec.h"
 
 #include <QDate>
 #include <QTemporaryDir>

@@ -15,9 +15,9 @@
 #include "addressbook/ui/CPictureEditCtrl.h"
 #include "addressbook/ui/CSearchDataDialog.h"
 #include "addressbook/ui/CSendRecordDialog.h"
+#include "base/TextCodec.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
-#include "model/TextCodec.h"
 #include "render/FontResolver.h"
 
 #include <QAction>

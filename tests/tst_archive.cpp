@@ -1,5 +1,5 @@
-#include "model/ArchiveReader.h"
-#include "model/ArchiveWriter.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 #include <QBuffer>
 #include <QTest>

@@ -1,15 +1,15 @@
 // Auto-replace rules: text search, the numeric test, not-found texts, colours and
 // pictures, the order of rules, and the rules file.
 
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
+#include "base/TextCodec.h"
 #include "merge/AutoReplaceRule.h"
 #include "merge/AutoReplacer.h"
 #include "merge/CAutoReplaceData.h"
-#include "model/ArchiveReader.h"
-#include "model/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
-#include "model/TextCodec.h"
 #include "model/TextMeasurer.h"
 
 #include <QBuffer>

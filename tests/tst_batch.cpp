@@ -1,6 +1,6 @@
 #include "addressbook/AddressBook.h"
 #include "addressbook/CAddressData.h"
-#include "model/ArchiveWriter.h"
+#include "base/ArchiveWriter.h"
 #include "model/CLabelSheetTemplate.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"

@@ -1,11 +1,11 @@
+#include "base/ArchiveWriter.h"
+#include "base/TextCodec.h"
 #include "datasource/CsvDataModel.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvFieldSplitter.h"
 #include "datasource/CsvPlacement.h"
-#include "model/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
-#include "model/TextCodec.h"
 #include "render/Pagination.h"
 
 #include <QElapsedTimer>

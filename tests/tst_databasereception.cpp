@@ -1,17 +1,17 @@
 // Receiving a database program's strings: reading "KLTTmp.dat" (damaged, missing and
 // hostile files included) and placing the strings on the current sheet.
 
+#include "addressbook/AddressBook.h"
 #include "app/CommandChannel.h"
 #include "app/RegionListModel.h"
+#include "base/ArchiveWriter.h"
 #include "datasource/DatabaseExchangeFile.h"
 #include "datasource/DatabaseReception.h"
-#include "model/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/PageObjects.h"
 #include "model/TemplateFile.h"
 #include "render/Pagination.h"
-#include "addressbook/AddressBook.h"
 
 #include <QBuffer>
 #include <QDate>

@@ -1,9 +1,9 @@
-#include "model/ArchiveWriter.h"
+#include "base/ArchiveWriter.h"
+#include "base/TextCodec.h"
 #include "model/CLabelSheetTemplate.h"
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
 #include "model/SettingsProfile.h"
-#include "model/TextCodec.h"
 #include "model/TextMeasurer.h"
 
 #include <QBuffer>

@@ -7,8 +7,8 @@
 #include "render/TextShaper.h"
 #include "render/VerticalOrientation.h"
 
-#include "model/FontRecord.h"
-#include "model/TextCodec.h"
+#include "base/FontRecord.h"
+#include "base/TextCodec.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -3,17 +3,17 @@
 
 #include "addressbook/AddressBook.h"
 #include "addressbook/CAddressData.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
+#include "base/TextCodec.h"
 #include "merge/AutoReplaceRule.h"
 #include "merge/CAutoReplaceData.h"
 #include "merge/KanjiNumerals.h"
 #include "merge/MergeExpander.h"
 #include "merge/MergeField.h"
-#include "model/ArchiveReader.h"
-#include "model/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
-#include "model/TextCodec.h"
 #include "model/TextMeasurer.h"
 
 #include <QBuffer>

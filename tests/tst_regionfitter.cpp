@@ -1,7 +1,7 @@
 // Fit region to text: enlarging toward the end the text runs to, shrinking the font 1 mm
 // at a time down to 20–29 and narrowing the region around its centre line.
 
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 #include "model/TextMeasurer.h"
 #include "model/TextRect.h"
 #include "render/RegionFitter.h"

@@ -9,7 +9,7 @@
 #include "render/TextRegionRenderer.h"
 #include "render/TextShaper.h"
 
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 #include "model/TextRect.h"
 
 #include <QPicture>

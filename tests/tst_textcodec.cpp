@@ -1,4 +1,4 @@
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "AddressCsvExport.h"
 
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

@@ -3,7 +3,7 @@
 #include "AddressBook.h"
 #include "CsvImportDefinition.h"
 
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 #include "postal/PostalCode.h"
 
 #include <QCoreApplication>

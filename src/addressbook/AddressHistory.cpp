@@ -3,8 +3,8 @@
 #include "AddressBook.h"
 #include "CAddressData.h"
 
+#include "base/TextCodec.h"
 #include "model/CORINOTEDoc.h"
-#include "model/TextCodec.h"
 
 #include <QCoreApplication>
 

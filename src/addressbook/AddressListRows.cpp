@@ -4,8 +4,8 @@
 #include "AgeCalculator.h"
 #include "CAddressData.h"
 
+#include "base/TextCodec.h"
 #include "model/CORINOTEDoc.h"
-#include "model/TextCodec.h"
 #include "postal/PostalCode.h"
 
 #include <QCoreApplication>

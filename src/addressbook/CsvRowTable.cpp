@@ -2,7 +2,7 @@
 
 #include "CsvLineSplitter.h"
 
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <QByteArray>
 

@@ -2,9 +2,9 @@
 
 #include "DefinitionFile.h"
 
-#include "model/TemplateFile.h"
+#include "base/TextCodec.h"
 #include "model/CLabelSheetTemplate.h"
-#include "model/TextCodec.h"
+#include "model/TemplateFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

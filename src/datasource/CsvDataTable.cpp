@@ -1,7 +1,7 @@
 #include "CsvDataTable.h"
 
 #include "addressbook/AddressCsvImport.h"
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QFile>

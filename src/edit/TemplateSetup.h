@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 #include "model/Keisenn.h"
 #include "model/Sheet.h"
 #include "model/TextRect.h"

@@ -2,7 +2,7 @@
 
 #include "ValueCheck.h"
 
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 #include "model/TextMeasurer.h"
 #include "render/RegionFitter.h"
 

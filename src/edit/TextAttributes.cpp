@@ -1,8 +1,8 @@
 #include "TextAttributes.h"
 
+#include "base/TextCodec.h"
 #include "model/CORINOTEDoc.h"
 #include "model/PageObjects.h"
-#include "model/TextCodec.h"
 
 #include <QCoreApplication>
 

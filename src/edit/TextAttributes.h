@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FontRecord.h"
+#include "base/FontRecord.h"
 
 #include <QString>
 #include <QStringList>

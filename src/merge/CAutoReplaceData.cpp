@@ -1,7 +1,7 @@
 #include "CAutoReplaceData.h"
 
-#include "model/ArchiveReader.h"
-#include "model/ArchiveWriter.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "KanjiNumerals.h"
 
+#include "base/FontRecord.h"
 #include "model/EnvironmentSettings.h"
-#include "model/FontRecord.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "MergeField.h"
 
 #include "addressbook/CAddressData.h"
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
 #include "CLabelSheetTemplate.h"
 
-#include "ArchiveReader.h"
-#include "ArchiveWriter.h"
 #include "FamilyIo.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 #include <QCoreApplication>
 

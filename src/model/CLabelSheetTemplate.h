@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Geometry.h"
 #include "Keisenn.h"
 #include "ReservedArrays.h"
 #include "Sheet.h"
 #include "TextRect.h"
+#include "base/Geometry.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 #include "CORINOTEDoc.h"
 
-#include "ArchiveReader.h"
 #include "PageBuilder.h"
 #include "Profile.h"
 #include "TemplateFile.h"
-#include "TextCodec.h"
 #include "TextMeasurer.h"
 #include "UndoSnapshots.h"
+#include "base/ArchiveReader.h"
+#include "base/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "DocumentFile.h"
 
-#include "ArchiveReader.h"
-#include "ArchiveWriter.h"
 #include "CORINOTEDoc.h"
 #include "FamilyIo.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 #include <QCoreApplication>
 #include <QFile>

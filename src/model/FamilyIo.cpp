@@ -1,7 +1,7 @@
 #include "FamilyIo.h"
 
-#include "ArchiveReader.h"
-#include "ArchiveWriter.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 namespace FamilyIo {
 

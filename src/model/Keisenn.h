@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Geometry.h"
 #include "ObjectFamily.h"
+#include "base/Geometry.h"
 
 // The attributes of a ruled line (罫線).
 #define ORINOTE_KEISENN_ATTRIBUTES(X)                                                         \

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Geometry.h"
+#include "base/Geometry.h"
 
 #include <QList>
 

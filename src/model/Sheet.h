@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Geometry.h"
 #include "ObjectFamily.h"
+#include "base/Geometry.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "TemplateFile.h"
 
-#include "ArchiveReader.h"
-#include "ArchiveWriter.h"
 #include "CORINOTEDoc.h"
 #include "PageBuilder.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 #include "addressbook/AddressBookOperations.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FontRecord.h"
+#include "base/FontRecord.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FontRecord.h"
-#include "Geometry.h"
 #include "ObjectFamily.h"
+#include "base/FontRecord.h"
+#include "base/Geometry.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "UndoSnapshots.h"
 
-#include "ArchiveReader.h"
-#include "ArchiveWriter.h"
 #include "CORINOTEDoc.h"
 #include "DocumentFile.h"
+#include "base/ArchiveReader.h"
+#include "base/ArchiveWriter.h"
 
 #include <QDir>
 #include <QFile>

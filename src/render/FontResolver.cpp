@@ -1,6 +1,6 @@
 #include "FontResolver.h"
 
-#include "model/FontRecord.h"
+#include "base/FontRecord.h"
 
 #include <QFontDatabase>
 

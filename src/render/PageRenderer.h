@@ -5,7 +5,7 @@
 #include "TextRegionRenderer.h"
 #include "TextShaper.h"
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 #include "model/PageObjects.h"
 
 #include <QSize>

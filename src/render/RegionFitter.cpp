@@ -1,6 +1,6 @@
 #include "RegionFitter.h"
 
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 #include "model/TextMeasurer.h"
 #include "model/TextRect.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/FontRecord.h"
-#include "model/Geometry.h"
+#include "base/FontRecord.h"
+#include "base/Geometry.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "RegionLayout.h"
 
-#include "model/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <algorithm>
 #include <climits>

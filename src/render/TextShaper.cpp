@@ -4,8 +4,8 @@
 #include "ShapingFont.h"
 #include "VerticalOrientation.h"
 
-#include "model/FontRecord.h"
-#include "model/TextCodec.h"
+#include "base/FontRecord.h"
+#include "base/TextCodec.h"
 
 #include <hb.h>
 

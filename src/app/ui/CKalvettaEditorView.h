@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/DisplaySettings.h"
+#include "base/Geometry.h"
 #include "edit/MouseTool.h"
-#include "model/Geometry.h"
 #include "render/FontTextMeasurer.h"
 #include "render/PageRenderer.h"
 

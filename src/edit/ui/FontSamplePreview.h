@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FontRecord.h"
+#include "base/FontRecord.h"
 #include "render/PictureCache.h"
 #include "render/TextRegionRenderer.h"
 #include "render/TextShaper.h"
