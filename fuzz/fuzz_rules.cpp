@@ -5,7 +5,7 @@
 #include "FuzzChecks.h"
 
 #include "merge/AutoReplacer.h"
-#include "merge/CAutoReplaceData.h"
+#include "model/CAutoReplaceData.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"

@@ -1,10 +1,10 @@
 // The rules list and the rule editor of 自動処理設定: columns, the check box, the buttons
 // with their messages, the right-button menu, and what the editor hands back.
 
-#include "merge/CAutoReplaceData.h"
 #include "merge/ui/AutoReplaceTableModel.h"
 #include "merge/ui/CAutoReplaceListDialog.h"
 #include "merge/ui/CAutoReplaceRuleDialog.h"
+#include "model/CAutoReplaceData.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "AutoReplacer.h"
 
-#include "CAutoReplaceData.h"
+#include "model/CAutoReplaceData.h"
 
 #include "model/CORINOTEDoc.h"
 #include "render/RegionFitter.h"

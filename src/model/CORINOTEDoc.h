@@ -9,9 +9,9 @@
 #include "Sheet.h"
 #include "TextRect.h"
 
+#include "CAutoReplaceData.h"
 #include "addressbook/AddressBook.h"
 #include "addressbook/CAddressData.h"
-#include "merge/CAutoReplaceData.h"
 
 #include <QObject>
 #include <QString>

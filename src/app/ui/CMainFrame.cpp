@@ -20,9 +20,9 @@
 #include "app/DocumentSession.h"
 #include "app/StatusTexts.h"
 #include "datasource/ui/CsvFileActions.h"
-#include "merge/CAutoReplaceData.h"
-#include "picprint/ui/PicturePrintActions.h"
+#include "model/CAutoReplaceData.h"
 #include "model/CORINOTEDoc.h"
+#include "picprint/ui/PicturePrintActions.h"
 
 #include <QAction>
 #include <QApplication>

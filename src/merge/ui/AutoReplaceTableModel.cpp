@@ -1,6 +1,6 @@
 #include "AutoReplaceTableModel.h"
 
-#include "merge/CAutoReplaceData.h"
+#include "model/CAutoReplaceData.h"
 
 AutoReplaceTableModel::AutoReplaceTableModel(CAutoReplaceData* rules, QObject* parent)
     : QAbstractTableModel(parent), mRules(rules)

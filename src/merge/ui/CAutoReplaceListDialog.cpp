@@ -3,7 +3,7 @@
 #include "AutoReplaceTableModel.h"
 #include "CAutoReplaceRuleDialog.h"
 
-#include "merge/CAutoReplaceData.h"
+#include "model/CAutoReplaceData.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "merge/AutoReplaceRule.h"
+#include "model/AutoReplaceRule.h"
 
 #include <QDialog>
 #include <QList>
