@@ -5,8 +5,8 @@
 // fields filled, some history rows and reservations. Always the same book for the same
 // build, so figures compare between runs.
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 

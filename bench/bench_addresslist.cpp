@@ -5,10 +5,10 @@
 // One group of 10,000 records (group 1, か) and 200 records in each of the other
 // correspondent groups, made up from small word tables; always the same book.
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "addressbook/AddressListRows.h"
 #include "addressbook/AddressSearch.h"
-#include "addressbook/CAddressData.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 

@@ -6,8 +6,8 @@
 // half of them vertical; the rules mix text searches, numeric ranges, not-found texts,
 // colours and a disabled rule, so every path of the rules runs.
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "base/TextCodec.h"
 #include "merge/AutoReplacer.h"
 #include "merge/MergeExpander.h"

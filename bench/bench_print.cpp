@@ -8,7 +8,7 @@
 
 #include "BenchApplication.h"
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/TemplateFile.h"

@@ -4,8 +4,8 @@
 // under what a user notices (target 10 ms); undo writes the redo file and reloads the
 // whole document (target 20 ms).
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"

@@ -4,7 +4,7 @@
 
 #include "FuzzChecks.h"
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 
 #include <algorithm>
 

@@ -5,12 +5,12 @@
 
 #include "FuzzChecks.h"
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/AddressCsvExport.h"
-#include "addressbook/AddressCsvImport.h"
-#include "addressbook/CsvImportDefinition.h"
-#include "addressbook/CsvLineSplitter.h"
-#include "addressbook/CsvRowTable.h"
+#include "address/AddressBook.h"
+#include "address/AddressCsvExport.h"
+#include "address/AddressCsvImport.h"
+#include "address/CsvImportDefinition.h"
+#include "address/CsvLineSplitter.h"
+#include "address/CsvRowTable.h"
 #include "base/TextCodec.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 
 #include "FuzzChecks.h"
 
-#include "addressbook/AddressCsvImport.h"
+#include "address/AddressCsvImport.h"
 #include "base/TextCodec.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvFieldSplitter.h"

@@ -5,7 +5,6 @@
 
 #include "FuzzChecks.h"
 
-#include "addressbook/AddressBookOperations.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
@@ -52,12 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int start = doc.scalars().printStartPosition;
     FUZZ_CHECK(start >= 1 && start <= std::max(1, doc.sheetsPerPage()));
     if (doc.sheetsPerPage() == 0 ||
-        !AddressBookOperations::checkPrintLimit(doc.addressBook()).isEmpty())
+        !doc.addressBook().checkPrintLimit().isEmpty())
         return 0;
     PageBuilder::buildPageOne(doc);
     doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());
     FUZZ_CHECK(doc.recordList().recordCount() <=
-               AddressBookOperations::reservedCount(doc.addressBook()) + doc.sheetsPerPage() - 1);
+               doc.addressBook().reservedCount() + doc.sheetsPerPage() - 1);
     Pagination::mergeHeldRecords(doc, QDate(2024, 1, 1), nullptr);
     checkDocument(doc);
     FUZZ_CHECK(doc.pageCount() ==

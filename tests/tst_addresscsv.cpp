@@ -3,13 +3,13 @@
 // export's quoting, encoding and atomic write, with a round trip of the program's own
 // export.
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/AddressCsvExport.h"
-#include "addressbook/AddressCsvImport.h"
-#include "addressbook/CAddressData.h"
-#include "addressbook/CsvImportDefinition.h"
-#include "addressbook/CsvLineSplitter.h"
-#include "addressbook/CsvRowTable.h"
+#include "address/AddressBook.h"
+#include "address/AddressCsvExport.h"
+#include "address/AddressCsvImport.h"
+#include "address/CAddressData.h"
+#include "address/CsvImportDefinition.h"
+#include "address/CsvLineSplitter.h"
+#include "address/CsvRowTable.h"
 #include "base/TextCodec.h"
 
 #include <QFile>

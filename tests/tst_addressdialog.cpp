@@ -2,11 +2,11 @@
 // search, reservation and closing, the menus, the detail panel, and the three small
 // dialogs on their own.
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
+#include "address/AddressCsvExport.h"
+#include "address/CAddressData.h"
 #include "addressbook/AddressBookPrompts.h"
-#include "addressbook/AddressCsvExport.h"
 #include "addressbook/AddressListRows.h"
-#include "addressbook/CAddressData.h"
 #include "addressbook/ui/AddressDialogMenus.h"
 #include "addressbook/ui/AddressHistoryModel.h"
 #include "addressbook/ui/AddressListModel.h"

@@ -2,14 +2,14 @@
 // rows of every tab and their sorting, search with AND and OR, reservations and the print
 // limit, the print order, the sender, history, links and the detail text.
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
+#include "address/AgeCalculator.h"
+#include "address/CAddressData.h"
 #include "addressbook/AddressBookOperations.h"
 #include "addressbook/AddressDetail.h"
 #include "addressbook/AddressHistory.h"
 #include "addressbook/AddressListRows.h"
 #include "addressbook/AddressSearch.h"
-#include "addressbook/AgeCalculator.h"
-#include "addressbook/CAddressData.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 
@@ -606,8 +606,8 @@ void TestAddressOps::printLimit()
     fill(0, inGroup0);
     fill(18, inGroup18);
     fill(19, senders);
-    QCOMPARE(AddressBookOperations::reservedCount(book), inGroup0 + inGroup18);
-    QCOMPARE(AddressBookOperations::checkPrintLimit(book),
+    QCOMPARE(book.reservedCount(), inGroup0 + inGroup18);
+    QCOMPARE(book.checkPrintLimit(),
              refused ? u"一度に印刷できる住所録データは500件までです。"_qs : QString());
 }
 

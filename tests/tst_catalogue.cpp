@@ -1,5 +1,5 @@
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "app/TemplatePreview.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"

@@ -2,8 +2,8 @@
 // the window's own direction, and the import button with its question, its group and
 // its caption cycle.
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "addressbook/ui/CCSVListDialog.h"
 #include "addressbook/ui/CsvRowsModel.h"
 

@@ -1,7 +1,7 @@
 // Receiving a database program's strings: reading "KLTTmp.dat" (damaged, missing and
 // hostile files included) and placing the strings on the current sheet.
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 #include "app/CommandChannel.h"
 #include "app/RegionListModel.h"
 #include "base/ArchiveWriter.h"

@@ -1,8 +1,8 @@
 // The merge: the field catalogue, postal digits, both expansions, page texts, blank
 // records, pictures, kanji numerals and fitting.
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 #include "base/TextCodec.h"

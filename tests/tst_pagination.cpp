@@ -1,4 +1,4 @@
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "render/Pagination.h"

@@ -1,4 +1,4 @@
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 #include "app/SessionPrompts.h"
 #include "edit/ui/PicturePreview.h"
 #include "model/CORINOTEDoc.h"

@@ -4,10 +4,10 @@
 // orinote-batch --postal-code, with the table and without it. A few checks on the real
 // national table when the build made it.
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/AddressCsvImport.h"
+#include "address/AddressBook.h"
+#include "address/AddressCsvImport.h"
+#include "address/CAddressData.h"
 #include "addressbook/AddressListRows.h"
-#include "addressbook/CAddressData.h"
 #include "addressbook/ui/CAddressDataEditDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"

@@ -3,8 +3,7 @@
 
 #include "RenderProbe.h"
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/AddressBookOperations.h"
+#include "address/AddressBook.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
@@ -428,7 +427,7 @@ void TestPrintJob::batchRefusesMoreThan500Records()
                                QStringLiteral("--addressbook"), ona, QStringLiteral("--json"), json});
         QVERIFY(process.waitForFinished(60000));
         const QString stderrText = QString::fromLocal8Bit(process.readAllStandardError());
-        if (reserved <= AddressBookOperations::PrintLimit) {
+        if (reserved <= AddressBook::PrintLimit) {
             QVERIFY2(process.exitCode() == 0, qPrintable(stderrText));
         } else {
             QVERIFY(process.exitCode() != 0);

@@ -1,5 +1,5 @@
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "base/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"

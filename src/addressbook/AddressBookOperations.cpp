@@ -1,7 +1,7 @@
 #include "AddressBookOperations.h"
 
-#include "AddressBook.h"
-#include "CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 
 #include "model/CORINOTEDoc.h"
 
@@ -357,22 +357,6 @@ QString AddressBookOperations::linkText(const AddressBook& book, const AddressRe
         return QString();
     }
     return mail ? QStringLiteral("mailto:") + value : url.toString();
-}
-
-int AddressBookOperations::reservedCount(const AddressBook& book)
-{
-    int count = 0;
-    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
-        for (qint32 flag : book.group(g).flags())
-            count += flag != 0 ? 1 : 0;
-    }
-    return count;
-}
-
-QString AddressBookOperations::checkPrintLimit(const AddressBook& book)
-{
-    return reservedCount(book) > PrintLimit ? tr("一度に印刷できる住所録データは500件までです。")
-                                            : QString();
 }
 
 void AddressBookOperations::undo(CORINOTEDoc& doc)

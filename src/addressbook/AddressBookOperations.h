@@ -21,9 +21,6 @@ class CORINOTEDoc;
 class AddressBookOperations
 {
 public:
-    // The most records one print reservation may hold.
-    static constexpr int PrintLimit = 500;
-
     // Commands 410–416 of the window.
     enum LinkCommand
     {
@@ -87,11 +84,6 @@ public:
     // http, https or mailto link (a path, file:, a program's own scheme).
     static QString linkText(const AddressBook& book, const AddressRecordRef& ref, int command,
                             QString* message);
-
-    // The number of reserved records of groups 0–18, and the message closing the window
-    // gives when it exceeds PrintLimit.
-    static int reservedCount(const AddressBook& book);
-    static QString checkPrintLimit(const AddressBook& book);
 
     // Undo and redo of the window (nothing happens when not offered): the document's
     // own, with the search results kept for the records that are still there afterwards,

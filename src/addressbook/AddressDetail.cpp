@@ -1,8 +1,8 @@
 #include "AddressDetail.h"
 
-#include "AddressBook.h"
 #include "AddressListRows.h"
-#include "CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 
 #include <QCoreApplication>
 

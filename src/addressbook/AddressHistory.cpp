@@ -1,7 +1,7 @@
 #include "AddressHistory.h"
 
-#include "AddressBook.h"
-#include "CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 
 #include "base/TextCodec.h"
 #include "model/CORINOTEDoc.h"

@@ -1,8 +1,8 @@
 #include "AddressListRows.h"
 
-#include "AddressBook.h"
-#include "AgeCalculator.h"
-#include "CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/AgeCalculator.h"
+#include "address/CAddressData.h"
 
 #include "base/TextCodec.h"
 #include "model/CORINOTEDoc.h"

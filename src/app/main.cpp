@@ -1,6 +1,5 @@
 // ORINOTE: the address book and address printing program.
 
-#include "addressbook/AddressBookOperations.h"
 #include "app/DocumentSession.h"
 #include "app/SessionPrompts.h"
 #include "app/CommandChannel.h"
@@ -63,7 +62,7 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
         return;
     }
     // One print takes at most 500 records, as the address book window allows.
-    if (const QString limit = AddressBookOperations::checkPrintLimit(doc.addressBook());
+    if (const QString limit = doc.addressBook().checkPrintLimit();
         !limit.isEmpty()) {
         frame.prompts().showMessage(limit);
         return;

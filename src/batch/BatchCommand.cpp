@@ -4,8 +4,7 @@
 #include "BatchPictures.h"
 #include "BatchPostalCode.h"
 
-#include "addressbook/AddressBookOperations.h"
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/DocumentJson.h"
@@ -13,11 +12,11 @@
 #include "render/FontTextMeasurer.h"
 #include "render/PageImageExporter.h"
 #include "render/PageRenderer.h"
+#include "render/Pagination.h"
 #include "render/PdfExporter.h"
 #include "render/PrintJob.h"
-#include "render/ui/PrinterOutput.h"
-#include "render/Pagination.h"
 #include "render/TextShaper.h"
+#include "render/ui/PrinterOutput.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -338,7 +337,7 @@ QString BatchCommand::loadInputs(CORINOTEDoc& doc) const
         doc.setModified(true);
         if (!message.isEmpty())
             return QStringLiteral("%1: %2").arg(o.addressBook, message);
-        const QString limit = AddressBookOperations::checkPrintLimit(doc.addressBook());
+        const QString limit = doc.addressBook().checkPrintLimit();
         if (!limit.isEmpty())
             return QStringLiteral("%1: %2").arg(o.addressBook, limit);
     }

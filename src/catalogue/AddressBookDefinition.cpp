@@ -2,7 +2,7 @@
 
 #include "DefinitionFile.h"
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "CsvDataTable.h"
 
-#include "addressbook/AddressCsvImport.h"
+#include "address/AddressCsvImport.h"
 #include "base/TextCodec.h"
 
 #include <QCoreApplication>

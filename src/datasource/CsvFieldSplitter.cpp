@@ -1,6 +1,6 @@
 #include "CsvFieldSplitter.h"
 
-#include "addressbook/CsvLineSplitter.h"
+#include "address/CsvLineSplitter.h"
 
 #include <algorithm>
 #include <limits>

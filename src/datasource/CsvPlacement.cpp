@@ -2,8 +2,7 @@
 
 #include "CsvDataTable.h"
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/AddressBookOperations.h"
+#include "address/AddressBook.h"
 #include "merge/KanjiNumerals.h"
 #include "merge/MergeExpander.h"
 #include "merge/MergeField.h"
@@ -77,7 +76,7 @@ int columnNumber(const QString& attribute)
 
 bool holdsReservation(const CORINOTEDoc& doc)
 {
-    if (AddressBookOperations::reservedCount(doc.addressBook()) > 0)
+    if (doc.addressBook().reservedCount() > 0)
         return true;
     const CAddressData& list = doc.recordList();
     for (int r = 0; r < list.recordCount(); ++r) {

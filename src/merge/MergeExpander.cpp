@@ -4,12 +4,11 @@
 #include "KanjiNumerals.h"
 #include "MergeField.h"
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "model/CORINOTEDoc.h"
 #include "render/PictureFile.h"
 #include "render/RegionFitter.h"
-
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "MergeField.h"
 
-#include "addressbook/CAddressData.h"
+#include "address/CAddressData.h"
 #include "base/TextCodec.h"
 
 #include <QHash>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CAutoReplaceData.h"
 #include "CLabelSheetTemplate.h"
 #include "DocumentScalars.h"
 #include "EnvironmentSettings.h"
@@ -9,9 +10,8 @@
 #include "Sheet.h"
 #include "TextRect.h"
 
-#include "CAutoReplaceData.h"
-#include "addressbook/AddressBook.h"
-#include "addressbook/CAddressData.h"
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 
 #include <QObject>
 #include <QString>

@@ -5,8 +5,6 @@
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 
-#include "addressbook/AddressBookOperations.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -75,7 +73,7 @@ QString apply(CORINOTEDoc& doc, const QString& path)
     doc.scalars().printStartPosition = 1;
     // One print takes at most 500 records, here as everywhere else the reservation is
     // placed: past it the pages stay without records and the user is told why.
-    const QString limit = AddressBookOperations::checkPrintLimit(doc.addressBook());
+    const QString limit = doc.addressBook().checkPrintLimit();
     doc.recordList() = limit.isEmpty() ? doc.addressBook().buildRecordList(1) : CAddressData();
     doc.currentPage = 1;
     doc.setModified(true);

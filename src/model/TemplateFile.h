@@ -19,7 +19,7 @@ QString read(CLabelSheetTemplate& t, const QString& path, bool* opened = nullptr
 // page 1 with the first sheet's design on every sheet, clears the group lists and the
 // selection, sets the print start position to 1, rebuilds the record list from the
 // print reservation, marks the document modified and redraws. A reservation past the
-// limit of one print (AddressBookOperations::checkPrintLimit) leaves the record list
+// limit of one print (AddressBook::checkPrintLimit) leaves the record list
 // empty, and its message is returned (after the read's own, if any).
 QString apply(CORINOTEDoc& doc, const QString& path);
 

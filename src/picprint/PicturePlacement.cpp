@@ -1,6 +1,6 @@
 #include "PicturePlacement.h"
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 #include "merge/MergeExpander.h"
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"

@@ -2,7 +2,7 @@
 
 #include "PostalCode.h"
 
-#include "addressbook/CAddressData.h"
+#include "address/CAddressData.h"
 #include "merge/MergeField.h"
 #include "model/CORINOTEDoc.h"
 

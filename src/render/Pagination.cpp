@@ -1,9 +1,9 @@
 #include "Pagination.h"
 
+#include "address/AddressBook.h"
 #include "merge/MergeExpander.h"
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
-#include "addressbook/AddressBook.h"
 
 namespace Pagination {
 

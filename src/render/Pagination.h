@@ -19,7 +19,7 @@ using Progress = std::function<void(int done, int total)>;
 // blank records, then the reserved records of groups 0–18), as many copies of page 1 as
 // the records need, the merge and the auto-replace rules, and the sheets without a record
 // cleared. Current page 1, the document marked modified and redrawn. The 500-record
-// limit of one print is AddressBookOperations::checkPrintLimit, checked by the callers.
+// limit of one print is AddressBook::checkPrintLimit, checked by the callers.
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,
                           const Progress& progress = {});
 

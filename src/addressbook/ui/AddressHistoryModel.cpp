@@ -1,7 +1,7 @@
 #include "AddressHistoryModel.h"
 
+#include "address/CAddressData.h"
 #include "addressbook/AddressHistory.h"
-#include "addressbook/CAddressData.h"
 #include "model/CORINOTEDoc.h"
 
 AddressHistoryModel::AddressHistoryModel(CORINOTEDoc& doc, QObject* parent)

@@ -6,11 +6,11 @@
 #include "AddressListModel.h"
 #include "CPictureEditCtrl.h"
 
+#include "address/AddressCsvExport.h"
+#include "address/AddressCsvImport.h"
+#include "address/AgeCalculator.h"
 #include "addressbook/AddressBookOperations.h"
-#include "addressbook/AddressCsvExport.h"
-#include "addressbook/AddressCsvImport.h"
 #include "addressbook/AddressDetail.h"
-#include "addressbook/AgeCalculator.h"
 #include "model/CORINOTEDoc.h"
 
 #include <QAction>
@@ -196,7 +196,7 @@ void CAddressDataDialog::refill()
     updateUndoActions();
     mCount->setText(tr("%1件（印刷予約 %2件）")
                         .arg(mListModel->rowCount())
-                        .arg(Ops::reservedCount(mDoc.addressBook())));
+                        .arg(mDoc.addressBook().reservedCount()));
 }
 
 void CAddressDataDialog::selectionChanged()
@@ -500,7 +500,7 @@ void CAddressDataDialog::exportCsvFile()
 
 void CAddressDataDialog::done(int result)
 {
-    if (report(Ops::checkPrintLimit(mDoc.addressBook())))
+    if (report(mDoc.addressBook().checkPrintLimit()))
         return;
     QDialog::done(result);
 }

@@ -1,8 +1,8 @@
 #include "CAddressDataEditDialog.h"
 
 #include "CPostalAddressDialog.h"
-#include "addressbook/AgeCalculator.h"
-#include "addressbook/CAddressData.h"
+#include "address/AgeCalculator.h"
+#include "address/CAddressData.h"
 #include "edit/ui/CPictureFileDialog.h"
 #include "postal/PostalCode.h"
 #include "postal/PostalData.h"

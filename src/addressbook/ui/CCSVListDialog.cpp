@@ -2,8 +2,8 @@
 
 #include "CsvRowsModel.h"
 
-#include "addressbook/AddressCsvImport.h"
-#include "addressbook/CsvImportDefinition.h"
+#include "address/AddressCsvImport.h"
+#include "address/CsvImportDefinition.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

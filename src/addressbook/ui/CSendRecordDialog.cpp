@@ -1,6 +1,6 @@
 #include "CSendRecordDialog.h"
 
-#include "addressbook/AgeCalculator.h"
+#include "address/AgeCalculator.h"
 
 #include <QComboBox>
 #include <QDateEdit>

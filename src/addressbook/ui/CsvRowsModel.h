@@ -1,6 +1,6 @@
 #pragma once
 
-#include "addressbook/CsvRowTable.h"
+#include "address/CsvRowTable.h"
 
 #include <QAbstractTableModel>
 

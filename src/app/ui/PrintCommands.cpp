@@ -4,7 +4,6 @@
 #include "CWaitDialog.h"
 #include "CommandActions.h"
 
-#include "addressbook/AddressBookOperations.h"
 #include "addressbook/ui/CAddressDataDialog.h"
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
@@ -212,7 +211,7 @@ void PrintCommands::reloadReservation()
     if (!confirm(tr("印刷予約データをリロードします。よろしいですか？")))
         return;
     CORINOTEDoc& doc = mFrame.document();
-    const QString limit = AddressBookOperations::checkPrintLimit(doc.addressBook());
+    const QString limit = doc.addressBook().checkPrintLimit();
     if (!limit.isEmpty()) {
         showError(limit);
         return;

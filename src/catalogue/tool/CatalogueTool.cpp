@@ -1,6 +1,6 @@
 #include "CatalogueTool.h"
 
-#include "addressbook/AddressBook.h"
+#include "address/AddressBook.h"
 #include "catalogue/AddressBookDefinition.h"
 #include "catalogue/TemplateDefinition.h"
 #include "model/CLabelSheetTemplate.h"

@@ -40,6 +40,13 @@ public:
     // take part.
     CAddressData buildRecordList(int printStartPosition) const;
 
+    // The most records one print reservation may hold.
+    static constexpr int PrintLimit = 500;
+    // The number of reserved records of groups 0–18, and the message closing the address
+    // book window (and every print) gives when it exceeds PrintLimit, empty otherwise.
+    int reservedCount() const;
+    QString checkPrintLimit() const;
+
     // Reads the twenty groups in order, each replacing the group's content. A read that
     // stops part-way leaves the groups before it as read, the failing group with what
     // was read of it and the later ones unchanged; the reader's error says why.

@@ -105,6 +105,22 @@ void AddressBook::write(ArchiveWriter& out) const
         g.write(out);
 }
 
+int AddressBook::reservedCount() const
+{
+    int count = 0;
+    for (int g = 0; g < SenderGroup; ++g) {
+        for (qint32 flag : group(g).flags())
+            count += flag != 0 ? 1 : 0;
+    }
+    return count;
+}
+
+QString AddressBook::checkPrintLimit() const
+{
+    return reservedCount() > PrintLimit ? tr("一度に印刷できる住所録データは500件までです。")
+                                        : QString();
+}
+
 QString AddressBook::loadFile(const QString& path)
 {
     QFile file(path);
