@@ -12,8 +12,8 @@
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/TemplateFile.h"
+#include "pages/Pagination.h"
 #include "render/FontTextMeasurer.h"
-#include "render/Pagination.h"
 #include "render/PdfExporter.h"
 #include "render/TextShaper.h"
 

@@ -9,7 +9,7 @@
 #include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
-#include "render/Pagination.h"
+#include "pages/Pagination.h"
 
 #include <QDate>
 

@@ -10,7 +10,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/TemplateFile.h"
-#include "render/Pagination.h"
+#include "pages/Pagination.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "datasource/CsvPlacement.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
-#include "render/Pagination.h"
+#include "pages/Pagination.h"
 
 #include <QElapsedTimer>
 #include <QFile>

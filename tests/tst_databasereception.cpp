@@ -11,7 +11,7 @@
 #include "model/MemoryProfile.h"
 #include "model/PageObjects.h"
 #include "model/TemplateFile.h"
-#include "render/Pagination.h"
+#include "pages/Pagination.h"
 
 #include <QBuffer>
 #include <QDate>

@@ -5,7 +5,7 @@
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
 #include "model/TemplateFile.h"
-#include "render/Pagination.h"
+#include "pages/Pagination.h"
 
 #include <QBuffer>
 #include <QDir>

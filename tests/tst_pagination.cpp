@@ -1,7 +1,7 @@
 #include "address/AddressBook.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
-#include "render/Pagination.h"
+#include "pages/Pagination.h"
 
 #include <QTemporaryDir>
 #include <QTest>

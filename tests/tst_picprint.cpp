@@ -3,10 +3,10 @@
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
+#include "pages/Pagination.h"
 #include "picprint/PictureChooser.h"
 #include "picprint/PicturePlacement.h"
 #include "render/PageRenderer.h"
-#include "render/Pagination.h"
 #include "render/PictureCache.h"
 #include "render/PictureFile.h"
 

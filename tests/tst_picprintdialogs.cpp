@@ -4,10 +4,10 @@
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
+#include "pages/Pagination.h"
 #include "picprint/ui/CLoadPicPlaceDialog.h"
 #include "picprint/ui/CPrintPictureFileDialog.h"
 #include "picprint/ui/PicturePrintActions.h"
-#include "render/Pagination.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

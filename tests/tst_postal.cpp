@@ -11,8 +11,8 @@
 #include "addressbook/ui/CAddressDataEditDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
+#include "pages/PostalPrintCheck.h"
 #include "postal/PostalCode.h"
-#include "postal/PostalPrintCheck.h"
 #include "postal/PostalTable.h"
 #include "postal/PostalTableWriter.h"
 

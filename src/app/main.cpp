@@ -1,20 +1,20 @@
 // ORINOTE: the address book and address printing program.
 
+#include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
 #include "app/SessionPrompts.h"
-#include "app/CommandChannel.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTemplateFileDialog.h"
 #include "app/ui/CWaitDialog.h"
-#include "model/DocumentFile.h"
-#include "model/TemplateFile.h"
-#include "render/ui/PrinterOutput.h"
-#include "render/FontTextMeasurer.h"
-#include "render/Pagination.h"
-#include "render/TextShaper.h"
 #include "model/CORINOTEDoc.h"
+#include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
 #include "model/SettingsProfile.h"
+#include "model/TemplateFile.h"
+#include "pages/Pagination.h"
+#include "render/FontTextMeasurer.h"
+#include "render/TextShaper.h"
+#include "render/ui/PrinterOutput.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,8 +1,8 @@
 #include "BatchPostalCode.h"
 
+#include "pages/PostalPrintCheck.h"
 #include "postal/PostalCode.h"
 #include "postal/PostalData.h"
-#include "postal/PostalPrintCheck.h"
 #include "postal/PostalTable.h"
 
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 #include "merge/MergeField.h"
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
-#include "render/Pagination.h"
+#include "pages/Pagination.h"
 #include "render/RegionFitter.h"
 
 #include <QCoreApplication>

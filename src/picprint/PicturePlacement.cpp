@@ -4,7 +4,7 @@
 #include "merge/MergeExpander.h"
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
-#include "render/Pagination.h"
+#include "pages/Pagination.h"
 #include "render/PictureFile.h"
 #include "render/RegionFitter.h"
 

@@ -7,8 +7,8 @@
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvPlacement.h"
 #include "model/CORINOTEDoc.h"
+#include "pages/Pagination.h"
 #include "render/FontTextMeasurer.h"
-#include "render/Pagination.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,10 +1,9 @@
 #include "PostalPrintCheck.h"
 
-#include "PostalCode.h"
-
 #include "address/CAddressData.h"
 #include "merge/MergeField.h"
 #include "model/CORINOTEDoc.h"
+#include "postal/PostalCode.h"
 
 #include <QCoreApplication>
 #include <QSet>
