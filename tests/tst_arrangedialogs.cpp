@@ -2,7 +2,6 @@
 // written as one undo step, Cancel changing nothing, and the split dialog's grid.
 
 #include "app/CommandIds.h"
-#include "app/SessionPrompts.h"
 #include "app/ui/ArrangeActions.h"
 #include "app/ui/CommandActions.h"
 #include "edit/PositionEdit.h"
@@ -10,6 +9,7 @@
 #include "edit/ui/CLabelSheetDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QApplication>
 #include <QSpinBox>

@@ -1,12 +1,12 @@
 #include "app/CommandIds.h"
 #include "app/CommandState.h"
-#include "app/SessionPrompts.h"
 #include "datasource/CsvDataModel.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/ui/CCSVDataDialog.h"
 #include "datasource/ui/CsvFileActions.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QFile>
 #include <QHeaderView>

@@ -3,12 +3,12 @@
 // buttons.
 
 #include "app/CommandIds.h"
-#include "app/SessionPrompts.h"
 #include "app/ui/CKalvettaEditorView.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QAction>
 #include <QTemporaryDir>

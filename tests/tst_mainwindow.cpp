@@ -5,11 +5,9 @@
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
 #include "app/RegionListModel.h"
-#include "app/SessionPrompts.h"
 #include "app/ui/CKalvettaEditorView.h"
 #include "app/ui/CLabelDataEditView.h"
 #include "app/ui/CMainFrame.h"
-#include "datasource/DatabaseExchangeFile.h"
 #include "app/ui/CPageToolBar.h"
 #include "app/ui/CSoftwareSettingDialog.h"
 #include "app/ui/CSplitterFrame.h"
@@ -19,11 +17,13 @@
 #include "app/ui/CommandActions.h"
 #include "app/ui/MainStatusBar.h"
 #include "app/ui/TemplatePreviewBox.h"
+#include "datasource/DatabaseExchangeFile.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/PageBuilder.h"
 #include "model/SettingsProfile.h"
 #include "model/TemplateFile.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,4 @@
 #include "address/AddressBook.h"
-#include "app/SessionPrompts.h"
 #include "edit/ui/PicturePreview.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
@@ -8,6 +7,7 @@
 #include "picprint/ui/CLoadPicPlaceDialog.h"
 #include "picprint/ui/CPrintPictureFileDialog.h"
 #include "picprint/ui/PicturePrintActions.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

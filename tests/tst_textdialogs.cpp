@@ -2,13 +2,13 @@
 // as one undo step, Cancel changing nothing; the key colour picked from the preview.
 
 #include "app/CommandIds.h"
-#include "app/SessionPrompts.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/TextActions.h"
 #include "edit/ui/GuideFrameEdit.h"
 #include "edit/ui/PicturePreview.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "DocumentSession.h"
 
-#include "SessionPrompts.h"
+#include "prompts/SessionPrompts.h"
 
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"

@@ -2,7 +2,6 @@
 
 #include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
-#include "app/SessionPrompts.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTemplateFileDialog.h"
 #include "app/ui/CWaitDialog.h"
@@ -12,6 +11,7 @@
 #include "model/SettingsProfile.h"
 #include "model/TemplateFile.h"
 #include "pages/Pagination.h"
+#include "prompts/SessionPrompts.h"
 #include "render/FontTextMeasurer.h"
 #include "render/TextShaper.h"
 #include "render/ui/PrinterOutput.h"

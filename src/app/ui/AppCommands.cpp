@@ -8,10 +8,10 @@
 
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
-#include "app/SessionPrompts.h"
 #include "merge/ui/CAutoReplaceListDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/TemplateFile.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QAction>
 #include <QCoreApplication>

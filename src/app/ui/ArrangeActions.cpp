@@ -4,7 +4,6 @@
 
 #include "app/ArrangeCommands.h"
 #include "app/CommandIds.h"
-#include "app/SessionPrompts.h"
 #include "edit/PositionEdit.h"
 #include "edit/RectSplit.h"
 #include "edit/ui/CDivideRectDialog.h"
@@ -12,6 +11,7 @@
 #include "edit/ui/CLabelSheetDialog.h"
 #include "edit/ui/CTextRectDialog.h"
 #include "model/CORINOTEDoc.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QAction>
 

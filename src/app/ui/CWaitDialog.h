@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ProgressCounter.h"
-#include "app/ProgressReporter.h"
+#include "prompts/ProgressCounter.h"
+#include "prompts/ProgressReporter.h"
 
 #include <QBasicTimer>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SessionPrompts.h"
+#include "prompts/SessionPrompts.h"
 
 class QWidget;
 

@@ -3,7 +3,6 @@
 #include "CommandActions.h"
 
 #include "app/CommandIds.h"
-#include "app/SessionPrompts.h"
 #include "app/TextCommands.h"
 #include "edit/FindReplace.h"
 #include "edit/PictureFit.h"
@@ -21,6 +20,7 @@
 #include "edit/ui/ColorChooser.h"
 #include "edit/ui/FontChoiceDialog.h"
 #include "model/CORINOTEDoc.h"
+#include "prompts/SessionPrompts.h"
 #include "render/FontTextMeasurer.h"
 #include "render/RenderSupport.h"
 

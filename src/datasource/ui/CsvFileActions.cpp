@@ -2,12 +2,12 @@
 
 #include "CCSVDataDialog.h"
 
-#include "app/ProgressReporter.h"
-#include "app/SessionPrompts.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvPlacement.h"
 #include "model/CORINOTEDoc.h"
 #include "pages/Pagination.h"
+#include "prompts/ProgressReporter.h"
+#include "prompts/SessionPrompts.h"
 #include "render/FontTextMeasurer.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 #include "CLoadPicPlaceDialog.h"
 #include "CPrintPictureFileDialog.h"
 
-#include "app/ProgressReporter.h"
-#include "app/SessionPrompts.h"
 #include "model/CORINOTEDoc.h"
 #include "model/Profile.h"
+#include "prompts/ProgressReporter.h"
+#include "prompts/SessionPrompts.h"
 
 #include <QApplication>
 #include <QDate>
