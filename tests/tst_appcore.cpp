@@ -11,7 +11,6 @@
 #include "app/PageNavigation.h"
 #include "app/RecentFiles.h"
 #include "app/RegionListModel.h"
-#include "app/RegionPreview.h"
 #include "app/SoftwareSettings.h"
 #include "app/StatusTexts.h"
 #include "app/TemplatePreview.h"
@@ -25,6 +24,7 @@
 #include "model/TemplateFile.h"
 #include "prompts/ProgressCounter.h"
 #include "prompts/SessionPrompts.h"
+#include "render/RegionPreview.h"
 
 #include <QDir>
 #include <QFile>

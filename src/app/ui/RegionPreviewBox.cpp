@@ -1,6 +1,6 @@
 #include "RegionPreviewBox.h"
 
-#include "app/RegionPreview.h"
+#include "render/RegionPreview.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "BackgroundPreviewBox.h"
 
-#include "app/RegionPreview.h"
+#include "render/RegionPreview.h"
 #include "render/RenderSupport.h"
 
 #include <QPainter>

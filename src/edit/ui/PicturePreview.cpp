@@ -1,6 +1,6 @@
 #include "PicturePreview.h"
 
-#include "app/RegionPreview.h"
+#include "render/RegionPreview.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "RegionPreview.h"
 
+#include "PictureCache.h"
+#include "RenderSupport.h"
 #include "model/CORINOTEDoc.h"
-#include "render/PictureCache.h"
-#include "render/RenderSupport.h"
 
 #include <QPainter>
 
