@@ -7,8 +7,8 @@
 #include "edit/HitTest.h"
 #include "edit/KeisennTable.h"
 #include "edit/LayoutEdits.h"
-#include "edit/MouseTools.h"
 #include "edit/ValueCheck.h"
+#include "edit/tools/MouseTools.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 

@@ -1,13 +1,13 @@
 #include "MouseTools.h"
 
-#include "tools/AddRegionTool.h"
-#include "tools/AddSheetTool.h"
-#include "tools/DataModeTool.h"
-#include "tools/DragCreateTool.h"
-#include "tools/LineDrawTool.h"
-#include "tools/LineEditTool.h"
-#include "tools/LineTableTool.h"
-#include "tools/TrackTool.h"
+#include "AddRegionTool.h"
+#include "AddSheetTool.h"
+#include "DataModeTool.h"
+#include "DragCreateTool.h"
+#include "LineDrawTool.h"
+#include "LineEditTool.h"
+#include "LineTableTool.h"
+#include "TrackTool.h"
 
 #include "model/CORINOTEDoc.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MouseTool.h"
+#include "edit/MouseTool.h"
 
 #include <memory>
 
