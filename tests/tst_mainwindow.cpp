@@ -13,7 +13,6 @@
 #include "app/ui/CSplitterFrame.h"
 #include "app/ui/CTemplateEditorFormView.h"
 #include "app/ui/CTemplateFileDialog.h"
-#include "app/ui/CWaitDialog.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/MainStatusBar.h"
 #include "app/ui/TemplatePreviewBox.h"
@@ -24,6 +23,7 @@
 #include "model/SettingsProfile.h"
 #include "model/TemplateFile.h"
 #include "prompts/SessionPrompts.h"
+#include "widgets/CWaitDialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,4 @@
 #include "address/AddressBook.h"
-#include "edit/ui/PicturePreview.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
@@ -8,6 +7,7 @@
 #include "picprint/ui/CPrintPictureFileDialog.h"
 #include "picprint/ui/PicturePrintActions.h"
 #include "prompts/SessionPrompts.h"
+#include "widgets/PicturePreview.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

@@ -3,7 +3,6 @@
 
 #include "app/CommandChannel.h"
 #include "app/CommandIds.h"
-#include "app/ui/CWaitDialog.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/PrintCommands.h"
@@ -11,6 +10,7 @@
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
 #include "render/ui/CPrintSettingDialog.h"
+#include "widgets/CWaitDialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "app/ui/CommandActions.h"
 #include "app/ui/TextActions.h"
 #include "edit/ui/GuideFrameEdit.h"
-#include "edit/ui/PicturePreview.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 #include "prompts/SessionPrompts.h"
+#include "widgets/PicturePreview.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,7 +4,6 @@
 #include "app/DocumentSession.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTemplateFileDialog.h"
-#include "app/ui/CWaitDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
@@ -15,6 +14,7 @@
 #include "render/FontTextMeasurer.h"
 #include "render/TextShaper.h"
 #include "render/ui/PrinterOutput.h"
+#include "widgets/CWaitDialog.h"
 
 #include <QApplication>
 #include <QDate>

@@ -3,10 +3,10 @@
 #include "CPostalAddressDialog.h"
 #include "address/AgeCalculator.h"
 #include "address/CAddressData.h"
-#include "edit/ui/CPictureFileDialog.h"
 #include "postal/PostalCode.h"
 #include "postal/PostalData.h"
 #include "postal/PostalTable.h"
+#include "widgets/CPictureFileDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

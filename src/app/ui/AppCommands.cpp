@@ -3,8 +3,8 @@
 #include "CMainFrame.h"
 #include "CSoftwareSettingDialog.h"
 #include "CTemplateFileDialog.h"
-#include "CWaitDialog.h"
 #include "CommandActions.h"
+#include "widgets/CWaitDialog.h"
 
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"

@@ -1,8 +1,8 @@
 #include "PrintCommands.h"
 
 #include "CMainFrame.h"
-#include "CWaitDialog.h"
 #include "CommandActions.h"
+#include "widgets/CWaitDialog.h"
 
 #include "addressbook/ui/CAddressDataDialog.h"
 #include "app/CommandIds.h"

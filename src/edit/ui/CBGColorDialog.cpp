@@ -1,8 +1,8 @@
 #include "CBGColorDialog.h"
 
-#include "CPictureFileDialog.h"
 #include "ColorChooser.h"
-#include "PicturePreview.h"
+#include "widgets/CPictureFileDialog.h"
+#include "widgets/PicturePreview.h"
 
 #include "render/RenderSupport.h"
 

@@ -1,6 +1,6 @@
 #include "CAutoReplaceRuleDialog.h"
 
-#include "edit/ui/CPictureFileDialog.h"
+#include "widgets/CPictureFileDialog.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

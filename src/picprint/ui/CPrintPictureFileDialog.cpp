@@ -2,7 +2,7 @@
 
 #include "ChosenPicturesModel.h"
 
-#include "edit/ui/PicturePreview.h"
+#include "widgets/PicturePreview.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
