@@ -2,8 +2,8 @@
 
 #include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CTemplateFileDialog.h"
+#include "CMainFrame.h"
+#include "CTemplateFileDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/MemoryProfile.h"
