@@ -2,7 +2,9 @@
 // the selection and its group references, deleting, and the mouse tools driven by
 // synthetic pointer events.
 
+#include "edit/ArrowKeys.h"
 #include "edit/EditLayout.h"
+#include "edit/GridSnap.h"
 #include "edit/GridRectTracker.h"
 #include "edit/HitTest.h"
 #include "edit/KeisennTable.h"
@@ -130,6 +132,10 @@ private slots:
     void tableTool();
     void dataModeClicks();
     void arrowMoves();
+    void clickMovesNothing_data();
+    void clickMovesNothing();
+    void arrowKeys_data();
+    void arrowKeys();
 };
 
 void TestEdit::hitRules_data()
@@ -509,7 +515,7 @@ void TestEdit::trackMovesGroupInOneStep()
     drag(*t, QPointF(300, -250), QPointF(350, -350), Qt::ControlModifier, 0);
     QCOMPARE(f.tpl().regions.rect(0), (Rect{250, -300, 450, -400}));
     QCOMPARE(f.tpl().regions.rect(1), (Rect{550, -300, 750, -400}));
-    QCOMPARE(f.doc->selection().textRect, -1);
+    QCOMPARE(f.doc->selection().textRect, 0); // still selected for the next nudge
     QCOMPARE(f.doc->selection().group.size(), 2);
     f.doc->undo();
     QCOMPARE(f.tpl().regions.rect(0), (Rect{200, -200, 400, -300}));
@@ -654,6 +660,109 @@ void TestEdit::arrowMoves()
     QCOMPARE(f.tpl().regions.rect(0), (Rect{210, -250, 410, -350}));
     QCOMPARE(f.tpl().sheets.rect(1), (Rect{1110, -150, 2010, -1050}));
     QCOMPARE(f.doc->undoAvailable, 1);
+}
+
+// A press and release that do not travel the drag distance select and change nothing,
+// whatever the grid: objects whose edges are off the grid do not snap onto it, and the
+// Ctrl+click group does not move with them.
+void TestEdit::clickMovesNothing_data()
+{
+    QTest::addColumn<int>("grid");
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<QPointF>("jitter");
+    for (const int grid : {0, 1, 5, 10}) {
+        for (const int tool : {1, 3}) {
+            for (const bool ctrl : {false, true}) {
+                for (const QPointF& jitter : {QPointF(0, 0), QPointF(2, -1)}) {
+                    QTest::addRow("grid %d tool %d%s%s", grid, tool, ctrl ? " ctrl" : "",
+                                  jitter.isNull() ? "" : " jitter")
+                        << grid << tool << ctrl << jitter;
+                }
+            }
+        }
+    }
+}
+
+void TestEdit::clickMovesNothing()
+{
+    QFETCH(int, grid);
+    QFETCH(int, tool);
+    QFETCH(bool, ctrl);
+    QFETCH(QPointF, jitter);
+    Fixture f;
+    f.tpl().sheets.setRect(0, Rect{13, -17, 987, -993});
+    f.addRegion(Rect{203, -207, 407, -311});
+    f.addRegion(Rect{503, -207, 707, -311});
+    const QList<Rect> sheets{f.tpl().sheets.rect(0), f.tpl().sheets.rect(1)};
+    const QList<Rect> regions{f.tpl().regions.rect(0), f.tpl().regions.rect(1)};
+    auto t = f.tool(tool);
+    const Qt::KeyboardModifiers m = ctrl ? Qt::ControlModifier : Qt::NoModifier;
+    const QPointF other = tool == 1 ? QPointF(1500, -500) : QPointF(600, -250);
+    const QPointF target = tool == 1 ? QPointF(500, -500) : QPointF(300, -250);
+    for (const QPointF& p : {other, target}) {
+        ToolEvent press = at(p.x(), p.y(), m, grid);
+        ToolEvent release = at(p.x() + jitter.x(), p.y() + jitter.y(), m, grid);
+        press.dragDistance = release.dragDistance = 4;
+        t->press(press);
+        t->move(release);
+        t->release(release);
+    }
+    QCOMPARE(f.tpl().sheets.rect(0), sheets[0]);
+    QCOMPARE(f.tpl().sheets.rect(1), sheets[1]);
+    QCOMPARE(f.tpl().regions.rect(0), regions[0]);
+    QCOMPARE(f.tpl().regions.rect(1), regions[1]);
+    QCOMPARE(f.doc->undoAvailable, 0);
+    QCOMPARE(tool == 1 ? f.doc->selection().sheet : f.doc->selection().textRect, 0);
+    QCOMPARE(f.doc->selection().group.size(), ctrl ? 2 : 0);
+
+    // Past the drag distance the same press drags, and the grid snaps what moved.
+    ToolEvent from = at(target.x(), target.y(), Qt::NoModifier, grid);
+    ToolEvent to = at(target.x() + 60, target.y() - 60, Qt::NoModifier, grid);
+    from.dragDistance = to.dragDistance = 4;
+    t->press(from);
+    t->move(to);
+    t->release(to);
+    const Rect moved = tool == 1 ? f.tpl().sheets.rect(0) : f.tpl().regions.rect(0);
+    const Rect before = tool == 1 ? sheets[0] : regions[0];
+    QCOMPARE(moved.left, GridSnap::snap(before.left + 60, grid));
+    QCOMPARE(f.doc->undoAvailable, 1);
+    QCOMPARE(tool == 1 ? f.doc->selection().sheet : f.doc->selection().textRect, 0);
+}
+
+// Up and Down mark the ends of ruled lines in the line tool and in data mode: there they
+// never move the selection, and a held key's repeats move nothing.
+void TestEdit::arrowKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("repeat");
+    QTest::addColumn<bool>("templateMode");
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<int>("grid");
+    QTest::addColumn<QPoint>("offset"); // (0, 0): the key moves nothing
+    QTest::newRow("region tool, Up, no grid") << int(Qt::Key_Up) << false << true << 3 << 0 << QPoint(0, 1);
+    QTest::newRow("region tool, Down, 5 mm") << int(Qt::Key_Down) << false << true << 3 << 5 << QPoint(0, -50);
+    QTest::newRow("sheet tool, Left repeated, 1 mm") << int(Qt::Key_Left) << true << true << 1 << 1 << QPoint(-10, 0);
+    QTest::newRow("line tool, Right, 10 mm") << int(Qt::Key_Right) << false << true << 6 << 10 << QPoint(100, 0);
+    QTest::newRow("line tool, Up") << int(Qt::Key_Up) << false << true << 6 << 5 << QPoint();
+    QTest::newRow("line tool, Down") << int(Qt::Key_Down) << false << true << 6 << 0 << QPoint();
+    QTest::newRow("line tool, Left repeated") << int(Qt::Key_Left) << true << true << 6 << 5 << QPoint();
+    QTest::newRow("data mode, Up") << int(Qt::Key_Up) << false << false << -1 << 5 << QPoint();
+    QTest::newRow("data mode, Right") << int(Qt::Key_Right) << false << false << -1 << 0 << QPoint(1, 0);
+    QTest::newRow("data mode, Right repeated") << int(Qt::Key_Right) << true << false << -1 << 0 << QPoint();
+    QTest::newRow("Home") << int(Qt::Key_Home) << false << true << 3 << 0 << QPoint();
+    QTest::newRow("a letter") << int(Qt::Key_A) << false << true << 3 << 0 << QPoint();
+}
+
+void TestEdit::arrowKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, repeat);
+    QFETCH(bool, templateMode);
+    QFETCH(int, tool);
+    QFETCH(int, grid);
+    QFETCH(QPoint, offset);
+    QCOMPARE(ArrowKeys::nudge(key, repeat, templateMode, tool, grid).value_or(QPoint()), offset);
 }
 
 QTEST_MAIN(TestEdit)

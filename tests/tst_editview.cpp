@@ -6,11 +6,14 @@
 #include "app/ui/CKalvettaEditorView.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
+#include "edit/LayoutEdits.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 #include "prompts/SessionPrompts.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,6 +88,7 @@ private slots:
     void toolButtons();
     void drawMoveAndCancel();
     void lastSheetRefused();
+    void heldEndKeysMoveNoLine();
 };
 
 void TestEditView::toolButtons()
@@ -146,6 +150,30 @@ void TestEditView::lastSheetRefused()
              QStringList{QStringLiteral("これ以上シート枠を削除することはできません。")});
     QCOMPARE(w.tpl().sheets.size(), 1);
     QCOMPARE(w.doc->undoAvailable, 0);
+}
+
+// In the ruled-line tool Up and Down only mark which end a drag moves: held for a second
+// (the first press and its auto-repeats) they move nothing, with the grid on; Left and
+// Right still nudge, but their auto-repeats do not.
+void TestEditView::heldEndKeysMoveNoLine()
+{
+    Window w;
+    w.trigger(Grid5mm);
+    LayoutEdits::appendTemplateLine(*w.doc, Point{200, -600}, Point{900, -600});
+    w.trigger(ToolLines);
+    w.press(500, -600);
+    w.release(500, -600);
+    QCOMPARE(w.doc->selection().keisenns, QList<int>{0});
+    for (const int key : {int(Qt::Key_Up), int(Qt::Key_Down), int(Qt::Key_Right)}) {
+        for (int i = 0; i < 20; ++i) {
+            QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), i > 0);
+            QApplication::sendEvent(w.view(), &held);
+        }
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(w.view(), &up);
+    }
+    QCOMPARE(w.tpl().keisenns.start(0), (Point{250, -600})); // one Right, no repeats
+    QCOMPARE(w.tpl().keisenns.end(0), (Point{950, -600}));
 }
 
 QTEST_MAIN(TestEditView)

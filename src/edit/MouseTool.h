@@ -38,6 +38,7 @@ struct ToolEvent
     bool endKeyHeld = false;             // Home or Up held: the end point of a line only
     bool startKeyHeld = false;           // End or Down held: the start point only
     int gridUnit = 0;                    // "GRIDNUM"
+    int dragDistance = 0;                // pixels the pointer travels before a drag starts
 
     // The pointer snapped to the grid.
     Point snapped() const;

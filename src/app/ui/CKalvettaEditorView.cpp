@@ -8,6 +8,7 @@
 #include "app/StatusTexts.h"
 #include "app/ViewGeometry.h"
 #include "app/ZoomControl.h"
+#include "edit/ArrowKeys.h"
 #include "edit/GridSnap.h"
 #include "edit/LayoutEdits.h"
 #include "edit/ToolOverlayPainter.h"
@@ -17,6 +18,7 @@
 #include "model/Profile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -268,6 +270,7 @@ ToolEvent CKalvettaEditorView::toolEvent(const QPointF& pixel,
     e.endKeyHeld = mEndKeyHeld;
     e.startKeyHeld = mStartKeyHeld;
     e.gridUnit = mDisplay.gridUnit;
+    e.dragDistance = QApplication::startDragDistance();
     return e;
 }
 
@@ -322,21 +325,12 @@ void CKalvettaEditorView::mouseReleaseEvent(QMouseEvent* event)
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
-bool CKalvettaEditorView::nudge(int key)
+bool CKalvettaEditorView::nudge(const QKeyEvent& event)
 {
-    const int step = std::max(1, GridSnap::multipleOf(mDisplay.gridUnit));
-    switch (key) {
-    case Qt::Key_Left:
-        return LayoutEdits::moveSelection(mDoc, -step, 0);
-    case Qt::Key_Right:
-        return LayoutEdits::moveSelection(mDoc, step, 0);
-    case Qt::Key_Up:
-        return LayoutEdits::moveSelection(mDoc, 0, step);
-    case Qt::Key_Down:
-        return LayoutEdits::moveSelection(mDoc, 0, -step);
-    default:
-        return false;
-    }
+    const std::optional<QPoint> offset =
+        ArrowKeys::nudge(event.key(), event.isAutoRepeat(), mDoc.templateMode != 0, mDoc.editTool,
+                         mDisplay.gridUnit);
+    return offset && LayoutEdits::moveSelection(mDoc, offset->x(), offset->y());
 }
 
 void CKalvettaEditorView::keyPressEvent(QKeyEvent* event)
@@ -357,7 +351,12 @@ void CKalvettaEditorView::keyPressEvent(QKeyEvent* event)
             a->trigger();
         return;
     }
-    if (!dragging && event->modifiers() == Qt::NoModifier && nudge(key))
+    if (!dragging && event->modifiers() == Qt::NoModifier && nudge(*event))
+        return;
+    // Where they pick the ends of ruled lines, holding an end-point key scrolls nothing either.
+    const bool endKey =
+        key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Home || key == Qt::Key_End;
+    if (endKey && (!mDoc.templateMode || mDoc.editTool == ArrowKeys::LineEditTool))
         return;
     QAbstractScrollArea::keyPressEvent(event);
 }

@@ -110,7 +110,7 @@ private:
     void updateCursorText(const std::optional<QPointF>& pixel);
     ToolEvent toolEvent(const QPointF& pixel, Qt::KeyboardModifiers modifiers) const;
     void afterToolEvent(const ToolEvent& e);
-    bool nudge(int key);
+    bool nudge(const QKeyEvent& event);
     Rect shownPaper() const;
 
     CORINOTEDoc& mDoc;

@@ -64,28 +64,34 @@ void TrackTool::press(const ToolEvent& e)
     const auto handle =
         GridRectTracker::handleAt(pixelRect(rect, e.toPixels), e.toPixels.map(e.paper));
     mTracker.begin(rect, handle, e.paper, e.gridUnit, groupRects);
+    mPressPixel = e.toPixels.map(e.paper);
+    mTravelled = false;
     mDoc.updateAllViews();
 }
 
 void TrackTool::move(const ToolEvent& e)
 {
-    mTracker.moveTo(e.paper);
+    // Until the pointer has really moved, the tracker stays where it is: snapping at no
+    // travel would move an object whose edges are off the grid by a mere click.
+    if (!mTravelled && mTracker.isActive())
+        mTravelled = (e.toPixels.map(e.paper) - mPressPixel).manhattanLength() > e.dragDistance;
+    if (mTravelled)
+        mTracker.moveTo(e.paper);
 }
 
 void TrackTool::release(const ToolEvent& e)
 {
     if (!mTracker.isActive())
         return;
-    mTracker.moveTo(e.paper);
+    move(e);
     mTracker.end();
-    if (!mTracker.changed())
+    if (!mTravelled || !mTracker.changed())
         return;
     mDoc.takeUndoSnapshot();
     EditLayout layout = EditLayout::of(mDoc);
     layout.setRect(mTracked, normalised(mTracker.snapped()));
     for (int i = 0; i < mGroup.size(); ++i)
         layout.setRect(mGroup.at(i), normalised(mTracker.group().at(i)));
-    select(-1);
     changed();
 }
 

@@ -8,7 +8,9 @@
 // tracker. A press clears the selection and picks the first object under the pointer;
 // Ctrl adds it to the group (a plain click empties the group). Dragging moves the
 // tracker and the group with it; the release stores the rectangles with one undo
-// snapshot and drops the single selection. Escape stores nothing.
+// snapshot, and the moved object stays selected for the next nudge or command. A press
+// and release without the pointer travelling the drag distance only selects: nothing
+// snaps to the grid and nothing moves. Escape stores nothing.
 class TrackTool : public MouseTool
 {
 public:
@@ -37,6 +39,8 @@ private:
     GridRectTracker mTracker;
     ObjectRef mTracked;
     QList<ObjectRef> mGroup; // the group members that move with the tracker
+    QPointF mPressPixel;
+    bool mTravelled = false; // the pointer went past the drag distance since the press
 };
 
 // Tool 1: sheets of the template; picking one makes it the current sheet.
