@@ -136,6 +136,8 @@ private slots:
     void clickMovesNothing();
     void arrowKeys_data();
     void arrowKeys();
+    void objectBeneath_data();
+    void objectBeneath();
 };
 
 void TestEdit::hitRules_data()
@@ -763,6 +765,68 @@ void TestEdit::arrowKeys()
     QFETCH(int, grid);
     QFETCH(QPoint, offset);
     QCOMPARE(ArrowKeys::nudge(key, repeat, templateMode, tool, grid).value_or(QPoint()), offset);
+}
+
+// A sheet drawn inside the full-page sheet can be taken: selected elsewhere, a drag on it
+// moves it; a second click on the same spot or Alt+click picks it from beneath. A press on
+// the outer half of a handle square sizes the selected region instead of deselecting it.
+void TestEdit::objectBeneath_data()
+{
+    QTest::addColumn<int>("grid");
+    QTest::addColumn<QString>("how");
+    for (const int grid : {0, 5}) {
+        for (const char* how : {"selected", "second click", "alt", "outer handle"})
+            QTest::addRow("grid %d, %s", grid, how) << grid << QString::fromLatin1(how);
+    }
+}
+
+void TestEdit::objectBeneath()
+{
+    QFETCH(int, grid);
+    QFETCH(QString, how);
+    Fixture f;
+    f.tpl().sheets.setRect(0, Rect{0, 0, 2100, -2970});
+    f.tpl().sheets.setRect(1, Rect{500, -500, 1000, -1000});
+    f.addRegion(Rect{1200, -1200, 1600, -1400});
+    const auto click = [&](MouseTool& t, QPointF p, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        ToolEvent e = at(p.x(), p.y(), m, grid);
+        e.dragDistance = 4;
+        t.press(e);
+        t.release(e);
+    };
+    const auto dragBy = [&](MouseTool& t, QPointF from, QPointF by) {
+        ToolEvent a = at(from.x(), from.y(), Qt::NoModifier, grid);
+        ToolEvent b = at(from.x() + by.x(), from.y() + by.y(), Qt::NoModifier, grid);
+        a.dragDistance = b.dragDistance = 4;
+        t.press(a);
+        t.move(b);
+        t.release(b);
+    };
+    if (how == QLatin1String("outer handle")) {
+        auto t = f.tool(3);
+        click(*t, QPointF(1400, -1300));
+        QCOMPARE(f.doc->selection().textRect, 0);
+        dragBy(*t, QPointF(1197, -1197), QPointF(-100, 100)); // 3 px outside the corner
+        QCOMPARE(f.tpl().regions.rect(0), (Rect{1100, -1100, 1600, -1400}));
+        QCOMPARE(f.doc->selection().textRect, 0);
+        return;
+    }
+    auto t = f.tool(1);
+    if (how == QLatin1String("selected")) {
+        f.doc->selection().sheet = 1; // as the left pane selects it
+    } else {
+        click(*t, QPointF(700, -700));
+        QCOMPARE(f.doc->selection().sheet, 0);
+        if (how == QLatin1String("alt"))
+            click(*t, QPointF(800, -800), Qt::AltModifier);
+        else
+            click(*t, QPointF(701, -700));
+    }
+    QCOMPARE(f.doc->selection().sheet, 1);
+    dragBy(*t, QPointF(700, -700), QPointF(100, -100));
+    QCOMPARE(f.tpl().sheets.rect(0), (Rect{0, 0, 2100, -2970}));
+    QCOMPARE(f.tpl().sheets.rect(1), (Rect{600, -600, 1100, -1100}));
+    QCOMPARE(f.doc->selection().sheet, 1);
 }
 
 QTEST_MAIN(TestEdit)

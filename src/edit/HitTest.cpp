@@ -31,26 +31,39 @@ bool onLine(const Point& a, const Point& b, const QPointF& p)
     return excess > -0.5 && excess < 0.5;
 }
 
-int sheetAt(const EditLayout& layout, const QPointF& p)
+namespace {
+
+// The first hit index after `after`, else the first hit at all.
+template <typename Hit> int firstHitAfter(int first, int count, int after, Hit hit)
 {
-    const PageObjects& o = layout.objects;
-    for (int i = o.firstSheet; i < o.firstSheet + o.sheetCount; ++i) {
-        if (inRect(layout.sheets->rect(i), p))
+    int firstHit = -1;
+    for (int i = first; i < first + count; ++i) {
+        if (!hit(i))
+            continue;
+        if (i > after)
             return i;
+        if (firstHit < 0)
+            firstHit = i;
     }
-    return -1;
+    return firstHit;
 }
 
-int regionAt(const EditLayout& layout, const QPointF& p, int displayedLayer)
+} // namespace
+
+int sheetAt(const EditLayout& layout, const QPointF& p, int after)
 {
     const PageObjects& o = layout.objects;
-    for (int i = o.firstRegion; i < o.firstRegion + o.regionCount; ++i) {
-        if (displayedLayer != 0 && layout.regions->layer(i) != displayedLayer)
-            continue;
-        if (inRect(layout.regions->rect(i), p))
-            return i;
-    }
-    return -1;
+    return firstHitAfter(o.firstSheet, o.sheetCount, after,
+                         [&](int i) { return inRect(layout.sheets->rect(i), p); });
+}
+
+int regionAt(const EditLayout& layout, const QPointF& p, int displayedLayer, int after)
+{
+    const PageObjects& o = layout.objects;
+    return firstHitAfter(o.firstRegion, o.regionCount, after, [&](int i) {
+        return (displayedLayer == 0 || layout.regions->layer(i) == displayedLayer) &&
+               inRect(layout.regions->rect(i), p);
+    });
 }
 
 int lineAt(const EditLayout& layout, const QPointF& p, int except)
@@ -65,7 +78,7 @@ int lineAt(const EditLayout& layout, const QPointF& p, int except)
 
 namespace {
 
-template<typename Accept>
+template <typename Accept>
 int firstLine(const EditLayout& layout, const QPointF& p, const QList<int>& except, Accept accept)
 {
     const PageObjects& o = layout.objects;

@@ -19,9 +19,11 @@ bool inRect(const Rect& r, const QPointF& p);
 // ellipse round the line that widens with its length.
 bool onLine(const Point& a, const Point& b, const QPointF& p);
 
-int sheetAt(const EditLayout& layout, const QPointF& p);
+// With `after` set, the next object under the pointer after that index in hit order,
+// coming round to the first again: the object beneath the one picked.
+int sheetAt(const EditLayout& layout, const QPointF& p, int after = -1);
 // Regions of the displayed layer only (0 = every layer).
-int regionAt(const EditLayout& layout, const QPointF& p, int displayedLayer);
+int regionAt(const EditLayout& layout, const QPointF& p, int displayedLayer, int after = -1);
 // The first line of the page under the pointer, skipping `except` (-1 for none).
 int lineAt(const EditLayout& layout, const QPointF& p, int except = -1);
 // The first horizontal (vertical) line of the page under the pointer, skipping `except`.

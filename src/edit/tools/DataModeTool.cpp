@@ -10,7 +10,18 @@ void DataModeTool::press(const ToolEvent& e)
     if (e.modifiers & Qt::ShiftModifier) {
         s.textRect = -1;
         s.keisenns.clear();
-        if (const int sheet = HitTest::sheetAt(layout, e.paper); sheet >= 0)
+        const QPointF pixel = e.toPixels.map(e.paper);
+        const int current = mDoc.scalars().currentSheetNo - 1;
+        const PageObjects& o = layout.objects;
+        const bool underCurrent = current >= o.firstSheet &&
+                                  current < o.firstSheet + o.sheetCount &&
+                                  HitTest::inRect(layout.sheets->rect(current), e.paper);
+        const bool again =
+            underCurrent &&
+            ((e.modifiers & Qt::AltModifier) ||
+             (mLastSheetClick && (pixel - *mLastSheetClick).manhattanLength() <= e.dragDistance));
+        mLastSheetClick = pixel;
+        if (const int sheet = HitTest::sheetAt(layout, e.paper, again ? current : -1); sheet >= 0)
             mDoc.scalars().currentSheetNo = sheet + 1;
         mDoc.updateAllViews();
         return;

@@ -32,14 +32,30 @@ ToolCursor TrackTool::cursorOf(GridRectTracker::Handle handle)
     return ToolCursor::Arrow;
 }
 
+int TrackTool::pickAt(const EditLayout& layout, const ToolEvent& e) const
+{
+    const QPointF pixel = e.toPixels.map(e.paper);
+    const int current = selected();
+    const ObjectRef ref{kind(), current};
+    if (current < 0 || !layout.contains(ref))
+        return objectAt(layout, e.paper);
+    const bool under = HitTest::inRect(layout.rectOf(ref), e.paper);
+    if ((e.modifiers & Qt::AltModifier) && under)
+        return objectAt(layout, e.paper, current);
+    if (GridRectTracker::handleAt(pixelRect(layout.rectOf(ref), e.toPixels), pixel) !=
+        GridRectTracker::NoHandle)
+        return current;
+    return objectAt(layout, e.paper);
+}
+
 void TrackTool::press(const ToolEvent& e)
 {
     Selection& s = mDoc.selection();
+    const EditLayout layout = EditLayout::of(mDoc);
+    const int hit = pickAt(layout, e);
     s.textRect = -1;
     s.sheet = -1;
     s.keisenns.clear();
-    const EditLayout layout = EditLayout::of(mDoc);
-    const int hit = objectAt(layout, e.paper);
     if (hit < 0) {
         s.clearGroup();
         mDoc.updateAllViews();
@@ -85,7 +101,25 @@ void TrackTool::release(const ToolEvent& e)
         return;
     move(e);
     mTracker.end();
-    if (!mTravelled || !mTracker.changed())
+    if (!mTravelled) {
+        // A second click on the same spot takes the object beneath.
+        const QPointF pixel = e.toPixels.map(e.paper);
+        const bool again = mLastClick && mLastClicked == mTracked.index &&
+                           (pixel - *mLastClick).manhattanLength() <= e.dragDistance;
+        if (again && !(e.modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
+            const int next = objectAt(EditLayout::of(mDoc), e.paper, mTracked.index);
+            if (next >= 0 && next != mTracked.index) {
+                select(next);
+                mTracked.index = next;
+                mDoc.updateAllViews();
+            }
+        }
+        mLastClick = pixel;
+        mLastClicked = mTracked.index;
+        return;
+    }
+    mLastClick.reset();
+    if (!mTracker.changed())
         return;
     mDoc.takeUndoSnapshot();
     EditLayout layout = EditLayout::of(mDoc);
@@ -127,9 +161,9 @@ std::optional<Rect> TrackTool::trackedRect() const
     return mTracker.snapped();
 }
 
-int SheetTool::objectAt(const EditLayout& layout, const QPointF& p) const
+int SheetTool::objectAt(const EditLayout& layout, const QPointF& p, int after) const
 {
-    return HitTest::sheetAt(layout, p);
+    return HitTest::sheetAt(layout, p, after);
 }
 
 int SheetTool::selected() const
@@ -144,9 +178,9 @@ void SheetTool::select(int index)
         mDoc.scalars().currentSheetNo = index + 1;
 }
 
-int RegionTool::objectAt(const EditLayout& layout, const QPointF& p) const
+int RegionTool::objectAt(const EditLayout& layout, const QPointF& p, int after) const
 {
-    return HitTest::regionAt(layout, p, mDoc.displayedLayer);
+    return HitTest::regionAt(layout, p, mDoc.displayedLayer, after);
 }
 
 int RegionTool::selected() const

@@ -11,6 +11,12 @@
 // snapshot, and the moved object stays selected for the next nudge or command. A press
 // and release without the pointer travelling the drag distance only selects: nothing
 // snaps to the grid and nothing moves. Escape stores nothing.
+//
+// A press on the selected object's tracker (its inside or any part of a handle square,
+// which reaches past the object's edge) acts on the selected object, even where another
+// object lies above it in hit order. Alt+click, and a second click on the same spot
+// without a drag, pick the next object under the pointer in hit order, so that an object
+// beneath another can be taken.
 class TrackTool : public MouseTool
 {
 public:
@@ -30,7 +36,9 @@ public:
 
 protected:
     virtual ObjectRef::Kind kind() const = 0;
-    virtual int objectAt(const EditLayout& layout, const QPointF& p) const = 0;
+    // The first object under the point in hit order, or with `after` the next one after
+    // that index (coming round to the first).
+    virtual int objectAt(const EditLayout& layout, const QPointF& p, int after = -1) const = 0;
     // The selected object of the tool's kind (-1 for none), and selecting one.
     virtual int selected() const = 0;
     virtual void select(int index) = 0;
@@ -39,8 +47,13 @@ private:
     GridRectTracker mTracker;
     ObjectRef mTracked;
     QList<ObjectRef> mGroup; // the group members that move with the tracker
+    int pickAt(const EditLayout& layout, const ToolEvent& e) const;
+
     QPointF mPressPixel;
     bool mTravelled = false; // the pointer went past the drag distance since the press
+    // The spot of the last click that did not drag, and the object it left selected.
+    std::optional<QPointF> mLastClick;
+    int mLastClicked = -1;
 };
 
 // Tool 1: sheets of the template; picking one makes it the current sheet.
@@ -51,7 +64,7 @@ public:
 
 protected:
     ObjectRef::Kind kind() const override { return ObjectRef::SheetKind; }
-    int objectAt(const EditLayout& layout, const QPointF& p) const override;
+    int objectAt(const EditLayout& layout, const QPointF& p, int after = -1) const override;
     int selected() const override;
     void select(int index) override;
 };
@@ -65,7 +78,7 @@ public:
 
 protected:
     ObjectRef::Kind kind() const override { return ObjectRef::TextRectKind; }
-    int objectAt(const EditLayout& layout, const QPointF& p) const override;
+    int objectAt(const EditLayout& layout, const QPointF& p, int after = -1) const override;
     int selected() const override;
     void select(int index) override;
 };
