@@ -82,6 +82,8 @@ private slots:
     void split_data();
     void split();
     void splitKeepsAttributesAndReferences();
+    void splitRefusesTinyParts_data();
+    void splitRefusesTinyParts();
     void turns_data();
     void turns();
     void turnRegion();
@@ -282,6 +284,36 @@ void TestArrange::splitKeepsAttributesAndReferences()
     QCOMPARE(f.tpl().regions.rect(4), (Rect{5, 5, 6, 4}));
     QCOMPARE(f.doc->selection().group,
              (QList<ObjectRef>{{ObjectRef::TextRectKind, 4}, {ObjectRef::TextRectKind, 0}}));
+}
+
+void TestArrange::splitRefusesTinyParts_data()
+{
+    QTest::addColumn<Rect>("target");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("gapX");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("3 x 6 mm into 30 x 30") << Rect{0, 0, 30, -60} << 30 << 30 << 0 << true;
+    QTest::newRow("parts of exactly 1 mm") << Rect{0, 0, 100, -100} << 10 << 10 << 0 << false;
+    QTest::newRow("parts of 0.9 mm") << Rect{0, 0, 99, -100} << 10 << 10 << 0 << true;
+    QTest::newRow("gaps leave 0.4 mm") << Rect{0, 0, 1000, -100} << 1 << 30 << 30 << true;
+    QTest::newRow("an ordinary split") << Rect{0, 0, 1000, -100} << 1 << 3 << 10 << false;
+}
+
+// A split whose parts would be under 1 mm is refused before anything changes.
+void TestArrange::splitRefusesTinyParts()
+{
+    QFETCH(Rect, target);
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(int, gapX);
+    QFETCH(bool, refused);
+    Fixture f({target});
+    const QString message =
+        RectSplit::check(*f.doc, {ObjectRef::TextRectKind, 0}, {rows, columns, gapX, 0});
+    QCOMPARE(message.isEmpty(), !refused);
+    if (refused)
+        QCOMPARE(message, QStringLiteral("分割後の大きさが1mm未満になるため、分割できません。"));
 }
 
 void TestArrange::turns_data()

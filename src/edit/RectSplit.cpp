@@ -2,6 +2,8 @@
 
 #include "model/CORINOTEDoc.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -40,6 +42,22 @@ QList<Rect> cells(const Rect& r, const Grid& requested)
         }
     }
     return out;
+}
+
+QString check(const CORINOTEDoc& doc, const ObjectRef& target, const Grid& grid)
+{
+    const CLabelSheetTemplate& t = doc.labelTemplate();
+    const int i = target.index;
+    const bool sheet = target.kind == ObjectRef::SheetKind;
+    if (i < 0 || i >= (sheet ? t.sheets.size() : t.regions.size()))
+        return QString();
+    const QList<Rect> parts = cells(sheet ? t.sheets.rect(i) : t.regions.rect(i), grid);
+    for (const Rect& r : parts) {
+        if (qint64(r.right) - r.left < MinimumPart || qint64(r.top) - r.bottom < MinimumPart)
+            return QCoreApplication::translate(
+                "RectSplit", "分割後の大きさが1mm未満になるため、分割できません。");
+    }
+    return QString();
 }
 
 bool split(CORINOTEDoc& doc, const ObjectRef& target, Grid grid)

@@ -51,6 +51,11 @@ void ArrangeActions::split(int command)
     const ObjectRef target = command == SheetSplit
                                  ? ObjectRef{ObjectRef::SheetKind, mDoc.selection().sheet}
                                  : ObjectRef{ObjectRef::TextRectKind, mDoc.selection().textRect};
+    if (const QString refusal = RectSplit::check(mDoc, target, *grid); !refusal.isEmpty()) {
+        if (mPrompts)
+            mPrompts->showMessage(refusal);
+        return;
+    }
     mDoc.takeUndoSnapshot();
     RectSplit::split(mDoc, target, *grid);
     mDoc.setModified();
