@@ -202,10 +202,11 @@ void TestAppCore::commandStates_data()
     QTest::addColumn<bool>("checked");
 
     QTest::newRow("new, data mode") << int(FileNew) << false << 1 << false << 0 << true << false;
+    // The file commands work from template mode too (the window applies the template).
     QTest::newRow("new, template mode")
-        << int(FileNew) << true << 1 << false << 0 << false << false;
+        << int(FileNew) << true << 1 << false << 0 << true << false;
     QTest::newRow("save as, template")
-        << int(FileSaveAs) << true << 1 << false << 0 << false << false;
+        << int(FileSaveAs) << true << 1 << false << 0 << true << false;
     QTest::newRow("open template, template")
         << int(OpenTemplate) << true << 1 << false << 0 << true << false;
     QTest::newRow("zoom in at 4") << int(ZoomIn) << false << 4 << false << 0 << true << false;
@@ -226,7 +227,7 @@ void TestAppCore::commandStates_data()
     QTest::newRow("recent 3 of 2")
         << int(RecentFile1 + 2) << false << 1 << false << 2 << false << false;
     QTest::newRow("recent in template")
-        << int(RecentFile1) << true << 1 << false << 2 << false << false;
+        << int(RecentFile1) << true << 1 << false << 2 << true << false;
     QTest::newRow("edit display") << int(EditDisplay) << false << 1 << false << 0 << true << true;
     QTest::newRow("grid 0 checked") << int(GridNone) << false << 1 << false << 0 << true << true;
     QTest::newRow("grid 5 unchecked") << int(Grid5mm) << false << 1 << false << 0 << true << false;
@@ -278,10 +279,11 @@ void TestAppCore::printingCommandStates_data()
     QTest::addColumn<int>("command");
     QTest::addColumn<bool>("inData");
     QTest::addColumn<bool>("inTemplate");
-    // Only the data-mode pages are printed; the sheet order is a template command.
-    QTest::newRow("print") << int(FilePrint) << true << false;
-    QTest::newRow("test print") << int(TestPrint) << true << false;
-    QTest::newRow("PDF") << int(ExportPdf) << true << false;
+    // The pages are printed, from template mode after the template is applied; the sheet
+    // order is a template command.
+    QTest::newRow("print") << int(FilePrint) << true << true;
+    QTest::newRow("test print") << int(TestPrint) << true << true;
+    QTest::newRow("PDF") << int(ExportPdf) << true << true;
     QTest::newRow("print settings") << int(PrintSettings) << true << true;
     QTest::newRow("address book") << int(AddressBookWindow) << true << true;
     QTest::newRow("clear reservation") << int(ClearReservation) << true << true;
@@ -687,7 +689,14 @@ void TestAppCore::templateModeResetsEditing()
     f.doc->scalars().currentSheetNo = 4;
     ModeSwitch::enterTemplateMode(*f.doc);
     QCOMPARE(f.doc->templateMode, 1);
-    QCOMPARE(f.doc->editTool, 0);
+    QCOMPARE(f.doc->editTool, 1); // the sheet select tool: a first click adds nothing
+    // Back with the select tool of the family last used.
+    for (const auto& [used, back] : {std::pair{8, 3}, std::pair{5, 6}, std::pair{0, 1}}) {
+        f.doc->editTool = used;
+        QVERIFY(ModeSwitch::enterDataMode(*f.doc).isEmpty());
+        ModeSwitch::enterTemplateMode(*f.doc);
+        QCOMPARE(f.doc->editTool, back);
+    }
     QCOMPARE(f.doc->selection().sheet, -1);
     QVERIFY(f.doc->selection().group.isEmpty());
     QCOMPARE(f.doc->scalars().currentSheetNo, 1);

@@ -38,6 +38,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -154,6 +155,7 @@ private slots:
     void startsInDataMode();
     void rulesReadAtStart();
     void modeSwitches();
+    void saveFromTemplateMode();
     void dataModeRefusedWithoutSheet();
     void zoomLimitsByButtons();
     void zoomByWheelOverForm();
@@ -224,12 +226,12 @@ void TestMainWindow::modeSwitches()
     w.trigger(TemplateMode);
     QVERIFY(qobject_cast<CTemplateEditorFormView*>(w.frame->leftPane()));
     QCOMPARE(w.doc->templateMode, 1);
-    QCOMPARE(w.doc->editTool, 0);
+    QCOMPARE(w.doc->editTool, 1);
     QVERIFY(w.action(TemplateMode)->isChecked());
     QVERIFY(!w.action(DataMode)->isChecked());
-    QVERIFY(!w.action(FileNew)->isEnabled());
-    QVERIFY(!w.action(FileOpen)->isEnabled());
-    QVERIFY(w.action(ToolAddSheet)->isChecked());
+    QVERIFY(w.action(FileNew)->isEnabled());
+    QVERIFY(w.action(FileOpen)->isEnabled());
+    QVERIFY(w.action(ToolSheets)->isChecked());
     QVERIFY(w.frame->splitterFrame()->objectToolBar()->isVisible());
     QCOMPARE(w.frame->splitter()->widget(0), w.frame->leftPane());
     // The template form's own controls and its property sheet; entering wrote nothing.
@@ -256,6 +258,28 @@ void TestMainWindow::modeSwitches()
     // The preview display survives both switches.
     QVERIFY(w.view()->display().preview);
     QVERIFY(w.action(PreviewDisplay)->isChecked());
+}
+
+// Saving works in template mode: the file holds the edited template with its pages built
+// from it, and the window comes back to the template editor.
+void TestMainWindow::saveFromTemplateMode()
+{
+    Window w;
+    makeTemplate(*w.doc, 2, 1);
+    w.trigger(TemplateMode);
+    QVERIFY(w.action(FileSave)->isEnabled());
+    w.doc->addTemplateTextRegion(Rect{100, -600, 500, -700}, nullptr);
+    w.prompts.savePath = w.path(QStringLiteral("saved.ond"));
+    w.trigger(FileSaveAs);
+    QVERIFY(QFileInfo::exists(w.prompts.savePath));
+    QCOMPARE(w.doc->templateMode, 1);
+    QVERIFY(qobject_cast<CTemplateEditorFormView*>(w.frame->leftPane()));
+
+    Window reopened;
+    QVERIFY(reopened.frame->openDocument(w.prompts.savePath));
+    QCOMPARE(reopened.doc->labelTemplate().regions.size(), 2);
+    QCOMPARE(reopened.doc->textRects().size(), 4); // both regions on both sheets' pages
+    QVERIFY(w.prompts.messages.isEmpty());
 }
 
 void TestMainWindow::dataModeRefusedWithoutSheet()
@@ -384,6 +408,7 @@ void TestMainWindow::cursorPane()
 
     // Template mode with the add-sheet tool snaps to the grid: exact millimetres.
     w.trigger(TemplateMode);
+    w.trigger(ToolAddSheet);
     w.trigger(Grid10mm);
     sendMouseMove(viewport, w.view()->paperTransform().map(QPointF(1013, -488)));
     QCOMPARE(s->cursorText(), QStringLiteral("X = 100.0mm, Y = 50.0mm"));

@@ -89,8 +89,7 @@ CommandState evaluate(int command, const CommandContext& c)
 {
     CommandState s;
     if (command >= RecentFile1 && command < RecentFile1 + RecentFileCount) {
-        // Opening a recent file is opening a document: data mode only.
-        s.enabled = !c.templateMode && command - RecentFile1 < c.recentFileCount;
+        s.enabled = command - RecentFile1 < c.recentFileCount;
         return s;
     }
     if (PageNavigation::isNavigation(command)) {
@@ -122,8 +121,6 @@ CommandState evaluate(int command, const CommandContext& c)
     case FileOpen:
     case FileSave:
     case FileSaveAs:
-        s.enabled = !c.templateMode;
-        break;
     case OpenTemplate:
     case SaveTemplate:
     case AppExit:
@@ -186,9 +183,7 @@ CommandState evaluate(int command, const CommandContext& c)
     case FilePrint:
     case TestPrint:
     case ExportPdf:
-        // The data-mode pages are what is printed.
-        s.enabled = c.printingAvailable && !c.templateMode;
-        break;
+        // The pages are printed; from template mode the window applies the template first.
     case PrintSettings:
     case AddressBookWindow:
     case ClearReservation:

@@ -9,11 +9,27 @@
 
 namespace ModeSwitch {
 
+int selectToolOf(int tool)
+{
+    switch (tool) {
+    case 2: // add a region at a click, by dragging, select regions
+    case 8:
+    case 3:
+        return 3;
+    case 4: // draw a ruled line, a ruled-line table, select ruled lines
+    case 5:
+    case 6:
+        return 6;
+    default: // the sheet tools
+        return 1;
+    }
+}
+
 void enterTemplateMode(CORINOTEDoc& doc)
 {
     doc.selection().clear();
     doc.scalars().currentSheetNo = 1;
-    doc.editTool = 0;
+    doc.editTool = doc.templateSelectTool;
     doc.templateMode = 1;
     doc.newObjectDefaults().setByPages = false;
 }
@@ -29,6 +45,8 @@ QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressRepo
     doc.selection().clear();
     doc.scalars().currentSheetNo = 1;
     doc.templateMode = 0;
+    if (doc.editTool >= 0)
+        doc.templateSelectTool = selectToolOf(doc.editTool);
     doc.editTool = -1;
     doc.newObjectDefaults().setByPages = false;
     if (merger)

@@ -18,8 +18,13 @@ namespace ModeSwitch {
 // as built, its texts empty.
 using RecordMerger = std::function<void(CORINOTEDoc& doc, ProgressReporter* progress)>;
 
-// Command 133: clears the selection, makes sheet 1 current, selects the add-sheet tool
-// (0) and sets the template-mode flag.
+// The select tool of a tool's family: 1 for the sheet tools, 3 for the text-region
+// tools, 6 for the ruled-line tools.
+int selectToolOf(int tool);
+
+// Command 133: clears the selection, makes sheet 1 current, selects the select tool of
+// the family last used in template mode (the sheet select tool the first time), so that
+// a first click selects rather than adds, and sets the template-mode flag.
 void enterTemplateMode(CORINOTEDoc& doc);
 
 // Command 32771. A template without a sheet is refused with "シートは必ず1つ以上設定して
@@ -27,7 +32,8 @@ void enterTemplateMode(CORINOTEDoc& doc);
 // replaced), page 1 built from the template with the first sheet's design on every
 // sheet, the selection cleared, sheet 1 current, the records merged by `merger` (when
 // given), the current page kept within the pages, the template-mode flag cleared and no
-// tool selected. Returns an empty string, or the message of a refusal.
+// tool selected (the family of the tool that was selected is remembered for the next
+// template mode). Returns an empty string, or the message of a refusal.
 QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger = {},
                       ProgressReporter* progress = nullptr);
 

@@ -84,6 +84,9 @@ public:
     int templateMode = 0;
     int displayedLayer = 0;
     int editTool = -1;
+    // The select tool template mode comes back with: that of the family last used there
+    // (1 sheets, 3 text regions, 6 ruled lines), so that a first click never adds.
+    int templateSelectTool = 1;
     int undoAvailable = 0;
     int redoAvailable = 0;
     QString dataFolder;

@@ -28,12 +28,14 @@ AppCommands::AppCommands(CMainFrame& frame) : QObject(&frame), mFrame(frame)
         connect(mFrame.actions().action(command), &QAction::triggered, this, handler);
     };
     DocumentSession* s = &mFrame.session();
-    on(FileNew, [s] { s->newDocument(); });
-    on(FileOpen, [s] { s->open(); });
-    on(FileSave, [s] { s->save(); });
-    on(FileSaveAs, [s] { s->saveAs(); });
+    // From template mode these apply the template first; saving comes back to it.
+    CMainFrame* f = &mFrame;
+    on(FileNew, [f, s] { f->onPages([s] { s->newDocument(); }, false); });
+    on(FileOpen, [f, s] { f->onPages([s] { s->open(); }, false); });
+    on(FileSave, [f, s] { f->onPages([s] { s->save(); }, true); });
+    on(FileSaveAs, [f, s] { f->onPages([s] { s->saveAs(); }, true); });
     for (int i = 0; i < RecentFileCount; ++i)
-        on(RecentFile1 + i, [s, i] { s->openRecent(i); });
+        on(RecentFile1 + i, [f, s, i] { f->onPages([s, i] { s->openRecent(i); }, false); });
     on(AppExit, [this] { mFrame.close(); });
     on(OpenTemplate, [this] { openTemplate(); });
     on(SaveTemplate, [this] { saveTemplate(); });

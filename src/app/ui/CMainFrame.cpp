@@ -196,6 +196,16 @@ bool CMainFrame::enterDataMode()
     return true;
 }
 
+void CMainFrame::onPages(const std::function<void()>& command, bool comeBack)
+{
+    const bool wasTemplate = mDoc.templateMode != 0;
+    if (wasTemplate && !enterDataMode())
+        return;
+    command();
+    if (wasTemplate && comeBack && mDoc.templateMode == 0)
+        enterTemplateMode();
+}
+
 void CMainFrame::receiveCommand(int command)
 {
     auto* form = qobject_cast<CLabelDataEditView*>(mLeftPane);

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class AppCommands;
@@ -64,6 +65,11 @@ public:
     // template has no sheet; returns whether the mode was entered.
     void enterTemplateMode();
     bool enterDataMode();
+    // Runs a file or print command from either mode. In template mode the template is
+    // applied first, as entering data mode does (its refusal stops the command), so that
+    // what is saved or printed holds the edited template; with `comeBack` the template
+    // editor is entered again afterwards.
+    void onPages(const std::function<void()>& command, bool comeBack);
 
     // Brings every command's enabled and checked state up to date.
     void refreshCommands();

@@ -32,9 +32,10 @@ PrintCommands::PrintCommands(CMainFrame& frame) : QObject(&frame), mFrame(frame)
     const auto on = [this](int command, auto handler) {
         connect(mFrame.actions().action(command), &QAction::triggered, this, handler);
     };
-    on(FilePrint, [this] { print(false); });
-    on(TestPrint, [this] { print(true); });
-    on(ExportPdf, [this] { exportPdf(); });
+    // The pages are what is printed: from template mode the template is applied first.
+    on(FilePrint, [this] { mFrame.onPages([this] { print(false); }, true); });
+    on(TestPrint, [this] { mFrame.onPages([this] { print(true); }, true); });
+    on(ExportPdf, [this] { mFrame.onPages([this] { exportPdf(); }, true); });
     on(CommandIds::PrintSettings, [this] { printSettings(); });
     on(CommandIds::SheetOrder, [this] { sheetOrder(); });
     on(AddressBookWindow, [this] { addressBook(); });
