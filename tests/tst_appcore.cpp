@@ -770,10 +770,12 @@ void TestAppCore::dataFormClearAndSelect()
 
     f.doc->selection().keisenns = {1};
     f.doc->selection().textRect = 2;
+    f.doc->selection().group = {{ObjectRef::TextRectKind, 2}, {ObjectRef::TextRectKind, 5}};
     DataFormEditor::setDisplayedLayer(*f.doc, 3);
     QCOMPARE(f.doc->displayedLayer, 3);
     QCOMPARE(f.doc->selection().textRect, -1);
     QVERIFY(f.doc->selection().keisenns.isEmpty());
+    QVERIFY(f.doc->selection().group.isEmpty());
 }
 
 void TestAppCore::regionList()

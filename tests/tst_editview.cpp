@@ -102,6 +102,17 @@ void TestEditView::toolButtons()
     QVERIFY(!w.frame->actions().action(ToolAddSheet)->isChecked());
     w.trigger(DataMode);
     QVERIFY(!draw->isEnabled());
+
+    // Every tool tells what it does, each in its own words.
+    QStringList tips;
+    for (const int tool : {ToolAddSheet, ToolDrawSheet, ToolSheets, ToolAddRegion, ToolDrawRegion,
+                           ToolRegions, ToolAddLine, ToolAddLineTable, ToolLines}) {
+        QAction* a = w.frame->actions().action(tool);
+        QVERIFY(!tips.contains(a->toolTip()));
+        QVERIFY(a->toolTip().startsWith(a->text()));
+        QCOMPARE(a->statusTip(), a->toolTip());
+        tips.append(a->toolTip());
+    }
 }
 
 void TestEditView::drawMoveAndCancel()

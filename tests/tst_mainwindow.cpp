@@ -240,8 +240,10 @@ void TestMainWindow::modeSwitches()
     QVERIFY(form->applyButton()->isEnabled());
     QVERIFY(form->propertySheet());
     QVERIFY(w.doc->newObjectDefaults().setByPages);
+    w.doc->selection().group = {{ObjectRef::TextRectKind, 0}, {ObjectRef::TextRectKind, 1}};
     form->layerCombo()->setCurrentIndex(4);
     QCOMPARE(w.doc->displayedLayer, 4);
+    QVERIFY(w.doc->selection().group.isEmpty()); // no hidden region stays in the group
 
     w.trigger(DataMode);
     QVERIFY(qobject_cast<CLabelDataEditView*>(w.frame->leftPane()));

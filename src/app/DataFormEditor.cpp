@@ -36,6 +36,7 @@ void setDisplayedLayer(CORINOTEDoc& doc, int layer)
     doc.displayedLayer = std::clamp(layer, 0, 10);
     doc.selection().textRect = -1;
     doc.selection().keisenns.clear();
+    doc.selection().clearGroup(); // hidden regions must not be moved unseen
     doc.updateAllViews();
 }
 

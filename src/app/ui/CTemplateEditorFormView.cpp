@@ -67,8 +67,8 @@ void CTemplateEditorFormView::apply()
 void CTemplateEditorFormView::layerChosen(int index)
 {
     mDoc.displayedLayer = index;
-    mDoc.selection().sheet = -1;
-    mDoc.selection().textRect = -1;
+    // The Ctrl+click group goes too: hidden regions must not be aligned or moved unseen.
+    mDoc.selection().clear();
     mDoc.updateAllViews();
 }
 

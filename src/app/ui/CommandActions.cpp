@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QRegularExpression>
 
+#include <utility>
+
 using namespace CommandIds;
 
 namespace {
@@ -164,6 +166,24 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     add(ToolAddLine, tr("罫線の追加"), QStringLiteral("tool-add-line"));
     add(ToolAddLineTable, tr("罫線（表）の追加"), QStringLiteral("tool-add-line-table"));
     add(ToolLines, tr("罫線の位置・長さ変更"), QStringLiteral("tool-lines"));
+    // Two pairs of tools share their names; the tips tell each one's way of working.
+    const std::pair<int, QString> tips[] = {
+        {ToolAddSheet, tr("シートの追加（クリックした位置に既定の大きさで追加）")},
+        {ToolDrawSheet, tr("シートの追加（ドラッグした範囲に追加）")},
+        {ToolSheets, tr("シートの位置・サイズ変更（クリックで選択、ドラッグで移動・サイズ変更）")},
+        {ToolAddRegion, tr("文字列編集領域の追加（クリックした位置に既定の大きさで追加）")},
+        {ToolDrawRegion, tr("文字列編集領域の追加（ドラッグした範囲に追加）")},
+        {ToolRegions,
+         tr("文字列編集領域の位置・サイズ変更（クリックで選択、ドラッグで移動・サイズ変更）")},
+        {ToolAddLine, tr("罫線の追加（ドラッグで線を引く。Ctrlで垂直、Shiftで水平）")},
+        {ToolAddLineTable, tr("罫線（表）の追加（ドラッグした範囲に表を作成）")},
+        {ToolLines, tr("罫線の位置・長さ変更（クリックで選択、ドラッグで移動。Home・↑を押したまま"
+                       "で終点、End・↓で始点だけを移動）")},
+    };
+    for (const auto& [command, tip] : tips) {
+        mActions.value(command)->setToolTip(tip);
+        mActions.value(command)->setStatusTip(tip);
+    }
 
     // The drawing view's right-button menu.
     add(DeleteSelection, tr("削除(&D)"))->setShortcut(QKeySequence::Delete);
