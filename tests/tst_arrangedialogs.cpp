@@ -69,6 +69,7 @@ private slots:
     void sheetDialogChecks();
     void regionDialogOkAndCancel_data();
     void regionDialogOkAndCancel();
+    void okRefusesPendingValue();
     void lineDialogSeveralRows();
     void splitDialog();
 };
@@ -103,24 +104,29 @@ void TestArrangeDialogs::sheetDialogChecks()
 void TestArrangeDialogs::regionDialogOkAndCancel_data()
 {
     QTest::addColumn<bool>("ok");
-    QTest::newRow("OK") << true;
-    QTest::newRow("Cancel") << false;
+    QTest::addColumn<bool>("changeFirst"); // 変更 pressed before OK or Cancel
+    QTest::newRow("変更, OK") << true << true;
+    QTest::newRow("OK alone stores what was typed") << true << false;
+    QTest::newRow("変更, Cancel") << false << true;
+    QTest::newRow("Cancel") << false << false;
 }
 
 void TestArrangeDialogs::regionDialogOkAndCancel()
 {
     QFETCH(bool, ok);
+    QFETCH(bool, changeFirst);
     Fixture f;
     QWidget window;
     CommandActions actions;
     ArrangeActions arrange(*f.doc, actions, &window);
     f.doc->selection().textRect = 0;
-    whenModal([ok](QDialog* d) {
+    whenModal([ok, changeFirst](QDialog* d) {
         setSpin(d, "x", 700);
         setSpin(d, "width", 200);
         auto* positions = qobject_cast<PositionDialog*>(d);
         QVERIFY(positions);
-        positions->change();
+        if (changeFirst)
+            positions->change();
         if (ok)
             d->accept();
         else
@@ -130,6 +136,26 @@ void TestArrangeDialogs::regionDialogOkAndCancel()
     QCOMPARE(f.tpl().regions.rect(0), (ok ? Rect{700, -100, 900, -200} : Rect{100, -100, 400, -200}));
     QCOMPARE(f.doc->undoAvailable, ok ? 1 : 0);
     QCOMPARE(f.doc->isModified(), ok);
+}
+
+// OK with a pending value out of range refuses it with the range message and stays open;
+// nothing is stored.
+void TestArrangeDialogs::okRefusesPendingValue()
+{
+    Fixture f;
+    CLabelSheetDialog dialog(PositionEdit::load(*f.doc, PositionEdit::Sheets), 0);
+    QStringList messages;
+    dialog.showMessage = [&](const QString& m) { messages.append(m); };
+    dialog.show();
+    setSpin(&dialog, "height", 49);
+    dialog.accept();
+    QCOMPARE(messages, QStringList{QStringLiteral("入力された数値は正しくありません。")});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.edit().rects().value(0), (Rect{0, 0, 2100, -2970}));
+    setSpin(&dialog, "height", 60);
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.edit().rects().value(0), (Rect{0, 0, 2100, -60}));
 }
 
 void TestArrangeDialogs::lineDialogSeveralRows()

@@ -63,6 +63,7 @@ QSpinBox* PositionDialog::addField(const QString& label)
     auto* spin = new QSpinBox(this);
     spin->setRange(-99999, 99999);
     mForm->addRow(label, spin);
+    connect(spin, &QSpinBox::valueChanged, this, [this] { mPending = true; });
     return spin;
 }
 
@@ -111,22 +112,27 @@ void PositionDialog::rowsChanged()
     const QList<int> rows = selectedRows();
     if (rows.size() == 1)
         showRow(rows.first());
+    mPending = false;
 }
 
-void PositionDialog::change()
+bool PositionDialog::change()
 {
     const QList<int> rows = selectedRows();
     const QString message = store(rows);
     if (!message.isEmpty()) {
         showMessage(message);
-        return;
+        return false;
     }
     for (const int row : rows)
         refreshRow(row);
+    mPending = false;
+    return true;
 }
 
 void PositionDialog::accept()
 {
+    if (mPending && !selectedRows().isEmpty() && !change())
+        return;
     const QString message = checkOnOk();
     if (!message.isEmpty()) {
         showMessage(message);

@@ -26,8 +26,10 @@ public:
     const PositionEdit& edit() const { return mEdit; }
     // Selects the rows (the dialog's list and fields follow).
     void selectRows(const QList<int>& rows);
-    // "変更".
-    void change();
+    // "変更"; false when the values were refused (the message shown).
+    bool change();
+    // OK: a value typed but not yet stored with 変更 is stored first, with the same checks
+    // (a refusal keeps the dialog open), so that nothing typed is dropped.
     void accept() override;
 
 protected:
@@ -55,6 +57,8 @@ protected:
 private:
     void rowsChanged();
 
+    // A field was typed into since the selected row was shown or stored: OK stores it.
+    bool mPending = false;
     QTableView* mList;
     QStandardItemModel* mModel;
     QFormLayout* mForm;
