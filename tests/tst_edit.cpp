@@ -136,6 +136,7 @@ private slots:
     void clickMovesNothing();
     void arrowKeys_data();
     void arrowKeys();
+    void selectionThroughUndo();
     void objectBeneath_data();
     void objectBeneath();
 };
@@ -827,6 +828,37 @@ void TestEdit::objectBeneath()
     QCOMPARE(f.tpl().sheets.rect(0), (Rect{0, 0, 2100, -2970}));
     QCOMPARE(f.tpl().sheets.rect(1), (Rect{600, -600, 1100, -1100}));
     QCOMPARE(f.doc->selection().sheet, 1);
+}
+
+// Undo and redo keep the selection on the objects that are still there, so that the next
+// nudge acts on them; a reference to an object the undo took away is dropped.
+void TestEdit::selectionThroughUndo()
+{
+    Fixture f;
+    f.addRegion(Rect{200, -200, 400, -300});
+    f.addRegion(Rect{500, -200, 700, -300});
+    f.addLine(Point{0, -600}, Point{900, -600});
+    Selection& s = f.doc->selection();
+    s.textRect = 1;
+    s.group = {{ObjectRef::TextRectKind, 0}, {ObjectRef::TextRectKind, 1}};
+    QVERIFY(LayoutEdits::moveSelection(*f.doc, 10, 0));
+    f.doc->undo();
+    QCOMPARE(s.textRect, 1);
+    QCOMPARE(s.group.size(), 2);
+    f.doc->redo();
+    QCOMPARE(s.textRect, 1);
+    QVERIFY(LayoutEdits::moveSelection(*f.doc, 10, 0)); // the next nudge still moves them
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{220, -200, 420, -300}));
+
+    f.doc->takeUndoSnapshot();
+    f.addRegion(Rect{800, -200, 900, -300});
+    s.textRect = 2;
+    s.group = {{ObjectRef::TextRectKind, 0}, {ObjectRef::TextRectKind, 2}};
+    s.keisenns = {0};
+    f.doc->undo();
+    QCOMPARE(s.textRect, -1);
+    QCOMPARE(s.group, (QList<ObjectRef>{{ObjectRef::TextRectKind, 0}}));
+    QCOMPARE(s.keisenns, QList<int>{0});
 }
 
 QTEST_MAIN(TestEdit)

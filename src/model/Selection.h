@@ -27,6 +27,19 @@ struct Selection
         clearGroup();
     }
 
+    // Keeps only what still exists after the objects were replaced wholesale (an undo or
+    // redo): `exists` answers for a sheet or text region, `lineExists` for a ruled line.
+    template <typename Exists, typename LineExists>
+    void retain(const Exists& exists, const LineExists& lineExists)
+    {
+        if (textRect >= 0 && !exists(ObjectRef{ObjectRef::TextRectKind, textRect}))
+            textRect = -1;
+        if (sheet >= 0 && !exists(ObjectRef{ObjectRef::SheetKind, sheet}))
+            sheet = -1;
+        keisenns.removeIf([&](int i) { return !lineExists(i); });
+        group.removeIf([&](const ObjectRef& r) { return !exists(r); });
+    }
+
     // Appends a reference to the group unless it is there already.
     void addToGroup(const ObjectRef& ref)
     {

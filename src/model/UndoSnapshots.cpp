@@ -2,6 +2,7 @@
 
 #include "CORINOTEDoc.h"
 #include "DocumentFile.h"
+#include "PageObjects.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 
@@ -50,10 +51,20 @@ bool UndoSnapshots::loadSnapshot(CORINOTEDoc& doc, const QString& path, bool* op
     *opened = file.open(QIODevice::ReadOnly);
     if (!*opened)
         return false;
+    const Selection selection = doc.selection();
     doc.deleteContents();
     ArchiveReader in(&file);
     const bool ok = DocumentFile::read(doc, in);
-    doc.selection().clear();
+    // The selection stays on the objects that are still there, so that the next nudge or
+    // command acts on what the user had picked.
+    doc.selection() = selection;
+    const PageObjects page = PageObjects::of(doc, doc.templateMode ? 1 : doc.currentPage);
+    doc.selection().retain(
+        [&page](const ObjectRef& r) {
+            return r.kind == ObjectRef::SheetKind ? page.hasSheet(r.index)
+                                                  : page.hasRegion(r.index);
+        },
+        [&page](int line) { return page.hasLine(line); });
     doc.updateAllViews();
     return ok;
 }
