@@ -2,6 +2,7 @@
 #include "address/CAddressData.h"
 #include "base/ArchiveWriter.h"
 #include "model/CORINOTEDoc.h"
+#include "model/PageObjects.h"
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
 #include "model/UndoSnapshots.h"
@@ -368,10 +369,12 @@ void TestUndo::runtimeStateAfterLoad()
     QCOMPARE(doc->printOffsetX, 55);
     QCOMPARE(doc->printOffsetY, -44);
     QCOMPARE(doc->environment().fitData, int(EnvironmentSettings::TwoLines));
-    QCOMPARE(doc->selection().textRect, -1);
-    QCOMPARE(doc->selection().sheet, -1);
-    QVERIFY(doc->selection().keisenns.isEmpty());
-    QVERIFY(doc->selection().group.isEmpty());
+    // The selection stays on the objects the restored document still has.
+    const PageObjects page = PageObjects::of(*doc, 1);
+    QCOMPARE(doc->selection().textRect, page.hasRegion(1) ? 1 : -1);
+    QCOMPARE(doc->selection().sheet, page.hasSheet(0) ? 0 : -1);
+    QCOMPARE(doc->selection().keisenns, page.hasLine(0) ? QList<int>{0} : QList<int>{});
+    QCOMPARE(doc->selection().group.size(), page.hasRegion(0) ? 1 : 0);
     QVERIFY(doc->groupList(0).isEmpty());
     QCOMPARE(doc->isModified(), modified);
     QVERIFY(redraws.count() >= 1);
