@@ -342,7 +342,7 @@ void TestArrange::turns()
 
 void TestArrange::turnRegion()
 {
-    Fixture f({{120, -80, 620, -230}});
+    Fixture f({{620, -580, 1120, -730}}); // away from the edges: four turns give it back
     f.doc->selection().textRect = 0;
     f.tpl().regions.setBackPictureRotation(0, 270);
     for (int i = 0; i < 4; ++i) {
@@ -353,9 +353,26 @@ void TestArrange::turnRegion()
             QCOMPARE(f.tpl().regions.backPictureRotation(0), 0);
         }
     }
-    QCOMPARE(f.tpl().regions.rect(0), (Rect{120, -80, 620, -230}));
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{620, -580, 1120, -730}));
     QCOMPARE(f.tpl().regions.font(0).escapement, 0);
     QCOMPARE(f.tpl().regions.backPictureRotation(0), 270);
+
+    // Near an edge a turn that would push the region over it keeps it on the paper, every
+    // turn of the cycle; one that lay off the paper already is left where the turn puts it.
+    const Rect paper = f.tpl().paperRect;
+    for (const bool clockwise : {true, false}) {
+        for (const Rect& start : {Rect{120, -80, 620, -230}, Rect{1900, -2800, 2100, -2960}}) {
+            f.tpl().regions.setRect(0, start);
+            for (int i = 0; i < 4; ++i) {
+                QVERIFY(RegionTurn::turnRegion(*f.doc, clockwise));
+                QCOMPARE(RegionTurn::keptOn(f.tpl().regions.rect(0), paper),
+                         f.tpl().regions.rect(0));
+            }
+        }
+    }
+    f.tpl().regions.setRect(0, Rect{-300, -80, -100, -230});
+    QVERIFY(RegionTurn::turnRegion(*f.doc, true));
+    QCOMPARE(f.tpl().regions.rect(0), RegionTurn::turned(Rect{-300, -80, -100, -230}, 0, true));
 }
 
 void TestArrange::linesIntoEverySheet()

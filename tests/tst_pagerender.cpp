@@ -566,6 +566,44 @@ private slots:
         QVERIFY(dark(at(draw(RenderMode::Edit), 500, -500).rgb()));
     }
 
+    // Objects that lie off the paper are shown round it while editing (outline and the
+    // selection's tracker), never printed.
+    void offPaperShown_data()
+    {
+        QTest::addColumn<RenderMode>("mode");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<bool>("outline");
+        QTest::addColumn<bool>("tracker");
+        QTest::newRow("edit") << RenderMode::Edit << false << true << false;
+        QTest::newRow("edit, selected") << RenderMode::Edit << true << true << true;
+        QTest::newRow("preview, selected") << RenderMode::Preview << true << false << true;
+        QTest::newRow("print, selected") << RenderMode::Print << true << false << false;
+    }
+    void offPaperShown()
+    {
+        QFETCH(RenderMode, mode);
+        QFETCH(bool, selected);
+        QFETCH(bool, outline);
+        QFETCH(bool, tracker);
+        document();
+        addRegion(region({900, -300, 1300, -500}, 1, 0xFFFFFF));
+        mDoc->selection().textRect = selected ? 0 : -1;
+        PageRenderer::Options o;
+        o.mode = mode;
+        QImage image(1400, 1000, QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(0x80, 0x80, 0x80)); // the area round the paper
+        QPainter painter(&image);
+        painter.setTransform(QTransform(1, 0, 0, -1, 0, 0));
+        mRenderer.draw(painter, *mDoc, 1, o);
+        painter.end();
+        const auto grey = like(QColor(0x80, 0x80, 0x80), 8);
+        const auto notGrey = [&grey](QRgb c) { return !grey(c); };
+        // The right edge, 300 units past the paper, away from the handles.
+        QCOMPARE(count(image, notGrey, nullptr, QRect(1298, 340, 5, 40)) > 10, outline || tracker);
+        // The handle at the middle of the right edge.
+        QCOMPARE(count(image, notGrey, nullptr, QRect(1290, 390, 20, 20)) > 30, tracker);
+    }
+
     // The printed page has the sheets' and regions' content only: no paper fill, grid,
     // outlines or labels.
     void printedSubset()

@@ -19,9 +19,11 @@ Rect turned(const Rect& r, int angle, bool clockwise)
         case 900:
             return Rect{offsetCoordinate(r.right, -h), offsetCoordinate(r.top, w), r.right, r.top};
         case 1800:
-            return Rect{r.right, offsetCoordinate(r.bottom, w), offsetCoordinate(r.right, h), r.bottom};
+            return Rect{r.right, offsetCoordinate(r.bottom, w), offsetCoordinate(r.right, h),
+                        r.bottom};
         case 2700:
-            return Rect{r.left, r.bottom, offsetCoordinate(r.left, h), offsetCoordinate(r.bottom, -w)};
+            return Rect{r.left, r.bottom, offsetCoordinate(r.left, h),
+                        offsetCoordinate(r.bottom, -w)};
         default:
             return r;
         }
@@ -31,7 +33,8 @@ Rect turned(const Rect& r, int angle, bool clockwise)
     case 900:
         return Rect{r.right, r.top, offsetCoordinate(r.right, h), offsetCoordinate(r.top, -w)};
     case 1800:
-        return Rect{offsetCoordinate(r.right, -h), r.bottom, r.right, offsetCoordinate(r.bottom, -w)};
+        return Rect{offsetCoordinate(r.right, -h), r.bottom, r.right,
+                    offsetCoordinate(r.bottom, -w)};
     case 2700:
         return Rect{offsetCoordinate(r.left, -h), offsetCoordinate(r.bottom, w), r.left, r.bottom};
     case 0:
@@ -63,6 +66,22 @@ int nextPictureRotation(int rotation, bool clockwise)
     return ((r + (clockwise ? 1 : 3)) % 4) * 90;
 }
 
+Rect keptOn(const Rect& r, const Rect& paper)
+{
+    qint64 dx = 0;
+    qint64 dy = 0;
+    if (r.right > paper.right)
+        dx = qint64(paper.right) - r.right;
+    if (r.left + dx < paper.left)
+        dx = qint64(paper.left) - r.left;
+    if (r.bottom < paper.bottom)
+        dy = qint64(paper.bottom) - r.bottom;
+    if (r.top + dy > paper.top)
+        dy = qint64(paper.top) - r.top;
+    return Rect{offsetCoordinate(r.left, dx), offsetCoordinate(r.top, dy),
+                offsetCoordinate(r.right, dx), offsetCoordinate(r.bottom, dy)};
+}
+
 bool turnRegion(CORINOTEDoc& doc, bool clockwise)
 {
     EditLayout layout = EditLayout::of(doc);
@@ -75,11 +94,16 @@ bool turnRegion(CORINOTEDoc& doc, bool clockwise)
     const int next = nextAngle(angle, clockwise);
     if (next == angle)
         return false;
-    regions.setRect(i, turned(regions.rect(i), angle, clockwise));
+    const Rect paper = doc.templateMode ? doc.labelTemplate().paperRect : doc.scalars().paperRect;
+    const Rect before = regions.rect(i);
+    Rect after = turned(before, angle, clockwise);
+    if (keptOn(before, paper) == before)
+        after = keptOn(after, paper);
+    regions.setRect(i, after);
     font.escapement = font.orientation = next;
     regions.setFont(i, font);
-    regions.setBackPictureRotation(
-        i, nextPictureRotation(regions.backPictureRotation(i), clockwise));
+    regions.setBackPictureRotation(i,
+                                   nextPictureRotation(regions.backPictureRotation(i), clockwise));
     return true;
 }
 

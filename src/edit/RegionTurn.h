@@ -13,6 +13,10 @@ namespace RegionTurn {
 // back exactly. Other angles leave it as it is.
 Rect turned(const Rect& r, int angle, bool clockwise);
 
+// `r` moved the least needed to lie on `paper` (both y up), its size kept; where it is
+// larger than the paper its left and top edges go onto the paper's.
+Rect keptOn(const Rect& r, const Rect& paper);
+
 // The next angle of the cycle 0 → 900 → 1800 → 2700 (clockwise) or back; other values
 // stay as they are.
 int nextAngle(int angle, bool clockwise);
@@ -21,7 +25,8 @@ int nextAngle(int angle, bool clockwise);
 int nextPictureRotation(int rotation, bool clockwise);
 
 // Turns the selected text region of the layout being edited: its font angle, its
-// rectangle and its background picture. False when no region is selected or its angle
+// rectangle and its background picture. A region that lay on the paper stays on it
+// (moved back by keptOn() where the turn would push it over an edge). False when no region is selected or its angle
 // is not a quarter turn.
 bool turnRegion(CORINOTEDoc& doc, bool clockwise);
 

@@ -170,10 +170,38 @@ void PageRenderer::draw(QPainter& painter, CORINOTEDoc& doc, int page, const Opt
     if (!s.regions->isEmpty() && s.currentSheetNo >= 1)
         drawRegions(painter, s, mode);
     drawSheetFrames(painter, s, mode);
-    if (screen) {
-        drawGroupRects(painter, doc.selection(), s);
+    if (screen)
         drawLabels(painter, s, options);
+    painter.restore();
+
+    // What lies off the paper never prints, but the editor shows where it is so that it
+    // can be taken back: outlines over the area round the paper, and the selection.
+    if (screen) {
+        painter.save();
+        if (mode == RenderMode::Edit)
+            drawOffPaperOutlines(painter, s, paper);
+        drawGroupRects(painter, doc.selection(), s);
         drawSelectedObjects(painter, doc.selection(), s);
+        painter.restore();
+    }
+}
+
+void PageRenderer::drawOffPaperOutlines(QPainter& painter, const Source& s, const QRectF& paper)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(RenderSupport::hairline(Qt::black, Qt::DotLine));
+    const auto outline = [&](const Rect& r) {
+        const QRectF rect = RenderSupport::rectF(r);
+        if (!paper.contains(rect))
+            painter.drawRect(rect);
+    };
+    for (int i = s.objects.firstSheet; i < s.objects.firstSheet + s.objects.sheetCount; ++i)
+        outline(s.sheets->rect(i));
+    for (int i = s.objects.firstRegion; i < s.objects.firstRegion + s.objects.regionCount; ++i) {
+        if (s.layerShown(s.regions->layer(i)))
+            outline(s.regions->rect(i));
     }
     painter.restore();
 }

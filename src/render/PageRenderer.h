@@ -95,6 +95,7 @@ private:
     void drawRegions(QPainter& painter, const Source& s, RenderMode mode);
     void drawSheetFrames(QPainter& painter, const Source& s, RenderMode mode);
     void drawGroupRects(QPainter& painter, const Selection& selection, const Source& s);
+    void drawOffPaperOutlines(QPainter& painter, const Source& s, const QRectF& paper);
     void drawSelectedObjects(QPainter& painter, const Selection& selection, const Source& s);
     void drawLabels(QPainter& painter, const Source& s, const Options& options);
 
