@@ -9,11 +9,14 @@
 #include "edit/HitTest.h"
 #include "edit/KeisennTable.h"
 #include "edit/LayoutEdits.h"
+#include "edit/ToolOverlayPainter.h"
 #include "edit/ValueCheck.h"
 #include "edit/tools/MouseTools.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,6 +140,8 @@ private slots:
     void arrowKeys_data();
     void arrowKeys();
     void selectionThroughUndo();
+    void rubberBandsShow_data();
+    void rubberBandsShow();
     void objectBeneath_data();
     void objectBeneath();
 };
@@ -859,6 +864,46 @@ void TestEdit::selectionThroughUndo()
     QCOMPARE(s.textRect, -1);
     QCOMPARE(s.group, (QList<ObjectRef>{{ObjectRef::TextRectKind, 0}}));
     QCOMPARE(s.keisenns, QList<int>{0});
+}
+
+// Every rubber band stands out from white paper and from a dark background: along its
+// edge there are pixels far lighter or darker than the ground.
+void TestEdit::rubberBandsShow_data()
+{
+    QTest::addColumn<QColor>("band");
+    QTest::addColumn<QColor>("ground");
+    for (const QColor& band : {QColor(Qt::magenta), QColor(Qt::yellow), QColor(Qt::cyan)}) {
+        for (const QColor& ground : {QColor(Qt::white), QColor(0, 0, 0x80), QColor(Qt::yellow)})
+            QTest::addRow("%s on %s", qPrintable(band.name()), qPrintable(ground.name()))
+                << band << ground;
+    }
+}
+
+void TestEdit::rubberBandsShow()
+{
+    QFETCH(QColor, band);
+    QFETCH(QColor, ground);
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(ground);
+    QPainter painter(&image);
+    ToolOverlay o;
+    o.shape = ToolOverlay::Rectangle;
+    o.color = band;
+    o.from = QPointF(50, 50);
+    o.to = QPointF(150, 150);
+    ToolOverlayPainter::paint(painter, o);
+    painter.end();
+    const auto lightness = [](const QColor& c) { return qGray(c.rgb()); };
+    int seen = 0;
+    for (int x = 50; x <= 150; ++x) {
+        for (int y = 48; y <= 52; ++y) {
+            if (std::abs(lightness(image.pixelColor(x, y)) - lightness(ground)) > 90) {
+                ++seen;
+                break;
+            }
+        }
+    }
+    QVERIFY2(seen > 25, qPrintable(QString::number(seen))); // a dotted line: one pixel in three
 }
 
 QTEST_MAIN(TestEdit)

@@ -89,6 +89,8 @@ private slots:
     void drawMoveAndCancel();
     void lastSheetRefused();
     void heldEndKeysMoveNoLine();
+    void snapMark_data();
+    void snapMark();
 };
 
 void TestEditView::toolButtons()
@@ -185,6 +187,34 @@ void TestEditView::heldEndKeysMoveNoLine()
     }
     QCOMPARE(w.tpl().keisenns.start(0), (Point{250, -600})); // one Right, no repeats
     QCOMPARE(w.tpl().keisenns.end(0), (Point{950, -600}));
+}
+
+// While a tool that snaps is active on a grid, a mark shows where the pointer snaps.
+void TestEditView::snapMark_data()
+{
+    QTest::addColumn<int>("grid");
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("add sheet, 5 mm") << int(Grid5mm) << int(ToolAddSheet) << true;
+    QTest::newRow("draw region, 10 mm") << int(Grid10mm) << int(ToolDrawRegion) << true;
+    QTest::newRow("add sheet, no grid") << int(GridNone) << int(ToolAddSheet) << false;
+    QTest::newRow("select regions, 5 mm") << int(Grid5mm) << int(ToolRegions) << false;
+}
+
+void TestEditView::snapMark()
+{
+    QFETCH(int, grid);
+    QFETCH(int, tool);
+    QFETCH(bool, shown);
+    Window w;
+    w.trigger(grid);
+    w.trigger(tool);
+    w.moveTo(700, -700); // the pointer may still stand where the last window left it
+    w.moveTo(1013, -488);
+    const QPoint centre = w.pixel(1000, -500);
+    const QImage image = w.viewport()->grab().toImage();
+    QCOMPARE(image.pixelColor(centre) == QColor(0, 0, 0x80), shown);
+    QCOMPARE(image.pixelColor(centre + QPoint(2, 0)) == QColor(0, 0xFF, 0xFF), shown);
 }
 
 QTEST_MAIN(TestEditView)

@@ -230,6 +230,8 @@ void CKalvettaEditorView::paintEvent(QPaintEvent*)
     mRenderer.draw(painter, mDoc, shownPage(), mDisplay.rendererOptions());
     if (mTool && MouseTools::kindOf(mDoc) == mToolKind)
         ToolOverlayPainter::paint(painter, mTool->overlay());
+    if (mSnapMark)
+        ToolOverlayPainter::paintSnapMark(painter, *mSnapMark);
     painter.end();
     emit pageShown(shownPage(), mDoc.pageCount());
 }
@@ -248,6 +250,7 @@ void CKalvettaEditorView::scrollContentsBy(int, int)
 void CKalvettaEditorView::updateCursorText(const std::optional<QPointF>& pixel)
 {
     std::optional<Point> p;
+    std::optional<QPointF> mark;
     if (pixel) {
         p = ViewGeometry::toPaper(paperTransform(), *pixel);
         const bool lineDrag = mDoc.editTool == 6 && mTool && mTool->isDragging();
@@ -255,7 +258,19 @@ void CKalvettaEditorView::updateCursorText(const std::optional<QPointF>& pixel)
         if (p && snaps) {
             p->x = GridSnap::snap(p->x, mDisplay.gridUnit);
             p->y = GridSnap::snap(p->y, mDisplay.gridUnit);
+            if (mDisplay.gridUnit != 0)
+                mark = QPointF(p->x, p->y);
         }
+    }
+    if (mark != mSnapMark) {
+        // Only the mark's old and new places are repainted.
+        if (mSnapMark)
+            viewport()->update(
+                ToolOverlayPainter::snapMarkArea(paperTransform(), *mSnapMark).toAlignedRect());
+        if (mark)
+            viewport()->update(
+                ToolOverlayPainter::snapMarkArea(paperTransform(), *mark).toAlignedRect());
+        mSnapMark = mark;
     }
     emit cursorTextChanged(StatusTexts::cursor(p));
 }

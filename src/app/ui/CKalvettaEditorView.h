@@ -125,4 +125,5 @@ private:
     bool mEndKeyHeld = false;   // Home or Up
     bool mStartKeyHeld = false; // End or Down
     bool mOverlayShown = false;   // the last paint showed a tool's drag
+    std::optional<QPointF> mSnapMark; // where the pointer snaps, while a tool snaps to a grid
 };
