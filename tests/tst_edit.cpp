@@ -679,13 +679,16 @@ void TestEdit::clickMovesNothing_data()
     QTest::addColumn<int>("tool");
     QTest::addColumn<bool>("ctrl");
     QTest::addColumn<QPointF>("jitter");
+    QTest::addColumn<qreal>("scale"); // view pixels per paper unit (zoom, pixel ratio)
     for (const int grid : {0, 1, 5, 10}) {
         for (const int tool : {1, 3}) {
             for (const bool ctrl : {false, true}) {
-                for (const QPointF& jitter : {QPointF(0, 0), QPointF(2, -1)}) {
-                    QTest::addRow("grid %d tool %d%s%s", grid, tool, ctrl ? " ctrl" : "",
-                                  jitter.isNull() ? "" : " jitter")
-                        << grid << tool << ctrl << jitter;
+                for (const QPointF& jitter : {QPointF(0, 0), QPointF(1, -0.5)}) {
+                    for (const qreal scale : {1.0, 2.0}) {
+                        QTest::addRow("grid %d tool %d%s%s x%g", grid, tool, ctrl ? " ctrl" : "",
+                                      jitter.isNull() ? "" : " jitter", scale)
+                            << grid << tool << ctrl << jitter << scale;
+                    }
                 }
             }
         }
@@ -698,6 +701,7 @@ void TestEdit::clickMovesNothing()
     QFETCH(int, tool);
     QFETCH(bool, ctrl);
     QFETCH(QPointF, jitter);
+    QFETCH(qreal, scale);
     Fixture f;
     f.tpl().sheets.setRect(0, Rect{13, -17, 987, -993});
     f.addRegion(Rect{203, -207, 407, -311});
@@ -712,6 +716,7 @@ void TestEdit::clickMovesNothing()
         ToolEvent press = at(p.x(), p.y(), m, grid);
         ToolEvent release = at(p.x() + jitter.x(), p.y() + jitter.y(), m, grid);
         press.dragDistance = release.dragDistance = 4;
+        press.toPixels = release.toPixels = QTransform(scale, 0, 0, -scale, 0, 0);
         t->press(press);
         t->move(release);
         t->release(release);
@@ -728,6 +733,7 @@ void TestEdit::clickMovesNothing()
     ToolEvent from = at(target.x(), target.y(), Qt::NoModifier, grid);
     ToolEvent to = at(target.x() + 60, target.y() - 60, Qt::NoModifier, grid);
     from.dragDistance = to.dragDistance = 4;
+    from.toPixels = to.toPixels = QTransform(scale, 0, 0, -scale, 0, 0);
     t->press(from);
     t->move(to);
     t->release(to);
