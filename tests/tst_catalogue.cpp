@@ -9,8 +9,11 @@
 #include "model/CLabelSheetTemplate.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
+#include "model/DocumentFile.h"
 #include "model/TemplateFile.h"
 #include "pages/Pagination.h"
+#include "render/PageImageExporter.h"
+#include "render/PdfExporter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -150,6 +153,8 @@ private slots:
     void dialogStart_data();
     void dialogStart();
     void postcardPdf();
+    void drawingIsReadOnly_data();
+    void drawingIsReadOnly();
 };
 
 void TestCatalogue::templates_data()
@@ -683,5 +688,56 @@ void TestCatalogue::postcardPdf()
     }
 }
 
-QTEST_GUILESS_MAIN(TestCatalogue)
+void TestCatalogue::drawingIsReadOnly_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::newRow("postcard") << kPostcard;
+    QTest::newRow("landscape postcard") << QStringLiteral("はがき宛名（横書き）");
+    QTest::newRow("naga3") << QStringLiteral("長形3号封筒宛名（縦書き）");
+    QTest::newRow("12 labels") << QStringLiteral("A4ラベル12面");
+}
+
+// Painting, images and PDF output never change the document: every page of the bundled
+// templates filled with the sample's reservation (long addresses on two lines, vertical
+// faces, fitted regions), in edit and preview, in data and in template mode, leaves the
+// saved bytes as they were.
+void TestCatalogue::drawingIsReadOnly()
+{
+    QFETCH(QString, title);
+    MemoryProfile profile;
+    QTemporaryDir data;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = data.path();
+    doc.newDocument();
+    QCOMPARE(TemplateFile::apply(doc, QDir(kCatalogue).filePath(title + QStringLiteral(".ont"))),
+             QString());
+    QCOMPARE(doc.addressBook().loadFile(kSampleBook), QString());
+    Pagination::buildFromReservation(doc, QDate(2024, 1, 1), nullptr);
+    const auto saved = [&doc] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ArchiveWriter out(&buffer);
+        DocumentFile::write(doc, out);
+        return out.finish() ? bytes : QByteArray();
+    };
+    const QByteArray before = saved();
+    QVERIFY(!before.isEmpty());
+    PageRenderer renderer;
+    for (const int templateMode : {0, 1}) {
+        doc.templateMode = templateMode;
+        for (const RenderMode mode : {RenderMode::Edit, RenderMode::Preview, RenderMode::Print}) {
+            PageRenderer::Options options;
+            options.mode = mode;
+            options.grid = true;
+            for (int page = 1; page <= doc.pageCount(); ++page)
+                QVERIFY(!PageImageExporter::renderPage(doc, page, 50, options, renderer).isNull());
+        }
+    }
+    doc.templateMode = 0;
+    QCOMPARE(PdfExporter::exportPdf(doc, data.filePath(QStringLiteral("out.pdf")), {}), QString());
+    QCOMPARE(saved(), before);
+}
+
+QTEST_MAIN(TestCatalogue) // drawing needs the fonts of a GUI application
 #include "tst_catalogue.moc"

@@ -313,7 +313,9 @@ void PageRenderer::drawRegionOutlines(QPainter& painter, const Source& s)
 
 void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mode)
 {
-    TextRectFamily& regions = *s.regions;
+    // Drawing never writes into the document: the height a region is drawn at comes from
+    // its rectangle at every drawing, whatever its font record holds.
+    const TextRectFamily& regions = *s.regions;
     TextRegionRenderer::Context context;
     context.mode = mode;
     context.templateMode = s.templateMode;
@@ -329,13 +331,7 @@ void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mo
             const TextRect region = regions.at(i);
             context.number = i + 1;
             const QString& text = s.templateMode ? region.attribute : region.text;
-            const int height = mRegions.draw(painter, region, text, context);
-            if (height > 0 && height <= RegionLayout::MaxFontHeight &&
-                region.font.height != height) {
-                FontRecord font = region.font;
-                font.height = height;
-                regions.setFont(i, font);
-            }
+            mRegions.draw(painter, region, text, context);
         }
     }
 }

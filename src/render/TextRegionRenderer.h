@@ -41,7 +41,7 @@ public:
 
     // Draws the region with `text` (the region's text in data mode, its attribute in
     // template mode). Returns the font height used (the cross size, or half of it with two
-    // lines), which the caller writes back into the region's font record.
+    // lines); the region's own font record is never changed.
     int draw(QPainter& painter, const TextRect& region, const QString& text,
              const Context& context);
 
