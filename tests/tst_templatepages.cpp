@@ -23,6 +23,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTabWidget>
+#include <QKeyEvent>
+#include <QApplication>
 #include <QTest>
 
 #include <memory>
@@ -124,6 +127,8 @@ private slots:
     void buttonMessages();
     void twoLinesAskAndKeepTheirPoints();
     void regionAddedWithItsDirectionAndFitted();
+    void typedTextStaysAsTyped_data();
+    void typedTextStaysAsTyped();
     void applyIsOneUndoStep();
     void applyRefusesPaperWidth();
     void applyAsksToScale_data();
@@ -300,6 +305,47 @@ void TestTemplatePages::regionAddedWithItsDirectionAndFitted()
     p->selectRows({});
     QCOMPARE(p->attributeCombo()->currentIndex(), 0);
     QCOMPARE(p->layerEdit()->value(), 1);
+}
+
+// What is typed into 属性 is stored as typed: 住所 stays fixed text (and is fitted), it
+// does not become 住所1(R); a placeholder typed in full is one.
+void TestTemplatePages::typedTextStaysAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("fitted");
+    QTest::newRow("住所") << QStringLiteral("住所") << true;
+    QTest::newRow("氏名") << QStringLiteral("氏名") << true;
+    QTest::newRow("氏名(R) in full") << QStringLiteral("氏名(R)") << false;
+}
+
+void TestTemplatePages::typedTextStaysAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, fitted);
+    Form f;
+    f.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    CTextRectPropPage* p = f.page2();
+    if (auto* tabs = qobject_cast<QTabWidget*>(f.sheet()))
+        tabs->setCurrentWidget(p);
+    else if (auto* inner = f.sheet()->findChild<QTabWidget*>())
+        inner->setCurrentWidget(p);
+    QComboBox* combo = p->attributeCombo();
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    for (const QChar c : typed) { // one key press per character, as a keyboard types them
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(combo->lineEdit(), &press);
+    }
+    QCOMPARE(combo->currentText(), typed);
+    p->xEdit()->setValue(100);
+    p->yEdit()->setValue(200);
+    p->heightEdit()->setValue(100);
+    p->widthEdit()->setValue(900);
+    p->addRegion();
+    const TextRectFamily& r = f.sheet()->setup().regions;
+    QCOMPARE(r.attribute(0), typed);
+    QCOMPARE(r.rect(0).right != 1000, fitted); // fixed text is sized to its length
 }
 
 void TestTemplatePages::applyIsOneUndoStep()

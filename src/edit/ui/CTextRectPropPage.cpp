@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,6 +42,10 @@ CTextRectPropPage::CTextRectPropPage(TemplatePageContext& context, QWidget* pare
     mAttribute->setMaxVisibleItems(20);
     mAttribute->addItems(MergeField::attributeChoices());
     mAttribute->setCurrentIndex(0);
+    // The list is offered while typing, but what is typed stays as typed: inline completion
+    // would turn a fixed text such as 住所 into the placeholder 住所1(R).
+    mAttribute->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    mAttribute->completer()->setCaseSensitivity(Qt::CaseSensitive);
     mLayer = new FieldSpinBox(1, 10, this);
     auto* top = new QGridLayout;
     top->addWidget(label(tr("属性："), mAttribute, this), 0, 0);
