@@ -112,6 +112,7 @@ private slots:
     void applyRefusesPaper();
     void applyScalesOnYes_data();
     void applyScalesOnYes();
+    void applyWithoutSheetsTakesNewPaper();
     void applyWithoutSheetAddsPaperSheet();
     void applyUnchangedWritesNothing();
     void pageEditsAndApplyAreOneUndoStep();
@@ -472,6 +473,25 @@ void TestTemplateSetup::applyScalesOnYes_data()
     QTest::addColumn<bool>("yes");
     QTest::newRow("yes") << true;
     QTest::newRow("no") << false;
+}
+
+// With no sheet left, the sheet that stands in for none is the new paper, whether or not
+// the rest is scaled to it.
+void TestTemplateSetup::applyWithoutSheetsTakesNewPaper()
+{
+    for (const bool yes : {true, false}) {
+        Fixture fx;
+        TemplateSetup s = fx.copy();
+        s.sheets.clear();
+        s.paperWidth = 1050;
+        s.paperHeight = 1485;
+        fx.answer = yes;
+        QCOMPARE(TemplateSetupApply::apply(*fx.doc, s, fx.ask()),
+                 TemplateSetupApply::Outcome::Applied);
+        const CLabelSheetTemplate& t = fx.doc->labelTemplate();
+        QCOMPARE(t.sheets.size(), 1);
+        QCOMPARE(t.sheets.rect(0), (Rect{0, 0, 1050, -1485}));
+    }
 }
 
 void TestTemplateSetup::applyScalesOnYes()

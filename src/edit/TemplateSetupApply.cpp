@@ -123,13 +123,6 @@ Outcome apply(CORINOTEDoc& doc, const TemplateSetup& setup, const AskYesNo& askS
     t.paperRect = newPaper;
     t.paperPicture = setup.paperPicture;
     t.sheets = setup.sheets;
-    if (t.sheets.isEmpty()) {
-        Sheet whole;
-        whole.rect = newPaper;
-        whole.autoCols = 0;
-        whole.autoRows = 0;
-        t.sheets.append(whole);
-    }
     t.regions = setup.regions;
     t.keisenns = setup.lines;
     t.printSheetFrames = setup.printSheetFrames;
@@ -138,6 +131,14 @@ Outcome apply(CORINOTEDoc& doc, const TemplateSetup& setup, const AskYesNo& askS
 
     if (oldPaper != newPaper && askScale && askScale(scaleQuestion()))
         scale(t, oldPaper, newPaper);
+    // Added after any scaling: the sheet that stands in for none is the new paper itself.
+    if (t.sheets.isEmpty()) {
+        Sheet whole;
+        whole.rect = newPaper;
+        whole.autoCols = 0;
+        whole.autoRows = 0;
+        t.sheets.append(whole);
+    }
 
     PageBuilder::buildPageOne(doc);
     doc.currentPage = 1;
