@@ -106,6 +106,7 @@ private slots:
     void deleteRows();
     void addRegionFitsFixedText_data();
     void addRegionFitsFixedText();
+    void fittingStaysOnThePaper();
     void changeRegionAppliesFitSetting_data();
     void changeRegionAppliesFitSetting();
     void applyRefusesPaper_data();
@@ -351,8 +352,9 @@ void TestTemplateSetup::addRegionFitsFixedText_data()
     QTest::newRow("fixed text") << QStringLiteral("御中") << 0 << true
                                 << Rect{100, -200, 100 + 600 + 150, -500};
     // Mixed widths: "Tel 番号" is 6 characters, 8 bytes: 1800 + 1800 / 8.
+    // 100 + 1800 + 225 would run past the A4 paper: the fit ends at its edge.
     QTest::newRow("mixed bytes") << QStringLiteral("Tel 番号") << 0 << true
-                                 << Rect{100, -200, 100 + 1800 + 225, -500};
+                                 << Rect{100, -200, 2100, -500};
     // Vertical and western measure with the width (500) and grow downwards.
     QTest::newRow("vertical") << QStringLiteral("御中") << 1 << true
                               << Rect{100, -200, 600, -200 - 1000 - 250};
@@ -396,6 +398,33 @@ void TestTemplateSetup::addRegionFitsFixedText()
     QCOMPARE(s.regions.layer(i), 3);
     QCOMPARE(s.regions.backColorOff(i), 1);
     QCOMPARE(s.regions.borderColor(i), 0xFFFFFF);
+}
+
+// Fitting a long fixed text stops at the paper's edge, and the row can be changed again.
+void TestTemplateSetup::fittingStaysOnThePaper()
+{
+    for (const int direction : {0, 1}) {
+        Fixture fx;
+        TemplateSetup s = fx.copy();
+        RegionFields r;
+        r.attribute = QString(100, QChar(u'あ'));
+        r.rect = fields(100, 200, 50, 50);
+        r.vertical = direction == 1;
+        SquareMeasurer measurer;
+        QCOMPARE(addRegion(s, r, true, &measurer), QString());
+        const int i = s.regions.size() - 1;
+        const Rect fitted = s.regions.rect(i);
+        const Rect paper = s.paperRect();
+        QVERIFY(fitted.right <= paper.right && fitted.bottom >= paper.bottom);
+        QCOMPARE(direction == 0 ? fitted.right : fitted.bottom,
+                 direction == 0 ? paper.right : paper.bottom);
+        // 変更 with the row's own values, fitting to enlarge: accepted, still on the paper.
+        r.rect = fields(fitted.left, -fitted.top, fitted.top - fitted.bottom,
+                        fitted.right - fitted.left);
+        QCOMPARE(changeRegion(s, {i}, r, 2, &measurer), QString());
+        QVERIFY(s.regions.rect(i).right <= paper.right);
+        QVERIFY(s.regions.rect(i).bottom >= paper.bottom);
+    }
 }
 
 void TestTemplateSetup::changeRegionAppliesFitSetting_data()

@@ -37,6 +37,23 @@ bool isPlaceholderFree(const QString& text, bool withAutomatic)
            !(withAutomatic && text.contains(QLatin1String("(A)")));
 }
 
+// A region fitted to its text ends at the paper's edge at the latest and stays within the
+// page's own ranges, so that 変更 on its row is never refused afterwards. Only an end the
+// fitting moved past those limits is brought back.
+Rect boundedFit(Rect r, const Rect& paper)
+{
+    using ValueCheck::Field;
+    const qint64 maxRight = std::max<qint64>(
+        qint64(r.left) + 25, std::min<qint64>(paper.right, qint64(r.left) + 2970));
+    if (r.right > maxRight)
+        r.right = qint32(maxRight);
+    const qint64 minBottom = std::min<qint64>(
+        qint64(r.top) - 25, std::max<qint64>(paper.bottom, qint64(r.top) - 4200));
+    if (r.bottom < minBottom)
+        r.bottom = qint32(minBottom);
+    return r;
+}
+
 } // namespace
 
 QString selectItemMessage()
@@ -167,6 +184,7 @@ QString addRegion(TemplateSetup& s, const RegionFields& f, bool sizeToText,
             r.rect.bottom = qint32(std::max<qint64>(INT32_MIN, qint64(r.rect.top) - length));
         else
             r.rect.right = qint32(std::min<qint64>(INT32_MAX, qint64(r.rect.left) + length));
+        r.rect = boundedFit(r.rect, s.paperRect());
     }
     s.regions.append(r);
     return QString();
@@ -195,7 +213,7 @@ QString changeRegion(TemplateSetup& s, const QList<int>& rows, const RegionField
         FontRecord font = s.regions.font(i);
         if (RegionFitter::fit(f.attribute, rect, font, s.regions.charSpacing(i), fitMode,
                               measurer)) {
-            s.regions.setRect(i, rect);
+            s.regions.setRect(i, boundedFit(rect, s.paperRect()));
             s.regions.setFont(i, font);
         }
     }
