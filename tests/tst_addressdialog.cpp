@@ -4,8 +4,8 @@
 
 #include "address/AddressBook.h"
 #include "address/AddressCsvExport.h"
-#include "address/VCardReader.h"
 #include "address/CAddressData.h"
+#include "address/VCardReader.h"
 #include "addressbook/AddressBookPrompts.h"
 #include "addressbook/AddressListRows.h"
 #include "addressbook/ui/AddressDialogMenus.h"
@@ -753,13 +753,15 @@ void TestAddressDialog::importVCard_data()
     QTest::addColumn<QStringList>("messages");
     const QString skipped = u"読み込めなかったvCard 1件と項目 0件を飛ばしました。"_qs;
     QTest::newRow("あ, yes") << 0 << true << QStringList{u"A-1"_qs, u"A-2"_qs, u"A-3"_qs, u"A-4"_qs}
-                            << QStringList{skipped};
-    QTest::newRow("か numbers on from KA-7") << 1 << true
-                                             << QStringList{u"KA-1"_qs, u"KA-7"_qs, u"KA-3"_qs, u"KA-8"_qs, u"KA-9"_qs}
-                                             << QStringList{skipped};
-    QTest::newRow("answered no") << 0 << false << QStringList{u"A-1"_qs, u"A-2"_qs} << QStringList{};
-    QTest::newRow("すべて refuses") << int(AddressListRows::AllTab) << true << QStringList{}
-                                    << QStringList{u"このリストの住所録データは編集できません。"_qs};
+                             << QStringList{skipped};
+    QTest::newRow("か numbers on from KA-7")
+        << 1 << true << QStringList{u"KA-1"_qs, u"KA-7"_qs, u"KA-3"_qs, u"KA-8"_qs, u"KA-9"_qs}
+        << QStringList{skipped};
+    QTest::newRow("answered no") << 0 << false << QStringList{u"A-1"_qs, u"A-2"_qs}
+                                 << QStringList{};
+    QTest::newRow("すべて refuses")
+        << int(AddressListRows::AllTab) << true << QStringList{}
+        << QStringList{u"このリストの住所録データは編集できません。"_qs};
 }
 
 // A phone's file into the tab's group: the question names file, group and count; the new
@@ -790,8 +792,9 @@ void TestAddressDialog::importVCard()
     }
     QCOMPARE(dialog.questions.size(), 1);
     const QString group = tab == 0 ? u"あ行"_qs : u"か行"_qs;
-    QCOMPARE(dialog.questions.first(),
-             u"vCardファイル「phone.vcf」の2件を「%1」に追加します。よろしいですか？"_qs.arg(group));
+    QCOMPARE(
+        dialog.questions.first(),
+        u"vCardファイル「phone.vcf」の2件を「%1」に追加します。よろしいですか？"_qs.arg(group));
     QCOMPARE(shownEntries(dialog), entries);
     if (!answer) {
         QVERIFY(fx.doc->addressBook() == before);

@@ -1,9 +1,9 @@
 #include "BatchCommand.h"
 
 #include "BatchCsv.h"
-#include "BatchVCard.h"
 #include "BatchPictures.h"
 #include "BatchPostalCode.h"
+#include "BatchVCard.h"
 
 #include "address/AddressBook.h"
 #include "model/CORINOTEDoc.h"
@@ -78,8 +78,9 @@ const OptionEntry kOptions[] = {
      &BatchCommand::Options::importVCard},
     {"group", "NAME", "the group --import-vcard fills: its tab caption or its number 0-19",
      &BatchCommand::Options::importGroup},
-    {"export-vcard", "GROUP FILE", "write the records of the group (tab caption or 0-19) to "
-     "the vCard file FILE", &BatchCommand::Options::exportVCardGroup},
+    {"export-vcard", "GROUP FILE",
+     "write the records of the group (tab caption or 0-19) to the vCard file FILE",
+     &BatchCommand::Options::exportVCardGroup},
 };
 
 // "X,Y" in 0.1 mm, each within the print offset range.

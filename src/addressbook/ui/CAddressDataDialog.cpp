@@ -512,7 +512,8 @@ void CAddressDataDialog::importVCardFile()
     if (path.isEmpty())
         return;
     const VCardReader::Result result = VCardReader::readFile(path);
-    const QString skipped = VCardExchange::skippedMessage(result.skippedCards, result.skippedValues);
+    const QString skipped =
+        VCardExchange::skippedMessage(result.skippedCards, result.skippedValues);
     if (!result.error.isEmpty() || result.records.isEmpty()) {
         mPrompts->showMessage(result.error.isEmpty() ? skipped : result.error,
                               AddressBookPrompts::Icon::Warning);
@@ -534,7 +535,8 @@ void CAddressDataDialog::importVCardFile()
 void CAddressDataDialog::exportVCardFile()
 {
     const QList<AddressRecordRef> refs = mListModel->rows().rows();
-    const QString path = mPrompts->chooseSavePath(tr("vCardファイル(*.vcf)"), QStringLiteral("vcf"));
+    const QString path =
+        mPrompts->chooseSavePath(tr("vCardファイル(*.vcf)"), QStringLiteral("vcf"));
     if (path.isEmpty())
         return;
     const QString message = VCardExchange::exportRecords(mDoc.addressBook(), refs, path);
