@@ -9,6 +9,7 @@
 #include "address/AddressCsvExport.h"
 #include "address/AddressCsvImport.h"
 #include "address/AgeCalculator.h"
+#include "address/ContactCsvImport.h"
 #include "address/VCardReader.h"
 #include "addressbook/AddressBookOperations.h"
 #include "addressbook/AddressDetail.h"
@@ -486,7 +487,7 @@ void CAddressDataDialog::importCsvFile()
         return;
     }
     const AddressBook before = mDoc.addressBook();
-    mPrompts->importCsv(mDoc.addressBook(), lines);
+    mPrompts->importCsv(mDoc.addressBook(), ContactCsvImport::importLines(lines));
     Ops::groupsReplaced(mDoc, before);
     refill();
 }
