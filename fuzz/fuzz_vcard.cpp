@@ -8,17 +8,15 @@
 #include "address/VCardReader.h"
 #include "address/VCardWriter.h"
 
+#include <numeric>
+
 namespace {
 
-QList<QStringList> roundTrip(const QList<QStringList>& records)
+CAddressData roundTrip(const CAddressData& records)
 {
-    CAddressData data;
-    QList<int> order;
-    for (const QStringList& record : records) {
-        order.append(int(order.size()));
-        data.appendRecord(record);
-    }
-    const VCardReader::Result back = VCardReader::read(VCardWriter::write(data, order));
+    QList<int> order(records.recordCount());
+    std::iota(order.begin(), order.end(), 0);
+    const VCardReader::Result back = VCardReader::read(VCardWriter::write(records, order));
     FUZZ_CHECK(back.skippedCards == 0);
     FUZZ_CHECK(back.skippedValues == 0);
     return back.records;
@@ -30,14 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char*>(data), int(size));
     const VCardReader::Result result = VCardReader::read(input);
+    const CAddressData& records = result.records;
     const qsizetype begins = input.toUpper().count("BEGIN:VCARD");
-    FUZZ_CHECK(result.records.size() + result.skippedCards <= begins);
+    FUZZ_CHECK(records.recordCount() + result.skippedCards <= begins);
     FUZZ_CHECK(result.error.isEmpty());
-    for (const QStringList& record : result.records) {
-        FUZZ_CHECK(record.size() == CAddressData::TextColumnCount);
-        FUZZ_CHECK(record.at(CAddressData::EntryNumber).isEmpty());
+    for (int r = 0; r < records.recordCount(); ++r) {
+        FUZZ_CHECK(records.fieldView(r, CAddressData::EntryNumber).isEmpty());
+        FUZZ_CHECK(records.flag(r) == 0);
         bool any = false;
-        for (const QString& field : record) {
+        for (int c = 0; c < CAddressData::TextColumnCount; ++c) {
+            const QStringView field = records.fieldView(r, c);
             FUZZ_CHECK(!field.contains(u'\n') && !field.contains(u'\r'));
             FUZZ_CHECK(!field.contains(QChar::ReplacementCharacter));
             any = any || !field.isEmpty();
@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(any);
     }
     // The first write settles spaces inside names and readings; from then on it is stable.
-    const QList<QStringList> once = roundTrip(result.records);
-    FUZZ_CHECK(once.size() == result.records.size());
+    const CAddressData once = roundTrip(records);
+    FUZZ_CHECK(once.recordCount() == records.recordCount());
     FUZZ_CHECK(roundTrip(once) == once);
     return 0;
 }

@@ -820,10 +820,10 @@ void TestAddressDialog::exportVCardOfSearchResult()
     dialog.runCommand(AddressCommand::ExportVCard);
     QVERIFY(dialog.messages.isEmpty());
     const VCardReader::Result back = VCardReader::readFile(dialog.savePath);
-    QCOMPARE(back.records.size(), 2);
-    QCOMPARE(back.records.at(0).at(C::Name), u"工藤"_qs);
-    QCOMPARE(back.records.at(1).at(C::Reading), u"カトウ"_qs);
-    QCOMPARE(back.records.at(1).at(C::BirthDate), u"1980/03/01"_qs);
+    QCOMPARE(back.records.recordCount(), 2);
+    QCOMPARE(back.records.field(0, C::Name), u"工藤"_qs);
+    QCOMPARE(back.records.field(1, C::Reading), u"カトウ"_qs);
+    QCOMPARE(back.records.field(1, C::BirthDate), u"1980/03/01"_qs);
 }
 
 void TestAddressDialog::detailPanelDrawsPicture()

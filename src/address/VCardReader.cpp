@@ -257,7 +257,12 @@ void CardBuilder::apply(const Property& p, int* skipped)
     if (p.name == "N") {
         const QStringList n = components(value, u';');
         set(C::Name, joined(part(n, 0), part(n, 1), QStringLiteral(" ")));
-        const QStringList sortAs = components(QString::fromUtf8(p.param("SORT-AS")), u',');
+        Property param; // the reading as a value of the line's own charset
+        param.params = {{"CHARSET", p.param("CHARSET")}};
+        param.value = p.param("SORT-AS");
+        QString sortText;
+        const QStringList sortAs =
+            decodeValue(param, &sortText) ? components(sortText, u',') : QStringList();
         if (mReadings[1].isEmpty())
             mReadings[1] = joined(part(sortAs, 0), part(sortAs, 1), QStringLiteral("　"));
     } else if (p.name == "FN") {
@@ -383,7 +388,7 @@ VCardReader::Result VCardReader::read(const QByteArray& bytes)
             inCard = false;
             QStringList record;
             if (!oversized && card.finish(&record))
-                result.records.append(record);
+                result.records.appendRecord(record);
             else
                 ++result.skippedCards;
         } else if (depth == 1 && !oversized && !line.trimmed().isEmpty()) {

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "CAddressData.h"
+
 #include <QByteArray>
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 // Reads contact files (vCard 2.1, 3.0 and 4.0, any number of cards in one file) into
-// address records: one list of CAddressData::TextColumnCount texts per card, the entry
-// number left empty for the caller to give.
+// address records: one record per card in a group of its own (packed, so that a file of
+// many small cards costs a bounded multiple of its size), the entry numbers left empty
+// for the caller to give.
 //
 // Lines end at LF or CRLF; folded lines (a leading space or tab) and the soft line breaks
 // of QUOTED-PRINTABLE values are joined. A value is UTF-8 unless its CHARSET names
@@ -22,7 +23,7 @@ public:
 
     struct Result
     {
-        QList<QStringList> records;
+        CAddressData records;
         int skippedCards = 0;  // cards not read at all
         int skippedValues = 0; // properties of read cards whose value was unusable
         QString error;         // a message for the user when the file could not be read

@@ -57,38 +57,39 @@ QString VCardExchange::skippedMessage(int skippedCards, int skippedValues)
         .arg(skippedValues);
 }
 
-int VCardExchange::appendRecords(AddressBook& book, int group, const QList<QStringList>& records)
+int VCardExchange::appendRecords(AddressBook& book, int group, const CAddressData& records)
 {
     if (group < 0 || group >= AddressBook::GroupCount)
         return -1;
-    if (records.isEmpty())
+    const int count = records.recordCount();
+    if (count == 0)
         return 0;
     // The window's next number once, then counted on: every appended record is the new
     // largest, so each gets what the window's "追加" would give it.
     const qint64 first = book.nextEntrySequence(group);
-    if (first <= 0 || qint64(records.size()) - 1 > std::numeric_limits<qint64>::max() - first)
+    if (first <= 0 || qint64(count) - 1 > std::numeric_limits<qint64>::max() - first)
         return -1;
     const QString firstNumber = book.nextEntryNumber(group);
     const QString prefix = firstNumber.left(firstNumber.size() - QString::number(first).size());
     CAddressData& data = book.group(group);
     qint64 number = first;
-    for (QStringList record : records) {
-        record.resize(CAddressData::TextColumnCount);
-        record[CAddressData::EntryNumber] = prefix + QString::number(number);
-        data.appendRecord(record);
+    for (int r = 0; r < count; ++r) {
+        data.appendRecordFrom(records, r);
+        data.setField(data.recordCount() - 1, CAddressData::EntryNumber,
+                      prefix + QString::number(number));
         if (number < std::numeric_limits<qint64>::max())
             ++number;
     }
-    return int(records.size());
+    return count;
 }
 
-int VCardExchange::importRecords(CORINOTEDoc& doc, int group, const QList<QStringList>& records)
+int VCardExchange::importRecords(CORINOTEDoc& doc, int group, const CAddressData& records)
 {
     if (records.isEmpty())
         return 0;
     if (group < 0 || group >= AddressBook::GroupCount ||
         doc.addressBook().nextEntrySequence(group) <= 0 ||
-        qint64(records.size()) - 1 >
+        qint64(records.recordCount()) - 1 >
             std::numeric_limits<qint64>::max() - doc.addressBook().nextEntrySequence(group))
         return -1;
     doc.takeUndoSnapshot();

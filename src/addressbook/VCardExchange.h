@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class AddressBook;
+class CAddressData;
 class CORINOTEDoc;
 
 // Contact files (vCard) in and out of the address groups: the question before an import,
@@ -27,13 +28,12 @@ public:
     // What was passed over, or empty: "読み込めなかったvCard 2件と項目 3件を飛ばしました。"
     static QString skippedMessage(int skippedCards, int skippedValues);
 
-    // Appends the records (one list of texts per record column, as VCardReader gives
-    // them) to the group, numbered on from the group's next entry number. Returns the
-    // number appended; -1 (nothing changed) when the numbers would run out or the group
-    // is no group.
-    static int appendRecords(AddressBook& book, int group, const QList<QStringList>& records);
+    // Appends the records (as VCardReader gives them) to the group, numbered on from the
+    // group's next entry number. Returns the number appended; -1 (nothing changed) when
+    // the numbers would run out or the group is no group.
+    static int appendRecords(AddressBook& book, int group, const CAddressData& records);
     // The same on the document as one undo step, the document then marked modified.
-    static int importRecords(CORINOTEDoc& doc, int group, const QList<QStringList>& records);
+    static int importRecords(CORINOTEDoc& doc, int group, const CAddressData& records);
 
     // Writes the records, in the given order, as a vCard file; empty on success, else the
     // message to show. "出力する住所録データがありません。" when there is none.

@@ -520,7 +520,7 @@ void CAddressDataDialog::importVCardFile()
                               AddressBookPrompts::Icon::Warning);
         return;
     }
-    const int cards = int(result.records.size());
+    const int cards = result.records.recordCount();
     if (!mPrompts->confirm(VCardExchange::importQuestion(path, group, cards)))
         return;
     if (VCardExchange::importRecords(mDoc, group, result.records) < 0) {
