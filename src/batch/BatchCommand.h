@@ -8,8 +8,8 @@ class CORINOTEDoc;
 
 // The headless command: builds a document from files and writes it out, for scripts and
 // tests. Inputs take effect in a fixed order whatever their order on the command line:
-// the document, the template, the address book, the CSV rows, the pictures; then the
-// outputs are written. Printing
+// the document, the template, the address book, the cards of a vCard file, the CSV rows,
+// the pictures; then the outputs are written. Printing
 // (to a printer or a PDF file) goes through the same page loop as the program's.
 class BatchCommand
 {
