@@ -272,9 +272,14 @@ void TestVCard::hostile_data()
                "BEGIN:VCARD\nFN:ok\nNOTE:\xFF\xFE\xFD\nTITLE;CHARSET=SHIFT_JIS:\x81\nEND:VCARD\n")
         << 1 << 0 << 2;
     QTest::newRow("lines without colon, stray fold, photo")
-        << QByteArray(" fold first\nBEGIN:VCARD\nFN:ok\nGARBAGE\n;;;\n"
+        << QByteArray(" fold first\nBEGIN:VCARD\nFN:ok\nGARBAGE-LINE\n;;;\n"
                       "PHOTO;BASE64:AAAA\n  AAAA\nEND:VCARD\n")
         << 1 << 0 << 2;
+    QTest::newRow("2.1 picture lines not folded")
+        << QByteArray(
+               "BEGIN:VCARD\nVERSION:2.1\nFN:ok\nPHOTO;ENCODING=BASE64;TYPE=JPEG:/9j/4AAQ\n"
+               "SkZJRgABAQAAAQABAAD/2wBD\nAAgGBgcGBQgHBwcJCQgKDBQ=\n\nTEL;CELL:1\nEND:VCARD\n")
+        << 1 << 0 << 0;
     QTest::newRow("embedded agent card") << QByteArray("BEGIN:VCARD\nFN:ok\nAGENT:\nBEGIN:VCARD\n"
                                                        "FN:inner\nEND:VCARD\nEND:VCARD\n")
                                          << 1 << 0 << 0;

@@ -351,6 +351,16 @@ bool CardBuilder::finish(QStringList* record)
     return false;
 }
 
+bool isBase64(const QByteArray& line)
+{
+    for (char c : line) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+              c == '+' || c == '/' || c == '=' || c == ' ' || c == '\t'))
+            return false;
+    }
+    return true;
+}
+
 bool isLine(const QByteArray& line, const char* text)
 {
     return line.size() < 40 && line.trimmed().toUpper() == text;
@@ -395,7 +405,7 @@ VCardReader::Result VCardReader::read(const QByteArray& bytes)
             Property p;
             if (parseProperty(line, &p))
                 card.apply(p, &result.skippedValues);
-            else
+            else if (!isBase64(line)) // older phones write a picture's lines unfolded
                 ++result.skippedValues;
         }
     };
