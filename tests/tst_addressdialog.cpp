@@ -5,6 +5,7 @@
 #include "address/AddressBook.h"
 #include "address/AddressCsvExport.h"
 #include "address/CAddressData.h"
+#include "address/VCardReader.h"
 #include "addressbook/AddressBookPrompts.h"
 #include "addressbook/AddressListRows.h"
 #include "addressbook/ui/AddressDialogMenus.h"
@@ -96,10 +97,18 @@ public:
         criteria = dialog.criteria();
         return AddressSearch::validate(criteria).isEmpty();
     }
-    QString chooseOpenPath(const QString&) override { return QString(); }
+    QString openPath;
+    QString chooseOpenPath(const QString&) override { return openPath; }
     QString chooseSavePath(const QString&, const QString&) override { return savePath; }
     void openLink(const QString& text) override { links.append(text); }
     bool importCsv(AddressBook&, const QStringList&) override { return false; }
+    QStringList questions;
+    bool answer = true;
+    bool confirm(const QString& text) override
+    {
+        questions.append(text);
+        return answer;
+    }
     QDate today() const override { return kToday; }
 };
 
@@ -208,6 +217,9 @@ private slots:
     void runReturnsTheButton_data();
     void runReturnsTheButton();
     void exportWritesTheShownRows();
+    void importVCard_data();
+    void importVCard();
+    void exportVCardOfSearchResult();
     void detailPanelDrawsPicture();
     void editorAgeFromPicker_data();
     void editorAgeFromPicker();
@@ -731,6 +743,87 @@ void TestAddressDialog::exportWritesTheShownRows()
     QCOMPARE(lines.at(0), AddressCsvExport::headerLine());
     QVERIFY(lines.at(1).startsWith(u"KA-1,加藤,,カトウ,"_qs));
     QVERIFY(lines.at(3).startsWith(u"KA-3,工藤,,クドウ,"_qs));
+}
+
+void TestAddressDialog::importVCard_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QStringList>("entries"); // the tab's entry numbers afterwards
+    QTest::addColumn<QStringList>("messages");
+    const QString skipped = u"読み込めなかったvCard 1件と項目 0件を飛ばしました。"_qs;
+    QTest::newRow("あ, yes") << 0 << true << QStringList{u"A-1"_qs, u"A-2"_qs, u"A-3"_qs, u"A-4"_qs}
+                             << QStringList{skipped};
+    QTest::newRow("か numbers on from KA-7")
+        << 1 << true << QStringList{u"KA-1"_qs, u"KA-7"_qs, u"KA-3"_qs, u"KA-8"_qs, u"KA-9"_qs}
+        << QStringList{skipped};
+    QTest::newRow("answered no") << 0 << false << QStringList{u"A-1"_qs, u"A-2"_qs}
+                                 << QStringList{};
+    QTest::newRow("すべて refuses")
+        << int(AddressListRows::AllTab) << true << QStringList{}
+        << QStringList{u"このリストの住所録データは編集できません。"_qs};
+}
+
+// A phone's file into the tab's group: the question names file, group and count; the new
+// records carry their readings and the group's next numbers; one undo takes them away.
+void TestAddressDialog::importVCard()
+{
+    QFETCH(int, tab);
+    QFETCH(bool, answer);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, messages);
+    Fixture fx;
+    ScriptedDialog dialog(*fx.doc);
+    dialog.setCurrentTab(tab);
+    const AddressBook before = fx.doc->addressBook();
+    dialog.openPath = fx.dir.filePath(u"phone.vcf"_qs);
+    QFile file(dialog.openPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:上田;優;;;\r\nX-PHONETIC-LAST-NAME:うえだ\r\n"
+               "X-PHONETIC-FIRST-NAME:ゆう\r\nEND:VCARD\r\nBEGIN:VCARD\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nFN:大野\r\nEND:VCARD\r\n");
+    file.close();
+    dialog.answer = answer;
+    dialog.runCommand(AddressCommand::ImportVCard);
+    QCOMPARE(dialog.messages, messages);
+    if (tab == int(AddressListRows::AllTab)) {
+        QVERIFY(dialog.questions.isEmpty());
+        return;
+    }
+    QCOMPARE(dialog.questions.size(), 1);
+    const QString group = tab == 0 ? u"あ行"_qs : u"か行"_qs;
+    QCOMPARE(
+        dialog.questions.first(),
+        u"vCardファイル「phone.vcf」の2件を「%1」に追加します。よろしいですか？"_qs.arg(group));
+    QCOMPARE(shownEntries(dialog), entries);
+    if (!answer) {
+        QVERIFY(fx.doc->addressBook() == before);
+        return;
+    }
+    const CAddressData& data = fx.doc->addressBook().group(tab);
+    const int first = data.recordCount() - 2;
+    QCOMPARE(data.field(first, C::Name), u"上田 優"_qs);
+    QCOMPARE(data.field(first, C::Reading), u"ウエダ　ユウ"_qs);
+    QCOMPARE(data.field(first + 1, C::Name), u"大野"_qs);
+    QVERIFY(dialog.menus()->action(AddressCommand::Undo)->isEnabled());
+    dialog.runCommand(AddressCommand::Undo);
+    QVERIFY(fx.doc->addressBook() == before);
+}
+
+void TestAddressDialog::exportVCardOfSearchResult()
+{
+    Fixture fx;
+    fx.doc->groupList(1) = {2, 0};
+    ScriptedDialog dialog(*fx.doc);
+    dialog.setCurrentTab(AddressListRows::SearchTab);
+    dialog.savePath = fx.dir.filePath(u"found.vcf"_qs);
+    dialog.runCommand(AddressCommand::ExportVCard);
+    QVERIFY(dialog.messages.isEmpty());
+    const VCardReader::Result back = VCardReader::readFile(dialog.savePath);
+    QCOMPARE(back.records.recordCount(), 2);
+    QCOMPARE(back.records.field(0, C::Name), u"工藤"_qs);
+    QCOMPARE(back.records.field(1, C::Reading), u"カトウ"_qs);
+    QCOMPARE(back.records.field(1, C::BirthDate), u"1980/03/01"_qs);
 }
 
 void TestAddressDialog::detailPanelDrawsPicture()

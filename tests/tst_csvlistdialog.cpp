@@ -4,12 +4,14 @@
 
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
+#include "address/ContactCsvImport.h"
 #include "addressbook/ui/CCSVListDialog.h"
 #include "addressbook/ui/CsvRowsModel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -107,6 +109,7 @@ private slots:
     void pressWithoutSelection();
     void secondRoundReplacesFirst_data();
     void secondRoundReplacesFirst();
+    void contactPreset();
 };
 
 void TestCsvListDialog::controls()
@@ -314,6 +317,32 @@ void TestCsvListDialog::secondRoundReplacesFirst()
     QCOMPARE(names(book.group(0)), groupNames);
     QCOMPARE(import->text(), u"か行データをインポート"_qs);
     QCOMPARE(book.group(AddressBook::SenderGroup).recordCount(), 0);
+}
+
+void TestCsvListDialog::contactPreset()
+{
+    // An Outlook file whose address runs over two lines, as the window receives it.
+    const QStringList lines = ContactCsvImport::importLines(
+        {u"First Name,Last Name,Home Street,Home City,Home State,Home Postal Code"_qs,
+         u"Taro,Yamada,\"1-2-3"_qs, u"Nakano\",Nakano-ku,Tokyo,1640001"_qs,
+         u"Hanako,Suzuki,,,,"_qs});
+    AddressBook book;
+    CCSVListDialog dialog(book, lines);
+    QCOMPARE(dialog.format()->currentIndex(), 1 + int(ContactCsvImport::Outlook));
+    QVERIFY(!dialog.findChild<QLineEdit*>(u"definition"_qs)->isEnabled());
+    dialog.sortByColumn(1); // the header row moves; it is still never a record
+    select(dialog, {0, 1, 2});
+    BoxAnswer box;
+    box.arm(QMessageBox::Ok);
+    QTest::mouseClick(button(dialog, "import"), Qt::LeftButton);
+    QVERIFY(box.seen());
+    QCOMPARE(book.group(0).recordCount(), 2);
+    QStringList found = names(book.group(0));
+    std::sort(found.begin(), found.end());
+    QCOMPARE(found, (QStringList{u"Suzuki Hanako"_qs, u"Yamada Taro"_qs}));
+    const int yamada = names(book.group(0)).indexOf(u"Yamada Taro"_qs);
+    QCOMPARE(book.group(0).field(yamada, CAddressData::Address1), u"TokyoNakano-ku1-2-3 Nakano"_qs);
+    QCOMPARE(book.group(0).field(yamada, CAddressData::PostalCode), u"164-0001"_qs);
 }
 
 QTEST_MAIN(TestCsvListDialog)

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <limits>
 
@@ -66,8 +67,16 @@ QStringList AddressCsvImport::decodeLines(const QByteArray& bytes)
     static const QByteArray bom("\xEF\xBB\xBF", 3);
     // Decoded as a whole: LF and CR are never part of a CP932 double-byte character, so
     // splitting the decoded text at them is the same as splitting the bytes.
-    const QString text =
-        bytes.startsWith(bom) ? QString::fromUtf8(bytes.mid(bom.size())) : TextCodec::decode(bytes);
+    QString text;
+    if (bytes.startsWith(bom)) {
+        text = QString::fromUtf8(bytes.mid(bom.size()));
+    } else {
+        // Japanese CP932 text is practically never valid UTF-8; ASCII reads the same either way.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = utf8.decode(bytes);
+        if (utf8.hasError())
+            text = TextCodec::decode(bytes);
+    }
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
@@ -138,8 +147,19 @@ QString AddressCsvImport::noEntryNumbersMessage()
 int AddressCsvImport::importRows(AddressBook& book, int group, const QList<QStringList>& rows,
                                  const QString& definition, bool append)
 {
+    QList<QStringList> records;
+    records.reserve(rows.size());
+    for (const QStringList& row : rows)
+        records.append(CsvImportDefinition::composeRecord(row, definition, QString()));
+    return importRecords(book, group, records, append);
+}
+
+int AddressCsvImport::importRecords(AddressBook& book, int group, const QList<QStringList>& records,
+                                    bool append)
+{
     if (group < 0 || group >= ImportGroupCount)
         return 0;
+    const QList<QStringList>& rows = records;
     // The group's next number once, then counted on: each appended record is the new
     // largest, so this is what nextEntryNumber() would give for every row, without
     // rescanning the group per row. An emptied group starts again at 1.
@@ -152,8 +172,9 @@ int AddressCsvImport::importRows(AddressBook& book, int group, const QList<QStri
     const QString prefix = AddressBook::entryPrefix(group);
     qint64 number = first;
     for (const QStringList& row : rows) {
-        QStringList record =
-            CsvImportDefinition::composeRecord(row, definition, prefix + QString::number(number));
+        QStringList record = row;
+        record.resize(CAddressData::TextColumnCount);
+        record[CAddressData::EntryNumber] = prefix + QString::number(number);
         // Codes as the digit boxes print them ("1640013", "１６４－００１３" → "164-0013");
         // what cannot be read as a code is kept as it was.
         for (int column : {int(CAddressData::PostalCode), int(CAddressData::CompanyPostalCode)}) {

@@ -21,9 +21,10 @@ public:
     // "インポートするデータが見つかりませんでした。" when it holds no line.
     static QString readLines(const QString& path, QStringList* lines);
 
-    // The lines of a file's bytes: CP932, or UTF-8 after a UTF-8 byte-order mark (which
-    // is dropped). Lines end at LF; a CR before the LF is removed; a last line without
-    // an LF still counts; no bytes, no lines.
+    // The lines of a file's bytes: UTF-8 after a UTF-8 byte-order mark (which is dropped),
+    // UTF-8 also without the mark when the bytes hold non-ASCII text that is valid UTF-8
+    // (as Google Contacts writes its files), else CP932. Lines end at LF; a CR before the LF is
+    // removed; a last line without an LF still counts; no bytes, no lines.
     static QStringList decodeLines(const QByteArray& bytes);
 
     // The import button's caption for a group 0–18 ("あ行データをインポート", …,
@@ -57,4 +58,8 @@ public:
     // largest 64-bit number (nothing is changed then).
     static int importRows(AddressBook& book, int group, const QList<QStringList>& rows,
                           const QString& definition, bool append);
+    // The same for records already made (one text per record column, as
+    // ContactCsvImport gives them): their entry numbers are replaced by the group's.
+    static int importRecords(AddressBook& book, int group, const QList<QStringList>& records,
+                             bool append);
 };

@@ -38,6 +38,8 @@ public:
     virtual void openLink(const QString& text) = 0;
     // The CSV import window over the book and the file's lines; whether the book changed.
     virtual bool importCsv(AddressBook& book, const QStringList& lines) = 0;
+    // A question to be answered yes or no; true for yes.
+    virtual bool confirm(const QString& text) = 0;
     // The day ages are counted to and pickers start on.
     virtual QDate today() const { return QDate::currentDate(); }
 };

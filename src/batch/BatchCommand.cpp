@@ -3,6 +3,7 @@
 #include "BatchCsv.h"
 #include "BatchPictures.h"
 #include "BatchPostalCode.h"
+#include "BatchVCard.h"
 
 #include "address/AddressBook.h"
 #include "model/CORINOTEDoc.h"
@@ -73,6 +74,13 @@ const OptionEntry kOptions[] = {
      &BatchCommand::Options::rows},
     {"postal-code", "CODE", "print the addresses of this postal code and do nothing else",
      &BatchCommand::Options::postalCode},
+    {"import-vcard", "FILE", "append the cards of this vCard file to the group of --group",
+     &BatchCommand::Options::importVCard},
+    {"group", "NAME", "the group --import-vcard fills: its tab caption or its number 0-19",
+     &BatchCommand::Options::importGroup},
+    {"export-vcard", "GROUP FILE",
+     "write the records of the group (tab caption or 0-19) to the vCard file FILE",
+     &BatchCommand::Options::exportVCardGroup},
 };
 
 // "X,Y" in 0.1 mm, each within the print offset range.
@@ -94,6 +102,12 @@ QStringList BatchCommand::normalisedArguments(const QStringList& arguments)
 {
     QStringList out;
     for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--export-vcard") && i + 2 < arguments.size()) {
+            out.append(QStringLiteral("--export-vcard=") + arguments[i + 1]);
+            out.append(QStringLiteral("--export-vcard-file=") + arguments[i + 2]);
+            i += 2;
+            continue;
+        }
         if (arguments[i] != QLatin1String("--print")) {
             out.append(arguments[i]);
             continue;
@@ -148,8 +162,11 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     const QCommandLineOption keep(
         QStringLiteral("keep"),
         QStringLiteral("keep what the pages hold and place the pictures on the free sheets"));
+    QCommandLineOption vcardFile(QStringLiteral("export-vcard-file"), QString(),
+                                 QStringLiteral("FILE"));
+    vcardFile.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({dpi, preview, edit, print, start, offset, calibration, picture,
-                       pictureRegions, keep});
+                       pictureRegions, keep, vcardFile});
     if (!parser.parse(normalisedArguments(arguments))) {
         *error = parser.errorText();
         return false;
@@ -165,6 +182,15 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     for (const OptionEntry& option : kOptions)
         options->*option.field = parser.value(QString::fromLatin1(option.name));
 
+    options->exportVCardFile = parser.value(vcardFile);
+    if (parser.isSet(QStringLiteral("export-vcard")) && options->exportVCardFile.isEmpty()) {
+        *error = tr("--export-vcard にはグループとファイルを指定してください。");
+        return false;
+    }
+    if (options->importVCard.isEmpty() != options->importGroup.isEmpty()) {
+        *error = tr("--import-vcard と --group は一緒に指定してください。");
+        return false;
+    }
     options->pictures = parser.values(picture);
     options->pictureRegions = parser.isSet(pictureRegions);
     options->keep = parser.isSet(keep);
@@ -341,6 +367,15 @@ QString BatchCommand::loadInputs(CORINOTEDoc& doc) const
         if (!limit.isEmpty())
             return QStringLiteral("%1: %2").arg(o.addressBook, limit);
     }
+    if (!o.importVCard.isEmpty()) {
+        QString warning;
+        const QString message = BatchVCard::importFile(doc, o.importVCard, o.importGroup, &warning);
+        if (!message.isEmpty())
+            return message;
+        if (!warning.isEmpty())
+            std::fprintf(stderr, "orinote-batch: %s: %s\n", qPrintable(o.importVCard),
+                         qPrintable(warning));
+    }
     return QString();
 }
 
@@ -361,6 +396,11 @@ QString BatchCommand::writeOutputs(CORINOTEDoc& doc) const
         const QString message = doc.addressBook().storeFile(o.saveAddressBook);
         if (!message.isEmpty())
             return QStringLiteral("%1: %2").arg(o.saveAddressBook, message);
+    }
+    if (!o.exportVCardGroup.isEmpty()) {
+        const QString message = BatchVCard::exportGroup(doc, o.exportVCardGroup, o.exportVCardFile);
+        if (!message.isEmpty())
+            return message;
     }
     if (!o.json.isEmpty()) {
         const QByteArray json = QJsonDocument(DocumentJson::toJson(doc)).toJson();

@@ -8,8 +8,8 @@ class CORINOTEDoc;
 
 // The headless command: builds a document from files and writes it out, for scripts and
 // tests. Inputs take effect in a fixed order whatever their order on the command line:
-// the document, the template, the address book, the CSV rows, the pictures; then the
-// outputs are written. Printing
+// the document, the template, the address book, the cards of a vCard file, the CSV rows,
+// the pictures; then the outputs are written. Printing
 // (to a printer or a PDF file) goes through the same page loop as the program's.
 class BatchCommand
 {
@@ -45,10 +45,16 @@ public:
         bool pictureRegions = false; // place into the picture regions, not the sheets
         bool keep = false;    // keep what the pages hold and fill the free sheets
         QString postalCode;   // look up this postal code and do nothing else
+        QString importVCard;  // contact file appended to importGroup after the address book
+        QString importGroup;
+        QString exportVCardGroup; // group written to exportVCardFile with the outputs
+        QString exportVCardFile;
     };
 
     // "--print" takes an optional queue name; the parser knows only options that always
-    // or never take a value, so "--print" alone becomes "--print=" first.
+    // or never take a value, so "--print" alone becomes "--print=" first. "--export-vcard"
+    // takes two values: "--export-vcard GROUP FILE" becomes "--export-vcard=GROUP
+    // --export-vcard-file=FILE".
     static QStringList normalisedArguments(const QStringList& arguments);
 
     // Parses the arguments (program name first). On failure returns false with the

@@ -39,6 +39,9 @@ AddressDialogMenus::AddressDialogMenus(QWidget* owner, std::function<void(int)> 
     mActions.insert(SaveFile, addItem(file, SaveFile, tr("住所録データの保存(&S)")));
     mActions.insert(ImportCsv, addItem(file, ImportCsv, tr("CSVファイルからインポート(&I)")));
     mActions.insert(ExportCsv, addItem(file, ExportCsv, tr("CSVファイル出力(&C)")));
+    file->addSeparator();
+    mActions.insert(ImportVCard, addItem(file, ImportVCard, tr("vCardの読み込み")));
+    mActions.insert(ExportVCard, addItem(file, ExportVCard, tr("vCardファイル出力")));
 
     QMenu* edit = mMenuBar->addMenu(tr("編集(&E)"));
     mActions.insert(Undo, addItem(edit, Undo, tr("元に戻す(&U)")));

@@ -18,6 +18,8 @@ enum : int
     SaveFile = 312,
     ImportCsv = 322,
     ExportCsv = 339,
+    ImportVCard = 340,
+    ExportVCard = 341,
     Undo = 57643,
     Redo = 57644,
     AddRecord = 144,

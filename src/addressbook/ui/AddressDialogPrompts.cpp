@@ -54,6 +54,14 @@ void AddressDialogPrompts::openLink(const QString& text)
     QDesktopServices::openUrl(QUrl(text));
 }
 
+bool AddressDialogPrompts::confirm(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, mParent ? mParent->windowTitle() : QString(), text,
+                    QMessageBox::Yes | QMessageBox::No, mParent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool AddressDialogPrompts::importCsv(AddressBook& book, const QStringList& lines)
 {
     return CCSVListDialog::run(mParent, book, lines);

@@ -20,6 +20,7 @@ public:
     QString chooseSavePath(const QString& filter, const QString& defaultSuffix) override;
     void openLink(const QString& text) override;
     bool importCsv(AddressBook& book, const QStringList& lines) override;
+    bool confirm(const QString& text) override;
 
 private:
     QWidget* mParent;

@@ -9,8 +9,11 @@
 #include "address/AddressCsvExport.h"
 #include "address/AddressCsvImport.h"
 #include "address/AgeCalculator.h"
+#include "address/ContactCsvImport.h"
+#include "address/VCardReader.h"
 #include "addressbook/AddressBookOperations.h"
 #include "addressbook/AddressDetail.h"
+#include "addressbook/VCardExchange.h"
 #include "model/CORINOTEDoc.h"
 
 #include <QAction>
@@ -251,6 +254,8 @@ void CAddressDataDialog::runCommand(int id)
         {SaveFile, &CAddressDataDialog::saveFile},
         {ImportCsv, &CAddressDataDialog::importCsvFile},
         {ExportCsv, &CAddressDataDialog::exportCsvFile},
+        {ImportVCard, &CAddressDataDialog::importVCardFile},
+        {ExportVCard, &CAddressDataDialog::exportVCardFile},
         {Undo, &CAddressDataDialog::undo},
         {Redo, &CAddressDataDialog::redo},
         {AddRecord, &CAddressDataDialog::addRecord},
@@ -482,7 +487,7 @@ void CAddressDataDialog::importCsvFile()
         return;
     }
     const AddressBook before = mDoc.addressBook();
-    mPrompts->importCsv(mDoc.addressBook(), lines);
+    mPrompts->importCsv(mDoc.addressBook(), ContactCsvImport::importLines(lines));
     Ops::groupsReplaced(mDoc, before);
     refill();
 }
@@ -494,6 +499,48 @@ void CAddressDataDialog::exportCsvFile()
     if (path.isEmpty())
         return;
     const QString message = AddressCsvExport::write(path, rows);
+    if (!message.isEmpty())
+        mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);
+}
+
+void CAddressDataDialog::importVCardFile()
+{
+    const int tab = currentTab();
+    if (report(Ops::checkEditable(tab)))
+        return;
+    const int group = AddressListRows::groupOfTab(tab);
+    const QString path = mPrompts->chooseOpenPath(tr("vCardファイル(*.vcf *.vcard)"));
+    if (path.isEmpty())
+        return;
+    const VCardReader::Result result = VCardReader::readFile(path);
+    const QString skipped =
+        VCardExchange::skippedMessage(result.skippedCards, result.skippedValues);
+    if (!result.error.isEmpty() || result.records.isEmpty()) {
+        mPrompts->showMessage(result.error.isEmpty() ? skipped : result.error,
+                              AddressBookPrompts::Icon::Warning);
+        return;
+    }
+    const int cards = result.records.recordCount();
+    if (!mPrompts->confirm(VCardExchange::importQuestion(path, group, cards)))
+        return;
+    if (VCardExchange::importRecords(mDoc, group, result.records) < 0) {
+        mPrompts->showMessage(AddressCsvImport::noEntryNumbersMessage(),
+                              AddressBookPrompts::Icon::Warning);
+        return;
+    }
+    refill();
+    if (!skipped.isEmpty())
+        mPrompts->showMessage(skipped, AddressBookPrompts::Icon::Warning);
+}
+
+void CAddressDataDialog::exportVCardFile()
+{
+    const QList<AddressRecordRef> refs = mListModel->rows().rows();
+    const QString path =
+        mPrompts->chooseSavePath(tr("vCardファイル(*.vcf)"), QStringLiteral("vcf"));
+    if (path.isEmpty())
+        return;
+    const QString message = VCardExchange::exportRecords(mDoc.addressBook(), refs, path);
     if (!message.isEmpty())
         mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);
 }

@@ -96,6 +96,8 @@ private:
     void saveFile();
     void importCsvFile();
     void exportCsvFile();
+    void importVCardFile();
+    void exportVCardFile();
 
     CORINOTEDoc& mDoc;
     std::unique_ptr<AddressBookPrompts> mOwnPrompts;

@@ -3,9 +3,11 @@
 #include "CsvRowsModel.h"
 
 #include "address/AddressCsvImport.h"
+#include "address/ContactCsvImport.h"
 #include "address/CsvImportDefinition.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -27,13 +29,22 @@ constexpr int kColumnWidth = 150;
 CCSVListDialog::CCSVListDialog(AddressBook& book, const QStringList& lines, QWidget* parent)
     : QDialog(parent), mBook(book), mModel(new CsvRowsModel(lines, this)),
       mView(new QTableView(this)), mAppend(new QCheckBox(tr("現在の住所録に追加する"), this)),
-      mDefinition(new QLineEdit(this)), mImport(new QPushButton(this))
+      mDefinition(new QLineEdit(this)), mFormat(new QComboBox(this)), mHeader(mModel->rowFields(0)),
+      mImport(new QPushButton(this))
 {
     setWindowTitle(tr("CSVファイルからインポート"));
 
     mAppend->setObjectName(QStringLiteral("append"));
     mDefinition->setObjectName(QStringLiteral("definition"));
     mDefinition->setText(CsvImportDefinition::prefill(mModel->columnCount()));
+    mFormat->setObjectName(QStringLiteral("format"));
+    mFormat->addItem(tr("各列のデータの定義"));
+    for (int p = 0; p < ContactCsvImport::PresetCount; ++p)
+        mFormat->addItem(ContactCsvImport::presetName(ContactCsvImport::Preset(p)));
+    connect(mFormat, &QComboBox::currentIndexChanged, mDefinition,
+            [this](int index) { mDefinition->setEnabled(index == 0); });
+    // A contact program's file opens on its layout; the user may still choose another.
+    mFormat->setCurrentIndex(ContactCsvImport::presetOf(mHeader) + 1);
 
     mView->setObjectName(QStringLiteral("rows"));
     mView->setModel(mModel);
@@ -61,6 +72,8 @@ CCSVListDialog::CCSVListDialog(AddressBook& book, const QStringList& lines, QWid
     updateCaption();
 
     auto* definitionRow = new QHBoxLayout;
+    definitionRow->addWidget(new QLabel(tr("形式："), this));
+    definitionRow->addWidget(mFormat);
     definitionRow->addWidget(new QLabel(tr("各列のデータの定義："), this));
     definitionRow->addWidget(mDefinition, 1);
 
@@ -116,18 +129,29 @@ void CCSVListDialog::showWarning(const QString& message)
 void CCSVListDialog::importSelected()
 {
     const QList<int> rows = selectedRows();
+    const int preset = mFormat->currentIndex() - 1;
+    QList<QStringList> fields;
+    fields.reserve(rows.size());
+    for (int row : rows) {
+        QStringList rowFields = mModel->rowFields(row);
+        if (preset < 0 || rowFields != mHeader) // a contact file's header names, no record
+            fields.append(std::move(rowFields));
+    }
     // Nothing is deleted or imported without the user's word; with nothing selected and
     // nothing to delete the press just moves on, which is how a group is skipped.
     const QString question =
-        AddressCsvImport::question(mBook, mGroup, int(rows.size()), mAppend->isChecked());
+        AddressCsvImport::question(mBook, mGroup, int(fields.size()), mAppend->isChecked());
     if (!question.isEmpty() && !confirm(question))
         return;
-    QList<QStringList> fields;
-    fields.reserve(rows.size());
-    for (int row : rows)
-        fields.append(mModel->rowFields(row));
-    if (AddressCsvImport::importRows(mBook, mGroup, fields, mDefinition->text(),
-                                     mAppend->isChecked()) < 0) {
+    const int imported =
+        preset < 0
+            ? AddressCsvImport::importRows(mBook, mGroup, fields, mDefinition->text(),
+                                           mAppend->isChecked())
+            : AddressCsvImport::importRecords(
+                  mBook, mGroup,
+                  ContactCsvImport::records(mHeader, fields, ContactCsvImport::Preset(preset)),
+                  mAppend->isChecked());
+    if (imported < 0) {
         showWarning(AddressCsvImport::noEntryNumbersMessage());
         return;
     }

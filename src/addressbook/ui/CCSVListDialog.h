@@ -7,6 +7,7 @@
 class AddressBook;
 class CsvRowsModel;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -40,6 +41,9 @@ public:
     bool bookChanged() const { return mChanged; }
 
     QTableView* view() const { return mView; }
+    // "形式": 0 the definition text, 1 + ContactCsvImport::Preset the contact layouts, which
+    // map the columns by the names of the file's first line and never import that line.
+    QComboBox* format() const { return mFormat; }
     CsvRowsModel* model() const { return mModel; }
 
 protected:
@@ -57,6 +61,8 @@ private:
     QTableView* mView;
     QCheckBox* mAppend;
     QLineEdit* mDefinition;
+    QComboBox* mFormat;
+    QStringList mHeader; // the file's first line, whatever the sorting
     QPushButton* mImport;
     int mGroup = 0;
     bool mAscending = true;

@@ -1,0 +1,116 @@
+#include "VCardExchange.h"
+
+#include "address/AddressBook.h"
+#include "address/AddressCsvImport.h"
+#include "address/CAddressData.h"
+#include "address/VCardWriter.h"
+
+#include "model/CORINOTEDoc.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <limits>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("VCardExchange", text);
+}
+
+} // namespace
+
+QString VCardExchange::groupName(int group)
+{
+    if (group == AddressBook::SenderGroup)
+        return AddressBook::groupLabel(group);
+    return AddressCsvImport::groupName(group);
+}
+
+int VCardExchange::groupForName(const QString& name)
+{
+    const QString text = name.trimmed();
+    for (int g = 0; g < AddressBook::GroupCount; ++g) {
+        if (text == AddressBook::groupLabel(g) || text == groupName(g))
+            return g;
+    }
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    return ok && number >= 0 && number < AddressBook::GroupCount ? number : -1;
+}
+
+QString VCardExchange::importQuestion(const QString& path, int group, int cards)
+{
+    return tr("vCardファイル「%1」の%2件を「%3」に追加します。よろしいですか？")
+        .arg(QFileInfo(path).fileName())
+        .arg(cards)
+        .arg(groupName(group));
+}
+
+QString VCardExchange::skippedMessage(int skippedCards, int skippedValues)
+{
+    if (skippedCards == 0 && skippedValues == 0)
+        return QString();
+    return tr("読み込めなかったvCard %1件と項目 %2件を飛ばしました。")
+        .arg(skippedCards)
+        .arg(skippedValues);
+}
+
+int VCardExchange::appendRecords(AddressBook& book, int group, const CAddressData& records)
+{
+    if (group < 0 || group >= AddressBook::GroupCount)
+        return -1;
+    const int count = records.recordCount();
+    if (count == 0)
+        return 0;
+    // The window's next number once, then counted on: every appended record is the new
+    // largest, so each gets what the window's "追加" would give it.
+    const qint64 first = book.nextEntrySequence(group);
+    if (first <= 0 || qint64(count) - 1 > std::numeric_limits<qint64>::max() - first)
+        return -1;
+    const QString firstNumber = book.nextEntryNumber(group);
+    const QString prefix = firstNumber.left(firstNumber.size() - QString::number(first).size());
+    CAddressData& data = book.group(group);
+    qint64 number = first;
+    for (int r = 0; r < count; ++r) {
+        data.appendRecordFrom(records, r);
+        data.setField(data.recordCount() - 1, CAddressData::EntryNumber,
+                      prefix + QString::number(number));
+        if (number < std::numeric_limits<qint64>::max())
+            ++number;
+    }
+    return count;
+}
+
+int VCardExchange::importRecords(CORINOTEDoc& doc, int group, const CAddressData& records)
+{
+    if (records.isEmpty())
+        return 0;
+    if (group < 0 || group >= AddressBook::GroupCount ||
+        doc.addressBook().nextEntrySequence(group) <= 0 ||
+        qint64(records.recordCount()) - 1 >
+            std::numeric_limits<qint64>::max() - doc.addressBook().nextEntrySequence(group))
+        return -1;
+    doc.takeUndoSnapshot();
+    const int added = appendRecords(doc.addressBook(), group, records);
+    doc.setModified(true);
+    return added;
+}
+
+QString VCardExchange::exportRecords(const AddressBook& book, const QList<AddressRecordRef>& refs,
+                                     const QString& path)
+{
+    CAddressData listed;
+    QList<int> order;
+    for (const AddressRecordRef& ref : refs) {
+        if (ref.group < 0 || ref.group >= AddressBook::GroupCount || ref.record < 0 ||
+            ref.record >= book.group(ref.group).recordCount())
+            continue;
+        listed.appendRecordFrom(book.group(ref.group), ref.record);
+        order.append(int(order.size()));
+    }
+    if (order.isEmpty())
+        return tr("出力する住所録データがありません。");
+    return VCardWriter::writeFile(path, listed, order);
+}

@@ -1,0 +1,51 @@
+#include "BatchVCard.h"
+
+#include "address/AddressBook.h"
+#include "address/AddressCsvImport.h"
+#include "address/VCardReader.h"
+#include "addressbook/VCardExchange.h"
+#include "model/CORINOTEDoc.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("BatchVCard", text);
+}
+
+QString unknownGroup(const QString& name)
+{
+    return tr("グループ「%1」はありません（タブの名前か 0 から 19 の番号を指定してください）。")
+        .arg(name);
+}
+
+} // namespace
+
+QString BatchVCard::importFile(CORINOTEDoc& doc, const QString& file, const QString& group,
+                               QString* warning)
+{
+    const int g = VCardExchange::groupForName(group);
+    if (g < 0)
+        return unknownGroup(group);
+    const VCardReader::Result result = VCardReader::readFile(file);
+    if (!result.error.isEmpty())
+        return QStringLiteral("%1: %2").arg(file, result.error);
+    *warning = VCardExchange::skippedMessage(result.skippedCards, result.skippedValues);
+    if (VCardExchange::importRecords(doc, g, result.records) < 0)
+        return QStringLiteral("%1: %2").arg(file, AddressCsvImport::noEntryNumbersMessage());
+    return QString();
+}
+
+QString BatchVCard::exportGroup(const CORINOTEDoc& doc, const QString& group, const QString& file)
+{
+    const int g = VCardExchange::groupForName(group);
+    if (g < 0)
+        return unknownGroup(group);
+    QList<AddressRecordRef> refs;
+    for (int r = 0; r < doc.addressBook().group(g).recordCount(); ++r)
+        refs.append(AddressRecordRef{g, r});
+    const QString message = VCardExchange::exportRecords(doc.addressBook(), refs, file);
+    return message.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(file, message);
+}
