@@ -4,6 +4,9 @@
 #include "app/CommandIds.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/TextActions.h"
+#include "edit/ui/CCharExtraDialog.h"
+#include "edit/ui/CHuchidoriDialog.h"
+#include "edit/ui/CKeisennDialog.h"
 #include "edit/ui/GuideFrameEdit.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
@@ -13,6 +16,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QPushButton>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -61,6 +67,8 @@ class TestTextDialogs : public QObject
 private slots:
     void dialogs_data();
     void dialogs();
+    void outOfRangeRefused_data();
+    void outOfRangeRefused();
     void keyColourFromPreview();
     void importText();
 };
@@ -134,6 +142,51 @@ void TestTextDialogs::dialogs()
             QCOMPARE(doc.undoAvailable, 0);
         }
     }
+}
+
+// 600 typed into a field of 0..500 (or 0..30, 0..50) is kept as typed and refused on OK
+// with the range message, the dialog staying open; a value in range is taken.
+void TestTextDialogs::outOfRangeRefused_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("high");
+    QTest::newRow("文字間隔") << QStringLiteral("spacing") << QStringLiteral("spacing") << 500;
+    QTest::newRow("縁取り") << QStringLiteral("outline") << QStringLiteral("width") << 30;
+    QTest::newRow("枠線") << QStringLiteral("frame") << QStringLiteral("width") << 50;
+}
+
+void TestTextDialogs::outOfRangeRefused()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, field);
+    QFETCH(int, high);
+    std::unique_ptr<RangeCheckedDialog> d;
+    if (dialog == QLatin1String("spacing"))
+        d = std::make_unique<CCharExtraDialog>(10);
+    else if (dialog == QLatin1String("outline"))
+        d = std::make_unique<CHuchidoriDialog>(2, 0);
+    else
+        d = std::make_unique<CKeisennDialog>(TextAttributes::Frame{});
+    QStringList messages;
+    d->showMessage = [&](const QString& m) { messages.append(m); };
+    d->show();
+    // Return presses OK, also after another button (色の変更) was used.
+    for (QPushButton* b : d->findChildren<QPushButton*>())
+        QCOMPARE(b->isDefault() || b->autoDefault(),
+                 b == d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
+    auto* box = d->findChild<QSpinBox*>(field);
+    QVERIFY(box);
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("600"));
+    QCOMPARE(box->value(), 600); // not cut to 60
+    d->accept();
+    QCOMPARE(messages, QStringList{QStringLiteral("入力された数値は正しくありません。")});
+    QVERIFY(d->isVisible());
+    QCOMPARE(d->result(), int(QDialog::Rejected));
+    box->setValue(high);
+    d->accept();
+    QCOMPARE(d->result(), int(QDialog::Accepted));
 }
 
 void TestTextDialogs::keyColourFromPreview()

@@ -5,14 +5,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-CCharExtraDialog::CCharExtraDialog(int spacing, QWidget* parent) : QDialog(parent)
+CCharExtraDialog::CCharExtraDialog(int spacing, QWidget* parent) : RangeCheckedDialog(parent)
 {
     setWindowTitle(tr("文字間隔"));
     setObjectName(QStringLiteral("CharExtraDialog"));
-    mSpacing = new QSpinBox(this);
-    mSpacing->setObjectName(QStringLiteral("spacing"));
-    mSpacing->setRange(0, 500);
-    mSpacing->setValue(spacing);
+    mSpacing = addNumber("spacing", 0, 500, spacing);
     auto* form = new QFormLayout;
     form->addRow(tr("文字間隔（0.1mm単位）："), mSpacing);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -21,6 +18,7 @@ CCharExtraDialog::CCharExtraDialog(int spacing, QWidget* parent) : QDialog(paren
     auto* top = new QVBoxLayout(this);
     top->addLayout(form);
     top->addWidget(buttons);
+    makeOkDefault();
 }
 
 int CCharExtraDialog::spacing() const

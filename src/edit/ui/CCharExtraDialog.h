@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "RangeCheckedDialog.h"
 
 class QSpinBox;
 
 // "文字間隔": the extra space after every character, 0..500 (0.1 mm).
-class CCharExtraDialog : public QDialog
+class CCharExtraDialog : public RangeCheckedDialog
 {
     Q_OBJECT
 public:

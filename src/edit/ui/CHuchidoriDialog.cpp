@@ -7,14 +7,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-CHuchidoriDialog::CHuchidoriDialog(int width, qint32 color, QWidget* parent) : QDialog(parent)
+CHuchidoriDialog::CHuchidoriDialog(int width, qint32 color, QWidget* parent)
+    : RangeCheckedDialog(parent)
 {
     setWindowTitle(tr("文字列の縁取り"));
     setObjectName(QStringLiteral("HuchidoriDialog"));
-    mWidth = new QSpinBox(this);
-    mWidth->setObjectName(QStringLiteral("width"));
-    mWidth->setRange(0, 30);
-    mWidth->setValue(width);
+    mWidth = addNumber("width", 0, 30, width);
     mColor = new ColorChooser(color, this);
     auto* form = new QFormLayout;
     form->addRow(tr("縁取りの太さ（単位0.1mm）："), mWidth);
@@ -25,6 +23,7 @@ CHuchidoriDialog::CHuchidoriDialog(int width, qint32 color, QWidget* parent) : Q
     auto* top = new QVBoxLayout(this);
     top->addLayout(form);
     top->addWidget(buttons);
+    makeOkDefault(); // Return after 色の変更 presses OK
 }
 
 int CHuchidoriDialog::outlineWidth() const

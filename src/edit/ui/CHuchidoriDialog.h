@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "RangeCheckedDialog.h"
 
 class ColorChooser;
 class QSpinBox;
 
 // "文字列の縁取り": the outline's width (0.1 mm, 0 = none) and colour.
-class CHuchidoriDialog : public QDialog
+class CHuchidoriDialog : public RangeCheckedDialog
 {
     Q_OBJECT
 public:

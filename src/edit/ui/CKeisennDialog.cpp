@@ -11,7 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-CKeisennDialog::CKeisennDialog(const TextAttributes::Frame& f, QWidget* parent) : QDialog(parent)
+CKeisennDialog::CKeisennDialog(const TextAttributes::Frame& f, QWidget* parent)
+    : RangeCheckedDialog(parent)
 {
     setWindowTitle(tr("枠線"));
     setObjectName(QStringLiteral("KeisennDialog"));
@@ -33,10 +34,7 @@ CKeisennDialog::CKeisennDialog(const TextAttributes::Frame& f, QWidget* parent) 
     grid->addWidget(mBottom, 2, 1, Qt::AlignCenter);
 
     mColor = new ColorChooser(f.color, this);
-    mWidth = new QSpinBox(this);
-    mWidth->setObjectName(QStringLiteral("width"));
-    mWidth->setRange(0, 50);
-    mWidth->setValue(f.width);
+    mWidth = addNumber("width", 0, 50, f.width);
     auto* form = new QFormLayout;
     form->addRow(tr("枠線の色："), mColor);
     form->addRow(tr("枠線の太さ（単位は0.1mm）："), mWidth);
@@ -51,6 +49,7 @@ CKeisennDialog::CKeisennDialog(const TextAttributes::Frame& f, QWidget* parent) 
     top->addLayout(form);
     top->addWidget(buttons);
     sidesChanged();
+    makeOkDefault();
 }
 
 TextAttributes::Frame CKeisennDialog::frame() const

@@ -2,7 +2,7 @@
 
 #include "edit/TextAttributes.h"
 
-#include <QDialog>
+#include "RangeCheckedDialog.h"
 
 class ColorChooser;
 class FramePreview;
@@ -11,7 +11,7 @@ class QSpinBox;
 
 // "枠線": which sides of a text region's frame are drawn, their colour and width, with
 // a preview of the sides.
-class CKeisennDialog : public QDialog
+class CKeisennDialog : public RangeCheckedDialog
 {
     Q_OBJECT
 public:
