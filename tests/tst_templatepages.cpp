@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QKeyEvent>
 #include <QApplication>
+#include <QSpinBox>
 #include <QTest>
 
 #include <memory>
@@ -127,6 +128,8 @@ private slots:
     void buttonMessages();
     void twoLinesAskAndKeepTheirPoints();
     void regionAddedWithItsDirectionAndFitted();
+    void emptiedFieldRefused_data();
+    void emptiedFieldRefused();
     void typedTextStaysAsTyped_data();
     void typedTextStaysAsTyped();
     void applyIsOneUndoStep();
@@ -305,6 +308,48 @@ void TestTemplatePages::regionAddedWithItsDirectionAndFitted()
     p->selectRows({});
     QCOMPARE(p->attributeCombo()->currentIndex(), 0);
     QCOMPARE(p->layerEdit()->value(), 1);
+}
+
+// A number field emptied by the user is refused with the range message on 追加 and 変更;
+// it does not quietly keep its old value.
+void TestTemplatePages::emptiedFieldRefused_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("sheet, 追加") << 1 << QStringLiteral("追加");
+    QTest::newRow("sheet, 変更") << 1 << QStringLiteral("変更");
+    QTest::newRow("region, 追加") << 2 << QStringLiteral("追加");
+}
+
+void TestTemplatePages::emptiedFieldRefused()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    Form f(2);
+    f.form->show();
+    TemplatePropPage* p = page == 1 ? static_cast<TemplatePropPage*>(f.page1())
+                                    : static_cast<TemplatePropPage*>(f.page2());
+    f.sheet()->setCurrentWidget(p);
+    QSpinBox* x = page == 1 ? static_cast<QSpinBox*>(f.page1()->xEdit())
+                            : static_cast<QSpinBox*>(f.page2()->xEdit());
+    if (page == 1)
+        p->selectRows({0});
+    x->setValue(100);
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClick(x, Qt::Key_Backspace);
+    x->clearFocus(); // the field is left empty
+    QVERIFY(x->text().isEmpty());
+    const TemplateSetup before = f.sheet()->setup();
+    for (QPushButton* b : p->findChildren<QPushButton*>()) {
+        if (b->text() == button)
+            b->click();
+    }
+    QCOMPARE(f.script.messages, QStringList{QStringLiteral("入力された数値は正しくありません。")});
+    const TemplateSetup& s = f.sheet()->setup();
+    QCOMPARE(s.sheets.size(), before.sheets.size());
+    QCOMPARE(s.regions.size(), before.regions.size());
+    QCOMPARE(s.sheets.rect(0), before.sheets.rect(0));
 }
 
 // What is typed into 属性 is stored as typed: 住所 stays fixed text (and is fitted), it

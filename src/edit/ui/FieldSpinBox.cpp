@@ -24,6 +24,23 @@ void FieldSpinBox::stepBy(int steps)
     selectAll();
 }
 
+QValidator::State FieldSpinBox::validate(QString& input, int& pos) const
+{
+    if (input.trimmed().isEmpty())
+        return QValidator::Acceptable;
+    return QSpinBox::validate(input, pos);
+}
+
+int FieldSpinBox::valueFromText(const QString& text) const
+{
+    return text.trimmed().isEmpty() ? minimum() : QSpinBox::valueFromText(text);
+}
+
+QString FieldSpinBox::textFromValue(int value) const
+{
+    return value == minimum() ? QString() : QSpinBox::textFromValue(value);
+}
+
 QAbstractSpinBox::StepEnabled FieldSpinBox::stepEnabled() const
 {
     StepEnabled e = StepNone;

@@ -23,6 +23,11 @@ public:
 
 protected:
     StepEnabled stepEnabled() const override;
+    // An emptied field stays empty and holds the lowest value it can (never in range), so
+    // that the page's check refuses it rather than the field quietly keeping the old one.
+    QValidator::State validate(QString& input, int& pos) const override;
+    int valueFromText(const QString& text) const override;
+    QString textFromValue(int value) const override;
 
 private:
     int mLow;
