@@ -10,6 +10,8 @@
 #include "model/TextMeasurer.h"
 
 #include <QTemporaryDir>
+#include <QFile>
+#include <QImage>
 #include <QTest>
 
 #include <memory>
@@ -114,6 +116,7 @@ private slots:
     void applyScalesOnYes_data();
     void applyScalesOnYes();
     void applyWithoutSheetsTakesNewPaper();
+    void paperPictureChecked();
     void applyWithoutSheetAddsPaperSheet();
     void applyUnchangedWritesNothing();
     void pageEditsAndApplyAreOneUndoStep();
@@ -521,6 +524,27 @@ void TestTemplateSetup::applyWithoutSheetsTakesNewPaper()
         QCOMPARE(t.sheets.size(), 1);
         QCOMPARE(t.sheets.rect(0), (Rect{0, 0, 1050, -1485}));
     }
+}
+
+// A paper picture that cannot be read is named before 更新 takes it.
+void TestTemplateSetup::paperPictureChecked()
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("paper.png"));
+    QFile f(text);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("not a picture");
+    f.close();
+    const QString picture = dir.filePath(QStringLiteral("real.png"));
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QVERIFY(image.save(picture));
+    const QString refusal = QStringLiteral("画像ファイルを読み込めません。");
+    QCOMPARE(TemplateSetupApply::checkPaperPicture(text), refusal);
+    QCOMPARE(TemplateSetupApply::checkPaperPicture(dir.filePath(QStringLiteral("none.png"))),
+             refusal);
+    QCOMPARE(TemplateSetupApply::checkPaperPicture(picture), QString());
+    QCOMPARE(TemplateSetupApply::checkPaperPicture(QString()), QString());
 }
 
 void TestTemplateSetup::applyScalesOnYes()

@@ -11,6 +11,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 #include "prompts/SessionPrompts.h"
+#include "widgets/CPictureFileDialog.h"
 #include "widgets/PicturePreview.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
@@ -69,6 +72,8 @@ private slots:
     void dialogs();
     void outOfRangeRefused_data();
     void outOfRangeRefused();
+    void pictureChooserRefusesNonPicture_data();
+    void pictureChooserRefusesNonPicture();
     void keyColourFromPreview();
     void importText();
 };
@@ -187,6 +192,42 @@ void TestTextDialogs::outOfRangeRefused()
     box->setValue(high);
     d->accept();
     QCOMPARE(d->result(), int(QDialog::Accepted));
+}
+
+// The picture chooser of the background dialogs and the paper picture refuses, while it is
+// open, a file that is not a picture.
+void TestTextDialogs::pictureChooserRefusesNonPicture_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: a real PNG
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("a picture") << QByteArray() << true;
+    QTest::newRow("text named .png") << QByteArray("not a picture\n") << false;
+    QTest::newRow("a PNG cut after its signature") << QByteArray("\x89PNG\r\n\x1a\n", 8) << false;
+}
+
+void TestTextDialogs::pictureChooserRefusesNonPicture()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, taken);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("back.png"));
+    if (content.isEmpty()) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(path));
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    CPictureFileDialog dialog(CPictureFileDialog::pictureFilter(), path);
+    QStringList messages;
+    dialog.showMessage = [&](const QString& m) { messages.append(m); };
+    dialog.show();
+    dialog.selectFile(path);
+    dialog.accept();
+    QCOMPARE(dialog.result() == QDialog::Accepted, taken);
+    QCOMPARE(messages, taken ? QStringList() : QStringList{QStringLiteral("画像ファイルを読み込めません。")});
 }
 
 void TestTextDialogs::keyColourFromPreview()

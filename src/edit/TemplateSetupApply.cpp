@@ -2,6 +2,7 @@
 
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
+#include "render/PictureFile.h"
 
 #include <QCoreApplication>
 
@@ -65,6 +66,13 @@ QString paperMessage()
 {
     return QCoreApplication::translate("TemplateSetupApply",
                                        "用紙サイズの設定をやりなおしてください。");
+}
+
+QString checkPaperPicture(const QString& path)
+{
+    if (path.isEmpty() || PictureFile::size(path).isValid())
+        return QString();
+    return QCoreApplication::translate("TemplateSetupApply", "画像ファイルを読み込めません。");
 }
 
 QString scaleQuestion()

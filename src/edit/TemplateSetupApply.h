@@ -20,6 +20,9 @@ QString scaleQuestion(); // whether to scale the objects to a changed paper
 
 // Paper height 300..4200 and width 300..2970.
 bool paperAccepted(qint64 height, qint64 width);
+// "画像ファイルを読み込めません。" when the paper picture is set and cannot be read as a
+// picture (a typed path, a file that is no picture); empty otherwise.
+QString checkPaperPicture(const QString& path);
 
 enum class Outcome
 {

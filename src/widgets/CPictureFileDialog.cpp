@@ -2,14 +2,18 @@
 
 #include "PicturePreview.h"
 
+#include "render/PictureFile.h"
+
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QMessageBox>
 
 CPictureFileDialog::CPictureFileDialog(const QString& filter, const QString& current,
                                        QWidget* parent)
     : QFileDialog(parent, tr("画像ファイルを開く"))
 {
     setObjectName(QStringLiteral("PictureFileDialog"));
+    showMessage = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
     // The preview needs the dialog's own widgets.
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::ExistingFile);
@@ -23,10 +27,22 @@ CPictureFileDialog::CPictureFileDialog(const QString& filter, const QString& cur
     mPreview->setMinimumHeight(140);
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(mPreview, grid->rowCount(), 0, 1, grid->columnCount());
-    connect(this, &QFileDialog::currentChanged, mPreview,
-            [this](const QString& path) { mPreview->setPicture(QFileInfo(path).isFile() ? path : QString()); });
+    connect(this, &QFileDialog::currentChanged, mPreview, [this](const QString& path) {
+        mPreview->setPicture(QFileInfo(path).isFile() ? path : QString());
+    });
     if (!current.isEmpty())
         mPreview->setPicture(current);
+}
+
+void CPictureFileDialog::accept()
+{
+    const QString path = selectedFiles().value(0);
+    // Folders are opened by the dialog itself.
+    if (QFileInfo(path).isFile() && !PictureFile::size(path).isValid()) {
+        showMessage(tr("画像ファイルを読み込めません。"));
+        return;
+    }
+    QFileDialog::accept();
 }
 
 QString CPictureFileDialog::pictureFilter()

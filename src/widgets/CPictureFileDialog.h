@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include <functional>
+
 class PicturePreview;
 
 // "画像ファイルを開く": the file dialog of every picture chooser, with a preview of the
@@ -17,6 +19,12 @@ public:
     // Runs the dialog; an empty string when it is cancelled.
     static QString choose(QWidget* parent, const QString& current,
                           const QString& filter = pictureFilter());
+
+    // How the refusal of a file that is no picture is shown (a message box unless set).
+    std::function<void(const QString&)> showMessage;
+    // A file that cannot be read as a picture is refused with "画像ファイルを読み込めま
+    // せん。" while the dialog stays open, so nothing is taken and no step is spent on it.
+    void accept() override;
 
 private:
     PicturePreview* mPreview;

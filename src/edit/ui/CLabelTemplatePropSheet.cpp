@@ -71,6 +71,11 @@ bool CLabelTemplatePropSheet::apply()
         mContext.prompts->showMessage(TemplateSetupApply::paperMessage());
         return false;
     }
+    if (const QString refusal = TemplateSetupApply::checkPaperPicture(s.paperPicture);
+        !refusal.isEmpty()) {
+        mContext.prompts->showMessage(refusal);
+        return false;
+    }
     TemplatePagePrompts* prompts = mContext.prompts;
     const auto outcome = TemplateSetupApply::apply(
         mContext.doc, s, [prompts](const QString& q) { return prompts->askYesNo(q); });
