@@ -5,6 +5,7 @@
 #include "app/ui/CommandActions.h"
 #include "app/ui/TextActions.h"
 #include "edit/ui/CCharExtraDialog.h"
+#include "edit/ui/CFindReplaceTextDialog.h"
 #include "edit/ui/CHuchidoriDialog.h"
 #include "edit/ui/CKeisennDialog.h"
 #include "edit/ui/GuideFrameEdit.h"
@@ -44,6 +45,10 @@ public:
     QString chooseOpenPath() override { return {}; }
     QString chooseSavePath(const QString&) override { return {}; }
     void showMessage(const QString& text) override { said.append(text); }
+    void showInformation(const QString& text) override
+    {
+        said.append(QStringLiteral("(i) ") + text);
+    }
     bool askYesNo(const QString& question) override
     {
         said.append(question);
@@ -74,6 +79,7 @@ private slots:
     void outOfRangeRefused();
     void pictureChooserRefusesNonPicture_data();
     void pictureChooserRefusesNonPicture();
+    void findResultsAreInformation();
     void keyColourFromPreview();
     void importText();
 };
@@ -230,6 +236,27 @@ void TestTextDialogs::pictureChooserRefusesNonPicture()
     QCOMPARE(messages, taken ? QStringList() : QStringList{QStringLiteral("画像ファイルを読み込めません。")});
 }
 
+// What find and replace report is no failure: the information icon, not the warning.
+void TestTextDialogs::findResultsAreInformation()
+{
+    QTemporaryDir dir;
+    SettingsProfile profile(dir.filePath(QStringLiteral("p.ini")));
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    doc.newDocument();
+    QWidget window;
+    CommandActions actions;
+    TextActions text(doc, actions, &window);
+    Prompts prompts;
+    text.setPrompts(&prompts);
+    auto* find = window.findChild<CFindReplaceTextDialog*>();
+    QVERIFY(find);
+    emit find->findNextRequested();
+    emit find->replaceAllRequested();
+    QCOMPARE(prompts.said, (QStringList{QStringLiteral("(i) 指定された文字列が見つかりませんでした。"),
+                                        QStringLiteral("(i) 0個のアイテムを置換しました。")}));
+}
+
 void TestTextDialogs::keyColourFromPreview()
 {
     QTemporaryDir dir;
@@ -244,6 +271,10 @@ void TestTextDialogs::keyColourFromPreview()
     preview.resize(160, 120);
     preview.setPicture(path);
     preview.setPicking(true);
+    // The dropper: its hot spot is its tip, at the lower left, and it is drawn there.
+    QCOMPARE(preview.cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(preview.cursor().hotSpot(), QPoint(2, 29));
+    QVERIFY(qAlpha(preview.cursor().pixmap().toImage().pixel(3, 28)) > 0);
     QColor picked;
     connect(&preview, &PicturePreview::colorPicked, [&](const QColor& c) { picked = c; });
     // 40 × 20 fits the box as it is, centred: x 60..100, y 50..70.

@@ -25,6 +25,9 @@ public:
     virtual QString chooseSavePath(const QString& suggestion) = 0;
     // Shows a failure to the user.
     virtual void showMessage(const QString& text) = 0;
+    // Shows a result that is no failure (the information icon); as showMessage unless the
+    // prompts tell the two apart.
+    virtual void showInformation(const QString& text) { showMessage(text); }
     // Asks a Yes / No question; true for Yes. Prompts that cannot ask answer No, which
     // leaves things as they are.
     virtual bool askYesNo(const QString& question)

@@ -54,6 +54,11 @@ void DialogPrompts::showMessage(const QString& text)
     QMessageBox::warning(mParent, tr("ORINOTE"), text);
 }
 
+void DialogPrompts::showInformation(const QString& text)
+{
+    QMessageBox::information(mParent, tr("ORINOTE"), text);
+}
+
 bool DialogPrompts::askYesNo(const QString& question)
 {
     return QMessageBox::question(mParent, tr("ORINOTE"), question,

@@ -15,6 +15,7 @@ public:
     QString chooseOpenPath() override;
     QString chooseSavePath(const QString& suggestion) override;
     void showMessage(const QString& text) override;
+    void showInformation(const QString& text) override;
     bool askYesNo(const QString& question) override;
     bool askOkCancel(const QString& question) override;
 

@@ -2,8 +2,12 @@
 
 #include "render/RegionPreview.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
+
+#include <utility>
 
 PicturePreview::PicturePreview(QWidget* parent) : QWidget(parent)
 {
@@ -37,10 +41,32 @@ void PicturePreview::setKeyColor(const QColor& color, bool on)
     update();
 }
 
+QCursor PicturePreview::pickingCursor()
+{
+    // A dropper drawn dark over a light edge, so that it shows on any colour; the colour
+    // is taken at its tip, the cursor's hot spot.
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF tip(2, 29);
+    const QPointF neck(17, 14);
+    const QPointF bulb(23, 8);
+    for (const auto& [colour, width] :
+         {std::pair{QColor(Qt::white), 6.0}, {QColor(Qt::black), 3.0}}) {
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(tip, neck);
+        p.setPen(QPen(colour, width + 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(neck, bulb);
+    }
+    p.end();
+    return QCursor(pixmap, int(tip.x()), int(tip.y()));
+}
+
 void PicturePreview::setPicking(bool on)
 {
     mPicking = on;
-    setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+    setCursor(on ? pickingCursor() : QCursor(Qt::ArrowCursor));
 }
 
 QRect PicturePreview::pictureRect() const
@@ -55,7 +81,8 @@ QColor PicturePreview::colorAt(const QPoint& pos) const
         return QColor();
     const int x = (pos.x() - r.left()) * mImage.width() / r.width();
     const int y = (pos.y() - r.top()) * mImage.height() / r.height();
-    return QColor(mImage.pixel(qBound(0, x, mImage.width() - 1), qBound(0, y, mImage.height() - 1)));
+    return QColor(
+        mImage.pixel(qBound(0, x, mImage.width() - 1), qBound(0, y, mImage.height() - 1)));
 }
 
 void PicturePreview::paintEvent(QPaintEvent*)

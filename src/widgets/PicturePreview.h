@@ -2,6 +2,7 @@
 
 #include "render/PictureCache.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QWidget>
 
@@ -22,6 +23,8 @@ public:
     void setKeyColor(const QColor& color, bool on);
     // Clicking picks colours (with the picking cursor) when on.
     void setPicking(bool on);
+    // The dropper cursor of picking, its hot spot at the tip where the colour is taken.
+    static QCursor pickingCursor();
 
     bool hasPicture() const { return !mImage.isNull(); }
     QSize pictureSize() const { return mImage.size(); }

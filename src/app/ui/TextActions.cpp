@@ -57,6 +57,12 @@ void TextActions::tell(const QString& message)
         mPrompts->showMessage(message);
 }
 
+void TextActions::inform(const QString& message)
+{
+    if (mPrompts)
+        mPrompts->showInformation(message);
+}
+
 void TextActions::run(int command)
 {
     if (!TextCommands::state(command, mDoc).enabled)
@@ -184,7 +190,7 @@ void TextActions::findNext()
 {
     if (!mFind->findNext(mDoc, mFindWindow->findText())) {
         mFindWindow->hide();
-        tell(FindReplace::notFound());
+        inform(FindReplace::notFound());
     }
 }
 
@@ -192,7 +198,7 @@ void TextActions::replace()
 {
     if (!mFind->replace(mDoc, mFindWindow->findText(), mFindWindow->replacement(), mMeasurer.get())) {
         mFindWindow->hide();
-        tell(FindReplace::notFound());
+        inform(FindReplace::notFound());
     }
 }
 
@@ -201,7 +207,7 @@ void TextActions::replaceAll()
     const int count =
         mFind->replaceAll(mDoc, mFindWindow->findText(), mFindWindow->replacement(), mMeasurer.get());
     mFindWindow->hide();
-    tell(FindReplace::replaced(count));
+    inform(FindReplace::replaced(count));
 }
 
 void TextActions::importText()

@@ -41,6 +41,8 @@ private:
     void replaceAll();
     bool ask(const QString& question);
     void tell(const QString& message);
+    // A result that is no failure, with the information icon.
+    void inform(const QString& message);
 
     CORINOTEDoc& mDoc;
     std::unique_ptr<TextMeasurer> mMeasurer;
