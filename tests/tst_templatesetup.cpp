@@ -3,6 +3,7 @@
 // question, the scaling and the undo step.
 
 #include "edit/TemplateSetup.h"
+#include "edit/PaperName.h"
 #include "edit/TemplateSetupApply.h"
 #include "edit/TemplateSetupEdits.h"
 #include "model/CORINOTEDoc.h"
@@ -523,7 +524,12 @@ void TestTemplateSetup::applyWithoutSheetsTakesNewPaper()
         const CLabelSheetTemplate& t = fx.doc->labelTemplate();
         QCOMPARE(t.sheets.size(), 1);
         QCOMPARE(t.sheets.rect(0), (Rect{0, 0, 1050, -1485}));
+        QCOMPARE(fx.doc->scalars().templateName, QStringLiteral("105.0 × 148.5 mm"));
     }
+    // A standard paper is named as such, landscape too.
+    QCOMPARE(PaperName::of(Rect{0, 0, 1000, -1480}), QStringLiteral("はがき"));
+    QCOMPARE(PaperName::of(Rect{0, 0, 2970, -2100}), QStringLiteral("A4（横）"));
+    QCOMPARE(PaperName::of(Rect{0, 0, 1200, -2350}), QStringLiteral("長形3号"));
 }
 
 // A paper picture that cannot be read is named before 更新 takes it.

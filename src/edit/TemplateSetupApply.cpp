@@ -1,5 +1,7 @@
 #include "TemplateSetupApply.h"
 
+#include "PaperName.h"
+
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
 #include "render/PictureFile.h"
@@ -148,6 +150,10 @@ Outcome apply(CORINOTEDoc& doc, const TemplateSetup& setup, const AskYesNo& askS
         t.sheets.append(whole);
     }
 
+    // The template's name no longer describes a paper of another size: the status bar names
+    // the new paper.
+    if (oldPaper != newPaper)
+        doc.scalars().templateName = PaperName::of(newPaper);
     PageBuilder::buildPageOne(doc);
     doc.currentPage = 1;
     doc.selection().clear();
