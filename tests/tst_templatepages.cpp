@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QApplication>
 #include <QSpinBox>
+#include <QLabel>
 #include <QTest>
 
 #include <memory>
@@ -52,6 +53,14 @@ public:
     {
         questions.append(q);
         return answer;
+    }
+    std::optional<Answer> threeWay; // else as askYesNo
+    Answer askYesNoCancel(const QString& q) override
+    {
+        if (!threeWay)
+            return TemplatePagePrompts::askYesNoCancel(q);
+        questions.append(q);
+        return *threeWay;
     }
     std::optional<qint32> chooseColor(qint32) override { return color; }
     QString choosePicture() override { return picture; }
@@ -137,6 +146,8 @@ private slots:
     void applyAsksToScale_data();
     void applyAsksToScale();
     void copySurvivesSelectionAndFollowsMouseEdits();
+    void pendingEditsSurvive_data();
+    void pendingEditsSurvive();
     void listSelectsInTheView();
     void defaultsFromFields_data();
     void defaultsFromFields();
@@ -481,12 +492,59 @@ void TestTemplatePages::copySurvivesSelectionAndFollowsMouseEdits()
     QCOMPARE(f.page1()->selectedRows(), QList<int>{1});
     QCOMPARE(f.page1()->yEdit()->value(), 500);
 
-    // A mouse edit changes the template: the copy follows it.
+    // A mouse edit changes the template under the pending sheet: asked, and answered いいえ
+    // the copy follows the template.
+    f.script.answer = false;
     f.doc->addTemplateSheet(Rect{1100, 0, 1300, -200});
     f.doc->updateAllViews();
+    QCOMPARE(f.script.questions, QStringList{QStringLiteral("変更を反映しますか？")});
     QCOMPARE(f.page1()->list()->model()->rowCount(), 3);
     QCOMPARE(f.page1()->list()->model()->index(2, 1).data().toString(), QStringLiteral("1100"));
     QCOMPARE(f.page1()->selectedRows(), QList<int>{1});
+}
+
+// A sheet added on the pages and not yet written is pending: the form says so, and a
+// change of the template from elsewhere (太字 from the menu) asks before anything is lost.
+void TestTemplatePages::pendingEditsSurvive_data()
+{
+    QTest::addColumn<int>("answer"); // TemplatePagePrompts::Answer
+    QTest::addColumn<int>("templateSheets");
+    QTest::addColumn<int>("pageSheets");
+    QTest::addColumn<bool>("stillPending");
+    QTest::newRow("はい: both kept") << int(TemplatePagePrompts::Answer::Yes) << 3 << 3 << false;
+    QTest::newRow("いいえ: the page edit dropped")
+        << int(TemplatePagePrompts::Answer::No) << 2 << 2 << false;
+    QTest::newRow("キャンセル: still pending, over the change")
+        << int(TemplatePagePrompts::Answer::Cancel) << 2 << 3 << true;
+}
+
+void TestTemplatePages::pendingEditsSurvive()
+{
+    QFETCH(int, answer);
+    QFETCH(int, templateSheets);
+    QFETCH(int, pageSheets);
+    QFETCH(bool, stillPending);
+    Form f(2);
+    f.doc->addTemplateTextRegion(Rect{100, -100, 500, -200}, nullptr);
+    f.doc->updateAllViews();
+    QVERIFY(!f.sheet()->hasPendingEdits());
+    setSheetFields(f.page1(), 10, 20, 100, 100);
+    f.page1()->addSheet();
+    QVERIFY(f.sheet()->hasPendingEdits());
+    QTRY_VERIFY(!f.form->pendingNote()->isHidden());
+
+    f.script.threeWay = TemplatePagePrompts::Answer(answer);
+    FontRecord bold = f.tpl().regions.font(0);
+    bold.weight = 700;
+    f.doc->labelTemplate().regions.setFont(0, bold); // 太字 from the menu
+    f.doc->updateAllViews();
+    QCOMPARE(f.script.questions, QStringList{QStringLiteral("変更を反映しますか？")});
+    QCOMPARE(f.tpl().sheets.size(), templateSheets);
+    QCOMPARE(f.tpl().regions.font(0).weight, 700); // the change from elsewhere stays
+    QCOMPARE(f.sheet()->setup().sheets.size(), pageSheets);
+    QCOMPARE(f.sheet()->setup().regions.font(0).weight, 700);
+    QCOMPARE(f.sheet()->hasPendingEdits(), stillPending);
+    QTRY_COMPARE(f.form->pendingNote()->isHidden(), !stillPending);
 }
 
 void TestTemplatePages::listSelectsInTheView()

@@ -14,8 +14,9 @@ Rect RectFields::toRect() const
 
 LineFields LineFields::of(const Keisenn& line)
 {
-    return LineFields{line.start.x, -qint64(line.start.y), line.end.x, -qint64(line.end.y),
-                      line.width, line.color};
+    return LineFields{line.start.x, -qint64(line.start.y),
+                      line.end.x,   -qint64(line.end.y),
+                      line.width,   line.color};
 }
 
 Point LineFields::start() const
@@ -53,9 +54,34 @@ bool TemplateSetup::matches(const CLabelSheetTemplate& t) const
     // A paper whose left or top edge is off the origin is rewritten at the origin, so it
     // only matches when it already lies there.
     return t.paperRect == paperRect() && t.paperPicture == paperPicture && t.sheets == sheets &&
-           t.regions == regions && t.keisenns == lines &&
-           t.printSheetFrames == printSheetFrames && t.roundSheetCorners == roundSheetCorners &&
-           t.printRuledLines == printRuledLines;
+           t.regions == regions && t.keisenns == lines && t.printSheetFrames == printSheetFrames &&
+           t.roundSheetCorners == roundSheetCorners && t.printRuledLines == printRuledLines;
+}
+
+TemplateSetup TemplateSetup::rebased(const TemplateSetup& edited, const TemplateSetup& base,
+                                     const TemplateSetup& now)
+{
+    TemplateSetup out = now;
+    if (edited.paperHeight != base.paperHeight || edited.paperWidth != base.paperWidth ||
+        edited.paperPicture != base.paperPicture) {
+        out.paperHeight = edited.paperHeight;
+        out.paperWidth = edited.paperWidth;
+        out.paperPicture = edited.paperPicture;
+    }
+    if (!(edited.sheets == base.sheets))
+        out.sheets = edited.sheets;
+    if (!(edited.regions == base.regions))
+        out.regions = edited.regions;
+    if (!(edited.lines == base.lines))
+        out.lines = edited.lines;
+    if (edited.printSheetFrames != base.printSheetFrames ||
+        edited.roundSheetCorners != base.roundSheetCorners ||
+        edited.printRuledLines != base.printRuledLines) {
+        out.printSheetFrames = edited.printSheetFrames;
+        out.roundSheetCorners = edited.roundSheetCorners;
+        out.printRuledLines = edited.printRuledLines;
+    }
+    return out;
 }
 
 bool TemplateSetup::operator==(const TemplateSetup& o) const

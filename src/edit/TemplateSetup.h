@@ -64,6 +64,13 @@ public:
     // Whether writing the copy into the template would change nothing.
     bool matches(const CLabelSheetTemplate& t) const;
 
+    // Page edits laid over a template that changed meanwhile: each part the pages changed
+    // since `base` (the paper, the sheets, the text regions, the ruled lines, the print
+    // options) comes from `edited`, every other part from `now`, so that neither side's
+    // change is lost unless both changed the same part (then the pages' edit wins).
+    static TemplateSetup rebased(const TemplateSetup& edited, const TemplateSetup& base,
+                                 const TemplateSetup& now);
+
     bool operator==(const TemplateSetup& o) const;
     bool operator!=(const TemplateSetup& o) const { return !(*this == o); }
 };

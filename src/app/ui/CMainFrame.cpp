@@ -20,6 +20,7 @@
 #include "app/DocumentSession.h"
 #include "app/StatusTexts.h"
 #include "datasource/ui/CsvFileActions.h"
+#include "edit/ui/CLabelTemplatePropSheet.h"
 #include "model/CAutoReplaceData.h"
 #include "model/CORINOTEDoc.h"
 #include "picprint/ui/PicturePrintActions.h"
@@ -185,6 +186,10 @@ void CMainFrame::enterTemplateMode()
 
 bool CMainFrame::enterDataMode()
 {
+    // The template form goes: edits on its pages are written or dropped as the user says.
+    if (auto* form = qobject_cast<CTemplateEditorFormView*>(mLeftPane);
+        form && !form->propertySheet()->settlePendingEdits())
+        return false;
     const QString refusal = ModeSwitch::enterDataMode(mDoc, mMerger, mWait.get());
     if (!refusal.isEmpty()) {
         mPrompts->showMessage(refusal);
@@ -281,6 +286,11 @@ void CMainFrame::focusOtherPane()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    if (auto* form = qobject_cast<CTemplateEditorFormView*>(mLeftPane);
+        form && !form->propertySheet()->settlePendingEdits()) {
+        event->ignore();
+        return;
+    }
     if (mSession->saveModified())
         event->accept();
     else

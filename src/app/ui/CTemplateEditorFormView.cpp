@@ -35,11 +35,17 @@ CTemplateEditorFormView::CTemplateEditorFormView(CORINOTEDoc& doc, QWidget* pare
 
     mSheet = new CLabelTemplatePropSheet(mDoc, this);
     mSheet->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    mPendingNote = new QLabel(tr("未反映の変更があります"), this);
+    mPendingNote->setStyleSheet(QStringLiteral("color: #b00000;"));
+    mPendingNote->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 5);
     layout->addLayout(top);
+    layout->addWidget(mPendingNote);
     layout->addWidget(mSheet, 1);
+    connect(mSheet, &CLabelTemplatePropSheet::pendingChanged, this,
+            &CTemplateEditorFormView::showPending);
 
     {
         const QSignalBlocker block(mLayer);
@@ -76,4 +82,13 @@ void CTemplateEditorFormView::documentChanged()
 {
     const QSignalBlocker block(mLayer);
     mLayer->setCurrentIndex(std::clamp(mDoc.displayedLayer, 0, 10));
+}
+
+void CTemplateEditorFormView::showPending(bool pending)
+{
+    mPendingNote->setVisible(pending);
+    QFont font = mApply->font();
+    font.setBold(pending);
+    mApply->setFont(font);
+    mApply->setDefault(pending);
 }

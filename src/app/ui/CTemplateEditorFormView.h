@@ -4,6 +4,7 @@
 
 class CLabelTemplatePropSheet;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 // The left pane in template mode: the display-layer choice "表示レイヤー：" ("すべて",
@@ -21,6 +22,8 @@ public:
     QComboBox* layerCombo() const { return mLayer; }
     QPushButton* applyButton() const { return mApply; }
     CLabelTemplatePropSheet* propertySheet() const { return mSheet; }
+    // "未反映の変更があります", shown while the pages hold edits "更新" has not written.
+    QLabel* pendingNote() const { return mPendingNote; }
 
     // "更新".
     void apply();
@@ -28,8 +31,10 @@ public:
 private:
     void layerChosen(int index);
     void documentChanged();
+    void showPending(bool pending);
 
     QComboBox* mLayer;
     QPushButton* mApply;
+    QLabel* mPendingNote;
     CLabelTemplatePropSheet* mSheet;
 };

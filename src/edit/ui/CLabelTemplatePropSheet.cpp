@@ -10,6 +10,8 @@
 #include "model/CORINOTEDoc.h"
 #include "render/FontTextMeasurer.h"
 
+#include <QTimer>
+
 CLabelTemplatePropSheet::CLabelTemplatePropSheet(CORINOTEDoc& doc, QWidget* parent)
     : QTabWidget(parent), mContext(doc), mDialogs(std::make_unique<TemplatePageDialogs>(this)),
       mMeasurer(std::make_unique<FontTextMeasurer>())
@@ -28,18 +30,61 @@ CLabelTemplatePropSheet::CLabelTemplatePropSheet(CORINOTEDoc& doc, QWidget* pare
     addTab(mRegionPage, tr("文字列編集領域"));
     addTab(mLinePage, tr("罫線"));
     addTab(mPrintPage, tr("印刷設定"));
-    for (TemplatePropPage* page : {static_cast<TemplatePropPage*>(mSheetPage),
-                                   static_cast<TemplatePropPage*>(mRegionPage),
-                                   static_cast<TemplatePropPage*>(mLinePage)}) {
-        connect(page, &TemplatePropPage::pickedInDocument, this,
-                [this, page] {
-                    mPicking = page;
-                    picked();
-                    mPicking = nullptr;
-                });
+    for (TemplatePropPage* page :
+         {static_cast<TemplatePropPage*>(mSheetPage), static_cast<TemplatePropPage*>(mRegionPage),
+          static_cast<TemplatePropPage*>(mLinePage)}) {
+        connect(page, &TemplatePropPage::pickedInDocument, this, [this, page] {
+            mPicking = page;
+            picked();
+            mPicking = nullptr;
+        });
     }
     connect(&doc, &CORINOTEDoc::changed, this, &CLabelTemplatePropSheet::documentChanged);
+    // The pages change the copy in many ways (buttons, fields, boxes): the pending state is
+    // looked at often rather than told by each of them.
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &CLabelTemplatePropSheet::checkPending);
+    timer->start(250);
     reload();
+}
+
+QString CLabelTemplatePropSheet::pendingQuestion()
+{
+    return tr("変更を反映しますか？");
+}
+
+void CLabelTemplatePropSheet::checkPending()
+{
+    const bool pending = hasPendingEdits();
+    if (pending != mShownPending) {
+        mShownPending = pending;
+        emit pendingChanged(pending);
+    }
+}
+
+void CLabelTemplatePropSheet::showCopy()
+{
+    mSheetPage->reload();
+    mRegionPage->reload();
+    mLinePage->reload();
+    mPrintPage->reload();
+    checkPending();
+}
+
+bool CLabelTemplatePropSheet::settlePendingEdits()
+{
+    if (!hasPendingEdits())
+        return true;
+    switch (mContext.prompts->askYesNoCancel(pendingQuestion())) {
+    case TemplatePagePrompts::Answer::Yes:
+        return apply();
+    case TemplatePagePrompts::Answer::No:
+        reload();
+        return true;
+    case TemplatePagePrompts::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 CLabelTemplatePropSheet::~CLabelTemplatePropSheet() = default;
@@ -58,10 +103,7 @@ void CLabelTemplatePropSheet::reload()
 {
     mContext.setup = TemplateSetup::of(mContext.doc.labelTemplate());
     mLoaded = mContext.setup;
-    mSheetPage->reload();
-    mRegionPage->reload();
-    mLinePage->reload();
-    mPrintPage->reload();
+    showCopy();
 }
 
 bool CLabelTemplatePropSheet::apply()
@@ -77,8 +119,12 @@ bool CLabelTemplatePropSheet::apply()
         return false;
     }
     TemplatePagePrompts* prompts = mContext.prompts;
+    mApplying = true;
     const auto outcome = TemplateSetupApply::apply(
         mContext.doc, s, [prompts](const QString& q) { return prompts->askYesNo(q); });
+    mApplying = false;
+    if (outcome == TemplateSetupApply::Outcome::Unchanged)
+        reload(); // nothing to write: the copy is the template's again
     // Applying redraws every view, and the pages reload from the template then.
     return outcome != TemplateSetupApply::Outcome::Refused;
 }
@@ -87,13 +133,33 @@ void CLabelTemplatePropSheet::documentChanged()
 {
     // The template changed under the copy (a mouse edit, undo, "更新"): the copy follows
     // it. Otherwise the copy keeps what the pages hold and only the selection follows.
-    if (TemplateSetup::of(mContext.doc.labelTemplate()) != mLoaded) {
-        reload();
-        return;
+    const TemplateSetup now = TemplateSetup::of(mContext.doc.labelTemplate());
+    if (now != mLoaded) {
+        if (mApplying || !hasPendingEdits()) {
+            reload();
+            return;
+        }
+        // Edits on the pages and a change from elsewhere: neither is dropped unasked.
+        const TemplateSetup merged = TemplateSetup::rebased(mContext.setup, mLoaded, now);
+        switch (mContext.prompts->askYesNoCancel(pendingQuestion())) {
+        case TemplatePagePrompts::Answer::Yes:
+            mContext.setup = merged;
+            mLoaded = now;
+            apply();
+            return;
+        case TemplatePagePrompts::Answer::No:
+            reload();
+            return;
+        case TemplatePagePrompts::Answer::Cancel:
+            mContext.setup = merged;
+            mLoaded = now;
+            showCopy();
+            return;
+        }
     }
-    for (TemplatePropPage* page : {static_cast<TemplatePropPage*>(mSheetPage),
-                                   static_cast<TemplatePropPage*>(mRegionPage),
-                                   static_cast<TemplatePropPage*>(mLinePage)}) {
+    for (TemplatePropPage* page :
+         {static_cast<TemplatePropPage*>(mSheetPage), static_cast<TemplatePropPage*>(mRegionPage),
+          static_cast<TemplatePropPage*>(mLinePage)}) {
         if (page != mPicking)
             page->followDocumentSelection();
     }

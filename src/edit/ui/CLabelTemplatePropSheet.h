@@ -17,6 +17,12 @@ class TemplatePageDialogs;
 // 文字列編集領域, 罫線, 印刷設定) over one working copy of the template. The copy is
 // refilled when the template changes under it (a mouse edit, undo); a change of the
 // selection only moves the lists' selection. apply() writes the copy ("更新").
+//
+// Edits on the pages that "更新" has not written yet are pending. When the template changes
+// under pending edits, "変更を反映しますか？" asks what to do: はい writes the edits laid over
+// the change (TemplateSetup::rebased), いいえ drops them, キャンセル keeps them pending, laid
+// over the change. Whoever would drop the form (a mode switch, closing) asks through
+// settlePendingEdits() first.
 class CLabelTemplatePropSheet : public QTabWidget
 {
     Q_OBJECT
@@ -38,14 +44,29 @@ public:
     bool apply();
 
     const TemplateSetup& setup() const { return mContext.setup; }
+    // Whether the pages hold edits that "更新" has not written.
+    bool hasPendingEdits() const { return mContext.setup != mLoaded; }
+    // Before the form goes: asks "変更を反映しますか？" when edits are pending; はい writes
+    // them, いいえ drops them. False when the user cancels (the form must stay) or the edits
+    // were refused.
+    bool settlePendingEdits();
+
+    static QString pendingQuestion(); // "変更を反映しますか？"
+
     CLabelSheetPropPage* sheetPage() const { return mSheetPage; }
     CTextRectPropPage* regionPage() const { return mRegionPage; }
     CKeisennPropPage* linePage() const { return mLinePage; }
     CETCPropPage* printPage() const { return mPrintPage; }
 
+signals:
+    // The pending state may have changed.
+    void pendingChanged(bool pending);
+
 private:
     void documentChanged();
     void picked();
+    void showCopy();
+    void checkPending();
 
     TemplatePageContext mContext;
     std::unique_ptr<TemplatePageDialogs> mDialogs;
@@ -56,4 +77,7 @@ private:
     CKeisennPropPage* mLinePage;
     CETCPropPage* mPrintPage;
     TemplatePropPage* mPicking = nullptr;
+    bool mApplying = false;     // "更新" is writing the copy: the change is ours
+    bool mShownPending = false; // the pending state last told
+
 };

@@ -33,6 +33,19 @@ bool TemplatePageDialogs::askYesNo(const QString& question)
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+TemplatePagePrompts::Answer TemplatePageDialogs::askYesNoCancel(const QString& question)
+{
+    switch (QMessageBox::question(mParent, tr("ORINOTE"), question,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 std::optional<qint32> TemplatePageDialogs::chooseColor(qint32 current)
 {
     const QColor c = QColorDialog::getColor(RenderSupport::color(current), mParent);

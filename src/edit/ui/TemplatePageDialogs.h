@@ -13,6 +13,7 @@ public:
     void showMessage(const QString& text) override;
     bool confirm(const QString& question) override;
     bool askYesNo(const QString& question) override;
+    Answer askYesNoCancel(const QString& question) override;
     std::optional<qint32> chooseColor(qint32 current) override;
     QString choosePicture() override;
 

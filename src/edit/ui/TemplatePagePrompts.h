@@ -17,6 +17,18 @@ public:
     virtual bool confirm(const QString& question) = 0;
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(const QString& question) = 0;
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
+    // A はい / いいえ / キャンセル question; as askYesNo (never Cancel) unless the prompts
+    // show the three buttons themselves.
+    virtual Answer askYesNoCancel(const QString& question)
+    {
+        return askYesNo(question) ? Answer::Yes : Answer::No;
+    }
     // A colour (0x00BBGGRR) starting from `current`; nothing when cancelled.
     virtual std::optional<qint32> chooseColor(qint32 current) = 0;
     // A picture file for the paper; empty when cancelled.
