@@ -8,6 +8,7 @@
 #include "edit/ui/CFindReplaceTextDialog.h"
 #include "edit/ui/CHuchidoriDialog.h"
 #include "edit/ui/CKeisennDialog.h"
+#include "edit/ui/FontChoiceDialog.h"
 #include "edit/ui/GuideFrameEdit.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
 #include <QDialogButtonBox>
@@ -80,6 +82,8 @@ private slots:
     void pictureChooserRefusesNonPicture_data();
     void pictureChooserRefusesNonPicture();
     void findResultsAreInformation();
+    void fontDialogShowsRegion_data();
+    void fontDialogShowsRegion();
     void keyColourFromPreview();
     void importText();
 };
@@ -234,6 +238,56 @@ void TestTextDialogs::pictureChooserRefusesNonPicture()
     dialog.accept();
     QCOMPARE(dialog.result() == QDialog::Accepted, taken);
     QCOMPARE(messages, taken ? QStringList() : QStringList{QStringLiteral("画像ファイルを読み込めません。")});
+}
+
+// The font dialog opens on the region's face, style and size; what is not changed comes
+// back as it was (a weight of 600, a face that is not installed), a typed size is taken.
+void TestTextDialogs::fontDialogShowsRegion_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QString>("typedSize"); // empty: leave the size
+    QTest::addColumn<int>("style");         // -1: leave the style
+    QTest::addColumn<int>("weightBack");
+    QTest::addColumn<int>("pointsBack");
+    QTest::newRow("as it was") << QStringLiteral("ＭＳ ゴシック") << 400 << 85 << QString() << -1
+                               << 400 << 85;
+    QTest::newRow("weight 600 kept") << QStringLiteral("ＭＳ 明朝") << 600 << 30 << QString() << -1
+                                     << 600 << 30;
+    QTest::newRow("not installed, kept") << QStringLiteral("見本行書体") << 400 << 12 << QString()
+                                         << -1 << 400 << 12;
+    QTest::newRow("typed 150 points") << QStringLiteral("ＭＳ 明朝") << 400 << 12
+                                      << QStringLiteral("150") << -1 << 400 << 150;
+    QTest::newRow("made bold") << QStringLiteral("ＭＳ 明朝") << 400 << 12 << QString() << 2 << 700
+                               << 12;
+    QTest::newRow("600 made plain") << QStringLiteral("ＭＳ 明朝") << 600 << 12 << QString() << 0
+                                    << 400 << 12;
+}
+
+void TestTextDialogs::fontDialogShowsRegion()
+{
+    QFETCH(QString, face);
+    QFETCH(int, weight);
+    QFETCH(int, points);
+    QFETCH(QString, typedSize);
+    QFETCH(int, style);
+    QFETCH(int, weightBack);
+    QFETCH(int, pointsBack);
+    FontRecord font = FontRecord::make(face, -300, 0);
+    font.weight = weight;
+    FontChoiceDialog dialog(font, points);
+    auto* size = dialog.findChild<QComboBox*>(QStringLiteral("size"));
+    QVERIFY(size);
+    QCOMPARE(size->currentText(), QString::number(points));
+    if (!typedSize.isEmpty())
+        size->setEditText(typedSize);
+    if (style >= 0)
+        dialog.findChildren<QComboBox*>().value(0)->setCurrentIndex(style);
+    const TextAttributes::FontChoice c = dialog.choice();
+    QCOMPARE(c.face, face);
+    QCOMPARE(c.weight, weightBack);
+    QCOMPARE(c.points, pointsBack);
 }
 
 // What find and replace report is no failure: the information icon, not the warning.

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace TextAttributes {
@@ -187,6 +188,18 @@ QString setFont(CORINOTEDoc& doc, const FontChoice& choice)
         f.setFaceName(choice.face);
     });
     return QString();
+}
+
+int pointsOf(const CORINOTEDoc& doc, int region)
+{
+    const TextRectFamily& r = doc.templateMode ? doc.labelTemplate().regions : doc.textRects();
+    if (region < 0 || region >= r.size())
+        return 0;
+    const Rect rect = r.rect(region);
+    const int angle = r.font(region).escapement;
+    const qint64 cross = angle == 900 || angle == 2700 ? qint64(rect.right) - rect.left
+                                                         : qint64(rect.top) - rect.bottom;
+    return int(std::clamp<qint64>(std::llround(double(cross) / 3.5277777778), 0, MaxPoints));
 }
 
 void sizeToPoints(CORINOTEDoc& doc, int points)

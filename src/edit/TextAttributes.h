@@ -66,6 +66,12 @@ struct FontChoice
 // faces), then the installed families that can show Japanese; each followed by its "@"
 // face for vertical writing.
 QStringList offeredFaces(const QStringList& japaneseFamilies);
+// The size in whole points that the region of the selected index is drawn at (its cross
+// size, rounded), what the font dialog shows; 0 without a region.
+int pointsOf(const CORINOTEDoc& doc, int region);
+// The sizes that can be typed in the font dialog, in points.
+constexpr int MinPoints = 1;
+constexpr int MaxPoints = 999;
 
 // A face name must fit the record's 31 bytes in CP932; else the message, and nothing
 // changes.

@@ -107,7 +107,8 @@ void TextActions::run(int command)
 void TextActions::chooseFont()
 {
     const int i = TextAttributes::selected(mDoc);
-    FontChoiceDialog dialog(TextAttributes::regions(mDoc).font(i), mWindow);
+    FontChoiceDialog dialog(TextAttributes::regions(mDoc).font(i), TextAttributes::pointsOf(mDoc, i),
+                            mWindow);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TextAttributes::FontChoice choice = dialog.choice();
