@@ -28,21 +28,22 @@ CTemplateEditorFormView::CTemplateEditorFormView(CORINOTEDoc& doc, QWidget* pare
         mLayer->addItem(QString::number(layer));
     label->setBuddy(mLayer);
     mApply = new QPushButton(tr("更新"), this);
+    // Beside 更新, so that the pages do not move when it shows.
+    mPendingNote = new QLabel(tr("未反映の変更があります"), this);
+    mPendingNote->setStyleSheet(QStringLiteral("color: #b00000;"));
+    mPendingNote->hide();
     top->addWidget(label);
     top->addWidget(mLayer);
     top->addStretch(1);
+    top->addWidget(mPendingNote);
     top->addWidget(mApply);
 
     mSheet = new CLabelTemplatePropSheet(mDoc, this);
     mSheet->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    mPendingNote = new QLabel(tr("未反映の変更があります"), this);
-    mPendingNote->setStyleSheet(QStringLiteral("color: #b00000;"));
-    mPendingNote->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 5);
     layout->addLayout(top);
-    layout->addWidget(mPendingNote);
     layout->addWidget(mSheet, 1);
     connect(mSheet, &CLabelTemplatePropSheet::pendingChanged, this,
             &CTemplateEditorFormView::showPending);
