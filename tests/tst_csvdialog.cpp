@@ -224,8 +224,12 @@ void TestCsvDialog::commandFollowsTheAnswers_data()
     QTest::addColumn<bool>("placed");
     QTest::newRow("reservation kept")
         << true << false << QByteArray("x,y") << true << 0 << QString() << false << false;
-    QTest::newRow("reservation cleared, no file")
-        << true << true << QByteArray("-") << true << 0 << QString() << true << false;
+    // The reservation goes only when rows are placed: a cancelled file choice or table
+    // leaves it, the pages and the print as they were.
+    QTest::newRow("reservation kept, no file")
+        << true << true << QByteArray("-") << true << 0 << QString() << false << false;
+    QTest::newRow("reservation kept, table cancelled")
+        << true << true << QByteArray("x,y") << false << 1 << QString() << false << false;
     QTest::newRow("missing file") << false << false << QByteArray("missing") << true << 0
                                   << QStringLiteral("エラーが発生しました。") << false << false;
     QTest::newRow("empty file") << false << false << QByteArray() << true << 0

@@ -55,15 +55,12 @@ void CsvFileActions::run()
 {
     if (mDoc.templateMode != 0)
         return;
-    if (CsvPlacement::holdsReservation(mDoc)) {
-        if (!mPrompts.askOkCancel(tr("すべての印刷予約データをクリアします。よろしいですか？")))
-            return;
-        takeSnapshotOnce();
-        Pagination::dropReservation(mDoc);
-        // The reservation is part of the document: a cancelled file choice later must not
-        // let the change go unsaved without the question.
-        mDoc.setModified(true);
-    }
+    // Asked first, as before; but the reservation is dropped only once rows are placed, so
+    // that a cancelled file choice or table leaves the pages and the print as they were.
+    const bool dropReservation = CsvPlacement::holdsReservation(mDoc);
+    if (dropReservation &&
+        !mPrompts.askOkCancel(tr("すべての印刷予約データをクリアします。よろしいですか？")))
+        return;
 
     const QString path = choosePath();
     if (path.isEmpty())
@@ -87,6 +84,10 @@ void CsvFileActions::run()
         return;
 
     takeSnapshotOnce();
+    if (dropReservation) {
+        Pagination::dropReservation(mDoc);
+        mDoc.setModified(true);
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const FontTextMeasurer measurer;
     CsvPlacement::place(mDoc, table, *rows, QDate::currentDate(), &measurer, feed(mProgress));
