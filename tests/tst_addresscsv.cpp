@@ -11,6 +11,7 @@
 #include "address/CsvLineSplitter.h"
 #include "address/CsvRowTable.h"
 #include "base/TextCodec.h"
+#include "datasource/CsvDataTable.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -60,6 +61,8 @@ private slots:
     void sortIsByCp932Bytes();
     void decodeLines_data();
     void decodeLines();
+    void encodingChecked_data();
+    void encodingChecked();
     void readLinesMessages();
     void definitionColumn_data();
     void definitionColumn();
@@ -205,6 +208,44 @@ void TestAddressCsv::decodeLines_data()
                                              "\xE5\xB1\xB1\xE7\x94\xB0,x\r\n")
                                << QStringList{u"山田,x"_qs};
     QTest::newRow("bom only") << QByteArray("\xEF\xBB\xBF") << QStringList();
+    // What spreadsheets write on Linux: UTF-8 without the mark.
+    QTest::newRow("utf-8 without bom") << QByteArray("\xE5\xB1\xB1\xE7\x94\xB0,x\r\n")
+                                       << QStringList{u"山田,x"_qs};
+    QTest::newRow("cp932 half-width kana")
+        << TextCodec::encode(u"ﾔﾏﾀﾞ,ﾀﾛｳ\r\n"_qs) << QStringList{u"ﾔﾏﾀﾞ,ﾀﾛｳ"_qs};
+    QTest::newRow("ascii only") << QByteArray("Name,Tel\n") << QStringList{u"Name,Tel"_qs};
+}
+
+// A file that is neither UTF-8 nor CP932 is refused, naming its first line that is neither;
+// both readings are checked only where UTF-8 fails.
+void TestAddressCsv::encodingChecked_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("badLine"); // 0: read
+    QTest::newRow("ascii") << QByteArray("a,b\nc\n") << 0;
+    QTest::newRow("utf-8 without bom") << QByteArray("x\n\xE5\xB1\xB1\xE7\x94\xB0\n") << 0;
+    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF\xE5\xB1\xB1\n") << 0;
+    QTest::newRow("cp932 with kana") << TextCodec::encode(u"山田,ﾀﾛｳ\nソ十表\n"_qs) << 0;
+    QTest::newRow("invalid bytes on line 3")
+        << (TextCodec::encode(u"山田\nﾀﾛｳ\n"_qs) + QByteArray("ok\xFF\xFF\n")) << 3;
+    QTest::newRow("a lone lead byte at the end") << QByteArray("a\nb\x81") << 2;
+}
+
+void TestAddressCsv::encodingChecked()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, badLine);
+    const QString message = AddressCsvImport::checkEncoding(bytes);
+    QCOMPARE(message.isEmpty(), badLine == 0);
+    if (badLine > 0)
+        QVERIFY2(message.startsWith(QStringLiteral("%1行目の文字を読み取れません。").arg(badLine)),
+                 qPrintable(message));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"x.csv"_qs);
+    QVERIFY(writeAll(path, bytes));
+    QStringList lines;
+    QCOMPARE(AddressCsvImport::readLines(path, &lines), message);
+    QCOMPARE(CsvDataTable::readLines(path, &lines), message);
 }
 
 void TestAddressCsv::decodeLines()

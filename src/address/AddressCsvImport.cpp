@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -56,9 +57,47 @@ QString AddressCsvImport::readLines(const QString& path, QStringList* lines)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return tr("エラーが発生しました。");
+    if (const QString refusal = checkEncoding(bytes); !refusal.isEmpty())
+        return refusal;
     *lines = decodeLines(bytes);
     if (lines->isEmpty())
         return tr("インポートするデータが見つかりませんでした。");
+    return QString();
+}
+
+QString AddressCsvImport::checkEncoding(const QByteArray& bytes)
+{
+    static const QByteArray bom("\xEF\xBB\xBF", 3);
+    if (bytes.startsWith(bom))
+        return QString(); // UTF-8 by its own word; what does not decode reads as U+FFFD
+    // Checked in pieces that end at a line feed (never inside a UTF-8 sequence), so that a
+    // large file is not held twice over as text.
+    bool isUtf8 = true;
+    for (qsizetype at = 0; at < bytes.size() && isUtf8;) {
+        qsizetype end = bytes.indexOf('\n', std::min(bytes.size(), at + (qsizetype(1) << 16)));
+        end = end < 0 ? bytes.size() : end + 1;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString piece = utf8.decode(QByteArrayView(bytes).sliced(at, end - at));
+        isUtf8 = !utf8.hasError();
+        at = end;
+    }
+    if (isUtf8)
+        return QString();
+    // Not UTF-8: every line must be CP932. LF never occurs inside a CP932 character.
+    qsizetype start = 0;
+    int line = 1;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        if (TextCodec::decode(bytes.constData() + start, int(end - start))
+                .contains(QChar::ReplacementCharacter))
+            return tr("%1行目の文字を読み取れません。UTF-8またはShift_JIS（CP932）のファイルを"
+                      "指定してください。")
+                .arg(line);
+        start = end + 1;
+        ++line;
+    }
     return QString();
 }
 

@@ -27,6 +27,11 @@ public:
     // removed; a last line without an LF still counts; no bytes, no lines.
     static QStringList decodeLines(const QByteArray& bytes);
 
+    // "N行目の文字を読み取れません。…" when the bytes are neither UTF-8 nor CP932 (N the
+    // first line with a byte sequence that is neither), empty otherwise. Both readers of
+    // CSV files refuse such a file rather than show and print mojibake.
+    static QString checkEncoding(const QByteArray& bytes);
+
     // The import button's caption for a group 0–18 ("あ行データをインポート", …,
     // "YZデータをインポート"); empty for any other group.
     static QString buttonCaption(int group);

@@ -36,6 +36,8 @@ QString CsvDataTable::readLines(const QString& path, QStringList* lines)
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
         return tr("エラーが発生しました。");
     // The address book's import reads its files by the same rules.
+    if (const QString refusal = AddressCsvImport::checkEncoding(bytes); !refusal.isEmpty())
+        return refusal;
     *lines = AddressCsvImport::decodeLines(bytes);
     if (lines->isEmpty())
         return tr("データが見つかりませんでした。");
