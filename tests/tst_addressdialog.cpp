@@ -199,6 +199,7 @@ private slots:
     void historyCommands();
     void deleteAndUndo();
     void searchSwitchesToResults();
+    void searchByHistory();
     void keyboardAndMouse();
     void editorTabOrder();
     void makeSenderShowsItsIcon();
@@ -592,6 +593,37 @@ void TestAddressDialog::searchSwitchesToResults()
     ScriptedDialog again(*fx.doc);
     again.setCurrentTab(AddressListRows::SearchTab);
     QCOMPARE(shownEntries(again), (QStringList{u"A-1"_qs, u"A-2"_qs, u"KA-7"_qs}));
+}
+
+void TestAddressDialog::searchByHistory()
+{
+    Fixture fx;
+    CAddressData& g = fx.doc->addressBook().group(0);
+    g.appendHistory(u"A-2"_qs, u"送信-年賀状"_qs, u"2025/01/01"_qs, QString());
+    g.appendHistory(u"A-1"_qs, u"送信-年賀状"_qs, u"2024/12/31"_qs, QString());
+    ScriptedDialog dialog(*fx.doc);
+    dialog.fillSearch = [](CSearchDataDialog& d) {
+        QVERIFY(!d.historyYearBox()->isEnabled());
+        d.historyCheck()->setChecked(true);
+        QVERIFY(d.historyYearBox()->isEnabled());
+        QVERIFY(!d.historyFromEdit()->isEnabled());
+        d.historySubjectBox()->setCurrentText(u"送信-年賀状"_qs);
+        d.historyYearBox()->setValue(2025);
+    };
+    dialog.runCommand(AddressCommand::Search);
+    QCOMPARE(dialog.currentTab(), AddressListRows::SearchTab);
+    QCOMPARE(shownEntries(dialog), QStringList{u"A-2"_qs});
+
+    // A typed range over the new year finds both; なし finds neither.
+    dialog.fillSearch = [](CSearchDataDialog& d) {
+        d.historyCheck()->setChecked(true);
+        d.historySubjectBox()->setCurrentText(u"年賀状"_qs);
+        d.historyRangeButton()->setChecked(true);
+        d.historyFromEdit()->setDate(QDate(2024, 12, 31));
+        d.historyToEdit()->setDate(QDate(2025, 1, 1));
+    };
+    dialog.runCommand(AddressCommand::Search);
+    QCOMPARE(shownEntries(dialog), (QStringList{u"A-1"_qs, u"A-2"_qs}));
 }
 
 void TestAddressDialog::makeSenderShowsItsIcon()
