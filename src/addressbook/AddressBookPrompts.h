@@ -2,6 +2,7 @@
 
 #include "AddressHistory.h"
 #include "AddressSearch.h"
+#include "CardSeason.h"
 
 #include <QDate>
 #include <QString>
@@ -39,5 +40,12 @@ public:
     // The CSV import window over the book and the file's lines; whether the book changed.
     virtual bool importCsv(AddressBook& book, const QStringList& lines) = 0;
     // The day ages are counted to and pickers start on.
+    // Shows the New Year's card plan; true when it is to be reserved.
+    virtual bool confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan)
+    {
+        Q_UNUSED(book);
+        Q_UNUSED(plan);
+        return false;
+    }
     virtual QDate today() const { return QDate::currentDate(); }
 };
