@@ -13,6 +13,7 @@
 #include "addressbook/ui/AddressListModel.h"
 #include "addressbook/ui/CAddressDataDialog.h"
 #include "addressbook/ui/CAddressDataEditDialog.h"
+#include "addressbook/ui/CCardSeasonDialog.h"
 #include "addressbook/ui/CPictureEditCtrl.h"
 #include "addressbook/ui/CSearchDataDialog.h"
 #include "addressbook/ui/CSendRecordDialog.h"
@@ -32,6 +33,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -65,6 +67,9 @@ public:
     std::function<void(CSendRecordDialog&)> fillHistory;
     std::function<void(CSearchDataDialog&)> fillSearch;
     QString savePath;
+    // Answers the card plan; the real dialog's list texts are kept.
+    bool acceptPlan = false;
+    QStringList planRows;
 
     void showMessage(const QString& text, Icon) override { messages.append(text); }
     bool editRecord(QStringList& values) override
@@ -99,6 +104,14 @@ public:
     }
     QString openPath;
     QString chooseOpenPath(const QString&) override { return openPath; }
+    bool confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan) override
+    {
+        CCardSeasonDialog dialog(book, plan, today().year());
+        planRows.clear();
+        for (int i = 0; i < dialog.list()->count(); ++i)
+            planRows.append(dialog.list()->item(i)->text());
+        return acceptPlan;
+    }
     QString chooseSavePath(const QString&, const QString&) override { return savePath; }
     void openLink(const QString& text) override { links.append(text); }
     bool importCsv(AddressBook&, const QStringList&) override { return false; }
@@ -208,6 +221,8 @@ private slots:
     void historyCommands();
     void deleteAndUndo();
     void searchSwitchesToResults();
+    void searchByHistory();
+    void prepareCardsReservesInOneStep();
     void keyboardAndMouse();
     void editorTabOrder();
     void makeSenderShowsItsIcon();
@@ -604,6 +619,59 @@ void TestAddressDialog::searchSwitchesToResults()
     ScriptedDialog again(*fx.doc);
     again.setCurrentTab(AddressListRows::SearchTab);
     QCOMPARE(shownEntries(again), (QStringList{u"A-1"_qs, u"A-2"_qs, u"KA-7"_qs}));
+}
+
+void TestAddressDialog::searchByHistory()
+{
+    Fixture fx;
+    CAddressData& g = fx.doc->addressBook().group(0);
+    g.appendHistory(u"A-2"_qs, u"送信-年賀状"_qs, u"2025/01/01"_qs, QString());
+    g.appendHistory(u"A-1"_qs, u"送信-年賀状"_qs, u"2024/12/31"_qs, QString());
+    ScriptedDialog dialog(*fx.doc);
+    dialog.fillSearch = [](CSearchDataDialog& d) {
+        QVERIFY(!d.historyYearBox()->isEnabled());
+        d.historyCheck()->setChecked(true);
+        QVERIFY(d.historyYearBox()->isEnabled());
+        QVERIFY(!d.historyFromEdit()->isEnabled());
+        d.historySubjectBox()->setCurrentText(u"送信-年賀状"_qs);
+        d.historyYearBox()->setValue(2025);
+    };
+    dialog.runCommand(AddressCommand::Search);
+    QCOMPARE(dialog.currentTab(), AddressListRows::SearchTab);
+    QCOMPARE(shownEntries(dialog), QStringList{u"A-2"_qs});
+
+    // A typed range over the new year finds both; なし finds neither.
+    dialog.fillSearch = [](CSearchDataDialog& d) {
+        d.historyCheck()->setChecked(true);
+        d.historySubjectBox()->setCurrentText(u"年賀状"_qs);
+        d.historyRangeButton()->setChecked(true);
+        d.historyFromEdit()->setDate(QDate(2024, 12, 31));
+        d.historyToEdit()->setDate(QDate(2025, 1, 1));
+    };
+    dialog.runCommand(AddressCommand::Search);
+    QCOMPARE(shownEntries(dialog), (QStringList{u"A-1"_qs, u"A-2"_qs}));
+}
+
+void TestAddressDialog::prepareCardsReservesInOneStep()
+{
+    Fixture fx;
+    ScriptedDialog dialog(*fx.doc);
+    const int last = dialog.today().year() - 1;
+    CAddressData& g = fx.doc->addressBook().group(0);
+    const QString name = g.field(1, C::Name);
+    g.appendHistory(u"A-1"_qs, u"送信-年賀状"_qs, u"%1/01/01"_qs.arg(last), QString());
+    g.appendHistory(u"A-1"_qs, u"受信-喪中"_qs, u"%1/11/01"_qs.arg(last + 1), QString());
+    g.appendHistory(u"A-2"_qs, u"受信-年賀状"_qs, u"%1/01/03"_qs.arg(last), QString());
+    QVERIFY(dialog.menus()->action(AddressCommand::PrepareCards));
+    dialog.runCommand(AddressCommand::PrepareCards);
+    QCOMPARE(dialog.planRows, QStringList{u"A-2  "_qs + name});
+    QCOMPARE(g.flag(1), 0); // declined
+    dialog.acceptPlan = true;
+    dialog.runCommand(AddressCommand::PrepareCards);
+    QCOMPARE(g.flag(0), 0);
+    QCOMPARE(g.flag(1), 1);
+    dialog.runCommand(AddressCommand::Undo);
+    QCOMPARE(fx.doc->addressBook().group(0).flag(1), 0);
 }
 
 void TestAddressDialog::makeSenderShowsItsIcon()

@@ -2,6 +2,7 @@
 
 #include "AddressHistory.h"
 #include "AddressSearch.h"
+#include "CardSeason.h"
 
 #include <QDate>
 #include <QString>
@@ -41,5 +42,12 @@ public:
     // A question to be answered yes or no; true for yes.
     virtual bool confirm(const QString& text) = 0;
     // The day ages are counted to and pickers start on.
+    // Shows the New Year's card plan; true when it is to be reserved.
+    virtual bool confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan)
+    {
+        Q_UNUSED(book);
+        Q_UNUSED(plan);
+        return false;
+    }
     virtual QDate today() const { return QDate::currentDate(); }
 };

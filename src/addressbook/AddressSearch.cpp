@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -209,7 +210,8 @@ QString AddressSearch::validate(const Criteria& criteria)
         return tr("キーワードを入力してください。");
     const QString none = relationChoices().first();
     if (criteria.relation == none && criteria.sex == 0 && criteria.birthCondition == AnyBirthDate &&
-        criteria.ageCondition == AnyAge && criteria.reservation == AnyReservation)
+        criteria.ageCondition == AnyAge && criteria.reservation == AnyReservation &&
+        !criteria.useHistory)
         return tr("検索条件を指定してください。");
     return QString();
 }
@@ -244,6 +246,11 @@ QList<qint32> AddressSearch::matchGroup(const CAddressData& group, const Criteri
     if (criteria.reservation == NotReserved || criteria.reservation == Reserved) {
         const bool wanted = criteria.reservation == Reserved;
         conditions.push_back(condition(n, [&](int i) { return (group.flag(i) != 0) == wanted; }));
+    }
+    if (criteria.useHistory) {
+        const std::vector<bool> has = historyMatches(group, criteria);
+        conditions.push_back(
+            condition(n, [&](int i) { return has[size_t(i)] == criteria.historyPresent; }));
     }
 
     QList<qint32> result;
@@ -287,4 +294,56 @@ void AddressSearch::run(CORINOTEDoc& doc, const Criteria& criteria)
     doc.takeUndoSnapshot();
     for (int g = 0; g < AddressBook::SenderGroup; ++g)
         doc.groupList(g) = matchGroup(doc.addressBook().group(g), criteria);
+}
+
+void AddressSearch::setHistoryYear(Criteria& criteria, int year)
+{
+    criteria.historyFrom = QDate(year, 1, 1);
+    criteria.historyTo = QDate(year, 12, 31);
+}
+
+QDate AddressSearch::historyDate(const QString& text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(\\d{4})[/-](\\d{1,2})[/-](\\d{1,2})"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return QDate();
+    return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+}
+
+std::vector<bool> AddressSearch::historyMatches(const CAddressData& group, const Criteria& criteria)
+{
+    const int n = group.recordCount();
+    std::vector<bool> has(size_t(n), false);
+    // The history rows are few next to the records: collect the keys of matching rows
+    // once, then look each record's entry number up.
+    QSet<QString> keys;
+    const bool ranged = criteria.historyFrom.isValid() || criteria.historyTo.isValid();
+    for (int h = 0; h < group.historyCount(); ++h) {
+        const QString key = group.history(h, C::HistoryKey);
+        if (key.isEmpty() || keys.contains(key))
+            continue;
+        if (!criteria.historySubject.isEmpty() &&
+            !group.history(h, C::HistorySubject).contains(criteria.historySubject))
+            continue;
+        if (ranged) {
+            const QDate d = historyDate(group.history(h, C::HistoryDate));
+            if (!d.isValid())
+                continue;
+            if (criteria.historyFrom.isValid() && d < criteria.historyFrom)
+                continue;
+            if (criteria.historyTo.isValid() && d > criteria.historyTo)
+                continue;
+        }
+        keys.insert(key);
+    }
+    if (keys.isEmpty())
+        return has;
+    for (int i = 0; i < n; ++i) {
+        const QStringView key = group.fieldView(i, C::EntryNumber);
+        if (!key.isEmpty() && keys.contains(key.toString()))
+            has[size_t(i)] = true;
+    }
+    return has;
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 class CAddressData;
 class CORINOTEDoc;
@@ -57,7 +58,24 @@ public:
         int ageCondition = AnyAge;
         int age = 0;
         int reservation = AnyReservation;
+        // 送受信履歴: records with (あり) or without (なし) a history row whose subject
+        // contains historySubject (empty: any subject) and whose date lies in
+        // historyFrom..historyTo (an invalid end leaves that side open).
+        bool useHistory = false;
+        QString historySubject;
+        QDate historyFrom;
+        QDate historyTo;
+        bool historyPresent = true;
     };
+
+    // The range of a whole year, for the history condition.
+    static void setHistoryYear(Criteria& criteria, int year);
+    // The date of a history row ("YYYY/MM/DD", also without leading zeros or with "-");
+    // invalid when unreadable.
+    static QDate historyDate(const QString& text);
+    // The records of one group that have a history row matching the criteria's history
+    // condition, one flag per record.
+    static std::vector<bool> historyMatches(const CAddressData& group, const Criteria& criteria);
 
     // The choices of the search dialog, in order.
     static QStringList fieldNames();

@@ -59,6 +59,7 @@ AddressDialogMenus::AddressDialogMenus(QWidget* owner, std::function<void(int)> 
     mActions.insert(ChangeHistory, addItem(history, ChangeHistory, tr("変更(&U)")));
     mActions.insert(DeleteHistory, addItem(history, DeleteHistory, tr("削除(&D)")));
     mActions.insert(Search, addItem(edit, Search, tr("住所録データの検索(&S)")));
+    mActions.insert(PrepareCards, addItem(edit, PrepareCards, tr("年賀状の準備")));
 
     QMenu* functions = mMenuBar->addMenu(tr("機能(&K)"));
     const std::pair<int, const char*> links[] = {

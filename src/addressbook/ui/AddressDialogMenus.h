@@ -32,6 +32,7 @@ enum : int
     ChangeHistory = 319,
     DeleteHistory = 320,
     Search = 304,
+    PrepareCards = 920,
     Mail1 = 410,
     Mail2 = 411,
     MobileMail1 = 412,

@@ -2,6 +2,7 @@
 
 #include "CAddressDataEditDialog.h"
 #include "CCSVListDialog.h"
+#include "CCardSeasonDialog.h"
 #include "CSearchDataDialog.h"
 #include "CSendRecordDialog.h"
 
@@ -30,6 +31,11 @@ bool AddressDialogPrompts::editHistory(AddressHistory::Entry& entry)
 bool AddressDialogPrompts::askSearch(AddressSearch::Criteria& criteria)
 {
     return CSearchDataDialog::ask(mParent, criteria, today());
+}
+
+bool AddressDialogPrompts::confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan)
+{
+    return CCardSeasonDialog::ask(mParent, book, plan, today().year());
 }
 
 QString AddressDialogPrompts::chooseOpenPath(const QString& filter)

@@ -13,18 +13,19 @@
 #include "address/VCardReader.h"
 #include "addressbook/AddressBookOperations.h"
 #include "addressbook/AddressDetail.h"
+#include "addressbook/CardSeason.h"
 #include "addressbook/VCardExchange.h"
 #include "model/CORINOTEDoc.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QShortcut>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -269,6 +270,7 @@ void CAddressDataDialog::runCommand(int id)
         {ChangeHistory, &CAddressDataDialog::changeHistory},
         {DeleteHistory, &CAddressDataDialog::deleteHistory},
         {Search, &CAddressDataDialog::search},
+        {PrepareCards, &CAddressDataDialog::prepareCards},
         {SelectAllRecords, &CAddressDataDialog::selectAllRecords},
         {SelectAllHistory, &CAddressDataDialog::selectAllHistory},
     };
@@ -422,6 +424,15 @@ void CAddressDataDialog::search()
     AddressSearch::run(mDoc, criteria);
     QApplication::restoreOverrideCursor();
     setCurrentTab(AddressListRows::SearchTab);
+}
+
+void CAddressDataDialog::prepareCards()
+{
+    const CardSeason::Plan plan = CardSeason::plan(mDoc.addressBook(), mPrompts->today().year());
+    if (!mPrompts->confirmCardPlan(mDoc.addressBook(), plan))
+        return;
+    if (CardSeason::reserve(mDoc, plan))
+        refill();
 }
 
 void CAddressDataDialog::openLinkOf(int command)

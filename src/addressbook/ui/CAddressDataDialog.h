@@ -87,6 +87,7 @@ private:
     void changeHistory();
     void deleteHistory();
     void search();
+    void prepareCards();
     void openLinkOf(int command);
     void undo();
     void redo();

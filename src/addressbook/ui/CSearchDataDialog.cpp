@@ -1,5 +1,8 @@
 #include "CSearchDataDialog.h"
 
+#include "addressbook/AddressHistory.h"
+
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -40,7 +43,16 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
       mAge(new QSpinBox(this)), mAgeCondition(choiceBox(this, QStringLiteral("ageCondition"),
                                                         AddressSearch::ageConditions(), false)),
       mReservation(choiceBox(this, QStringLiteral("reservation"),
-                             AddressSearch::reservationChoices(), false))
+                             AddressSearch::reservationChoices(), false)),
+      mHistory(new QCheckBox(tr("送受信履歴"), this)),
+      mHistorySubject(
+          choiceBox(this, QStringLiteral("historySubject"), AddressHistory::subjects(), true)),
+      mHistoryYearly(new QRadioButton(tr("年"), this)),
+      mHistoryRange(new QRadioButton(tr("期間"), this)), mHistoryYear(new QSpinBox(this)),
+      mHistoryFrom(new QDateEdit(QDate(today.year() - 1, 1, 1), this)),
+      mHistoryTo(new QDateEdit(QDate(today.year() - 1, 12, 31), this)),
+      mHistoryPresence(
+          choiceBox(this, QStringLiteral("historyPresence"), {tr("あり"), tr("なし")}, false))
 {
     setWindowTitle(tr("検索"));
     mAnd->setObjectName(QStringLiteral("and"));
@@ -84,6 +96,42 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
     conditions->addWidget(new QLabel(tr("印刷予約："), this), 4, 0);
     conditions->addWidget(mReservation, 4, 1);
 
+    // 送受信履歴: a subject from the list or typed (empty: any), last year by default.
+    mHistory->setObjectName(QStringLiteral("history"));
+    mHistoryYearly->setObjectName(QStringLiteral("historyYearly"));
+    mHistoryRange->setObjectName(QStringLiteral("historyRange"));
+    mHistoryYear->setObjectName(QStringLiteral("historyYear"));
+    mHistoryYear->setRange(1900, 2200);
+    mHistoryYear->setValue(today.year() - 1);
+    mHistoryYear->setSuffix(tr("年"));
+    mHistoryFrom->setObjectName(QStringLiteral("historyFrom"));
+    mHistoryTo->setObjectName(QStringLiteral("historyTo"));
+    mHistoryYearly->setChecked(true);
+    conditions->addWidget(mHistory, 5, 0);
+    conditions->addWidget(mHistorySubject, 5, 1);
+    conditions->addWidget(mHistoryPresence, 5, 2);
+    auto* period = new QHBoxLayout;
+    period->addWidget(mHistoryYearly);
+    period->addWidget(mHistoryYear);
+    period->addWidget(mHistoryRange);
+    period->addWidget(mHistoryFrom);
+    period->addWidget(new QLabel(tr("～"), this));
+    period->addWidget(mHistoryTo);
+    conditions->addLayout(period, 6, 1, 1, 2);
+    const auto enable = [this] {
+        const bool on = mHistory->isChecked();
+        for (QWidget* w :
+             {static_cast<QWidget*>(mHistorySubject), static_cast<QWidget*>(mHistoryPresence),
+              static_cast<QWidget*>(mHistoryYearly), static_cast<QWidget*>(mHistoryRange)})
+            w->setEnabled(on);
+        mHistoryYear->setEnabled(on && mHistoryYearly->isChecked());
+        mHistoryFrom->setEnabled(on && mHistoryRange->isChecked());
+        mHistoryTo->setEnabled(on && mHistoryRange->isChecked());
+    };
+    connect(mHistory, &QCheckBox::toggled, this, enable);
+    connect(mHistoryYearly, &QRadioButton::toggled, this, enable);
+    enable();
+
     auto* searchButton = new QPushButton(tr("検索"), this);
     searchButton->setObjectName(QStringLiteral("search"));
     searchButton->setDefault(true);
@@ -110,7 +158,8 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
     for (int k = 0; k < AddressSearch::KeywordCount; ++k)
         chain << mFields[size_t(k)] << mKeywords[size_t(k)];
     chain << mRelation << mSex << mBirthDate << mBirthCondition << mAge << mAgeCondition
-          << mReservation << searchButton << cancel;
+          << mReservation << mHistory << mHistorySubject << mHistoryPresence << mHistoryYearly
+          << mHistoryYear << mHistoryRange << mHistoryFrom << mHistoryTo << searchButton << cancel;
     for (int i = 0; i + 1 < chain.size(); ++i)
         setTabOrder(chain.at(i), chain.at(i + 1));
     mKeywords[0]->setFocus();
@@ -140,6 +189,17 @@ AddressSearch::Criteria CSearchDataDialog::criteria() const
     c.ageCondition = mAgeCondition->currentIndex();
     c.age = mAge->value();
     c.reservation = mReservation->currentIndex();
+    c.useHistory = mHistory->isChecked();
+    if (c.useHistory) {
+        c.historySubject = mHistorySubject->currentText().trimmed();
+        if (mHistoryYearly->isChecked()) {
+            AddressSearch::setHistoryYear(c, mHistoryYear->value());
+        } else {
+            c.historyFrom = mHistoryFrom->date();
+            c.historyTo = mHistoryTo->date();
+        }
+        c.historyPresent = mHistoryPresence->currentIndex() == 0;
+    }
     return c;
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -14,7 +15,8 @@ class QRadioButton;
 class QSpinBox;
 
 // The search dialog "検索": AND / OR, five lines of a field selector and a keyword, and
-// the conditions 関係, 性別, 生年月日, 年齢 and "印刷予約：". "検索" checks the input
+// the conditions 関係, 性別, 生年月日, 年齢, "印刷予約：" and 送受信履歴 (subject, a
+// year or a date range, あり/なし). "検索" checks the input
 // (AddressSearch::validate) and stays open with the message when it is incomplete; the
 // search itself is run by the caller with criteria().
 class CSearchDataDialog : public QDialog
@@ -38,6 +40,13 @@ public:
     QSpinBox* ageBox() const { return mAge; }
     QComboBox* ageConditionBox() const { return mAgeCondition; }
     QComboBox* reservationBox() const { return mReservation; }
+    QCheckBox* historyCheck() const { return mHistory; }
+    QComboBox* historySubjectBox() const { return mHistorySubject; }
+    QRadioButton* historyRangeButton() const { return mHistoryRange; }
+    QSpinBox* historyYearBox() const { return mHistoryYear; }
+    QDateEdit* historyFromEdit() const { return mHistoryFrom; }
+    QDateEdit* historyToEdit() const { return mHistoryTo; }
+    QComboBox* historyPresenceBox() const { return mHistoryPresence; }
 
     // "検索": closes with Accepted when the input is complete.
     void search();
@@ -58,4 +67,12 @@ private:
     QSpinBox* mAge;
     QComboBox* mAgeCondition;
     QComboBox* mReservation;
+    QCheckBox* mHistory;
+    QComboBox* mHistorySubject;
+    QRadioButton* mHistoryYearly;
+    QRadioButton* mHistoryRange;
+    QSpinBox* mHistoryYear;
+    QDateEdit* mHistoryFrom;
+    QDateEdit* mHistoryTo;
+    QComboBox* mHistoryPresence;
 };
