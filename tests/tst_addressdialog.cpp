@@ -42,6 +42,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QPdfWriter>
 #include <QTest>
 #include <QTimer>
 
@@ -121,6 +122,16 @@ public:
     {
         questions.append(text);
         return answer;
+    }
+    // The pages the print dialog would print, painted onto a PDF instead.
+    QString printPath;
+    bool printPages(const std::function<void(QPagedPaintDevice&)>& paint) override
+    {
+        if (printPath.isEmpty())
+            return false;
+        QPdfWriter writer(printPath);
+        paint(writer);
+        return true;
     }
     QDate today() const override { return kToday; }
 };
@@ -235,6 +246,7 @@ private slots:
     void importVCard_data();
     void importVCard();
     void exportVCardOfSearchResult();
+    void printsTheShownList();
     void detailPanelDrawsPicture();
     void editorAgeFromPicker_data();
     void editorAgeFromPicker();
@@ -876,6 +888,33 @@ void TestAddressDialog::importVCard()
     QVERIFY(dialog.menus()->action(AddressCommand::Undo)->isEnabled());
     dialog.runCommand(AddressCommand::Undo);
     QVERIFY(fx.doc->addressBook() == before);
+}
+
+// The list of the shown tab in its order, to PDF and to the printer; an empty tab is
+// refused.
+void TestAddressDialog::printsTheShownList()
+{
+    Fixture fx;
+    fx.doc->groupList(1) = {2, 0};
+    ScriptedDialog dialog(*fx.doc);
+    dialog.setCurrentTab(AddressListRows::SearchTab);
+    dialog.savePath = fx.dir.filePath(u"list.pdf"_qs);
+    dialog.printPath = fx.dir.filePath(u"printed.pdf"_qs);
+    dialog.runCommand(AddressCommand::ExportListPdf);
+    dialog.runCommand(AddressCommand::PrintList);
+    QVERIFY(dialog.messages.isEmpty());
+    for (const QString& path : {dialog.savePath, dialog.printPath}) {
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+        QVERIFY(file.read(5) == "%PDF-");
+    }
+    dialog.setCurrentTab(AddressListRows::ReservedTab);
+    fx.doc->addressBook().group(1).setFlag(2, 0);
+    dialog.setCurrentTab(AddressListRows::ReservedTab);
+    QFile::remove(dialog.savePath);
+    dialog.runCommand(AddressCommand::ExportListPdf);
+    QCOMPARE(dialog.messages, QStringList{u"出力する住所録データがありません。"_qs});
+    QVERIFY(!QFile::exists(dialog.savePath));
 }
 
 void TestAddressDialog::exportVCardOfSearchResult()

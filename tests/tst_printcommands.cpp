@@ -6,6 +6,8 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/PrintCommands.h"
+#include "addressbook/SentHistory.h"
+#include "addressbook/ui/CSendRecordDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
@@ -15,7 +17,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QDir>
 #include <QProcess>
@@ -114,6 +118,8 @@ private slots:
     void settingsDialogChecks();
     void uncheckingFramesClearsRoundCorners();
     void exportsThePagesToPdf();
+    void recordsWhatWasSent_data();
+    void recordsWhatWasSent();
     void reloadAndClearTheReservation_data();
     void reloadAndClearTheReservation();
     void addressBookWindowSetsTheReservation_data();
@@ -189,6 +195,62 @@ void TestPrintCommands::exportsThePagesToPdf()
     QVERIFY(file.read(5) == "%PDF-");
     // The document itself is unchanged by printing, apart from its current page.
     QCOMPARE(w.doc->currentPage, 1);
+}
+
+void TestPrintCommands::recordsWhatWasSent_data()
+{
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("はい") << true << true << 2;
+    QTest::newRow("いいえ") << true << false << 0;
+    QTest::newRow("turned off") << false << true << 0;
+}
+
+// After a print of the two reserved records the question offers 送信-年賀状 and today;
+// はい gives each printed record one history row in one undo step.
+void TestPrintCommands::recordsWhatWasSent()
+{
+    QFETCH(bool, asks);
+    QFETCH(bool, yes);
+    QFETCH(int, rows);
+    Window w;
+    QString question;
+    answerNextMessageBox(QMessageBox::Ok, &question);
+    w.frame->printCommands().reloadReservation();
+    SentHistory::setAsks(w.profile.get(), asks);
+    w.profile->writeString(SentHistory::subjectKey(), u"送信-暑中見舞い"_qs);
+    bool shown = false;
+    QString subject;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<CSendRecordDialog*>(top);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            shown = true;
+            question = dialog->questionLabel()->text();
+            subject = dialog->subjectBox()->currentText();
+            yes ? dialog->accept() : dialog->reject();
+        }
+    });
+    w.frame->printCommands().offerHistory({});
+    QTest::qWait(20);
+    QCOMPARE(shown, asks);
+    const CAddressData& group = w.doc->addressBook().group(0);
+    QCOMPARE(group.historyCount(), rows);
+    if (!asks)
+        return;
+    QVERIFY(question.startsWith(u"印刷した宛先に送受信履歴を追加しますか？"_qs));
+    QVERIFY(question.contains(u"2件"_qs));
+    const bool season = QDate::currentDate().month() == 12 || QDate::currentDate().month() == 1;
+    QCOMPARE(subject, season ? u"送信-年賀状"_qs : u"送信-暑中見舞い"_qs);
+    if (rows == 0)
+        return;
+    QCOMPARE(group.history(1, CAddressData::HistoryKey), u"A-2"_qs);
+    QCOMPARE(group.history(1, CAddressData::HistoryDate),
+             QDate::currentDate().toString(u"yyyy/MM/dd"_qs));
+    w.doc->undo();
+    QCOMPARE(w.doc->addressBook().group(0).historyCount(), 0);
 }
 
 void TestPrintCommands::reloadAndClearTheReservation_data()

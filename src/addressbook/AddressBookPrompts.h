@@ -8,7 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class AddressBook;
+class QPagedPaintDevice;
 
 // What the address book window asks the user and the desktop. The window answers with its
 // dialogs, message boxes, file choosers and the desktop's mail program and browser; tests
@@ -41,7 +44,6 @@ public:
     virtual bool importCsv(AddressBook& book, const QStringList& lines) = 0;
     // A question to be answered yes or no; true for yes.
     virtual bool confirm(const QString& text) = 0;
-    // The day ages are counted to and pickers start on.
     // Shows the New Year's card plan; true when it is to be reserved.
     virtual bool confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan)
     {
@@ -49,5 +51,13 @@ public:
         Q_UNUSED(plan);
         return false;
     }
+    // The print dialog; on OK the pages are painted onto the chosen printer (which prints
+    // the full page). False when the user cancels.
+    virtual bool printPages(const std::function<void(QPagedPaintDevice&)>& paint)
+    {
+        Q_UNUSED(paint);
+        return false;
+    }
+    // The day ages are counted to and pickers start on.
     virtual QDate today() const { return QDate::currentDate(); }
 };

@@ -28,6 +28,12 @@ QString VCardExchange::groupName(int group)
     return AddressCsvImport::groupName(group);
 }
 
+QString VCardExchange::unknownGroupMessage(const QString& name)
+{
+    return tr("グループ「%1」はありません（タブの名前か 0 から 19 の番号を指定してください）。")
+        .arg(name);
+}
+
 int VCardExchange::groupForName(const QString& name)
 {
     const QString text = name.trimmed();

@@ -22,6 +22,8 @@ public:
     // The group a name stands for: a tab caption ("あ", "ABC", "差出人"), a name as above
     // ("あ行") or a number 0–19; -1 for anything else.
     static int groupForName(const QString& name);
+    // The refusal of a name that is no group.
+    static QString unknownGroupMessage(const QString& name);
 
     // "vCardファイル「contacts.vcf」の12件を「あ行」に追加します。よろしいですか？"
     static QString importQuestion(const QString& path, int group, int cards);

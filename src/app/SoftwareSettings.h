@@ -7,12 +7,13 @@
 class CORINOTEDoc;
 class Profile;
 
-// The values of 環境設定: the default sheet template file ("STF") and the five settings
-// the document mirrors.
+// The values of 環境設定: the default sheet template file ("STF"), the five settings the
+// document mirrors, and the question after printing.
 struct SoftwareSettings
 {
     QString defaultTemplate; // "STF"
     EnvironmentSettings environment;
+    bool askSentHistory = true; // after a print, offer history rows for the printed records
 
     // The document's current values and "STF" from its profile.
     static SoftwareSettings fromDocument(const CORINOTEDoc& doc);

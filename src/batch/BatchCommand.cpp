@@ -1,6 +1,7 @@
 #include "BatchCommand.h"
 
 #include "BatchCsv.h"
+#include "BatchList.h"
 #include "BatchPictures.h"
 #include "BatchPostalCode.h"
 #include "BatchVCard.h"
@@ -76,11 +77,15 @@ const OptionEntry kOptions[] = {
      &BatchCommand::Options::postalCode},
     {"import-vcard", "FILE", "append the cards of this vCard file to the group of --group",
      &BatchCommand::Options::importVCard},
-    {"group", "NAME", "the group --import-vcard fills: its tab caption or its number 0-19",
+    {"group", "NAME",
+     "the group --import-vcard fills and --list-pdf lists: its tab caption or its number 0-19",
      &BatchCommand::Options::importGroup},
     {"export-vcard", "GROUP FILE",
      "write the records of the group (tab caption or 0-19) to the vCard file FILE",
      &BatchCommand::Options::exportVCardGroup},
+    {"list-pdf", "FILE",
+     "write the address list of --group (default: every group but the senders) as a PDF table",
+     &BatchCommand::Options::listPdf},
 };
 
 // "X,Y" in 0.1 mm, each within the print offset range.
@@ -187,8 +192,13 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         *error = tr("--export-vcard にはグループとファイルを指定してください。");
         return false;
     }
-    if (options->importVCard.isEmpty() != options->importGroup.isEmpty()) {
+    if (!options->importVCard.isEmpty() && options->importGroup.isEmpty()) {
         *error = tr("--import-vcard と --group は一緒に指定してください。");
+        return false;
+    }
+    if (!options->importGroup.isEmpty() && options->importVCard.isEmpty() &&
+        options->listPdf.isEmpty()) {
+        *error = tr("--group は --import-vcard か --list-pdf と一緒に指定してください。");
         return false;
     }
     options->pictures = parser.values(picture);
@@ -399,6 +409,11 @@ QString BatchCommand::writeOutputs(CORINOTEDoc& doc) const
     }
     if (!o.exportVCardGroup.isEmpty()) {
         const QString message = BatchVCard::exportGroup(doc, o.exportVCardGroup, o.exportVCardFile);
+        if (!message.isEmpty())
+            return message;
+    }
+    if (!o.listPdf.isEmpty()) {
+        const QString message = BatchList::writePdf(doc, o.importGroup, o.listPdf, today());
         if (!message.isEmpty())
             return message;
     }

@@ -46,7 +46,8 @@ public:
         bool keep = false;    // keep what the pages hold and fill the free sheets
         QString postalCode;   // look up this postal code and do nothing else
         QString importVCard;  // contact file appended to importGroup after the address book
-        QString importGroup;
+        QString importGroup;  // also the group --list-pdf lists
+        QString listPdf;      // PDF file of the address list, written with the outputs
         QString exportVCardGroup; // group written to exportVCardFile with the outputs
         QString exportVCardFile;
     };

@@ -6,19 +6,12 @@
 #include "addressbook/VCardExchange.h"
 #include "model/CORINOTEDoc.h"
 
-#include <QCoreApplication>
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("BatchVCard", text);
-}
-
 QString unknownGroup(const QString& name)
 {
-    return tr("グループ「%1」はありません（タブの名前か 0 から 19 の番号を指定してください）。")
-        .arg(name);
+    return VCardExchange::unknownGroupMessage(name);
 }
 
 } // namespace

@@ -42,6 +42,9 @@ AddressDialogMenus::AddressDialogMenus(QWidget* owner, std::function<void(int)> 
     file->addSeparator();
     mActions.insert(ImportVCard, addItem(file, ImportVCard, tr("vCardの読み込み")));
     mActions.insert(ExportVCard, addItem(file, ExportVCard, tr("vCardファイル出力")));
+    file->addSeparator();
+    mActions.insert(PrintList, addItem(file, PrintList, tr("住所録リストの印刷(&P)...")));
+    mActions.insert(ExportListPdf, addItem(file, ExportListPdf, tr("住所録リストをPDFに出力...")));
 
     QMenu* edit = mMenuBar->addMenu(tr("編集(&E)"));
     mActions.insert(Undo, addItem(edit, Undo, tr("元に戻す(&U)")));

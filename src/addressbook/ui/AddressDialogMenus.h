@@ -20,6 +20,8 @@ enum : int
     ExportCsv = 339,
     ImportVCard = 340,
     ExportVCard = 341,
+    PrintList = 921,
+    ExportListPdf = 922,
     Undo = 57643,
     Redo = 57644,
     AddRecord = 144,

@@ -9,6 +9,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 void AddressDialogPrompts::showMessage(const QString& text, Icon icon)
@@ -36,6 +38,17 @@ bool AddressDialogPrompts::askSearch(AddressSearch::Criteria& criteria)
 bool AddressDialogPrompts::confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan)
 {
     return CCardSeasonDialog::ask(mParent, book, plan, today().year());
+}
+
+bool AddressDialogPrompts::printPages(const std::function<void(QPagedPaintDevice&)>& paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, mParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    paint(printer);
+    return true;
 }
 
 QString AddressDialogPrompts::chooseOpenPath(const QString& filter)

@@ -22,6 +22,7 @@ public:
     void openLink(const QString& text) override;
     bool importCsv(AddressBook& book, const QStringList& lines) override;
     bool confirm(const QString& text) override;
+    bool printPages(const std::function<void(QPagedPaintDevice&)>& paint) override;
 
 private:
     QWidget* mParent;

@@ -13,6 +13,7 @@
 #include "address/VCardReader.h"
 #include "addressbook/AddressBookOperations.h"
 #include "addressbook/AddressDetail.h"
+#include "addressbook/AddressListPrint.h"
 #include "addressbook/CardSeason.h"
 #include "addressbook/VCardExchange.h"
 #include "model/CORINOTEDoc.h"
@@ -257,6 +258,8 @@ void CAddressDataDialog::runCommand(int id)
         {ExportCsv, &CAddressDataDialog::exportCsvFile},
         {ImportVCard, &CAddressDataDialog::importVCardFile},
         {ExportVCard, &CAddressDataDialog::exportVCardFile},
+        {PrintList, &CAddressDataDialog::printList},
+        {ExportListPdf, &CAddressDataDialog::exportListPdf},
         {Undo, &CAddressDataDialog::undo},
         {Redo, &CAddressDataDialog::redo},
         {AddRecord, &CAddressDataDialog::addRecord},
@@ -552,6 +555,38 @@ void CAddressDataDialog::exportVCardFile()
     if (path.isEmpty())
         return;
     const QString message = VCardExchange::exportRecords(mDoc.addressBook(), refs, path);
+    if (!message.isEmpty())
+        mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);
+}
+
+void CAddressDataDialog::printList()
+{
+    const QList<AddressListPrint::Row> rows =
+        AddressListPrint::rows(mDoc.addressBook(), mListModel->rows().rows());
+    if (report(AddressListPrint::checkRows(int(rows.size()))))
+        return;
+    const QString heading = AddressListRows::tabCaption(currentTab());
+    const QDate date = mPrompts->today();
+    mPrompts->printPages([&](QPagedPaintDevice& device) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        AddressListPrint::paint(device, rows, heading, date);
+        QApplication::restoreOverrideCursor();
+    });
+}
+
+void CAddressDataDialog::exportListPdf()
+{
+    const QList<AddressListPrint::Row> rows =
+        AddressListPrint::rows(mDoc.addressBook(), mListModel->rows().rows());
+    if (report(AddressListPrint::checkRows(int(rows.size()))))
+        return;
+    const QString path = mPrompts->chooseSavePath(tr("PDFファイル(*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString message = AddressListPrint::exportPdf(
+        path, rows, AddressListRows::tabCaption(currentTab()), mPrompts->today());
+    QApplication::restoreOverrideCursor();
     if (!message.isEmpty())
         mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);
 }

@@ -99,6 +99,9 @@ private:
     void exportCsvFile();
     void importVCardFile();
     void exportVCardFile();
+    // 住所録リストの印刷 of the current tab's rows in their order: to a printer, to PDF.
+    void printList();
+    void exportListPdf();
 
     CORINOTEDoc& mDoc;
     std::unique_ptr<AddressBookPrompts> mOwnPrompts;

@@ -6,13 +6,15 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 CSendRecordDialog::CSendRecordDialog(const QDate& today, QWidget* parent)
     : QDialog(parent), mToday(today), mDate(new QDateEdit(this)), mSubject(new QComboBox(this)),
-      mNote(new QLineEdit(this))
+      mNote(new QLineEdit(this)), mQuestion(new QLabel(this)),
+      mButtons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setWindowTitle(tr("送受信履歴の追加・変更"));
     mDate->setObjectName(QStringLiteral("date"));
@@ -30,12 +32,16 @@ CSendRecordDialog::CSendRecordDialog(const QDate& today, QWidget* parent)
     form->addRow(tr("日付："), mDate);
     form->addRow(tr("件名："), mSubject);
     form->addRow(tr("備考："), mNote);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    mQuestion->setObjectName(QStringLiteral("question"));
+    mQuestion->setWordWrap(true);
+    mQuestion->hide();
+    QDialogButtonBox* buttons = mButtons;
     buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mQuestion);
     layout->addLayout(form);
     layout->addWidget(buttons);
     resize(400, sizeHint().height());
@@ -49,6 +55,27 @@ bool CSendRecordDialog::edit(QWidget* parent, AddressHistory::Entry& entry, cons
         return false;
     entry = dialog.entry();
     return true;
+}
+
+bool CSendRecordDialog::askAfterPrint(QWidget* parent, int records, AddressHistory::Entry& entry,
+                                      const QDate& today)
+{
+    CSendRecordDialog dialog(today, parent);
+    dialog.setEntry(entry);
+    dialog.setQuestion(tr("印刷した宛先に送受信履歴を追加しますか？\n（%1件）").arg(records));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    entry = dialog.entry();
+    return true;
+}
+
+void CSendRecordDialog::setQuestion(const QString& question)
+{
+    setWindowTitle(QStringLiteral("ORINOTE"));
+    mQuestion->setText(question);
+    mQuestion->show();
+    mButtons->button(QDialogButtonBox::Ok)->setText(tr("はい"));
+    mButtons->button(QDialogButtonBox::Cancel)->setText(tr("いいえ"));
 }
 
 void CSendRecordDialog::setEntry(const AddressHistory::Entry& entry)

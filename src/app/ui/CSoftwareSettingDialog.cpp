@@ -82,6 +82,11 @@ CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidge
         {tr("そのまま"), tr("文字列編集領域を縮小する"), tr("文字列編集領域を拡張する"),
          tr("文字列を2行にする")},
         v.environment.fitData, dataBox));
+    mAskSentHistory =
+        new QCheckBox(tr("印刷の後で、印刷した宛先に送受信履歴を追加するか確認する"), dataBox);
+    mAskSentHistory->setObjectName(QStringLiteral("askSentHistory"));
+    mAskSentHistory->setChecked(v.askSentHistory);
+    dataLayout->addWidget(mAskSentHistory);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -104,6 +109,7 @@ SoftwareSettings CSoftwareSettingDialog::values() const
     s.environment.kanjiNumerals = mKanjiNumerals->isChecked() ? 1 : 0;
     s.environment.pictureAspect = mPictureAspect->isChecked() ? 1 : 0;
     s.environment.fitData = checkedIndex(mFitData);
+    s.askSentHistory = mAskSentHistory->isChecked();
     return s;
 }
 

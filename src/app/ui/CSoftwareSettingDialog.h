@@ -12,7 +12,8 @@ class QRadioButton;
 
 // 環境設定 (command 185): the default sheet template file, and the settings for text
 // that does not fit its region in template and in data mode, the sizing of new regions,
-// kanji numerals in vertical fonts and regions fitted to their pictures. It shows the
+// kanji numerals in vertical fonts, regions fitted to their pictures and the history
+// question after printing. It shows the
 // values it is given and hands back what the user set; the caller applies them on OK.
 class CSoftwareSettingDialog : public QDialog
 {
@@ -37,4 +38,5 @@ private:
     QCheckBox* mKanjiNumerals;
     QCheckBox* mPictureAspect;
     std::array<QRadioButton*, 4> mFitData;
+    QCheckBox* mAskSentHistory;
 };

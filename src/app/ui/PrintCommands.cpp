@@ -4,7 +4,9 @@
 #include "CommandActions.h"
 #include "widgets/CWaitDialog.h"
 
+#include "addressbook/SentHistory.h"
 #include "addressbook/ui/CAddressDataDialog.h"
+#include "addressbook/ui/CSendRecordDialog.h"
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
 #include "model/CORINOTEDoc.h"
@@ -134,6 +136,22 @@ void PrintCommands::print(bool calibration)
     const QString message = printOn(printer, settingsFor(pages, calibration));
     if (!message.isEmpty())
         showError(message);
+    else if (!calibration)
+        offerHistory(pages);
+}
+
+void PrintCommands::offerHistory(const QList<int>& pages)
+{
+    CORINOTEDoc& doc = mFrame.document();
+    if (!SentHistory::asks(doc.profile()))
+        return;
+    const QList<AddressRecordRef> printed = SentHistory::printedRecords(doc, pages);
+    if (printed.isEmpty())
+        return;
+    const QDate today = QDate::currentDate();
+    AddressHistory::Entry entry = SentHistory::proposal(doc.profile(), today);
+    if (CSendRecordDialog::askAfterPrint(&mFrame, int(printed.size()), entry, today))
+        SentHistory::record(doc, printed, entry);
 }
 
 void PrintCommands::exportPdf()
@@ -151,9 +169,10 @@ void PrintCommands::exportPdf()
                                                       tr("PDFファイル (*.pdf)"));
     if (path.isEmpty())
         return;
-    exportPdfTo(path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
-                    ? path
-                    : path + QStringLiteral(".pdf"));
+    if (exportPdfTo(path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+                        ? path
+                        : path + QStringLiteral(".pdf")))
+        offerHistory({});
 }
 
 bool PrintCommands::exportPdfTo(const QString& path)

@@ -42,6 +42,10 @@ public:
     // main window's wait dialog. Returns the message of a failure.
     QString printOn(QPrinter& printer, const PrintJob::Settings& settings);
 
+    // After a print or PDF of address records (pages 1-based, empty for all): asks
+    // whether the printed records get a history row, unless 環境設定 turned that off.
+    void offerHistory(const QList<int>& pages);
+
 private:
     bool confirm(const QString& question);
     // Asks before a job when records' postal codes would print blank boxes.
