@@ -769,13 +769,23 @@ void TestMainWindow::undoAfterFormChange()
     form->applyText();
     QVERIFY(w.action(EditUndo)->isEnabled());
     QVERIFY(!w.action(EditRedo)->isEnabled());
+    // The menu names the step each command takes back.
+    QCOMPARE(w.action(EditUndo)->text(), u"元に戻す(&U) 文字列の変更"_qs);
+    QCOMPARE(w.action(EditRedo)->text(), u"やり直し(&R)"_qs);
     w.trigger(EditUndo);
     QCOMPARE(w.doc->textRects().text(0), QString());
-    QVERIFY(!w.action(EditUndo)->isEnabled());
+    // The step before it (entering data mode) is still there.
+    QVERIFY(w.action(EditUndo)->isEnabled());
+    QCOMPARE(w.action(EditUndo)->text(), u"元に戻す(&U) データモード"_qs);
     QVERIFY(w.action(EditRedo)->isEnabled());
+    QCOMPARE(w.action(EditRedo)->text(), u"やり直し(&R) 文字列の変更"_qs);
+    QCOMPARE(w.action(EditRedo)->toolTip(), u"やり直し 文字列の変更"_qs);
     QCOMPARE(form->regionModel()->data(form->regionModel()->index(0, 1)).toString(), QString());
     w.trigger(EditRedo);
     QCOMPARE(w.doc->textRects().text(0), QStringLiteral("x"));
+    const QList<QKeySequence> redoKeys = w.action(EditRedo)->shortcuts();
+    QVERIFY(redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    QVERIFY(redoKeys.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
 }
 
 void TestMainWindow::focusMovesBetweenPanes()

@@ -6,6 +6,9 @@
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
 #include "model/UndoSnapshots.h"
+#include "app/ModeSwitch.h"
+#include "edit/LayoutEdits.h"
+#include "pages/Pagination.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,9 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
@@ -74,18 +75,6 @@ QByteArray bodyOf(const CORINOTEDoc& doc)
     return bytes;
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile::remove(path);
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 QStringList recordValues(const QString& entry, const QString& name)
 {
@@ -200,7 +189,11 @@ struct Fixture
     QTemporaryDir dir;
     std::unique_ptr<SettingsProfile> profile;
 
-    Fixture() : profile(std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("t.ini")))) {}
+    // One undo step unless a test asks for more: the scripts were written for it.
+    Fixture() : profile(std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("t.ini"))))
+    {
+        profile->writeInt(UndoSnapshots::depthKey(), 1);
+    }
     QString path(const QString& name) const { return dir.filePath(name); }
     QString dataFolder() const
     {
@@ -232,11 +225,7 @@ void runStep(CORINOTEDoc& doc, const QString& step)
     }
 }
 
-enum class Blocked { MissingFolder, FolderIsFile, UndoFileIsFolder };
-
 } // namespace
-
-Q_DECLARE_METATYPE(Blocked)
 
 class TestUndo : public QObject
 {
@@ -246,19 +235,16 @@ private slots:
     void scripts();
     void runtimeStateAfterLoad_data();
     void runtimeStateAfterLoad();
-    void snapshotCannotBeWritten_data();
-    void snapshotCannotBeWritten();
-    void failedSnapshotWithdrawsRedo_data();
-    void failedSnapshotWithdrawsRedo();
-    void snapshotBreaksOffPartWay_data();
-    void snapshotBreaksOffPartWay();
-    void snapshotFileMissing_data();
-    void snapshotFileMissing();
-    void truncatedSnapshot_data();
-    void truncatedSnapshot();
+    void deepScripts_data();
+    void deepScripts();
+    void hundredStepsThereAndBack();
+    void depthBounds_data();
+    void depthBounds();
+    void quickStepsMerge();
     void twoDocumentsOnOneFolder_data();
     void twoDocumentsOnOneFolder();
-    void releasedFilesAreTakenOver();
+    void placedRecordsStayPlaced_data();
+    void placedRecordsStayPlaced();
 };
 
 void TestUndo::scripts_data()
@@ -322,8 +308,8 @@ void TestUndo::runtimeStateAfterLoad_data()
     QTest::newRow("redo, document saved") << true << false;
 }
 
-// A snapshot holds what a document file holds. Loading one empties the record list and
-// goes to page 1, while the mode, the zoom, the settings and the modified flag stay.
+// A step holds what a document file holds, the record list and the page. Going back
+// restores them, while the mode, the zoom, the settings and the modified flag stay.
 void TestUndo::runtimeStateAfterLoad()
 {
     QFETCH(bool, redo);
@@ -333,14 +319,16 @@ void TestUndo::runtimeStateAfterLoad()
     auto doc = fx.makeDoc();
     makeBase(*doc);
     doc->templateMode = 0;
-    doc->takeUndoSnapshot(); // in data mode
+    // In data mode, on page 2, with two records placed.
+    doc->recordList() = doc->addressBook().buildRecordList(2);
+    doc->currentPage = 2;
+    doc->takeUndoSnapshot();
     applyEdit(*doc, u'a');
     if (redo)
         doc->undo();
 
-    // Now in template mode, zoomed, on page 3, with a record list and a selection.
-    doc->recordList() = doc->addressBook().buildRecordList(2);
-    QVERIFY(doc->recordList().recordCount() > 0);
+    // Now in template mode, zoomed, on page 3, with another record list and a selection.
+    doc->recordList() = doc->addressBook().buildRecordList(4);
     doc->currentPage = 3;
     doc->templateMode = 1;
     doc->setZoomIndex(4);
@@ -362,8 +350,9 @@ void TestUndo::runtimeStateAfterLoad()
 
     QVERIFY(bodyOf(*doc) == stateOf(fx.profile.get(), redo ? QStringLiteral("a") : QString()));
     QCOMPARE(flagsOf(*doc), redo ? QByteArray("10") : QByteArray("01"));
-    QCOMPARE(doc->recordList().recordCount(), 0);
-    QCOMPARE(doc->currentPage, 1);
+    // The record list and the page are those of the step.
+    QCOMPARE(doc->recordList().recordCount(), 2);
+    QCOMPARE(doc->currentPage, std::clamp(2, 1, doc->pageCount()));
     QCOMPARE(doc->templateMode, 1);
     QCOMPARE(doc->zoomIndex(), 4);
     QCOMPARE(doc->printOffsetX, 55);
@@ -380,242 +369,167 @@ void TestUndo::runtimeStateAfterLoad()
     QVERIFY(redraws.count() >= 1);
 }
 
-void TestUndo::snapshotCannotBeWritten_data()
+void TestUndo::deepScripts_data()
 {
-    QTest::addColumn<Blocked>("blocked");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("undoCount");
+    QTest::addColumn<int>("redoCount");
 
-    QTest::newRow("data folder missing") << Blocked::MissingFolder;
-    QTest::newRow("data folder is a file") << Blocked::FolderIsFile;
-    QTest::newRow("undo file is a folder") << Blocked::UndoFileIsFolder;
+    QTest::newRow("three edits, three undos") << "a b c U U U" << "" << 0 << 3;
+    QTest::newRow("undo past the first edit does nothing") << "a b U U U" << "" << 0 << 2;
+    QTest::newRow("two back, one forward") << "a b c U U R" << "ab" << 2 << 1;
+    QTest::newRow("an edit after undos withdraws every redo") << "a b c U U x" << "ax" << 2 << 0;
+    QTest::newRow("redo to the end") << "a b c U U U R R R" << "abc" << 3 << 0;
 }
 
-void TestUndo::snapshotCannotBeWritten()
+// With the default depth every step goes back and forward in turn.
+void TestUndo::deepScripts()
 {
-    QFETCH(Blocked, blocked);
+    QFETCH(QString, script);
+    QFETCH(QString, state);
+    QFETCH(int, undoCount);
+    QFETCH(int, redoCount);
 
     Fixture fx;
+    fx.profile->writeInt(UndoSnapshots::depthKey(), UndoSnapshots::DefaultDepth);
     auto doc = fx.makeDoc();
     makeBase(*doc);
-    switch (blocked) {
-    case Blocked::MissingFolder:
-        doc->dataFolder = fx.path(QStringLiteral("no/such/folder"));
-        break;
-    case Blocked::FolderIsFile:
-        QVERIFY(writeFile(fx.path(QStringLiteral("file")), "x"));
-        doc->dataFolder = fx.path(QStringLiteral("file"));
-        break;
-    case Blocked::UndoFileIsFolder:
-        QVERIFY(QDir(doc->dataFolder).mkdir(QStringLiteral("ONUTmpFile.dat")));
-        break;
+    for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        runStep(*doc, step);
+    QVERIFY(bodyOf(*doc) == stateOf(fx.profile.get(), state));
+    QCOMPARE(doc->undoSnapshots().undoCount(), undoCount);
+    QCOMPARE(doc->undoSnapshots().redoCount(), redoCount);
+    QCOMPARE(flagsOf(*doc), QByteArray::number(undoCount ? 1 : 0) + QByteArray::number(redoCount ? 1 : 0));
+}
+
+// 100 edits of every kind (moves, attributes, adds, deletes, the address book), undone
+// one by one back to the first byte, then redone to the last.
+void TestUndo::hundredStepsThereAndBack()
+{
+    Fixture fx;
+    fx.profile->writeInt(UndoSnapshots::depthKey(), 100);
+    auto doc = fx.makeDoc();
+    makeBase(*doc);
+    const QByteArray first = bodyOf(*doc);
+    QList<QByteArray> states{first};
+    quint32 seed = 7;
+    const auto next = [&seed](quint32 n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    for (int i = 0; i < 100; ++i) {
+        doc->takeUndoSnapshot(QStringLiteral("step %1").arg(i));
+        TextRectFamily& regions = doc->textRects();
+        switch (next(6)) {
+        case 0: { // a move
+            const int r = int(next(quint32(regions.size())));
+            Rect rect = regions.rect(r);
+            rect.left += 5;
+            rect.right += 5;
+            regions.setRect(r, rect);
+            break;
+        }
+        case 1: // an attribute
+            regions.setTextColor(int(next(quint32(regions.size()))), int(next(0xFFFFFF)));
+            break;
+        case 2:
+            applyEdit(*doc, u'a');
+            break;
+        case 3: // a delete, keeping at least one region
+            if (regions.size() > 1)
+                regions.removeAt(int(next(quint32(regions.size()))));
+            break;
+        case 4:
+            applyEdit(*doc, u'b');
+            break;
+        default:
+            applyEdit(*doc, u'c');
+            break;
+        }
+        states.append(bodyOf(*doc));
     }
-    const QByteArray before = bodyOf(*doc);
-
-    doc->takeUndoSnapshot();
-    QCOMPARE(flagsOf(*doc), QByteArray("00"));
-    applyEdit(*doc, u'b');
-    doc->takeUndoSnapshot();
-    QCOMPARE(flagsOf(*doc), QByteArray("00"));
-    // Nothing was written anywhere and the document is the edited one.
-    if (blocked == Blocked::MissingFolder)
-        QVERIFY(!QFileInfo::exists(fx.path(QStringLiteral("no"))));
-    if (blocked == Blocked::FolderIsFile)
-        QCOMPARE(readFile(fx.path(QStringLiteral("file"))), QByteArray("x"));
-    QVERIFY(bodyOf(*doc) != before);
-    QVERIFY(bodyOf(*doc) == stateOf(fx.profile.get(), QStringLiteral("b")));
-}
-
-void TestUndo::failedSnapshotWithdrawsRedo_data()
-{
-    QTest::addColumn<bool>("diskFull"); // else the undo file has become a folder
-
-    QTest::newRow("undo file is a folder") << false;
-    QTest::newRow("disk full") << true;
-}
-
-// Undo, then an edit whose snapshot cannot be written: redoing would put the older state
-// over the edit, so Redo goes even though Undo cannot be offered.
-void TestUndo::failedSnapshotWithdrawsRedo()
-{
-    QFETCH(bool, diskFull);
-
-    Fixture fx;
-    auto doc = fx.makeDoc();
-    makeBase(*doc);
-    doc->reservedArrays().ints2 = QList<qint32>(100000, 3); // larger than the limit below
-    doc->takeUndoSnapshot();
-    applyEdit(*doc, u'a');
-    doc->undo();
-    QCOMPARE(flagsOf(*doc), QByteArray("01"));
-
-    rlimit old{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    if (diskFull) {
-        rlimit limited = old;
-        limited.rlim_cur = 65536;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-    } else {
-        const QString undoFile = doc->undoSnapshots().undoPath();
-        QVERIFY(QFile::remove(undoFile));
-        QVERIFY(QDir().mkdir(undoFile));
+    QCOMPARE(doc->undoSnapshots().undoCount(), 100);
+    QCOMPARE(doc->undoSnapshots().undoName(), u"step 99"_qs);
+    for (int i = 100; i > 0; --i) {
+        QVERIFY(doc->undoSnapshots().undo(*doc));
+        QVERIFY2(bodyOf(*doc) == states[i - 1], QByteArray::number(i));
+        QVERIFY(familiesConsistent(*doc));
     }
-    doc->takeUndoSnapshot();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    applyEdit(*doc, u'b');
-
-    QCOMPARE(flagsOf(*doc), QByteArray("00"));
+    QVERIFY(bodyOf(*doc) == first);
+    QVERIFY(!doc->undoSnapshots().undo(*doc));
+    QCOMPARE(doc->undoSnapshots().redoName(), u"step 0"_qs);
+    for (int i = 1; i <= 100; ++i)
+        QVERIFY(doc->undoSnapshots().redo(*doc));
+    QVERIFY(bodyOf(*doc) == states.last());
+    QCOMPARE(doc->redoAvailable, 0);
 }
 
-void TestUndo::snapshotBreaksOffPartWay_data()
+void TestUndo::depthBounds_data()
 {
-    QTest::addColumn<bool>("undo"); // the redo file written by undo, else the undo file
-    QTest::addColumn<bool>("large");
-
-    // A document of a few kilobytes reaches the disk only when the file is closed, a
-    // large one while it is being written; both must be noticed.
-    QTest::newRow("snapshot, small document") << false << false;
-    QTest::newRow("snapshot, large document") << false << true;
-    QTest::newRow("undo saving the redo file, small document") << true << false;
-    QTest::newRow("undo saving the redo file, large document") << true << true;
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("edits");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("one, as before") << 1 << 5 << 1;
+    QTest::newRow("three of five") << 3 << 5 << 3;
+    QTest::newRow("below the range") << 0 << 3 << 1;
+    QTest::newRow("above the range") << 5000 << 3 << 3;
 }
 
-// A snapshot that cannot be written to its end (a full disk; here the process's file
-// size limit, which binds root too) is not offered.
-void TestUndo::snapshotBreaksOffPartWay()
+// The oldest steps go when the depth is reached; lowering the depth drops them too.
+void TestUndo::depthBounds()
 {
-    QFETCH(bool, undo);
-    QFETCH(bool, large);
-
+    QFETCH(int, depth);
+    QFETCH(int, edits);
+    QFETCH(int, kept);
     Fixture fx;
+    fx.profile->writeInt(UndoSnapshots::depthKey(), depth);
     auto doc = fx.makeDoc();
     makeBase(*doc);
-    if (large)
-        doc->reservedArrays().ints2 = QList<qint32>(100000, 3);
-    const rlim_t limit = large ? 65536 : 2048;
-    QVERIFY(bodyOf(*doc).size() > qsizetype(limit) + 1024);
+    QString applied;
+    for (int i = 0; i < edits; ++i) {
+        runStep(*doc, QStringLiteral("a"));
+        applied += u'a';
+    }
+    QCOMPARE(doc->undoSnapshots().undoCount(), kept);
+    for (int i = 0; i < edits; ++i)
+        doc->undo();
+    QVERIFY(bodyOf(*doc) == stateOf(fx.profile.get(), applied.left(edits - kept)));
+    doc->undoSnapshots().setDepth(1);
+    QCOMPARE(doc->undoSnapshots().redoCount(), 1);
+    QVERIFY(doc->undoSnapshots().bytes() > 0);
+}
+
+// Steps with one merge key in quick succession are one step; another key, or a pause
+// of a second, starts a new one.
+void TestUndo::quickStepsMerge()
+{
+    Fixture fx;
+    fx.profile->writeInt(UndoSnapshots::depthKey(), 100);
+    auto doc = fx.makeDoc();
+    makeBase(*doc);
     const QByteArray before = bodyOf(*doc);
-    if (undo) {
-        doc->takeUndoSnapshot();
+    for (int i = 0; i < 10; ++i) {
+        doc->takeUndoSnapshot(QStringLiteral("移動"), QStringLiteral("nudge 1"));
         applyEdit(*doc, u'a');
     }
-    doc->undoSnapshots(); // the lock file is made before the limit is set
-
-    rlimit old{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
-    rlimit limited = old;
-    limited.rlim_cur = limit;
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-    if (undo)
-        doc->undo();
-    else
-        doc->takeUndoSnapshot();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    if (undo) {
-        // The undo itself worked (reading is not limited); redo would load a torn file.
-        QVERIFY(bodyOf(*doc) == before);
-        QCOMPARE(doc->redoAvailable, 0);
-    } else {
-        QCOMPARE(doc->undoAvailable, 0);
-    }
-}
-
-void TestUndo::snapshotFileMissing_data()
-{
-    QTest::addColumn<bool>("redo");
-
-    QTest::newRow("undo file removed") << false;
-    QTest::newRow("redo file removed") << true;
-}
-
-// A snapshot file that has gone leaves the document as it is and withdraws the command.
-void TestUndo::snapshotFileMissing()
-{
-    QFETCH(bool, redo);
-
-    Fixture fx;
-    auto doc = fx.makeDoc();
-    makeBase(*doc);
-    doc->takeUndoSnapshot();
+    QCOMPARE(doc->undoSnapshots().undoCount(), 1);
+    QCOMPARE(doc->undoStepName(), u"移動"_qs);
+    doc->takeUndoSnapshot(QStringLiteral("移動"), QStringLiteral("nudge 2"));
     applyEdit(*doc, u'a');
-    if (redo)
-        doc->undo();
-    const QString file = redo ? doc->undoSnapshots().redoPath() : doc->undoSnapshots().undoPath();
-    QVERIFY(QFile::remove(file));
-    doc->recordList() = doc->addressBook().buildRecordList(1);
-    doc->currentPage = 2;
-    doc->selection().textRect = 1;
-    const QByteArray before = bodyOf(*doc);
-
-    if (redo) {
-        doc->redo();
-        QCOMPARE(doc->redoAvailable, 0);
-        QCOMPARE(doc->undoAvailable, 0);
-    } else {
-        doc->undo();
-        QCOMPARE(doc->undoAvailable, 0);
-    }
+    QCOMPARE(doc->undoSnapshots().undoCount(), 2);
+    QTest::qWait(UndoSnapshots::MergeMilliseconds + 100);
+    doc->takeUndoSnapshot(QStringLiteral("移動"), QStringLiteral("nudge 2"));
+    QCOMPARE(doc->undoSnapshots().undoCount(), 3);
+    doc->undo();
+    doc->undo();
+    doc->undo();
     QVERIFY(bodyOf(*doc) == before);
-    QCOMPARE(doc->recordList().recordCount(), 1);
-    QCOMPARE(doc->currentPage, 2);
-    QCOMPARE(doc->selection().textRect, 1);
-}
-
-void TestUndo::truncatedSnapshot_data()
-{
-    QTest::addColumn<bool>("redo");
-
-    QTest::newRow("undo file cut short") << false;
-    QTest::newRow("redo file cut short") << true;
-}
-
-// A snapshot that ends early leaves what was read, with consistent families; a failed
-// undo offers neither direction, a failed redo offers undo only.
-void TestUndo::truncatedSnapshot()
-{
-    QFETCH(bool, redo);
-
-    Fixture fx;
-    auto doc = fx.makeDoc();
-    makeBase(*doc);
-    doc->takeUndoSnapshot();
-    applyEdit(*doc, u'a');
-    applyEdit(*doc, u'c');
-    if (redo)
-        doc->undo();
-    const QString file = redo ? doc->undoSnapshots().redoPath() : doc->undoSnapshots().undoPath();
-    const QByteArray whole = readFile(file);
-    QVERIFY(whole.size() > 2664);
-    // The state to start every attempt from.
-    const QString start = fx.path(QStringLiteral("start.ond"));
-    QCOMPARE(DocumentFile::save(*doc, start), QString());
-
-    // The body reader is cut at every byte by its own test; here a stride that is prime
-    // to the field sizes is enough to hit every kind of field, and keeps the rewrites of
-    // the snapshot files few.
-    QList<qsizetype> cuts;
-    for (qsizetype cut = 0; cut < whole.size(); cut += cut < 1200 ? 7 : 61)
-        cuts.append(cut);
-    cuts.append(whole.size() - 1);
-    for (qsizetype cut : cuts) {
-        const QByteArray where = "cut at " + QByteArray::number(cut);
-        QCOMPARE(DocumentFile::open(*doc, start), QString());
-        doc->undoAvailable = redo ? 0 : 1;
-        doc->redoAvailable = redo ? 1 : 0;
-        QVERIFY2(writeFile(file, whole.left(cut)), where);
-
-        if (redo)
-            doc->redo();
-        else
-            doc->undo();
-        QVERIFY2(flagsOf(*doc) == (redo ? "10" : "00"), where + ": flags " + flagsOf(*doc));
-        QVERIFY2(familiesConsistent(*doc), where);
-        QVERIFY2(doc->selection().textRect == -1 && doc->selection().keisenns.isEmpty(), where);
-        QVERIFY2(!bodyOf(*doc).isEmpty(), where);
-    }
+    QCOMPARE(doc->redoStepName(), u"移動"_qs);
+    // After an undo the same key starts a new step.
+    doc->redo();
+    doc->takeUndoSnapshot(QStringLiteral("移動"), QStringLiteral("nudge 1"));
+    QCOMPARE(doc->undoSnapshots().undoCount(), 2);
 }
 
 void TestUndo::twoDocumentsOnOneFolder_data()
@@ -636,8 +550,8 @@ void TestUndo::twoDocumentsOnOneFolder_data()
     QTest::newRow("second document first") << "B:b A:a B:U A:U" << "" << "c" << "01 01";
 }
 
-// Two documents on one data folder (two copies of the program) keep snapshot files of
-// their own and never restore each other's documents.
+// Two documents on one data folder (two copies of the program) keep steps of their own
+// and never restore each other's documents.
 void TestUndo::twoDocumentsOnOneFolder()
 {
     QFETCH(QString, script);
@@ -659,43 +573,61 @@ void TestUndo::twoDocumentsOnOneFolder()
     QVERIFY(bodyOf(*a) == stateOf(fx.profile.get(), stateA));
     QVERIFY(bodyOf(*b) == stateOf(fx.profile.get(), stateB));
     QCOMPARE(flagsOf(*a) + ' ' + flagsOf(*b), flags.toLatin1());
-
-    // The snapshot files: one set each, both in the data folder.
-    const QStringList paths{a->undoSnapshots().undoPath(), a->undoSnapshots().redoPath(),
-                            b->undoSnapshots().undoPath(), b->undoSnapshots().redoPath()};
-    for (const QString& p : paths)
-        QCOMPARE(QFileInfo(p).absolutePath(), QFileInfo(a->dataFolder).absoluteFilePath());
-    QStringList names;
-    for (const QString& p : paths)
-        names.append(QFileInfo(p).fileName());
-    names.sort();
-    QCOMPARE(names, (QStringList{QStringLiteral("ONRTmpFile-2.dat"),
-                                 QStringLiteral("ONRTmpFile.dat"),
-                                 QStringLiteral("ONUTmpFile-2.dat"),
-                                 QStringLiteral("ONUTmpFile.dat")}));
 }
 
-// The files a closed document used go to the next document; its flags start at 0 even
-// though the files still hold snapshots.
-void TestUndo::releasedFilesAreTakenOver()
+void TestUndo::placedRecordsStayPlaced_data()
 {
-    Fixture fx;
-    auto first = fx.makeDoc();
-    makeBase(*first);
-    first->takeUndoSnapshot();
-    applyEdit(*first, u'a');
-    const QString undoFile = first->undoSnapshots().undoPath();
-    QCOMPARE(QFileInfo(undoFile).fileName(), QStringLiteral("ONUTmpFile.dat"));
-    QCOMPARE(QFileInfo(first->undoSnapshots().redoPath()).fileName(),
-             QStringLiteral("ONRTmpFile.dat"));
-    QVERIFY(QFileInfo(undoFile).size() > 0);
-    first.reset();
+    QTest::addColumn<bool>("reopen");
+    QTest::newRow("undo in template mode") << false;
+    QTest::newRow("a reopened document") << true;
+}
 
-    auto next = fx.makeDoc();
-    next->newDocument();
-    QCOMPARE(flagsOf(*next), QByteArray("00"));
-    QCOMPARE(next->undoSnapshots().undoPath(), undoFile);
-    QVERIFY(QFileInfo::exists(undoFile));
+// 17 reserved records on 17 postcards; template mode, one nudge, undo (or the document
+// saved and opened again first), back to data mode: every card holds its record again.
+void TestUndo::placedRecordsStayPlaced()
+{
+    QFETCH(bool, reopen);
+    Fixture fx;
+    fx.profile->writeInt(UndoSnapshots::depthKey(), UndoSnapshots::DefaultDepth);
+    auto doc = fx.makeDoc();
+    doc->newDocument();
+    CLabelSheetTemplate& t = doc->labelTemplate();
+    t.sheets.clear();
+    Sheet card;
+    card.rect = Rect{0, 0, 1000, -1480};
+    t.sheets.append(card);
+    TextRect name;
+    name.rect = Rect{100, -100, 900, -300};
+    name.attribute = QStringLiteral("氏名(R)");
+    t.regions.append(name);
+    for (int i = 1; i <= 17; ++i) {
+        CAddressData& g = doc->addressBook().group(0);
+        g.appendRecord(recordValues(QStringLiteral("A-%1").arg(i), QStringLiteral("名前%1").arg(i)));
+        g.setFlag(i - 1, 1);
+    }
+    const QDate today(2026, 12, 8);
+    Pagination::buildFromReservation(*doc, today, nullptr);
+    QCOMPARE(doc->pageCount(), 17);
+    if (reopen) {
+        const QString path = fx.path(QStringLiteral("cards.ond"));
+        QCOMPARE(DocumentFile::save(*doc, path), QString());
+        doc = fx.makeDoc();
+        QCOMPARE(DocumentFile::open(*doc, path), QString());
+        QCOMPARE(doc->recordList().recordCount(), 0); // the file does not hold it
+    }
+
+    ModeSwitch::enterTemplateMode(*doc);
+    doc->selection().textRect = 0;
+    QVERIFY(LayoutEdits::moveSelection(*doc, 10, 0));
+    if (!reopen)
+        doc->undo();
+    const ModeSwitch::RecordMerger merger = [&today](CORINOTEDoc& d, ProgressReporter*) {
+        Pagination::mergeHeldRecords(d, today, nullptr);
+    };
+    QCOMPARE(ModeSwitch::enterDataMode(*doc, merger), QString());
+    QCOMPARE(doc->pageCount(), 17);
+    for (int i = 0; i < 17; ++i)
+        QCOMPARE(doc->textRects().text(i), QStringLiteral("名前%1").arg(i + 1));
 }
 
 QTEST_GUILESS_MAIN(TestUndo)

@@ -164,7 +164,7 @@ void AddressBookOperations::addRecord(CORINOTEDoc& doc, int group, QStringList v
         values[CAddressData::EntryNumber] = doc.addressBook().nextEntryNumber(group);
     if (values.at(CAddressData::EntryNumber).isEmpty())
         return;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("住所録データの追加"));
     doc.addressBook().group(group).appendRecord(values);
     doc.setModified(true);
 }
@@ -175,7 +175,7 @@ void AddressBookOperations::changeRecord(CORINOTEDoc& doc, const AddressRecordRe
     if (!validGroup(ref.group) || ref.record < 0 ||
         ref.record >= doc.addressBook().group(ref.group).recordCount())
         return;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("住所録データの変更"));
     CAddressData& data = doc.addressBook().group(ref.group);
     for (int c = CAddressData::EntryNumber + 1; c < CAddressData::TextColumnCount; ++c) {
         if (!CAddressData::isReservedColumn(c))
@@ -189,7 +189,7 @@ void AddressBookOperations::deleteRecords(CORINOTEDoc& doc, const QList<AddressR
     const auto byGroup = descendingByGroup(refs, doc.addressBook());
     if (byGroup.empty())
         return;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("住所録データの削除"));
     for (const auto& [group, records] : byGroup) {
         CAddressData& data = doc.addressBook().group(group);
         QList<qint32>* results = searchResults(doc, group);
@@ -225,7 +225,7 @@ QString AddressBookOperations::setReservation(CORINOTEDoc& doc, int tab,
         return checkRecordsSelected(0);
     if (refs.isEmpty())
         return QString();
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("印刷予約"));
     for (const AddressRecordRef& ref : refs) {
         if (validGroup(ref.group) && ref.group != AddressBook::SenderGroup)
             doc.addressBook().group(ref.group).setFlag(ref.record, reserved ? 1 : 0);
@@ -254,7 +254,7 @@ void AddressBookOperations::makeDefaultOrder(CORINOTEDoc& doc, int group, const 
             sequence.append(i);
     }
 
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("並べ替え"));
     CAddressData rebuilt;
     for (int i : sequence)
         rebuilt.appendRecordFrom(old, i);
@@ -297,7 +297,7 @@ QString AddressBookOperations::setSender(CORINOTEDoc& doc, const QList<AddressRe
     const AddressRecordRef first = refs.first();
     if (first.group != AddressBook::SenderGroup)
         return QString();
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("差出人"));
     doc.scalars().senderIndex = first.record;
     doc.setModified(true);
     return QString();
@@ -380,7 +380,7 @@ QString AddressBookOperations::loadFile(CORINOTEDoc& doc, const QString& path, b
         if (!probe.open(QIODevice::ReadOnly))
             return tr("ファイルオープン失敗");
     }
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("住所録ファイルを開く"));
     const QString message = doc.addressBook().loadFile(path);
     *changed = true;
     doc.scalars().senderIndex = 0;
@@ -392,7 +392,7 @@ QString AddressBookOperations::loadFile(CORINOTEDoc& doc, const QString& path, b
 
 QString AddressBookOperations::saveFile(CORINOTEDoc& doc, const QString& path)
 {
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("住所録データの保存"));
     return doc.addressBook().storeFile(path);
 }
 

@@ -108,7 +108,7 @@ bool AddressHistory::add(CORINOTEDoc& doc, const QList<AddressRecordRef>& refs, 
     }
     if (owners.isEmpty())
         return false;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("送受信履歴の追加"));
     for (const AddressRecordRef& ref : owners) {
         CAddressData& data = doc.addressBook().group(ref.group);
         data.appendHistory(data.field(ref.record, CAddressData::EntryNumber), entry.subject,
@@ -126,7 +126,7 @@ void AddressHistory::change(CORINOTEDoc& doc, int group, int row, const Entry& e
     const int count = data.historyCount();
     if (row < 0 || row >= count)
         return;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("送受信履歴の変更"));
     // The group has no way to change a history row in place: the rows from this one on
     // are taken off and put back, the changed one first, so every row keeps its place.
     struct Row
@@ -164,7 +164,7 @@ void AddressHistory::remove(CORINOTEDoc& doc, int group, const QList<int>& rows)
         return;
     std::sort(sorted.begin(), sorted.end(), std::greater<int>());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("送受信履歴の削除"));
     for (int r : sorted)
         data.removeHistory(r);
     doc.setModified(true);

@@ -291,7 +291,7 @@ QList<qint32> AddressSearch::matchGroup(const CAddressData& group, const Criteri
 
 void AddressSearch::run(CORINOTEDoc& doc, const Criteria& criteria)
 {
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("住所録データの検索"));
     for (int g = 0; g < AddressBook::SenderGroup; ++g)
         doc.groupList(g) = matchGroup(doc.addressBook().group(g), criteria);
 }

@@ -98,7 +98,7 @@ int VCardExchange::importRecords(CORINOTEDoc& doc, int group, const CAddressData
         qint64(records.recordCount()) - 1 >
             std::numeric_limits<qint64>::max() - doc.addressBook().nextEntrySequence(group))
         return -1;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("vCardの読み込み"));
     const int added = appendRecords(doc.addressBook(), group, records);
     doc.setModified(true);
     return added;

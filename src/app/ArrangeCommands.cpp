@@ -202,7 +202,7 @@ QString run(int command, CORINOTEDoc& d)
         message = PictureFit::fit(d, false);
         break;
     default:
-        d.takeUndoSnapshot();
+        d.takeUndoSnapshot(QStringLiteral("整列"));
         if (const AlignCommand* a = alignOf(command)) {
             GroupArrange::align(d, a->how);
             break;

@@ -52,6 +52,8 @@ CommandContext CommandContext::fromDocument(const CORINOTEDoc& doc)
     c.templateMode = doc.templateMode != 0;
     c.undoAvailable = doc.undoAvailable != 0;
     c.redoAvailable = doc.redoAvailable != 0;
+    c.undoName = doc.undoStepName();
+    c.redoName = doc.redoStepName();
     c.zoomIndex = doc.zoomIndex();
     // Template mode shows the one page of the template.
     c.currentPage = c.templateMode ? 1 : doc.currentPage;

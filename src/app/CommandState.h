@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class CORINOTEDoc;
 
 // What the enabled and checked state of every command depends on: the document's mode,
@@ -9,6 +11,9 @@ struct CommandContext
     bool templateMode = false;
     bool undoAvailable = false;
     bool redoAvailable = false;
+    // The names of the steps undo and redo take back ("移動"), for the menu texts.
+    QString undoName;
+    QString redoName;
     int zoomIndex = 1;
     int currentPage = 1;
     int pageCount = 1;

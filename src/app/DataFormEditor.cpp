@@ -58,7 +58,8 @@ QString apply(CORINOTEDoc& doc, int index, const QString& text, int layer,
         return tr("レイヤーの値が正しくありません。");
     if (!isRegion(doc, index))
         return tr("アイテムを選択してください。");
-    doc.takeUndoSnapshot();
+    // Changes of one region's text in quick succession are one step.
+    doc.takeUndoSnapshot(QStringLiteral("文字列の変更"), QStringLiteral("text %1").arg(index));
     TextRectFamily& regions = doc.textRects();
     regions.setText(index, text);
     regions.setLayer(index, layer);
@@ -74,7 +75,7 @@ QString clear(CORINOTEDoc& doc, int index)
 {
     if (!isRegion(doc, index))
         return tr("アイテムを選択してください。");
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("文字列のクリア"));
     doc.textRects().setText(index, QString());
     doc.selection().clear();
     doc.setModified(true);

@@ -79,7 +79,7 @@ bool DocumentSession::load(const QString& path)
     }
     // The snapshots belong to the document that was open before: undoing into it would
     // put the old document under this file's name.
-    mDoc.undoAvailable = mDoc.redoAvailable = 0;
+    mDoc.clearUndo();
     if (!message.isEmpty()) {
         // A failed read leaves the document emptied, without a sheet to show or edit;
         // carry on with a new document instead.

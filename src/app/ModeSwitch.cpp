@@ -40,7 +40,7 @@ QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressRepo
         return QCoreApplication::translate("ModeSwitch", "シートは必ず1つ以上設定してください。");
 
     // Rebuilding replaces whatever was typed into the pages; one undo brings it back.
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("データモード"));
     PageBuilder::buildPageOne(doc);
     doc.selection().clear();
     doc.scalars().currentSheetNo = 1;
@@ -49,6 +49,12 @@ QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressRepo
         doc.templateSelectTool = selectToolOf(doc.editTool);
     doc.editTool = -1;
     doc.newObjectDefaults().setByPages = false;
+    // A document opened from its file holds its pages but not the record list they were
+    // merged from: the reserved records are placed again, so that the trip to template
+    // mode does not leave one empty page where addresses were placed.
+    if (doc.recordList().recordCount() == 0 && doc.addressBook().reservedCount() > 0 &&
+        doc.addressBook().checkPrintLimit().isEmpty())
+        doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());
     if (merger)
         merger(doc, progress);
     doc.currentPage = std::clamp(doc.currentPage, 1, doc.pageCount());

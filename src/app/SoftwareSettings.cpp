@@ -3,6 +3,7 @@
 #include "addressbook/SentHistory.h"
 #include "model/CORINOTEDoc.h"
 #include "model/Profile.h"
+#include "model/UndoSnapshots.h"
 
 SoftwareSettings SoftwareSettings::fromDocument(const CORINOTEDoc& doc)
 {
@@ -10,6 +11,8 @@ SoftwareSettings SoftwareSettings::fromDocument(const CORINOTEDoc& doc)
     s.defaultTemplate = doc.profile()->readString(QStringLiteral("STF"), QString());
     s.environment = doc.environment();
     s.askSentHistory = SentHistory::asks(doc.profile());
+    s.undoDepth = UndoSnapshots::clampDepth(
+        doc.profile()->readInt(UndoSnapshots::depthKey(), UndoSnapshots::DefaultDepth));
     return s;
 }
 
@@ -19,4 +22,7 @@ void SoftwareSettings::apply(CORINOTEDoc& doc) const
     doc.profile()->writeString(QStringLiteral("STF"), defaultTemplate);
     environment.write(*doc.profile());
     SentHistory::setAsks(doc.profile(), askSentHistory);
+    const int depth = UndoSnapshots::clampDepth(undoDepth);
+    doc.profile()->writeInt(UndoSnapshots::depthKey(), depth);
+    doc.undoSnapshots().setDepth(depth);
 }

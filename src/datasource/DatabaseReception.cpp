@@ -67,7 +67,7 @@ QString question()
 
 QString receive(CORINOTEDoc& doc)
 {
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("データベース"));
     // Checked before the file is read, so that a refused command leaves it in place.
     if (!hasCurrentSheet(doc))
         return refusal();

@@ -76,7 +76,7 @@ bool FindReplace::replace(CORINOTEDoc& doc, const QString& find, const QString& 
                           const TextMeasurer* measurer)
 {
     if (mPosition >= 0 && !find.isEmpty() && textOf(doc, mPosition).contains(find)) {
-        doc.takeUndoSnapshot();
+        doc.takeUndoSnapshot(QStringLiteral("置換"));
         replaceAt(doc, find, replacement, measurer);
     }
     return findNext(doc, find);
@@ -92,7 +92,7 @@ int FindReplace::replaceAll(CORINOTEDoc& doc, const QString& find, const QString
     do {
         if (mPosition >= 0 && textOf(doc, mPosition).contains(find)) {
             if (!snapshot) {
-                doc.takeUndoSnapshot();
+                doc.takeUndoSnapshot(QStringLiteral("置換"));
                 snapshot = true;
             }
             if (replaceAt(doc, find, replacement, measurer))

@@ -71,14 +71,14 @@ QString deleteSelection(CORINOTEDoc& doc)
             return QCoreApplication::translate("LayoutEdits",
                                                "これ以上シート枠を削除することはできません。");
         }
-        doc.takeUndoSnapshot();
+        doc.takeUndoSnapshot(QStringLiteral("削除"));
         removeTemplateSheet(doc, s.sheet);
         doc.scalars().currentSheetNo = 1;
     } else if (!s.keisenns.isEmpty()) {
-        doc.takeUndoSnapshot();
+        doc.takeUndoSnapshot(QStringLiteral("削除"));
         removeTemplateLines(doc, s.keisenns);
     } else if (s.textRect >= 0 && s.textRect < t.regions.size()) {
-        doc.takeUndoSnapshot();
+        doc.takeUndoSnapshot(QStringLiteral("削除"));
         removeTemplateRegion(doc, s.textRect);
     } else {
         // A selection that names nothing any more: there is nothing to delete.
@@ -118,7 +118,13 @@ bool moveSelection(CORINOTEDoc& doc, int dx, int dy)
     if ((objects.isEmpty() && lines.isEmpty()) || (dx == 0 && dy == 0))
         return false;
 
-    doc.takeUndoSnapshot();
+    // Nudges of the same objects in quick succession are one step.
+    QString key = QStringLiteral("nudge");
+    for (const ObjectRef& r : std::as_const(objects))
+        key += QStringLiteral(" %1:%2").arg(int(r.kind)).arg(r.index);
+    for (const int i : std::as_const(lines))
+        key += QStringLiteral(" L%1").arg(i);
+    doc.takeUndoSnapshot(QStringLiteral("移動"), key);
     layout = EditLayout::of(doc);
     for (const ObjectRef& r : std::as_const(objects)) {
         const Rect old = layout.rectOf(r);

@@ -42,7 +42,7 @@ QString distribute(CORINOTEDoc& doc)
     if (!horizontal && !vertical)
         return QCoreApplication::translate("LineArrange", "平行な罫線のみを選択してください。");
 
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("罫線の配置"));
     layout = EditLayout::of(doc);
     KeisennFamily& family = *layout.lines;
     const Point firstStart = family.start(lines.first());

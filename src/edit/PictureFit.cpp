@@ -60,7 +60,7 @@ QString fit(CORINOTEDoc& doc, bool keepHeight, const SizeReader& read)
         return QCoreApplication::translate("PictureFit", "画像ファイルを読み込めません。");
     if (target->rotation == 90 || target->rotation == 270)
         size.transpose();
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("画像に合わせる"));
     EditLayout layout = EditLayout::of(doc);
     Rect r = layout.rectOf(target->ref);
     const double pw = size.width();

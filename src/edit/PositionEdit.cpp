@@ -118,7 +118,7 @@ QString PositionEdit::setPaperSize(qint64 height, qint64 width)
 
 void PositionEdit::apply(CORINOTEDoc& doc) const
 {
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("位置・サイズ調整"));
     CLabelSheetTemplate& t = doc.labelTemplate();
     const bool templateMode = mTemplateMode;
     switch (mKind) {

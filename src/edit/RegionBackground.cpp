@@ -30,7 +30,7 @@ void apply(CORINOTEDoc& doc, const Values& v)
     const int i = TextAttributes::selected(doc);
     if (i < 0)
         return;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("背景"));
     TextRectFamily& r = TextAttributes::regions(doc);
     r.setBackColor(i, v.color);
     r.setBackColorOff(i, v.noColor ? 1 : 0);

@@ -50,7 +50,7 @@ QString SheetBackgrounds::store(int index, const Values& values)
 
 void SheetBackgrounds::apply(CORINOTEDoc& doc) const
 {
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("背景"));
     SheetFamily& s = mTemplateMode ? doc.labelTemplate().sheets : doc.sheets();
     for (int i = 0; i < mSheets.size() && i < s.size(); ++i) {
         const Values& v = mSheets.at(i);

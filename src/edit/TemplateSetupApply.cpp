@@ -127,7 +127,7 @@ Outcome apply(CORINOTEDoc& doc, const TemplateSetup& setup, const AskYesNo& askS
     if (setup.matches(t) && !t.sheets.isEmpty())
         return Outcome::Unchanged;
 
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("テンプレートの変更"));
     const Rect oldPaper = t.paperRect;
     const Rect newPaper = setup.paperRect();
     t.paperRect = newPaper;

@@ -20,7 +20,7 @@ void change(CORINOTEDoc& doc, Change apply)
     const int i = selected(doc);
     if (i < 0)
         return;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("文字列の属性"));
     apply(regions(doc), i);
     doc.setModified();
     doc.updateAllViews();

@@ -84,7 +84,7 @@ void apply(CORINOTEDoc& doc, const QString& text, const TextMeasurer* measurer)
         return;
     const QList<int> chosen = regions(doc);
     const QStringList edited = lines(text);
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("文字列の読み込み"));
     TextRectFamily& family = TextAttributes::regions(doc);
     const int count = int(std::min<qsizetype>(chosen.size(), edited.size()));
     for (int k = 0; k < count; ++k) {

@@ -33,17 +33,31 @@ CORINOTEDoc::~CORINOTEDoc()
 
 UndoSnapshots& CORINOTEDoc::undoSnapshots()
 {
-    if (!mUndo || mUndoFolder != dataFolder) {
-        mUndo.reset(); // release the old lock before claiming files in another folder
-        mUndo = std::make_unique<UndoSnapshots>(dataFolder);
-        mUndoFolder = dataFolder;
+    if (!mUndo) {
+        mUndo = std::make_unique<UndoSnapshots>();
+        mUndo->setDepth(mProfile->readInt(UndoSnapshots::depthKey(), UndoSnapshots::DefaultDepth));
     }
     return *mUndo;
 }
 
-void CORINOTEDoc::takeUndoSnapshot()
+void CORINOTEDoc::takeUndoSnapshot(const QString& name, const QString& mergeKey)
 {
-    undoSnapshots().take(*this);
+    undoSnapshots().take(*this, name.isEmpty() ? tr("編集") : name, mergeKey);
+}
+
+QString CORINOTEDoc::undoStepName() const
+{
+    return mUndo ? mUndo->undoName() : QString();
+}
+
+QString CORINOTEDoc::redoStepName() const
+{
+    return mUndo ? mUndo->redoName() : QString();
+}
+
+void CORINOTEDoc::clearUndo()
+{
+    undoSnapshots().clear(*this);
 }
 
 void CORINOTEDoc::undo()
@@ -107,7 +121,7 @@ QString CORINOTEDoc::newDocument()
 {
     deleteContents();
     setModified(false);
-    undoAvailable = redoAvailable = 0;
+    clearUndo();
 
     displayedLayer = 0;
     mScalars.autoRows = mScalars.autoCols = mScalars.currentSheetNo = 1;

@@ -130,13 +130,17 @@ public:
     // text, font and layer; sized to its text when "ARS" asks and a measurer is given.
     void addTemplateTextRegion(const Rect& rect, const TextMeasurer* measurer);
 
-    // One step of undo and redo through the snapshot files of the data folder. Every
-    // operation that changes the document takes a snapshot before it changes anything.
-    void takeUndoSnapshot();
+    // Undo and redo, as many steps as "元に戻す回数" allows. Every operation that changes
+    // the document takes a snapshot before it changes anything, named for the 編集 menu
+    // ("移動"); edits with the same merge key in quick succession are one step.
+    void takeUndoSnapshot(const QString& name = QString(), const QString& mergeKey = QString());
     void undo();
     void redo();
-    // The snapshot files in use (they depend on the data folder and on other running
-    // copies of the program).
+    // Forgets every undo and redo step.
+    void clearUndo();
+    // The names of the steps undo and redo would take back; empty when none.
+    QString undoStepName() const;
+    QString redoStepName() const;
     UndoSnapshots& undoSnapshots();
 
     bool isModified() const { return mModified; }
@@ -164,7 +168,6 @@ private:
     Selection mSelection;
     NewObjectDefaults mNewObject;
     std::unique_ptr<UndoSnapshots> mUndo;
-    QString mUndoFolder;
     int mZoomIndex = 1;
     bool mModified = false;
 };

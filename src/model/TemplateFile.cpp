@@ -62,7 +62,7 @@ QString apply(CORINOTEDoc& doc, const QString& path)
     const QString message = read(t, path, &opened);
     if (!opened)
         return message;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("テンプレートファイルを開く"));
     doc.labelTemplate() = std::move(t);
     doc.scalars().templateName = titleOf(path);
     normaliseSheets(doc.labelTemplate().sheets);
@@ -97,7 +97,7 @@ WriteResult write(const CLabelSheetTemplate& t, const QString& path)
 
 QString save(CORINOTEDoc& doc, const QString& path)
 {
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("テンプレートデータの保存"));
     switch (write(doc.labelTemplate(), path)) {
     case WriteResult::NotOpened:
         return tr("ファイルオープン失敗");

@@ -6,55 +6,89 @@
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLockFile>
+#include <QBuffer>
 
-UndoSnapshots::UndoSnapshots(const QString& folder)
+#include <zstd.h>
+
+#include <algorithm>
+
+namespace {
+
+QByteArray compress(const QByteArray& raw)
 {
-    const QDir dir(folder);
-    // Claim the first free set of snapshot files; give up after a few and use the last
-    // name unlocked rather than lose undo altogether.
-    for (int copy = 1; copy <= 16; ++copy) {
-        const QString suffix = copy == 1 ? QString() : QStringLiteral("-%1").arg(copy);
-        mUndoPath = dir.filePath(QStringLiteral("ONUTmpFile%1.dat").arg(suffix));
-        mRedoPath = dir.filePath(QStringLiteral("ONRTmpFile%1.dat").arg(suffix));
-        auto lock = std::make_unique<QLockFile>(dir.filePath(QStringLiteral("ONTmpFile%1.lock").arg(suffix)));
-        lock->setStaleLockTime(0);
-        if (lock->tryLock(0)) {
-            mLock = std::move(lock);
-            return;
-        }
-        if (lock->error() == QLockFile::PermissionError)
-            return; // the folder is not writable: snapshots fail and undo is not offered
+    QByteArray out(qsizetype(ZSTD_compressBound(size_t(raw.size()))), Qt::Uninitialized);
+    const size_t n = ZSTD_compress(out.data(), size_t(out.size()), raw.constData(),
+                                   size_t(raw.size()), 1);
+    if (ZSTD_isError(n))
+        return QByteArray();
+    out.truncate(qsizetype(n));
+    out.squeeze();
+    return out;
+}
+
+QByteArray decompress(const QByteArray& packed, qint64 size)
+{
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    const size_t n = ZSTD_decompress(out.data(), size_t(out.size()), packed.constData(),
+                                     size_t(packed.size()));
+    if (ZSTD_isError(n) || qint64(n) != size)
+        return QByteArray();
+    return out;
+}
+
+} // namespace
+
+QString UndoSnapshots::depthKey()
+{
+    return QStringLiteral("UNDO");
+}
+
+int UndoSnapshots::clampDepth(int depth)
+{
+    return std::clamp(depth, MinDepth, MaxDepth);
+}
+
+void UndoSnapshots::setDepth(int depth)
+{
+    mDepth = clampDepth(depth);
+    trim();
+    while (int(mRedo.size()) > mDepth) {
+        mBytes -= mRedo.front().data.size();
+        mRedo.pop_front();
     }
 }
 
-UndoSnapshots::~UndoSnapshots() = default;
-
-bool UndoSnapshots::writeSnapshot(const CORINOTEDoc& doc, const QString& path)
+UndoSnapshots::Step UndoSnapshots::capture(const CORINOTEDoc& doc, const QString& name)
 {
-    // A snapshot needs no durability, only completeness. It overwrites the file from its
-    // first byte without emptying it first: emptying a file makes the file system wait
-    // for the data on close, and a longer older snapshot's tail is never read anyway.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    ArchiveWriter out(&file);
+    QByteArray raw;
+    QBuffer buffer(&raw);
+    buffer.open(QIODevice::WriteOnly);
+    ArchiveWriter out(&buffer);
     DocumentFile::write(doc, out);
-    return out.finish() && file.flush();
+    doc.recordList().write(out);
+    Step step;
+    step.name = name;
+    if (!out.finish())
+        return step;
+    step.size = raw.size();
+    step.data = compress(raw);
+    step.page = doc.currentPage;
+    return step;
 }
 
-bool UndoSnapshots::loadSnapshot(CORINOTEDoc& doc, const QString& path, bool* opened)
+bool UndoSnapshots::restore(CORINOTEDoc& doc, const Step& step)
 {
-    QFile file(path);
-    *opened = file.open(QIODevice::ReadOnly);
-    if (!*opened)
+    QByteArray raw = decompress(step.data, step.size);
+    if (raw.isEmpty())
         return false;
+    QBuffer buffer(&raw);
+    buffer.open(QIODevice::ReadOnly);
+    ArchiveReader in(&buffer);
     const Selection selection = doc.selection();
     doc.deleteContents();
-    ArchiveReader in(&file);
-    const bool ok = DocumentFile::read(doc, in);
+    DocumentFile::read(doc, in);
+    doc.recordList().read(in);
+    doc.currentPage = std::clamp(step.page, 1, std::max(1, doc.pageCount()));
     // The selection stays on the objects that are still there, so that the next nudge or
     // command acts on what the user had picked.
     doc.selection() = selection;
@@ -66,36 +100,110 @@ bool UndoSnapshots::loadSnapshot(CORINOTEDoc& doc, const QString& path, bool* op
         },
         [&page](int line) { return page.hasLine(line); });
     doc.updateAllViews();
-    return ok;
+    return true;
 }
 
-void UndoSnapshots::take(CORINOTEDoc& doc)
+void UndoSnapshots::push(std::deque<Step>& steps, Step step)
 {
-    // The edit that follows makes the redo file's state a branch nobody can reach again,
-    // whether or not the undo file could be written: redoing it would silently replace
-    // the edit.
-    doc.redoAvailable = 0;
-    doc.undoAvailable = writeSnapshot(doc, mUndoPath) ? 1 : 0;
+    mBytes += step.data.size();
+    steps.push_back(std::move(step));
+}
+
+// The oldest undo steps go first, then the farthest redo steps.
+void UndoSnapshots::trim()
+{
+    while (!mUndo.empty() && (int(mUndo.size()) > mDepth || mBytes > MaxBytes)) {
+        mBytes -= mUndo.front().data.size();
+        mUndo.pop_front();
+    }
+    while (!mRedo.empty() && mBytes > MaxBytes) {
+        mBytes -= mRedo.front().data.size();
+        mRedo.pop_front();
+    }
+}
+
+void UndoSnapshots::updateFlags(CORINOTEDoc& doc) const
+{
+    doc.undoAvailable = mUndo.empty() ? 0 : 1;
+    doc.redoAvailable = mRedo.empty() ? 0 : 1;
+}
+
+void UndoSnapshots::take(CORINOTEDoc& doc, const QString& name, const QString& mergeKey)
+{
+    // The edit that follows makes every redo step a branch nobody can reach again.
+    for (const Step& s : mRedo)
+        mBytes -= s.data.size();
+    mRedo.clear();
+    const bool joins = !mergeKey.isEmpty() && mergeKey == mMergeKey && !mUndo.empty() &&
+                       mMergeClock.isValid() && mMergeClock.elapsed() < MergeMilliseconds;
+    mMergeKey = mergeKey;
+    mMergeClock.start();
+    if (!joins) {
+        Step step = capture(doc, name);
+        if (!step.data.isEmpty())
+            push(mUndo, std::move(step));
+        trim();
+    }
+    updateFlags(doc);
 }
 
 bool UndoSnapshots::undo(CORINOTEDoc& doc)
 {
-    doc.redoAvailable = writeSnapshot(doc, mRedoPath) ? 1 : 0;
-    bool opened = false;
-    const bool ok = loadSnapshot(doc, mUndoPath, &opened);
-    doc.undoAvailable = 0;
-    if (opened && !ok)
-        doc.redoAvailable = 0;
-    return opened;
+    mMergeKey.clear();
+    if (mUndo.empty())
+        return false;
+    Step present = capture(doc, mUndo.back().name);
+    Step back = std::move(mUndo.back());
+    mUndo.pop_back();
+    mBytes -= back.data.size();
+    const bool ok = restore(doc, back);
+    if (!ok) {
+        updateFlags(doc);
+        return false;
+    }
+    if (!present.data.isEmpty())
+        push(mRedo, std::move(present));
+    trim();
+    updateFlags(doc);
+    return true;
 }
 
 bool UndoSnapshots::redo(CORINOTEDoc& doc)
 {
-    bool opened = false;
-    const bool ok = loadSnapshot(doc, mRedoPath, &opened);
-    doc.redoAvailable = 0;
-    if (opened)
-        doc.undoAvailable = 1;
-    Q_UNUSED(ok); // after a failed redo, undo still goes back to the snapshot before it
-    return opened;
+    mMergeKey.clear();
+    if (mRedo.empty())
+        return false;
+    Step present = capture(doc, mRedo.back().name);
+    Step forward = std::move(mRedo.back());
+    mRedo.pop_back();
+    mBytes -= forward.data.size();
+    const bool ok = restore(doc, forward);
+    if (!ok) {
+        updateFlags(doc);
+        return false;
+    }
+    if (!present.data.isEmpty())
+        push(mUndo, std::move(present));
+    trim();
+    updateFlags(doc);
+    return true;
+}
+
+void UndoSnapshots::clear(CORINOTEDoc& doc)
+{
+    mUndo.clear();
+    mRedo.clear();
+    mBytes = 0;
+    mMergeKey.clear();
+    updateFlags(doc);
+}
+
+QString UndoSnapshots::undoName() const
+{
+    return mUndo.empty() ? QString() : mUndo.back().name;
+}
+
+QString UndoSnapshots::redoName() const
+{
+    return mRedo.empty() ? QString() : mRedo.back().name;
 }

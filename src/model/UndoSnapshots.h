@@ -1,44 +1,75 @@
 #pragma once
 
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 
-#include <memory>
+#include <deque>
 
 class CORINOTEDoc;
-class QLockFile;
 
-// One step of undo and one of redo, as whole-document snapshots in two files of the data
-// folder ("ONUTmpFile.dat" and "ONRTmpFile.dat"). The document's undoAvailable and
-// redoAvailable flags say what is offered.
-//
-// The files are claimed with a lock file, so a second copy of the program running on the
-// same folder uses snapshot files of its own ("ONUTmpFile-2.dat", …) and the two never
-// restore each other's documents. A stale lock left by a crashed copy is taken over.
+// Undo and redo as deep as the setting "元に戻す回数" (1–1000, 100 at first). Each step is
+// the document as its file writes it, compressed, with what the user saw beside it (the
+// record list of data mode and the current page) and the short name of the command that
+// made it ("移動", "文字列の変更"), held in memory: two running copies never share steps.
+// A new step withdraws redo. The steps are bounded by the depth and by MaxBytes in all;
+// the oldest go first. The document's undoAvailable and redoAvailable flags say whether
+// a step is offered.
 class UndoSnapshots
 {
 public:
-    explicit UndoSnapshots(const QString& folder);
-    ~UndoSnapshots();
+    static constexpr int DefaultDepth = 100;
+    static constexpr int MinDepth = 1;
+    static constexpr int MaxDepth = 1000;
+    static constexpr qint64 MaxBytes = qint64(512) << 20;
+    // Steps taken with the same merge key this soon after the last one join it.
+    static constexpr int MergeMilliseconds = 1000;
 
-    QString undoPath() const { return mUndoPath; }
-    QString redoPath() const { return mRedoPath; }
+    // The settings key of the depth (section "ON").
+    static QString depthKey();
+    static int clampDepth(int depth);
 
-    // Writes the document into the undo file; offers Undo and withdraws Redo. When the
-    // file cannot be written nothing is offered (and nothing reported): Redo is withdrawn
-    // all the same.
-    void take(CORINOTEDoc& doc);
-    // Saves the document into the redo file and reloads the undo file. Returns false when
-    // the undo file could not be opened (the document is then unchanged).
+    void setDepth(int depth);
+    int depth() const { return mDepth; }
+
+    // Keeps the document as it is now, before an edit named `name`. With a merge key equal
+    // to the last step's, taken within MergeMilliseconds of it and with nothing undone or
+    // redone since, the edit joins that step and nothing new is kept (ten nudges in a row
+    // are one step).
+    void take(CORINOTEDoc& doc, const QString& name, const QString& mergeKey = QString());
+    // Goes back one step (the present kept for redo), or forward one. False when there
+    // is no step, or when a step could not be read back (the document is then unchanged).
     bool undo(CORINOTEDoc& doc);
-    // Reloads the redo file. Returns false when it could not be opened.
     bool redo(CORINOTEDoc& doc);
+    // Forgets every step (a new or opened document).
+    void clear(CORINOTEDoc& doc);
+
+    QString undoName() const;
+    QString redoName() const;
+    int undoCount() const { return int(mUndo.size()); }
+    int redoCount() const { return int(mRedo.size()); }
+    // The memory the kept steps take.
+    qint64 bytes() const { return mBytes; }
 
 private:
-    static bool writeSnapshot(const CORINOTEDoc& doc, const QString& path);
-    // Deletes the contents and reads the snapshot; false on a read error part-way.
-    static bool loadSnapshot(CORINOTEDoc& doc, const QString& path, bool* opened);
+    struct Step
+    {
+        QString name;
+        QByteArray data; // compressed: the document body, then the record list
+        qint64 size = 0; // before compression
+        int page = 1;
+    };
 
-    std::unique_ptr<QLockFile> mLock;
-    QString mUndoPath;
-    QString mRedoPath;
+    static Step capture(const CORINOTEDoc& doc, const QString& name);
+    static bool restore(CORINOTEDoc& doc, const Step& step);
+    void push(std::deque<Step>& steps, Step step);
+    void trim();
+    void updateFlags(CORINOTEDoc& doc) const;
+
+    std::deque<Step> mUndo; // oldest first
+    std::deque<Step> mRedo; // the next redo last
+    qint64 mBytes = 0;
+    int mDepth = DefaultDepth;
+    QString mMergeKey;
+    QElapsedTimer mMergeClock;
 };

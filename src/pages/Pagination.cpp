@@ -111,7 +111,7 @@ void dropReservation(CORINOTEDoc& doc)
 
 void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer)
 {
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("印刷予約データのクリア"));
     dropReservation(doc);
     PageBuilder::buildPageOne(doc);
     mergeHeldRecords(doc, today, measurer);
@@ -124,7 +124,7 @@ void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,
                           const Progress& progress)
 {
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("印刷予約"));
     PageBuilder::buildPageOne(doc);
 
     doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());

@@ -182,7 +182,7 @@ QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& o
     const QString refused = refusal(doc, options);
     if (!refused.isEmpty())
         return refused;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("画像印刷"));
     if (progress)
         progress(0, int(pictures.size()));
     const int start = doc.printStartPosition();

@@ -42,7 +42,7 @@ QString PrintSettings::apply(CORINOTEDoc& doc, const Values& values)
     const QString message = check(values, doc.sheetsPerPage());
     if (!message.isEmpty())
         return message;
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("印刷設定"));
     doc.printOffsetX = values.offsetX;
     doc.printOffsetY = values.offsetY;
     if (Profile* profile = doc.profile()) {

@@ -110,7 +110,7 @@ bool SheetOrder::apply(CORINOTEDoc& doc, const QList<int>& order, const MoveQues
     if (!isPermutation(order, t.sheets.size()))
         return false;
 
-    doc.takeUndoSnapshot();
+    doc.takeUndoSnapshot(QStringLiteral("シートオーダー"));
 
     // The sheets are rebuilt whole from their one-object form, so every per-sheet array
     // (background, picture, bleed, reserved values …) travels with its rectangle.

@@ -492,7 +492,7 @@ void CAddressDataDialog::importCsvFile()
     const QString path = mPrompts->chooseOpenPath(tr("CSVファイル(*.csv)"));
     if (path.isEmpty())
         return;
-    mDoc.takeUndoSnapshot();
+    mDoc.takeUndoSnapshot(QStringLiteral("CSVファイルからインポート"));
     updateUndoActions();
     QStringList lines;
     const QString message = AddressCsvImport::readLines(path, &lines);

@@ -2,6 +2,8 @@
 
 #include "CTemplateFileDialog.h"
 
+#include "model/UndoSnapshots.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -88,6 +91,15 @@ CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidge
     mAskSentHistory->setChecked(v.askSentHistory);
     dataLayout->addWidget(mAskSentHistory);
 
+    auto* undoRow = new QHBoxLayout;
+    mUndoDepth = new QSpinBox(this);
+    mUndoDepth->setObjectName(QStringLiteral("undoDepth"));
+    mUndoDepth->setRange(UndoSnapshots::MinDepth, UndoSnapshots::MaxDepth);
+    mUndoDepth->setValue(UndoSnapshots::clampDepth(v.undoDepth));
+    undoRow->addWidget(new QLabel(tr("元に戻す回数："), this));
+    undoRow->addWidget(mUndoDepth);
+    undoRow->addStretch(1);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -97,6 +109,7 @@ CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidge
     layout->addLayout(fileRow);
     layout->addWidget(templateBox);
     layout->addWidget(dataBox);
+    layout->addLayout(undoRow);
     layout->addWidget(buttons);
 }
 
@@ -110,6 +123,7 @@ SoftwareSettings CSoftwareSettingDialog::values() const
     s.environment.pictureAspect = mPictureAspect->isChecked() ? 1 : 0;
     s.environment.fitData = checkedIndex(mFitData);
     s.askSentHistory = mAskSentHistory->isChecked();
+    s.undoDepth = mUndoDepth->value();
     return s;
 }
 

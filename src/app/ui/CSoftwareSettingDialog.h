@@ -9,11 +9,12 @@
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
+class QSpinBox;
 
 // 環境設定 (command 185): the default sheet template file, and the settings for text
 // that does not fit its region in template and in data mode, the sizing of new regions,
-// kanji numerals in vertical fonts, regions fitted to their pictures and the history
-// question after printing. It shows the
+// kanji numerals in vertical fonts, regions fitted to their pictures, the history
+// question after printing and the number of undo steps. It shows the
 // values it is given and hands back what the user set; the caller applies them on OK.
 class CSoftwareSettingDialog : public QDialog
 {
@@ -39,4 +40,5 @@ private:
     QCheckBox* mPictureAspect;
     std::array<QRadioButton*, 4> mFitData;
     QCheckBox* mAskSentHistory;
+    QSpinBox* mUndoDepth;
 };

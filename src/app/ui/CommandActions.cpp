@@ -49,7 +49,9 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     add(EditUndo, tr("元に戻す(&U)"))
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-    add(EditRedo, tr("やり直し(&R)"));
+    add(EditRedo, tr("やり直し(&R)"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     add(TemplateMode, tr("テンプレートモード(&T)"), QStringLiteral("mode-template"));
     add(DataMode, tr("データモード(&D)"), QStringLiteral("mode-data"));
     add(ClearReservation, tr("印刷予約データのクリア(&C)"));
@@ -215,4 +217,19 @@ void CommandActions::applyStates(const CommandContext& context)
         if (a->isCheckable())
             a->setChecked(s.checked);
     }
+    // 元に戻す and やり直し name the step they take back.
+    const std::pair<int, QString> steps[] = {
+        {EditUndo, stepText(tr("元に戻す(&U)"), context.undoName)},
+        {EditRedo, stepText(tr("やり直し(&R)"), context.redoName)},
+    };
+    for (const auto& [command, text] : steps) {
+        QAction* a = mActions.value(command);
+        a->setText(text);
+        a->setToolTip(toolTipOf(text));
+    }
+}
+
+QString CommandActions::stepText(const QString& command, const QString& step)
+{
+    return step.isEmpty() ? command : command + QLatin1Char(' ') + step;
 }

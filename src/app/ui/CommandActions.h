@@ -24,6 +24,8 @@ public:
 
     // Gives every action the enabled and checked state the rules decide.
     void applyStates(const CommandContext& context);
+    // "元に戻す(&U) 移動": the command's text and the name of its step, if any.
+    static QString stepText(const QString& command, const QString& step);
 
 private:
     QAction* add(int command, const QString& text, const QString& icon = QString());

@@ -47,7 +47,7 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
             report(templatePath, message);
     }
     if (!bookPath.isEmpty()) {
-        doc.takeUndoSnapshot();
+        doc.takeUndoSnapshot(QStringLiteral("住所録の読み込み"));
         const QString message = doc.addressBook().loadFile(bookPath);
         // Loading an address book always makes its first sender the sender (and a load that
         // stopped part-way keeps what was read).

@@ -47,7 +47,7 @@ void CsvFileActions::takeSnapshotOnce()
 {
     if (mSnapshotTaken)
         return;
-    mDoc.takeUndoSnapshot();
+    mDoc.takeUndoSnapshot(QStringLiteral("CSVファイル"));
     mSnapshotTaken = true;
 }
 

@@ -8,7 +8,7 @@ void DragCreateTool::finish(const Point& start, const Point& end)
     const Rect r = normalised(Rect{start.x, start.y, end.x, end.y});
     if (r.width() == 0 || r.height() == 0)
         return;
-    mDoc.takeUndoSnapshot();
+    mDoc.takeUndoSnapshot(QStringLiteral("追加"));
     add(r);
     changed();
 }

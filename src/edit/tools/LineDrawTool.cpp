@@ -29,7 +29,7 @@ void LineDrawTool::finish(const Point& start, const Point& end)
 {
     if (start == end)
         return;
-    mDoc.takeUndoSnapshot();
+    mDoc.takeUndoSnapshot(QStringLiteral("罫線の追加"));
     LayoutEdits::appendTemplateLine(mDoc, start, end);
     changed();
 }

@@ -109,7 +109,7 @@ void LineEditTool::release(const ToolEvent& e)
         return;
     // The snapshot must hold the lines as they were before the drag.
     put(mOriginal);
-    mDoc.takeUndoSnapshot();
+    mDoc.takeUndoSnapshot(QStringLiteral("罫線の移動"));
     put(moved);
     changed();
 }

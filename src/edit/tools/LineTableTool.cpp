@@ -13,7 +13,7 @@ void LineTableTool::finish(const Point& start, const Point& end)
     const std::optional<KeisennTableOptions> options = mServices.askTable(defaults);
     if (!options)
         return;
-    mDoc.takeUndoSnapshot();
+    mDoc.takeUndoSnapshot(QStringLiteral("罫線（表）の追加"));
     // The rectangle as dragged: the table's lines run from the press to the release.
     KeisennTable::create(mDoc, Rect{start.x, start.y, end.x, end.y}, *options,
                          mServices.measurer);

@@ -121,7 +121,7 @@ void TrackTool::release(const ToolEvent& e)
     mLastClick.reset();
     if (!mTracker.changed())
         return;
-    mDoc.takeUndoSnapshot();
+    mDoc.takeUndoSnapshot(QStringLiteral("移動"));
     EditLayout layout = EditLayout::of(mDoc);
     layout.setRect(mTracked, normalised(mTracker.snapped()));
     for (int i = 0; i < mGroup.size(); ++i)
