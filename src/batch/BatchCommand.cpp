@@ -59,7 +59,7 @@ const OptionEntry kOptions[] = {
      &BatchCommand::Options::json},
     {"profile", "FILE", "use this settings file instead of the user's",
      &BatchCommand::Options::profile},
-    {"data-folder", "DIR", "keep undo snapshots in DIR (default: a temporary folder)",
+    {"data-folder", "DIR", "the data folder DIR, where the rules file is (default: a temporary folder)",
      &BatchCommand::Options::dataFolder},
     {"rules", "FILE", "auto-replace rules file (default: the data folder's ONUARDFile.dat)",
      &BatchCommand::Options::rules},

@@ -126,7 +126,7 @@ int main(int argc, char* argv[])
         QStringLiteral("FILE"));
     const QCommandLineOption dataOption(
         QStringLiteral("data-folder"),
-        QCoreApplication::translate("main", "Keep undo snapshots and the rules file in DIR."),
+        QCoreApplication::translate("main", "Keep the rules file and the database exchange file in DIR."),
         QStringLiteral("DIR"));
     const QCommandLineOption templateOption(
         QStringLiteral("template"),
