@@ -7,6 +7,8 @@
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
 #include "model/CORINOTEDoc.h"
+#include "postal/CustomerBarcode.h"
+#include "postal/PostalData.h"
 #include "render/PictureFile.h"
 #include "render/RegionFitter.h"
 
@@ -199,6 +201,14 @@ bool MergeExpander::fieldValue(const MergeField& f, int w, const RegionContext& 
         text->clear();
         setPicture(w, value);
         break;
+    case MergeField::Kind::Barcode:
+        *text = CustomerBarcode::content(value,
+                                         records->field(record, CAddressData::Address1) +
+                                             records->field(record, CAddressData::Address2) +
+                                             records->field(record, CAddressData::Address3),
+                                         &PostalData::table())
+                    .text;
+        break;
     default:
         *text = value;
         break;
@@ -251,6 +261,11 @@ QSize MergeExpander::pictureSize(const QString& path)
 void MergeExpander::finishRegion(int w, QString text)
 {
     TextRectFamily& regions = mDoc.textRects();
+    if (CustomerBarcode::isField(regions.attribute(w))) {
+        // The bars stand for the content as it is: no numerals, no fitting.
+        regions.setText(w, text);
+        return;
+    }
     const EnvironmentSettings& env = mDoc.environment();
     if (env.kanjiNumerals == 1 && KanjiNumerals::hasDigit(text) &&
         KanjiNumerals::applies(env, regions.font(w)))

@@ -81,6 +81,7 @@ const Row kRecordRows[MergeField::RecipientCount] = {
     {u"備考1", Kind::Column, CAddressData::Note1, -1},
     {u"備考2", Kind::Column, CAddressData::Note2, -1},
     {u"画像", Kind::Picture, CAddressData::Picture, -1},
+    {u"バーコード", Kind::Barcode, CAddressData::PostalCode, -1},
 };
 
 const Row kAutomaticRows[MergeField::AutomaticCount] = {

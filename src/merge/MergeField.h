@@ -7,7 +7,7 @@
 // One merge field (差し込み項目): a name a text region's attribute can hold, such as
 // "氏名(R)", "郵1(S)" or "日付2(A)", and where its value comes from.
 //
-// The catalogue lists 61 recipient names "(R)", the same 61 names as sender names "(S)",
+// The catalogue lists 62 recipient names "(R)", the same 62 names as sender names "(S)",
 // then nine automatic names "(A)". A region shows a field only when its attribute equals
 // the field's name exactly; anything else is fixed text.
 struct MergeField
@@ -34,6 +34,7 @@ struct MergeField
         PictureFileName, // filled by the picture printing tool: empty text here
         SheetNo,         // the region's orderSheetNo
         PageNo,          // the page of the region, from 1
+        Barcode,         // the customer barcode's content (CustomerBarcode) of the record
     };
 
     QString name; // with its suffix
@@ -42,7 +43,7 @@ struct MergeField
     int column = -1;  // the address record column for (R) and (S) fields
     int bytePos = -1; // for PostalDigit: the byte of the normalised code, 0..7
 
-    static constexpr int RecipientCount = 61;
+    static constexpr int RecipientCount = 62;
     static constexpr int AutomaticCount = 9;
     static constexpr int CatalogueSize = 2 * RecipientCount + AutomaticCount;
 

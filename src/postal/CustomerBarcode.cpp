@@ -31,6 +31,11 @@ bool isLetter(QChar c)
 
 } // namespace
 
+bool CustomerBarcode::isField(const QString& attribute)
+{
+    return attribute == u"バーコード(R)" || attribute == u"バーコード(S)";
+}
+
 qsizetype CustomerBarcode::townEnd(const QString& address, const QList<PostalAddress>& entries)
 {
     qsizetype best = -1;

@@ -22,6 +22,8 @@ public:
     enum class Bar : quint8 { Long, Ascender, Descender, Timing };
 
     static constexpr int Characters = 20;
+    // The merge fields whose regions draw the barcode: "バーコード(R)", "バーコード(S)".
+    static bool isField(const QString& attribute);
     static constexpr int BarCount = 67;
 
     struct Content

@@ -1,9 +1,11 @@
 #include "PageRenderer.h"
 
+#include "BarcodePainter.h"
 #include "RenderSupport.h"
 
 #include "model/CORINOTEDoc.h"
 #include "model/Profile.h"
+#include "postal/CustomerBarcode.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -330,6 +332,12 @@ void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mo
                 continue;
             const TextRect region = regions.at(i);
             context.number = i + 1;
+            if (!s.templateMode && CustomerBarcode::isField(region.attribute)) {
+                // Background and frame as any region, then the bars instead of text.
+                mRegions.draw(painter, region, QString(), context);
+                BarcodePainter::draw(painter, region, region.text);
+                continue;
+            }
             const QString& text = s.templateMode ? region.attribute : region.text;
             mRegions.draw(painter, region, text, context);
         }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QPainter;
+struct TextRect;
+
+// Draws a region's customer barcode: the 67 bars of the content (the region's text in
+// data mode), black and horizontal whatever the region's font, its top-left at the
+// region's top-left corner, on a painter whose world is the paper in 0.1 mm with y up.
+// At 10 points a long bar is 3.6 mm, a semi-long one 2.4 mm (upwards or downwards from the
+// timing bar's middle), a timing bar 1.2 mm, every bar 0.6 mm wide at a pitch of 1.2 mm;
+// the size is the region's font height in points clamped to 8–11.5 and every dimension
+// scales with it. An empty or unusable content draws nothing.
+namespace BarcodePainter {
+
+// The size in points a region's barcode is drawn at.
+double pointSize(const TextRect& region);
+
+void draw(QPainter& painter, const TextRect& region, const QString& content);
+
+} // namespace BarcodePainter
