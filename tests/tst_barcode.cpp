@@ -1,12 +1,62 @@
 // The customer barcode: the address number of Japan Post's published examples, the
 // characters, the check character and the bars libzint draws for them.
 
+#include "address/AddressBook.h"
+#include "model/CORINOTEDoc.h"
+#include "model/MemoryProfile.h"
+#include "pages/Pagination.h"
+#include "pages/PostalPrintCheck.h"
 #include "postal/AddressNumber.h"
 #include "postal/CustomerBarcode.h"
 #include "postal/PostalData.h"
 #include "postal/PostalTable.h"
+#include "render/PageImageExporter.h"
+#include "render/PageRenderer.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct ScannedBar
+{
+    int left = 0, right = 0, top = 0, bottom = 0; // pixels, right and bottom exclusive
+};
+
+// The dark columns of the image's band as bars, left to right.
+QList<ScannedBar> scanBars(const QImage& image, const QRect& band)
+{
+    QList<ScannedBar> bars;
+    bool inBar = false;
+    for (int x = band.left(); x <= band.right(); ++x) {
+        int top = -1;
+        int bottom = -1;
+        for (int y = band.top(); y <= band.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (top < 0)
+                    top = y;
+                bottom = y + 1;
+            }
+        }
+        if (top >= 0 && !inBar) {
+            bars.append({x, x + 1, top, bottom});
+            inBar = true;
+        } else if (top >= 0) {
+            ScannedBar& b = bars.last();
+            b.right = x + 1;
+            b.top = std::min(b.top, top);
+            b.bottom = std::max(b.bottom, bottom);
+        } else {
+            inBar = false;
+        }
+    }
+    return bars;
+}
+
+} // namespace
 
 class TestBarcode : public QObject
 {
@@ -23,6 +73,10 @@ private slots:
     void barsDecodeToTheCharacters();
     void noBarcode_data();
     void noBarcode();
+    void renderedBarsReadBack();
+    void printCheckNamesRecordsWithoutBarcode();
+    void batchOption_data();
+    void batchOption();
 };
 
 void TestBarcode::kanjiNumbers_data()
@@ -181,6 +235,146 @@ void TestBarcode::noBarcode()
         CustomerBarcode::content(code, u"東京都千代田区千代田1-1"_qs, &table);
     QVERIFY(c.text.isEmpty());
     QVERIFY2(c.error.contains(error), qPrintable(c.error));
+}
+
+// A card merged from a record and drawn at 600 dpi: the bars, classified by their heights
+// into the four kinds, read back as the record's content; their sizes are the manual's.
+void TestBarcode::renderedBarsReadBack()
+{
+    const PostalTable& table = PostalData::table();
+    if (!table.isLoaded())
+        QSKIP("no postal code table");
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    auto doc = std::make_unique<CORINOTEDoc>(&profile);
+    doc->dataFolder = dir.path();
+    doc->newDocument();
+    CLabelSheetTemplate& t = doc->labelTemplate();
+    t.sheets.clear();
+    Sheet card;
+    card.rect = Rect{0, 0, 1000, -1480};
+    t.sheets.append(card);
+    TextRect region;
+    region.rect = Rect{100, -1000, 900, -1060};
+    region.attribute = u"バーコード(R)"_qs;
+    region.font = FontRecord::make(u"ＭＳ 明朝"_qs, -35, 0); // 3.5 mm: 9.9 points
+    t.regions.append(region);
+    QStringList values(CAddressData::TextColumnCount);
+    values[CAddressData::EntryNumber] = u"A-1"_qs;
+    values[CAddressData::PostalCode] = u"263-0023"_qs;
+    values[CAddressData::Address1] = u"千葉県千葉市稲毛区緑町3丁目30-8"_qs;
+    values[CAddressData::Address2] = u"郵便ビル403号"_qs;
+    doc->addressBook().group(0).appendRecord(values);
+    doc->addressBook().group(0).setFlag(0, 1);
+    Pagination::buildFromReservation(*doc, QDate(2026, 12, 8), nullptr);
+    QCOMPARE(doc->textRects().text(0), u"26300233-30-8-403"_qs);
+
+    PageRenderer renderer;
+    const QImage image = PageImageExporter::renderPage(
+        *doc, 1, 600, PageRenderer::Options::fromProfile(profile, RenderMode::Preview), renderer);
+    QVERIFY(!image.isNull());
+    const double pxPerMm = 600 / 25.4;
+    const QRect band(int(10 * pxPerMm) - 5, int(99 * pxPerMm), int(80 * pxPerMm), int(8 * pxPerMm));
+    const QList<ScannedBar> scanned = scanBars(image, band);
+    QCOMPARE(scanned.size(), CustomerBarcode::BarCount);
+
+    int top = INT_MAX;
+    int bottom = 0;
+    for (const ScannedBar& b : scanned) {
+        top = std::min(top, b.top);
+        bottom = std::max(bottom, b.bottom);
+    }
+    const double scale = (35 * 0.1 / (25.4 / 72)) / 10; // the size against 10 points
+    QVERIFY(std::abs((bottom - top) / pxPerMm - 3.6 * scale) < 0.1);
+    QList<CustomerBarcode::Bar> bars;
+    const int slack = int(0.2 * pxPerMm);
+    for (const ScannedBar& b : scanned) {
+        const bool up = b.top <= top + slack;
+        const bool down = b.bottom >= bottom - slack;
+        bars.append(up && down ? CustomerBarcode::Bar::Long
+                    : up       ? CustomerBarcode::Bar::Ascender
+                    : down     ? CustomerBarcode::Bar::Descender
+                               : CustomerBarcode::Bar::Timing);
+        const double width = (b.right - b.left) / pxPerMm;
+        QVERIFY2(std::abs(width - 0.6 * scale) < 0.1, qPrintable(QString::number(width)));
+    }
+    const double pitch = (scanned.last().left - scanned.first().left) / pxPerMm / 66;
+    QVERIFY2(std::abs(pitch - 1.2 * scale) < 0.02, qPrintable(QString::number(pitch)));
+    QList<int> want = CustomerBarcode::characters(u"26300233-30-8-403"_qs);
+    want.append(CustomerBarcode::checkCharacter(want));
+    QCOMPARE(CustomerBarcode::decode(bars), want);
+}
+
+// Before printing, the records that get no barcode are named with the reason, once; one
+// already named for its code is not named again.
+void TestBarcode::printCheckNamesRecordsWithoutBarcode()
+{
+    if (!PostalData::table().isLoaded())
+        QSKIP("no postal code table");
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    for (const char16_t* attribute : {u"郵1(R)", u"バーコード(R)"}) {
+        TextRect r;
+        r.attribute = QString::fromUtf16(attribute);
+        doc.labelTemplate().regions.append(r);
+    }
+    const auto add = [&doc](const QString& name, const QString& code, const QString& address) {
+        QStringList v(CAddressData::TextColumnCount);
+        v[CAddressData::EntryNumber] = name;
+        v[CAddressData::Name] = name;
+        v[CAddressData::PostalCode] = code;
+        v[CAddressData::Address1] = address;
+        doc.recordList().appendRecord(v);
+    };
+    add(u"良"_qs, u"263-0023"_qs, u"千葉県千葉市稲毛区緑町3丁目30-8"_qs);
+    add(u"代表"_qs, u"100-0000"_qs, u"東京都千代田区"_qs);
+    add(u"欠け"_qs, u"100-001"_qs, u"東京都千代田区千代田1-1"_qs);
+    const QList<PostalPrintCheck::Problem> problems = PostalPrintCheck::problems(doc);
+    QStringList named;
+    for (const auto& p : problems)
+        named.append(PostalPrintCheck::describe(p));
+    QCOMPARE(named.size(), 2);
+    QVERIFY(named[0].startsWith(u"代表（バーコードなし: "_qs));
+    QVERIFY(named[0].contains(u"代表の番号"_qs));
+    QCOMPARE(named[1], u"欠け（100-001）"_qs);
+    QVERIFY(PostalPrintCheck::question(problems).startsWith(
+        u"郵便番号が正しくないか、バーコードを印刷できない宛先が2件あります。"_qs));
+}
+
+void TestBarcode::batchOption_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // standard output, else a part of standard error
+    QTest::newRow("content and check")
+        << QStringList{u"100-0013"_qs, u"東京都千代田区霞が関1丁目3番2号 郵便プラザ503室"_qs} << 0
+        << u"10000131-3-2-503\t9\n"_qs;
+    QTest::newRow("a control code as check")
+        << QStringList{u"１００００１３"_qs, u"東京都千代田区霞が関1-1"_qs} << 0
+        << u"10000131-1\tCC4\n"_qs;
+    QTest::newRow("letters as letters")
+        << QStringList{u"910-0067"_qs, u"福井県福井市新田塚3丁目80-25 J1ビル2-B"_qs} << 0
+        << u"91000673-80-25J1-2B\t9\n"_qs;
+    QTest::newRow("representative code") << QStringList{u"100-0000"_qs, u"東京都千代田区"_qs} << 1
+                                         << u"代表の番号"_qs;
+    QTest::newRow("no address") << QStringList{u"100-0013"_qs} << 2 << u"郵便番号と住所"_qs;
+}
+
+void TestBarcode::batchOption()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    if (!PostalData::table().isLoaded())
+        QSKIP("no postal code table");
+    QProcess p;
+    p.start(QStringLiteral(ORINOTE_BATCH), QStringList{u"--customer-barcode"_qs} + arguments);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), exitCode);
+    if (exitCode == 0)
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), output);
+    else
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(output));
 }
 
 QTEST_GUILESS_MAIN(TestBarcode)

@@ -75,6 +75,10 @@ const OptionEntry kOptions[] = {
      &BatchCommand::Options::rows},
     {"postal-code", "CODE", "print the addresses of this postal code and do nothing else",
      &BatchCommand::Options::postalCode},
+    {"customer-barcode", "CODE ADDRESS",
+     "print the customer barcode's content and check character of the postal code and "
+     "address, and do nothing else",
+     &BatchCommand::Options::barcodeCode},
     {"import-vcard", "FILE", "append the cards of this vCard file to the group of --group",
      &BatchCommand::Options::importVCard},
     {"group", "NAME",
@@ -110,6 +114,12 @@ QStringList BatchCommand::normalisedArguments(const QStringList& arguments)
         if (arguments[i] == QLatin1String("--export-vcard") && i + 2 < arguments.size()) {
             out.append(QStringLiteral("--export-vcard=") + arguments[i + 1]);
             out.append(QStringLiteral("--export-vcard-file=") + arguments[i + 2]);
+            i += 2;
+            continue;
+        }
+        if (arguments[i] == QLatin1String("--customer-barcode") && i + 2 < arguments.size()) {
+            out.append(QStringLiteral("--customer-barcode=") + arguments[i + 1]);
+            out.append(QStringLiteral("--customer-barcode-address=") + arguments[i + 2]);
             i += 2;
             continue;
         }
@@ -170,8 +180,11 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     QCommandLineOption vcardFile(QStringLiteral("export-vcard-file"), QString(),
                                  QStringLiteral("FILE"));
     vcardFile.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption barcodeAddress(QStringLiteral("customer-barcode-address"), QString(),
+                                      QStringLiteral("ADDRESS"));
+    barcodeAddress.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({dpi, preview, edit, print, start, offset, calibration, picture,
-                       pictureRegions, keep, vcardFile});
+                       pictureRegions, keep, vcardFile, barcodeAddress});
     if (!parser.parse(normalisedArguments(arguments))) {
         *error = parser.errorText();
         return false;
@@ -188,6 +201,17 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         options->*option.field = parser.value(QString::fromLatin1(option.name));
 
     options->exportVCardFile = parser.value(vcardFile);
+    options->barcodeAddress = parser.value(barcodeAddress);
+    if (parser.isSet(QStringLiteral("customer-barcode"))) {
+        if (!parser.isSet(barcodeAddress)) {
+            *error = tr("--customer-barcode には郵便番号と住所を指定してください。");
+            return false;
+        }
+        if (parser.optionNames().size() > 2) {
+            *error = tr("--customer-barcode はほかの指定と一緒には使えません。");
+            return false;
+        }
+    }
     if (parser.isSet(QStringLiteral("export-vcard")) && options->exportVCardFile.isEmpty()) {
         *error = tr("--export-vcard にはグループとファイルを指定してください。");
         return false;

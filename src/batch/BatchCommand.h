@@ -45,6 +45,8 @@ public:
         bool pictureRegions = false; // place into the picture regions, not the sheets
         bool keep = false;    // keep what the pages hold and fill the free sheets
         QString postalCode;   // look up this postal code and do nothing else
+        QString barcodeCode;  // the customer barcode of this code and address, nothing else
+        QString barcodeAddress;
         QString importVCard;  // contact file appended to importGroup after the address book
         QString importGroup;  // also the group --list-pdf lists
         QString listPdf;      // PDF file of the address list, written with the outputs
@@ -55,7 +57,7 @@ public:
     // "--print" takes an optional queue name; the parser knows only options that always
     // or never take a value, so "--print" alone becomes "--print=" first. "--export-vcard"
     // takes two values: "--export-vcard GROUP FILE" becomes "--export-vcard=GROUP
-    // --export-vcard-file=FILE".
+    // --export-vcard-file=FILE"; so does "--customer-barcode CODE ADDRESS".
     static QStringList normalisedArguments(const QStringList& arguments);
 
     // Parses the arguments (program name first). On failure returns false with the

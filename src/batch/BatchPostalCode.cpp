@@ -1,6 +1,7 @@
 #include "BatchPostalCode.h"
 
 #include "pages/PostalPrintCheck.h"
+#include "postal/CustomerBarcode.h"
 #include "postal/PostalCode.h"
 #include "postal/PostalData.h"
 #include "postal/PostalTable.h"
@@ -43,6 +44,20 @@ int lookup(const QString& code)
     for (const PostalAddress& a : addresses)
         std::printf("%s\t%s\t%s\n", qPrintable(a.prefecture), qPrintable(a.city),
                     qPrintable(a.town));
+    return 0;
+}
+
+int barcode(const QString& code, const QString& address)
+{
+    const QString normalised = PostalCode::normalised(code);
+    const CustomerBarcode::Content c = CustomerBarcode::content(
+        normalised.isEmpty() ? code : normalised, address, &PostalData::table());
+    if (c.text.isEmpty()) {
+        std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(c.error));
+        return 1;
+    }
+    const int check = CustomerBarcode::checkCharacter(CustomerBarcode::characters(c.text));
+    std::printf("%s\t%s\n", qPrintable(c.text), qPrintable(CustomerBarcode::characterText(check)));
     return 0;
 }
 

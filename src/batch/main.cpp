@@ -40,6 +40,8 @@ int main(int argc, char* argv[])
 
     if (!options.postalCode.isEmpty())
         return BatchPostalCode::lookup(options.postalCode);
+    if (!options.barcodeCode.isEmpty() || !options.barcodeAddress.isEmpty())
+        return BatchPostalCode::barcode(options.barcodeCode, options.barcodeAddress);
 
     auto profile = options.profile.isEmpty()
                        ? std::make_unique<SettingsProfile>()

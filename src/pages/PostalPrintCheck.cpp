@@ -3,16 +3,26 @@
 #include "address/CAddressData.h"
 #include "merge/MergeField.h"
 #include "model/CORINOTEDoc.h"
+#include "postal/CustomerBarcode.h"
 #include "postal/PostalCode.h"
+#include "postal/PostalData.h"
 
 #include <QCoreApplication>
 #include <QSet>
+
+#include <algorithm>
 
 namespace {
 
 QString tr(const char* text)
 {
     return QCoreApplication::translate("PostalPrintCheck", text);
+}
+
+bool anyBarcode(const QList<PostalPrintCheck::Problem>& problems)
+{
+    return std::any_of(problems.begin(), problems.end(),
+                       [](const PostalPrintCheck::Problem& p) { return p.barcode; });
 }
 
 } // namespace
@@ -41,7 +51,9 @@ QList<PostalPrintCheck::Problem> PostalPrintCheck::problems(const CORINOTEDoc& d
 {
     QList<Problem> result;
     const QList<int> columns = printedColumns(doc);
-    if (columns.isEmpty())
+    const QList<QString>& attributes = doc.labelTemplate().regions.arrays().attribute;
+    const bool barcode = attributes.contains(QStringLiteral("バーコード(R)"));
+    if (columns.isEmpty() && !barcode)
         return result;
     const CAddressData& records = doc.recordList();
     const int n = records.recordCount();
@@ -51,11 +63,24 @@ QList<PostalPrintCheck::Problem> PostalPrintCheck::problems(const CORINOTEDoc& d
         // A blank sheet before the print start position has no record.
         if (entry.isEmpty() && name.isEmpty())
             continue;
+        bool named = false;
         for (int column : columns) {
             const QString code = records.field(r, column);
-            if (!PostalCode::fillsBoxes(code))
-                result.append({r, entry, name, code, column == CAddressData::CompanyPostalCode});
+            if (!PostalCode::fillsBoxes(code)) {
+                result.append({r, entry, name, code, column == CAddressData::CompanyPostalCode, false, QString()});
+                named = named || column == CAddressData::PostalCode;
+            }
         }
+        if (!barcode || named)
+            continue;
+        const QString code = records.field(r, CAddressData::PostalCode);
+        const CustomerBarcode::Content c = CustomerBarcode::content(
+            code,
+            records.field(r, CAddressData::Address1) + records.field(r, CAddressData::Address2) +
+                records.field(r, CAddressData::Address3),
+            &PostalData::table());
+        if (c.text.isEmpty())
+            result.append({r, entry, name, code, false, true, c.error});
     }
     return result;
 }
@@ -63,6 +88,8 @@ QList<PostalPrintCheck::Problem> PostalPrintCheck::problems(const CORINOTEDoc& d
 QString PostalPrintCheck::describe(const Problem& problem)
 {
     const QString who = problem.name.isEmpty() ? problem.entryNumber : problem.name;
+    if (problem.barcode)
+        return tr("%1（バーコードなし: %2）").arg(who, problem.reason);
     if (problem.code.isEmpty())
         return problem.company ? tr("%1（会社郵便番号なし）").arg(who)
                                : tr("%1（郵便番号なし）").arg(who);
@@ -87,8 +114,11 @@ QString PostalPrintCheck::question(const QList<Problem>& problems, int shown)
         lines.append(describe(problems.at(i)));
     if (problems.size() > shown)
         lines.append(tr("ほか%1件").arg(problems.size() - shown));
-    return tr("郵便番号が正しくない宛先が%1件あります。このまま印刷しますか？")
-               .arg(recordCount(problems)) +
+    return (anyBarcode(problems)
+                ? tr("郵便番号が正しくないか、バーコードを印刷できない宛先が%1件あります。"
+                     "このまま印刷しますか？")
+                : tr("郵便番号が正しくない宛先が%1件あります。このまま印刷しますか？"))
+                   .arg(recordCount(problems)) +
            QStringLiteral("\n\n") + lines.join(u'\n');
 }
 
@@ -96,8 +126,12 @@ QString PostalPrintCheck::warning(const QList<Problem>& problems)
 {
     if (problems.isEmpty())
         return QString();
-    QString text = tr("郵便番号が正しくない宛先が%1件あります（郵便番号欄は空欄で印刷されます）。")
-                       .arg(recordCount(problems));
+    QString text =
+        (anyBarcode(problems)
+             ? tr("郵便番号が正しくないか、バーコードを印刷できない宛先が%1件あります（郵便番号欄は"
+                  "空欄で、バーコードはなしで印刷されます）。")
+             : tr("郵便番号が正しくない宛先が%1件あります（郵便番号欄は空欄で印刷されます）。"))
+            .arg(recordCount(problems));
     for (const Problem& p : problems)
         text += QStringLiteral("\n  ") + describe(p);
     return text;

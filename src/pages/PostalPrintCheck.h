@@ -7,8 +7,8 @@ class CORINOTEDoc;
 
 // The check before printing or writing a PDF: the records of the record list whose postal
 // code the template prints in digit boxes but which would print blank boxes (a code not in
-// the form "NNN-NNNN", or none at all). The job goes on when the user agrees; nothing is
-// changed here.
+// the form "NNN-NNNN", or none at all), and those whose customer barcode the template
+// prints but which get none. The job goes on when the user agrees; nothing is changed here.
 class PostalPrintCheck
 {
 public:
@@ -19,6 +19,9 @@ public:
         QString name;
         QString code;         // as stored
         bool company = false; // the company postal code (会社郵便番号)
+        // No customer barcode can be made for the record (バーコード(R)); `reason` says why.
+        bool barcode = false;
+        QString reason;
     };
 
     // The postal code columns (CAddressData::PostalCode, CompanyPostalCode) that the
@@ -27,7 +30,9 @@ public:
     static QList<int> printedColumns(const CORINOTEDoc& doc);
 
     // The records of the record list, in print order, whose printed codes do not fill the
-    // boxes; the blank records before the print start position are not records.
+    // boxes, and, where the template prints the recipient's customer barcode, those for
+    // which none can be made (a record named for its code already is not named again);
+    // the blank records before the print start position are not records.
     static QList<Problem> problems(const CORINOTEDoc& doc);
 
     // "山田 太郎（164-001）", "山田 太郎（郵便番号なし）", "会社郵便番号" for the company
