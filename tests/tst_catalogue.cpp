@@ -190,6 +190,8 @@ void TestCatalogue::templates_data()
                         << QList<int>{186, 212, 864, 508, 2, 5, 864, 508} << false;
     QTest::newRow("12") << QStringLiteral("A4ラベル12面") << a4
                         << QList<int>{186, 212, 864, 423, 2, 6, 864, 423} << false;
+    QTest::newRow("12 with barcodes") << QStringLiteral("A4ラベル12面（バーコード付き）") << a4
+                                      << QList<int>{186, 212, 864, 423, 2, 6, 864, 423} << false;
     QTest::newRow("18") << QStringLiteral("A4ラベル18面") << a4
                         << QList<int>{0, 212, 700, 423, 3, 6, 700, 423} << false;
     QTest::newRow("21") << QStringLiteral("A4ラベル21面") << a4
