@@ -470,8 +470,9 @@ void TestVCard::batch()
                              dir.path()};
     process.start(QStringLiteral(ORINOTE_BATCH), common + options);
     QVERIFY(process.waitForFinished(20000));
-    QCOMPARE(process.exitCode(), exitCode);
     const QString error = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(process.exitCode() == exitCode,
+             qPrintable(QStringLiteral("exit %1: %2").arg(process.exitCode()).arg(error)));
     QVERIFY2(message.isEmpty() ? error.isEmpty() : error.contains(message), qPrintable(error));
     if (group < 0)
         return;
