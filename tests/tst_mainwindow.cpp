@@ -2,6 +2,8 @@
 // display settings kept between runs, the template file dialog's preview, the save
 // question on New, Open, quitting and dropping a file, and the data-mode form.
 
+#include "addressbook/ui/AddressDialogMenus.h"
+#include "addressbook/ui/CAddressDataDialog.h"
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
 #include "app/RegionListModel.h"
@@ -22,6 +24,7 @@
 #include "model/PageBuilder.h"
 #include "model/SettingsProfile.h"
 #include "model/TemplateFile.h"
+#include "pages/Pagination.h"
 #include "prompts/SessionPrompts.h"
 #include "widgets/CWaitDialog.h"
 
@@ -30,6 +33,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -152,6 +156,8 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void menusHaveDistinctMnemonics();
+    void pageKeysTurnPages();
     void startsInDataMode();
     void rulesReadAtStart();
     void modeSwitches();
@@ -199,7 +205,7 @@ void TestMainWindow::startsInDataMode()
     QVERIFY(!w.action(PrintSetup)->isEnabled());
     QVERIFY(w.action(FileNew)->isEnabled());
     QCOMPARE(w.action(FileNew)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    QCOMPARE(w.action(FileNew)->text(), QStringLiteral("新規作成\tCtrl+N(&N)"));
+    QCOMPARE(w.action(FileNew)->text(), QStringLiteral("新規作成(&N)"));
 }
 
 void TestMainWindow::rulesReadAtStart()
@@ -865,6 +871,76 @@ void TestMainWindow::softwareSettingsDialog()
     QCOMPARE(out.environment.sizeNewRegions, 1);
     dialog.templateEdit()->setText(QStringLiteral("/t/b.ont"));
     QCOMPARE(dialog.values().defaultTemplate, QStringLiteral("/t/b.ont"));
+}
+
+namespace {
+
+// Every item of the menu (and of its submenus) with a mnemonic has one no other item of
+// that menu has, and no text carries its own shortcut column.
+void checkMnemonics(const QList<QAction*>& actions, const QString& where, QStringList* faults)
+{
+    QHash<QChar, QString> taken;
+    for (QAction* a : actions) {
+        if (a->isSeparator())
+            continue;
+        const QString text = a->text();
+        if (text.contains(u'\t'))
+            faults->append(where + u" › "_qs + text);
+        const qsizetype amp = text.indexOf(u'&');
+        if (amp >= 0 && amp + 1 < text.size()) {
+            const QChar key = text.at(amp + 1).toUpper();
+            if (taken.contains(key))
+                faults->append(where + u": "_qs + taken.value(key) + u" / "_qs + text);
+            taken.insert(key, text);
+        }
+        if (QMenu* sub = a->menu())
+            checkMnemonics(sub->actions(), where + u" › "_qs + text, faults);
+    }
+}
+
+} // namespace
+
+// Alt and a letter reach one item in every menu of the main window and of the address
+// book window; shortcuts show in the shortcut column.
+void TestMainWindow::menusHaveDistinctMnemonics()
+{
+    Window w;
+    QStringList faults;
+    checkMnemonics(w.frame->menuBar()->actions(), u"ORINOTE"_qs, &faults);
+    QCOMPARE(w.action(FileNew)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(w.action(FileNew)->text(), u"新規作成(&N)"_qs);
+    CAddressDataDialog book(*w.doc, w.frame.get());
+    checkMnemonics(book.menus()->menuBar()->actions(), u"住所録"_qs, &faults);
+    checkMnemonics(book.menus()->listMenu()->actions(), u"住所録 右クリック"_qs, &faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+// Page Up and Page Down on the pages, Ctrl+Page Up/Down and Ctrl+Home/End anywhere in
+// the window (here from the region list), in data mode.
+void TestMainWindow::pageKeysTurnPages()
+{
+    Window w;
+    makeTemplate(*w.doc, 1, 1);
+    w.trigger(DataMode);
+    Pagination::addPages(*w.doc, 5);
+    w.doc->updateAllViews();
+    w.frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.frame.get()));
+    w.view()->setFocus();
+    QTRY_VERIFY(w.view()->hasFocus());
+    QTest::keyClick(w.view(), Qt::Key_PageDown);
+    QCOMPARE(w.doc->currentPage, 2);
+    QTest::keyClick(w.view(), Qt::Key_PageUp);
+    QCOMPARE(w.doc->currentPage, 1);
+    auto* form = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    form->regionList()->setFocus();
+    QTRY_VERIFY(form->regionList()->hasFocus());
+    QTest::keyClick(form->regionList(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(w.doc->currentPage, 2);
+    QTest::keyClick(form->regionList(), Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(w.doc->currentPage, 5);
+    QTest::keyClick(form->regionList(), Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(w.doc->currentPage, 1);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -57,7 +57,7 @@ AddressDialogMenus::AddressDialogMenus(QWidget* owner, std::function<void(int)> 
     mActions.insert(Release, addItem(records, Release, tr("印刷予約解除(&C)")));
     mActions.insert(MakeDefaultOrder,
                     addItem(records, MakeDefaultOrder, tr("この順番をデフォルトにする(&T)")));
-    QMenu* history = edit->addMenu(tr("送受信履歴(&R)"));
+    QMenu* history = edit->addMenu(tr("送受信履歴(&H)"));
     mActions.insert(AddHistory, addItem(history, AddHistory, tr("追加(&A)")));
     mActions.insert(ChangeHistory, addItem(history, ChangeHistory, tr("変更(&U)")));
     mActions.insert(DeleteHistory, addItem(history, DeleteHistory, tr("削除(&D)")));

@@ -368,6 +368,14 @@ void CKalvettaEditorView::keyPressEvent(QKeyEvent* event)
     }
     if (!dragging && event->modifiers() == Qt::NoModifier && nudge(*event))
         return;
+    // Page Up and Page Down turn the pages of data mode (Ctrl+Page Up/Down do so anywhere).
+    if (!mDoc.templateMode && event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
+        const int command = key == Qt::Key_PageUp ? PreviousPage : NextPage;
+        if (QAction* a = mActions.action(command); a && a->isEnabled())
+            a->trigger();
+        return;
+    }
     // Where they pick the ends of ruled lines, holding an end-point key scrolls nothing either.
     const bool endKey =
         key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Home || key == Qt::Key_End;

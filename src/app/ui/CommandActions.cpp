@@ -28,16 +28,16 @@ QString toolTipOf(QString text)
 CommandActions::CommandActions(QObject* parent) : QObject(parent)
 {
     // ファイル
-    add(FileNew, tr("新規作成\tCtrl+N(&N)"), QStringLiteral("file-new"))
+    add(FileNew, tr("新規作成(&N)"), QStringLiteral("file-new"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    add(FileOpen, tr("開く...\tCtrl+O(&O)"), QStringLiteral("file-open"))
+    add(FileOpen, tr("開く(&O)..."), QStringLiteral("file-open"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    add(FileSave, tr("上書き保存\tCtrl+S(&S)"), QStringLiteral("file-save"))
+    add(FileSave, tr("上書き保存(&S)"), QStringLiteral("file-save"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     add(FileSaveAs, tr("名前を付けて保存(&A)..."));
     add(OpenTemplate, tr("テンプレートファイルを開く(&T)"));
     add(SaveTemplate, tr("テンプレートデータの保存(&E)"));
-    add(FilePrint, tr("印刷...\tCtrl+P(&P)"), QStringLiteral("print"))
+    add(FilePrint, tr("印刷(&P)..."), QStringLiteral("print"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     add(ExportPdf, tr("PDFに出力(&D)..."));
     add(PrintSetup, tr("プリンタの設定(&R)..."));
@@ -72,7 +72,7 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     add(SheetSplit, tr("シート枠の分割(&D)"));
     add(SheetPosition, tr("位置・サイズ調整(&P)"), QStringLiteral("sheet-position"));
     add(SheetOrder, tr("シートオーダー(&O)"));
-    add(SheetsAlike, tr("すべてのシートを同じ設定にする(&C)"));
+    add(SheetsAlike, tr("すべてのシートを同じ設定にする(&E)"));
 
     // 整列 and 同じサイズに揃える, once for sheets and once for text regions.
     for (const int base : {int(SheetAlignLeft), int(RegionAlignLeft)}) {
@@ -96,12 +96,12 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     add(TextStrikeOut, tr("取り消し線(&K)"), QStringLiteral("text-strikeout"));
     add(TextUnderline, tr("下線(&U)"), QStringLiteral("text-underline"));
     add(TextAlignLeft, tr("左寄せ(&L)"), QStringLiteral("align-left"));
-    add(TextAlignCentre, tr("中央寄せ(&C)"), QStringLiteral("align-centre"));
+    add(TextAlignCentre, tr("中央寄せ(&N)"), QStringLiteral("align-centre"));
     add(TextAlignRight, tr("右寄せ(&R)"), QStringLiteral("align-right"));
     add(TextRotateRight, tr("90度回転（時計回り）(&R)"), QStringLiteral("text-rotate-right"));
     add(TextRotateLeft, tr("90度回転（反時計回り）(&L)"), QStringLiteral("text-rotate-left"));
     add(TextOutline, tr("縁取り(&H)"), QStringLiteral("text-outline"));
-    add(TextFindReplace, tr("検索・置換(&F)"));
+    add(TextFindReplace, tr("検索・置換(&S)"));
 
     // 文字列編集領域
     add(RegionBackground, tr("背景(&B)"), QStringLiteral("region-background"));
@@ -135,15 +135,19 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     // 表示
     add(EditDisplay, tr("エディットモード(&E)"), QStringLiteral("display-edit"));
     add(PreviewDisplay, tr("プレビューモード(&P)"), QStringLiteral("display-preview"));
-    add(FirstPage, tr("最初のページ(&B)"), QStringLiteral("page-first"));
+    add(FirstPage, tr("最初のページ(&B)"), QStringLiteral("page-first"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
     add(BackTenPages, tr("10ページ戻る(&W)"), QStringLiteral("page-back-ten"));
-    add(PreviousPage, tr("前のページ(&L)"), QStringLiteral("page-previous"));
-    add(NextPage, tr("次のページ(&N)"), QStringLiteral("page-next"));
+    add(PreviousPage, tr("前のページ(&L)"), QStringLiteral("page-previous"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    add(NextPage, tr("次のページ(&N)"), QStringLiteral("page-next"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     add(ForwardTenPages, tr("10ページ進む(&A)"), QStringLiteral("page-forward-ten"));
-    add(LastPage, tr("最後のページ(&F)"), QStringLiteral("page-last"));
+    add(LastPage, tr("最後のページ(&F)"), QStringLiteral("page-last"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
     add(ShowGrid, tr("グリッドの表示(&G)"));
     add(ShowSheetNumbers, tr("シート番号の表示(&R)"));
-    add(ShowRegionNumbers, tr("文字列編集領域番号の表示(&N)"));
+    add(ShowRegionNumbers, tr("文字列編集領域番号の表示(&M)"));
     add(ShowLineNumbers, tr("罫線番号の表示(&K)"));
     add(ShowPaperPicture, tr("用紙画像の表示(&Y)"));
     add(ZoomIn, tr("拡大(&I)"), QStringLiteral("zoom-in"));
@@ -188,7 +192,7 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     }
 
     // The drawing view's right-button menu.
-    add(DeleteSelection, tr("削除(&D)"))->setShortcut(QKeySequence::Delete);
+    add(DeleteSelection, tr("削除(&X)"))->setShortcut(QKeySequence::Delete);
     add(ImportText, tr("文字列の読み込み(&T)"));
 }
 
