@@ -575,6 +575,8 @@ void TestPostal::batchLookup_data()
                              << u"この郵便番号は見つかりません: 999-9999"_qs;
     QTest::newRow("malformed") << u"fixture"_qs << u"164-001"_qs << 1 << QString()
                                << u"郵便番号の形式が正しくありません: 164-001"_qs;
+    QTest::newRow("empty code") << u"fixture"_qs << QString() << 1 << QString()
+                                << u"郵便番号の形式が正しくありません"_qs;
     QTest::newRow("no table") << u"none"_qs << u"164-0013"_qs << 1 << QString()
                               << u"郵便番号データがないため、住所の検索は使えません。"_qs;
 }

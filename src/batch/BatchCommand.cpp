@@ -236,6 +236,7 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         *error = tr("--rows は --csv と一緒に指定してください。");
         return false;
     }
+    options->postalCodeGiven = parser.isSet(QStringLiteral("postal-code"));
     if (parser.isSet(QStringLiteral("postal-code")) && parser.optionNames().size() > 1) {
         *error = tr("--postal-code はほかの指定と一緒には使えません。");
         return false;

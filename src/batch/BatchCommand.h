@@ -45,6 +45,7 @@ public:
         bool pictureRegions = false; // place into the picture regions, not the sheets
         bool keep = false;    // keep what the pages hold and fill the free sheets
         QString postalCode;   // look up this postal code and do nothing else
+        bool postalCodeGiven = false; // --postal-code, even with an empty code
         QString barcodeCode;  // the customer barcode of this code and address, nothing else
         QString barcodeAddress;
         QString importVCard;  // contact file appended to importGroup after the address book

@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    if (!options.postalCode.isEmpty())
+    if (options.postalCodeGiven)
         return BatchPostalCode::lookup(options.postalCode);
     if (!options.barcodeCode.isEmpty() || !options.barcodeAddress.isEmpty())
         return BatchPostalCode::barcode(options.barcodeCode, options.barcodeAddress);
