@@ -5,6 +5,7 @@
 #include "app/CommandIds.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/MainStatusBar.h"
 #include "app/ui/PrintCommands.h"
 #include "addressbook/SentHistory.h"
 #include "addressbook/ui/CSendRecordDialog.h"
@@ -190,6 +191,7 @@ void TestPrintCommands::exportsThePagesToPdf()
     QCOMPARE(w.doc->pageCount(), 1);
     const QString pdf = w.dir.filePath(QStringLiteral("out.pdf"));
     QVERIFY(w.frame->printCommands().exportPdfTo(pdf));
+    QCOMPARE(w.frame->statusPanes()->currentMessage(), u"PDFファイルに出力しました: "_qs + pdf);
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");

@@ -2,6 +2,7 @@
 
 #include "CMainFrame.h"
 #include "CommandActions.h"
+#include "MainStatusBar.h"
 #include "widgets/CWaitDialog.h"
 
 #include "addressbook/SentHistory.h"
@@ -185,6 +186,8 @@ bool PrintCommands::exportPdfTo(const QString& path)
         showError(message);
         return false;
     }
+    // Where the file went, for a while in the status bar.
+    mFrame.statusPanes()->showMessage(tr("PDFファイルに出力しました: %1").arg(path), 15000);
     return true;
 }
 
