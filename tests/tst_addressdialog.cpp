@@ -247,6 +247,7 @@ private slots:
     void importVCard();
     void exportVCardOfSearchResult();
     void printsTheShownList();
+    void buttonsAndKeysReachTheRecordCommands();
     void detailPanelDrawsPicture();
     void editorAgeFromPicker_data();
     void editorAgeFromPicker();
@@ -915,6 +916,37 @@ void TestAddressDialog::printsTheShownList()
     dialog.runCommand(AddressCommand::ExportListPdf);
     QCOMPARE(dialog.messages, QStringList{u"出力する住所録データがありません。"_qs});
     QVERIFY(!QFile::exists(dialog.savePath));
+}
+
+// 追加, 変更, 削除 and 検索 are buttons of the window; Insert on the list adds.
+void TestAddressDialog::buttonsAndKeysReachTheRecordCommands()
+{
+    Fixture fx;
+    ScriptedDialog dialog(*fx.doc);
+    dialog.setCurrentTab(1);
+    const auto button = [&dialog](const QString& name) {
+        return dialog.findChild<QPushButton*>(name);
+    };
+    for (const QString& name : {u"追加"_qs, u"変更"_qs, u"削除"_qs, u"検索"_qs})
+        QVERIFY2(button(name) && button(name)->text() == name, qPrintable(name));
+    button(u"追加"_qs)->click(); // the editor is cancelled by the script
+    QCOMPARE(dialog.editorInputs.size(), 1);
+    QCOMPARE(dialog.editorInputs.last().at(C::EntryNumber), u"KA-8"_qs);
+    selectRows(dialog.addressView(), {0});
+    button(u"変更"_qs)->click();
+    QCOMPARE(dialog.editorInputs.size(), 2);
+    QCOMPARE(dialog.editorInputs.last().at(C::EntryNumber), u"KA-1"_qs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    dialog.addressView()->setFocus();
+    QTest::keyClick(dialog.addressView(), Qt::Key_Insert);
+    QCOMPARE(dialog.editorInputs.size(), 3);
+    QCOMPARE(dialog.editorInputs.last().at(C::EntryNumber), u"KA-8"_qs);
+    selectRows(dialog.addressView(), {0});
+    button(u"削除"_qs)->click();
+    QCOMPARE(fx.doc->addressBook().group(1).recordCount(), 2);
+    QCOMPARE(fx.doc->addressBook().group(1).field(0, C::EntryNumber), u"KA-7"_qs);
 }
 
 void TestAddressDialog::exportVCardOfSearchResult()

@@ -129,6 +129,7 @@ void CAddressDataDialog::buildLayout()
     onKeys(mList, QKeySequence(Qt::Key_Return), &CAddressDataDialog::changeRecord);
     onKeys(mList, QKeySequence(Qt::Key_Enter), &CAddressDataDialog::changeRecord);
     onKeys(mList, QKeySequence(Qt::Key_Delete), &CAddressDataDialog::deleteRecords);
+    onKeys(mList, QKeySequence(Qt::Key_Insert), &CAddressDataDialog::addRecord);
     onKeys(this, QKeySequence(Qt::CTRL | Qt::Key_F), &CAddressDataDialog::search);
     mCount->setObjectName(QStringLiteral("count"));
 
@@ -145,6 +146,21 @@ void CAddressDataDialog::buildLayout()
     bottom->addWidget(mHistory, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(mCount);
+    buttons->addSpacing(12);
+    // The record commands a click away, as well as in the menus (Insert, Enter, Delete and
+    // Ctrl+F on the list).
+    const std::pair<const char*, void (CAddressDataDialog::*)()> commands[] = {
+        {"追加", &CAddressDataDialog::addRecord},
+        {"変更", &CAddressDataDialog::changeRecord},
+        {"削除", &CAddressDataDialog::deleteRecords},
+        {"検索", &CAddressDataDialog::search}};
+    for (const auto& [text, handler] : commands) {
+        auto* button = new QPushButton(tr(text), this);
+        button->setObjectName(QString::fromUtf8(text));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+    }
     buttons->addStretch();
     buttons->addWidget(mAccept);
     buttons->addWidget(mCancel);
