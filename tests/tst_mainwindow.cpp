@@ -31,6 +31,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -158,6 +159,7 @@ class TestMainWindow : public QObject
 private slots:
     void menusHaveDistinctMnemonics();
     void pageKeysTurnPages();
+    void regionListColumnsFitThePane();
     void startsInDataMode();
     void rulesReadAtStart();
     void modeSwitches();
@@ -941,6 +943,25 @@ void TestMainWindow::pageKeysTurnPages()
     QCOMPARE(w.doc->currentPage, 5);
     QTest::keyClick(form->regionList(), Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(w.doc->currentPage, 1);
+}
+
+// The data-mode region list shows every column, ページ included, in the pane's width.
+void TestMainWindow::regionListColumnsFitThePane()
+{
+    Window w;
+    auto* form = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    QTableView* list = form->regionList();
+    QTRY_VERIFY(list->isVisible());
+    QHeaderView* header = list->horizontalHeader();
+    const int last = list->model()->columnCount() - 1;
+    QVERIFY(header->sectionViewportPosition(last) + header->sectionSize(last) <=
+            list->viewport()->width());
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    for (int c = 0; c <= last; ++c) {
+        const QString caption = list->model()->headerData(c, Qt::Horizontal).toString();
+        QVERIFY2(header->sectionSize(c) >= header->fontMetrics().horizontalAdvance(caption),
+                 qPrintable(caption));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

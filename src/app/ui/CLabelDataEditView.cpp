@@ -21,6 +21,8 @@
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 CLabelDataEditView::CLabelDataEditView(CORINOTEDoc& doc, QWidget* parent) : FormPane(doc, parent)
 {
     setObjectName(QStringLiteral("LabelDataEditForm"));
@@ -55,10 +57,22 @@ CLabelDataEditView::CLabelDataEditView(CORINOTEDoc& doc, QWidget* parent) : Form
     mList->setIconSize(QSize(16, 16));
     mList->verticalHeader()->hide();
     mList->verticalHeader()->setDefaultSectionSize(mList->fontMetrics().height() + 6);
-    mList->setColumnWidth(RegionListModel::NumberColumn, 50);
-    mList->setColumnWidth(RegionListModel::TextColumn, 200);
-    for (int c = RegionListModel::LayerColumn; c < RegionListModel::ColumnCount; ++c)
-        mList->setColumnWidth(c, 55);
+    // The number columns as wide as their captions (or five digits), the text column
+    // takes the rest, so every column shows in the pane's width.
+    QHeaderView* header = mList->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    for (int c = 0; c < RegionListModel::ColumnCount; ++c) {
+        if (c == RegionListModel::TextColumn) {
+            header->setSectionResizeMode(c, QHeaderView::Stretch);
+            continue;
+        }
+        const QString caption = mModel->headerData(c, Qt::Horizontal).toString();
+        const int width = std::max(metrics.horizontalAdvance(caption),
+                                   metrics.horizontalAdvance(QStringLiteral("99999"))) +
+                          (c == RegionListModel::NumberColumn ? 40 : 16); // the icon
+        header->setSectionResizeMode(c, QHeaderView::Fixed);
+        mList->setColumnWidth(c, width);
+    }
 
     mPreview = new RegionPreviewBox(mDoc, this);
 
