@@ -17,6 +17,7 @@
 #include "addressbook/CardSeason.h"
 #include "addressbook/VCardExchange.h"
 #include "model/CORINOTEDoc.h"
+#include "widgets/WindowSize.h"
 
 #include <QAction>
 #include <QApplication>
@@ -170,7 +171,12 @@ void CAddressDataDialog::buildLayout()
     layout->addWidget(mList, 3);
     layout->addLayout(bottom, 2);
     layout->addLayout(buttons);
-    resize(1000, 720);
+    WindowSize::restore(this, mDoc.profile(), sizeKey(), QSize(1000, 720));
+}
+
+QString CAddressDataDialog::sizeKey()
+{
+    return QStringLiteral("WSADDR");
 }
 
 int CAddressDataDialog::currentTab() const
@@ -611,5 +617,6 @@ void CAddressDataDialog::done(int result)
 {
     if (report(mDoc.addressBook().checkPrintLimit()))
         return;
+    WindowSize::save(this, mDoc.profile(), sizeKey());
     QDialog::done(result);
 }

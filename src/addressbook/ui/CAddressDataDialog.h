@@ -45,6 +45,9 @@ public:
     // Runs a command by its number (menu bar or shortcut menu).
     void runCommand(int id);
 
+    // The settings key of the window's size ("WSADDR").
+    static QString sizeKey();
+
     int currentTab() const;
     // Switches tabs: the selection is cleared and the lists are filled for the tab.
     void setCurrentTab(int tab);
