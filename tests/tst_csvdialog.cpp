@@ -15,6 +15,11 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QFileDialog>
+#include <QTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QApplication>
 #include <QTest>
 
 #include <optional>
@@ -72,6 +77,9 @@ public:
     int dialogs = 0;
     int tableRows = -1;
 
+    // The real file dialog, for the test of its folder and title.
+    QString realChoice() { return CsvFileActions::choosePath(); }
+
 protected:
     QString choosePath() override { return path; }
     std::optional<QList<int>> chooseRows(CsvDataTable t) override
@@ -111,6 +119,7 @@ class TestCsvDialog : public QObject
 {
     Q_OBJECT
 private slots:
+    void fileDialogRemembersItsFolder();
     void init() { CCSVDataDialog::resetSortDirection(); }
     void showsColumnsAndCountsSelectedRows();
     void refusesSelections_data();
@@ -121,6 +130,46 @@ private slots:
     void commandFollowsTheAnswers();
     void commandIsForDataMode();
 };
+
+// The CSV file dialog says what it opens and opens where a CSV file was last chosen.
+void TestCsvDialog::fileDialogRemembersItsFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(u"csv"_qs));
+    const QString file = dir.filePath(u"csv/list.csv"_qs);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("a,b\n");
+    f.close();
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    Prompts prompts;
+    Actions actions(doc, prompts);
+    QString title;
+    QString folder;
+    const auto answer = [&](bool accept) {
+        QTimer::singleShot(0, [&, accept] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            folder = dialog->directory().absolutePath();
+            if (accept) {
+                dialog->selectFile(file);
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else {
+                dialog->reject();
+            }
+        });
+    };
+    answer(true);
+    QCOMPARE(actions.realChoice(), file);
+    QCOMPARE(title, u"CSVファイルを開く"_qs);
+    QCOMPARE(profile.readString(CsvFileActions::folderKey(), QString()),
+             QFileInfo(file).absolutePath());
+    answer(false);
+    QCOMPARE(actions.realChoice(), QString());
+    QCOMPARE(folder, QFileInfo(file).absolutePath());
+}
 
 void TestCsvDialog::showsColumnsAndCountsSelectedRows()
 {

@@ -5,6 +5,7 @@
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvPlacement.h"
 #include "model/CORINOTEDoc.h"
+#include "model/Profile.h"
 #include "pages/Pagination.h"
 #include "prompts/ProgressReporter.h"
 #include "prompts/SessionPrompts.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
@@ -96,15 +98,28 @@ void CsvFileActions::run()
     QApplication::restoreOverrideCursor();
 }
 
+QString CsvFileActions::folderKey()
+{
+    return QStringLiteral("DIRCSV");
+}
+
+// The dialog opens in the folder a CSV file was last chosen in (other file dialogs keep
+// their own folders).
 QString CsvFileActions::choosePath()
 {
-    QFileDialog dialog(mWindow, tr("開く"), QString(), tr("CSVファイル(*.csv)"));
+    Profile* profile = mDoc.profile();
+    const QString folder = profile ? profile->readString(folderKey(), QString()) : QString();
+    QFileDialog dialog(mWindow, tr("CSVファイルを開く"), folder, tr("CSVファイル(*.csv)"));
+    dialog.setObjectName(QStringLiteral("csvFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    if (profile)
+        profile->writeString(folderKey(), QFileInfo(path).absolutePath());
+    return path;
 }
 
 std::optional<QList<int>> CsvFileActions::chooseRows(CsvDataTable table)

@@ -28,6 +28,9 @@ public:
 
     void run();
 
+    // The settings key of the folder a CSV file was last chosen in ("DIRCSV", section "ON").
+    static QString folderKey();
+
 protected:
     // The CSV file to read; empty when the user cancels.
     virtual QString choosePath();
