@@ -4,6 +4,7 @@
 #include "model/MemoryProfile.h"
 #include "model/PageBuilder.h"
 #include "pages/Pagination.h"
+#include "pages/PicturePrintCheck.h"
 #include "picprint/PictureChooser.h"
 #include "picprint/PicturePlacement.h"
 #include "render/PageRenderer.h"
@@ -12,6 +13,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -130,6 +132,7 @@ class TestPicPrint : public QObject
 {
     Q_OBJECT
 private slots:
+    void unreadablePicturesAreNamed();
     void photographsStandUpright();
     void picturesGoOntoSheets_data();
     void picturesGoOntoSheets();
@@ -547,6 +550,84 @@ void TestPicPrint::batchPlacesPictures()
     QCOMPARE(sheets.at(0).toObject().value(u"backPicture"_qs).toString(),
              folder.filePath(firstSheetPicture));
     QCOMPARE(sheets.at(0).toObject().value(u"keepPictureAspect"_qs).toInt(), 1);
+}
+
+namespace {
+
+// A PNG whose header claims the given size, with an empty data chunk after it.
+QByteArray pngHeader(quint32 width, quint32 height)
+{
+    QByteArray ihdr("IHDR");
+    for (quint32 v : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8)
+            ihdr.append(char((v >> shift) & 0xFF));
+    ihdr.append("\x08\x06\x00\x00\x00", 5); // 8 bits, RGBA
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : ihdr) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    crc ^= 0xFFFFFFFFu;
+    QByteArray png("\x89PNG\r\n\x1a\n\x00\x00\x00\x0d", 12);
+    png += ihdr;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        png.append(char((crc >> shift) & 0xFF));
+    png.append("\x00\x00\x00\x00IDAT\x35\xaf\x06\x1e", 12); // the decoder looks this far
+    return png;
+}
+
+} // namespace
+
+// Before printing, the labels whose pictures cannot be drawn are counted and their files
+// named once: missing, not a picture, larger than the decoders allow.
+void TestPicPrint::unreadablePicturesAreNamed()
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(u"good.png"_qs);
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(good));
+    const QString missing = dir.filePath(u"missing.jpg"_qs);
+    const QString text = dir.filePath(u"text.jpg"_qs);
+    const QString huge = dir.filePath(u"huge.png"_qs);
+    for (const auto& [path, bytes] :
+         {std::pair{text, QByteArray("not a picture")}, std::pair{huge, pngHeader(40000, 40000)}}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QVERIFY(PicturePrintCheck::readable(good));
+    QVERIFY(QImageReader(huge).size().isValid()); // the header itself reads
+
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.newDocument();
+    for (int s = 0; s < 3; ++s) {
+        Sheet sheet;
+        sheet.rect = Rect{s * 700, 0, s * 700 + 600, -600};
+        doc.sheets().append(sheet);
+    }
+    doc.sheets().setBackPicture(0, good);
+    doc.sheets().setBackPicture(1, missing);
+    const QList<std::pair<int, QString>> regionPictures{
+        {2, text}, {2, missing}, {3, huge}, {4, good}};
+    for (const auto& [sheetNo, path] : regionPictures) {
+        TextRect r;
+        r.sheetNo = sheetNo;
+        r.backPicture = path;
+        doc.textRects().append(r);
+    }
+    const PicturePrintCheck::Result result = PicturePrintCheck::check(doc);
+    QCOMPARE(result.files, (QStringList{missing, text, huge}));
+    QCOMPARE(result.labels, 2); // sheet 2 (its own and two regions) and sheet 3
+    QCOMPARE(PicturePrintCheck::question(result, 2),
+             u"画像を読み込めないラベルが2枚あります。このまま印刷しますか？\n\n"_qs + missing +
+                 u"\n"_qs + text + u"\nほか1件"_qs);
+    QVERIFY(PicturePrintCheck::warning(result).endsWith(huge));
+    doc.textRects().clear();
+    doc.sheets().setBackPicture(1, QString());
+    QVERIFY(PicturePrintCheck::question(PicturePrintCheck::check(doc)).isEmpty());
 }
 
 QTEST_MAIN(TestPicPrint)

@@ -1,5 +1,6 @@
 #include "BatchPostalCode.h"
 
+#include "pages/PicturePrintCheck.h"
 #include "pages/PostalPrintCheck.h"
 #include "postal/CustomerBarcode.h"
 #include "postal/PostalCode.h"
@@ -63,7 +64,11 @@ int barcode(const QString& code, const QString& address)
 
 QString printWarning(const CORINOTEDoc& doc)
 {
-    return PostalPrintCheck::warning(PostalPrintCheck::problems(doc));
+    const QString postal = PostalPrintCheck::warning(PostalPrintCheck::problems(doc));
+    const QString pictures = PicturePrintCheck::warning(PicturePrintCheck::check(doc));
+    if (postal.isEmpty() || pictures.isEmpty())
+        return postal + pictures;
+    return postal + QLatin1Char('\n') + pictures;
 }
 
 } // namespace BatchPostalCode

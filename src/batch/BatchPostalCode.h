@@ -18,7 +18,7 @@ int lookup(const QString& code);
 int barcode(const QString& code, const QString& address);
 
 // The warning for standard error before printing or writing a PDF; empty when every
-// reserved record's postal code fills the boxes.
+// reserved record's postal code fills the boxes and every picture can be drawn.
 QString printWarning(const CORINOTEDoc& doc);
 
 } // namespace BatchPostalCode

@@ -12,6 +12,7 @@
 #include "app/DocumentSession.h"
 #include "model/CORINOTEDoc.h"
 #include "pages/Pagination.h"
+#include "pages/PicturePrintCheck.h"
 #include "pages/PostalPrintCheck.h"
 #include "render/PdfExporter.h"
 #include "render/ui/CPrintSettingDialog.h"
@@ -108,7 +109,12 @@ bool PrintCommands::confirmPostalCodes()
 {
     const QString question =
         PostalPrintCheck::question(PostalPrintCheck::problems(mFrame.document()));
-    return question.isEmpty() || confirm(question);
+    if (!question.isEmpty() && !confirm(question))
+        return false;
+    // Pictures that would print blank are named too.
+    const QString pictures =
+        PicturePrintCheck::question(PicturePrintCheck::check(mFrame.document()));
+    return pictures.isEmpty() || confirm(pictures);
 }
 
 void PrintCommands::print(bool calibration)

@@ -48,7 +48,8 @@ public:
 
 private:
     bool confirm(const QString& question);
-    // Asks before a job when records' postal codes would print blank boxes.
+    // Asks before a job when records' postal codes would print blank boxes, and when
+    // pictures of the pages cannot be drawn.
     bool confirmPostalCodes();
     PrintJob::Settings settingsFor(const QList<int>& pages, bool calibration) const;
     PrintJob::Progress progress(const QString& title);
