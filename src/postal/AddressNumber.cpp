@@ -1,5 +1,7 @@
 #include "AddressNumber.h"
 
+#include "PostalCode.h"
+
 #include <QStringList>
 
 namespace {
@@ -24,25 +26,6 @@ bool startsWithCounter(const QString& text, qsizetype at)
             return true;
     }
     return false;
-}
-
-bool isDash(QChar c)
-{
-    switch (c.unicode()) {
-    case u'-':
-    case u'‐':
-    case u'‑':
-    case u'‒':
-    case u'–':
-    case u'—':
-    case u'―':
-    case u'−':
-    case u'ー':
-    case u'ｰ':
-        return true;
-    default:
-        return false;
-    }
 }
 
 bool isLetter(QChar c)
@@ -122,7 +105,7 @@ QString AddressNumber::of(const QString& rest)
         }
         if (isDigit(c)) {
             kept.append(c);
-        } else if (isDash(c)) {
+        } else if (PostalCode::isDash(c)) {
             kept.append(u'-');
         } else if (isLetter(c)) {
             kept.append(c);

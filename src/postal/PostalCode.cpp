@@ -12,9 +12,20 @@ QChar digitOf(QChar c)
     return QChar();
 }
 
-// The marks people put between the two parts of a code: hyphens and dashes of every
-// width, the long vowel mark an input method gives for "-", and spaces.
+// The marks people put between the two parts of a code: hyphens and dashes, and spaces.
 bool isSeparator(QChar c)
+{
+    return PostalCode::isDash(c) || c == u' ' || c == u'　';
+}
+
+bool isSpace(QChar c)
+{
+    return c == u' ' || c == u'　' || c == u'\t';
+}
+
+} // namespace
+
+bool PostalCode::isDash(QChar c)
 {
     switch (c.unicode()) {
     case u'-':
@@ -28,20 +39,11 @@ bool isSeparator(QChar c)
     case u'—':
     case u'―':
     case u'−':
-    case u' ':
-    case u'　':
         return true;
     default:
         return false;
     }
 }
-
-bool isSpace(QChar c)
-{
-    return c == u' ' || c == u'　' || c == u'\t';
-}
-
-} // namespace
 
 QString PostalCode::digits(const QString& text)
 {

@@ -29,6 +29,9 @@ public:
     // the address list marks.
     static bool isMalformed(const QString& text) { return !text.isEmpty() && !fillsBoxes(text); }
 
+    // A hyphen or dash of any width, or the long vowel mark an input method gives for "-".
+    static bool isDash(QChar c);
+
     // "NNN-NNNN" from seven digits.
     static QString withHyphen(const QString& sevenDigits);
 };
