@@ -129,6 +129,8 @@ private slots:
     void longWorkShowsItsProgress();
     void printSwitches_data();
     void printSwitches();
+    void switchesWithoutDisplay_data();
+    void switchesWithoutDisplay();
 };
 
 void TestPrintCommands::settingsDialogChecks_data()
@@ -433,6 +435,46 @@ void TestPrintCommands::printSwitches()
     if (status != 0 || spool.isEmpty())
         return;
     QTRY_VERIFY_WITH_TIMEOUT(QDir(spool).entryList({QStringLiteral("job-*.pdf")}, QDir::Files).size() > before.size(), 30000);
+}
+
+void TestPrintCommands::switchesWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output"); // a piece of standard output and error
+    QTest::newRow("help") << QStringList{u"--help"_qs} << 0 << u"--print-to"_qs;
+    QTest::newRow("version") << QStringList{u"--version"_qs} << 0 << u"ORINOTE"_qs;
+    QTest::newRow("command without a running copy") << QStringList{u"--command"_qs, u"184"_qs}
+                                                    << 1 << QString();
+    QTest::newRow("print of a missing file") << QStringList{u"--print"_qs, u"<missing>"_qs} << 1
+                                             << QString();
+}
+
+// Without a display (no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM) the switches that need
+// no window still run and end with their own status, not an abort.
+void TestPrintCommands::switchesWithoutDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    arguments.replaceInStrings(u"<missing>"_qs, dir.filePath(u"missing.ond"_qs));
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(u"HOME"_qs, dir.path());
+    env.insert(u"XDG_RUNTIME_DIR"_qs, dir.path());
+    env.insert(u"XDG_CONFIG_HOME"_qs, dir.path());
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ORINOTE_APP),
+                  QStringList{u"--data-folder"_qs, dir.path()} + arguments);
+    QVERIFY(process.waitForFinished(60000));
+    const QString all = QString::fromLocal8Bit(process.readAllStandardOutput() +
+                                               process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == status, qPrintable(all));
+    QVERIFY2(all.contains(output), qPrintable(all));
 }
 
 QTEST_MAIN(TestPrintCommands)

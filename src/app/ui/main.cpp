@@ -98,10 +98,33 @@ int printDocument(const QString& path, const QString& queue, const QString& data
     return failure.isEmpty() ? 0 : fail(failure);
 }
 
+// The switches that end without a window (help, version, a command for the running copy,
+// printing) work without a display too: with none there they run on the offscreen
+// platform instead of stopping where the window system is missing.
+void useOffscreenWithoutDisplay(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        return;
+    static const char* const windowless[] = {"-h",        "-?",      "--help",  "--help-all",
+                                             "-v",        "--version", "--command",
+                                             "--print",   "--print-to"};
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        for (const char* name : windowless) {
+            if (argument == name || argument.startsWith(QByteArray(name) + '=')) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+                return;
+            }
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    useOffscreenWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("ORINOTE"));
     QCoreApplication::setApplicationName(QStringLiteral("ORINOTE"));
