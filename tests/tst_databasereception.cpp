@@ -393,6 +393,9 @@ void TestDatabaseReception::openRequests_data()
                                 << true;
     QTest::newRow("relative") << QByteArray("open a.ond\n") << QString() << false;
     QTest::newRow("no path") << QByteArray("open\n") << QString() << false;
+    // Past the line limit the whole line is dropped: its tail is no command of its own.
+    QTest::newRow("too long") << QByteArray("open /") + QByteArray(3993, 'a') + "184\n"
+                              << QString() << false;
 }
 
 void TestDatabaseReception::openRequests()
@@ -404,6 +407,7 @@ void TestDatabaseReception::openRequests()
     CommandChannel channel(name);
     QVERIFY(channel.listen());
     QSignalSpy opened(&channel, &CommandChannel::openRequested);
+    QSignalSpy commands(&channel, &CommandChannel::commandReceived);
     if (held)
         channel.hold();
     QLocalSocket socket;
@@ -419,6 +423,7 @@ void TestDatabaseReception::openRequests()
     if (path.isEmpty()) {
         QTest::qWait(100);
         QCOMPARE(opened.size(), 0);
+        QCOMPARE(commands.size(), 0);
         return;
     }
     QTRY_COMPARE(opened.size(), 1);

@@ -72,7 +72,14 @@ void CommandChannel::acceptConnection()
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             QList<Request> requests;
             while (socket->canReadLine()) {
-                const QByteArray line = socket->readLine(MaxBytes);
+                QByteArray line = socket->readLine(MaxBytes);
+                if (!line.endsWith('\n')) {
+                    // Longer than any request: the whole line goes, up to its end (which
+                    // is there, since a line can be read), and none of it is obeyed.
+                    while (!line.endsWith('\n') && !line.isEmpty())
+                        line = socket->readLine(MaxBytes);
+                    continue;
+                }
                 if (line.startsWith(OpenPrefix)) {
                     QByteArray name = line.mid(OpenPrefix.size());
                     while (name.endsWith('\n') || name.endsWith('\r'))
