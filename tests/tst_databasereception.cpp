@@ -98,6 +98,7 @@ private slots:
     void oneWayCharactersKeptAsWritten();
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
+    void refusesOverlongStrings();
     void refusesWhatIsNoFile();
     void placesOnCurrentSheet_data();
     void placesOnCurrentSheet();
@@ -120,7 +121,9 @@ void TestDatabaseReception::readsWhatWasWritten_data()
                                             QStringLiteral("山田 太郎 様")};
     QTest::newRow("empty strings") << QStringList{QString(), QStringLiteral("a"), QString()};
     QTest::newRow("not in CP932") << QStringList{QStringLiteral("𠮷田")};
-    QTest::newRow("long") << QStringList{QString(300, u'x'), QString(70000, u'亜')};
+    // The longest strings taken; longer length prefixes are the archive's own test.
+    QTest::newRow("long") << QStringList{QString(300, u'x'),
+                                         QString(DatabaseExchangeFile::MaxStringLength, u'亜')};
 }
 
 void TestDatabaseReception::readsWhatWasWritten()
@@ -167,6 +170,21 @@ void TestDatabaseReception::refusesDamagedFiles()
     QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), Refusal);
     QVERIFY(read.isEmpty());
     QVERIFY(QFile::exists(f.exchangePath())); // left for whoever wrote it
+}
+
+// A string longer than any region can show is refused with the whole file, which stays.
+void TestDatabaseReception::refusesOverlongStrings()
+{
+    Fixture f;
+    const QString longest(DatabaseExchangeFile::MaxStringLength, u'あ');
+    f.writeExchange(listBytes({u"山田"_qs, longest}));
+    QStringList read;
+    QCOMPARE(DatabaseExchangeFile::take(f.exchangePath(), read), QString());
+    QCOMPARE(read.last().size(), DatabaseExchangeFile::MaxStringLength);
+    f.writeExchange(listBytes({u"山田"_qs, longest + u'い'}));
+    QVERIFY(DatabaseExchangeFile::take(f.exchangePath(), read).contains(u"長すぎます"_qs));
+    QVERIFY(read.isEmpty());
+    QVERIFY(QFile::exists(f.exchangePath()));
 }
 
 void TestDatabaseReception::refusesWhatIsNoFile()

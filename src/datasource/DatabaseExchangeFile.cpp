@@ -47,6 +47,16 @@ QString load(const QString& path, QStringList& strings)
     ArchiveReader in(&file);
     if (!read(in, strings))
         return failure;
+    // A string no region can show would stall every redraw of the page: refused, and
+    // the file is left as it is.
+    for (const QString& string : std::as_const(strings)) {
+        if (string.size() > MaxStringLength) {
+            strings.clear();
+            return QCoreApplication::translate("DatabaseExchangeFile",
+                                               "データベースの文字列が長すぎます（1つの文字列は%1文字まで）。")
+                .arg(MaxStringLength);
+        }
+    }
     return QString();
 }
 

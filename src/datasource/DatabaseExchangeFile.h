@@ -11,6 +11,9 @@ class ArchiveWriter;
 // its length prefix (CP932), in the archive form, and nothing else: no header, no version.
 namespace DatabaseExchangeFile {
 
+// The longest string taken: longer ones are refused with the whole file.
+constexpr int MaxStringLength = 4096;
+
 QString fileName();
 QString filePath(const QString& dataFolder);
 
@@ -25,7 +28,9 @@ QString load(const QString& path, QStringList& strings);
 
 // Reads the file and deletes it once read. Returns an empty string, or "データベースの
 // データを受信できません。" when it is missing, is not a regular file, cannot be read or
-// ends early; the file is then left where it is and `strings` is empty.
+// ends early, or "データベースの文字列が長すぎます（1つの文字列は4096文字まで）。" when a
+// string is longer than MaxStringLength; the file is then left where it is and `strings`
+// is empty.
 QString take(const QString& path, QStringList& strings);
 
 } // namespace DatabaseExchangeFile
