@@ -429,6 +429,7 @@ class TestDocumentFile : public QObject
 {
     Q_OBJECT
 private slots:
+    void openedDocumentTakesTheSettingsOffsets();
     void emptyDocumentLayout();
     void roundTrip_data();
     void roundTrip();
@@ -932,6 +933,24 @@ void TestDocumentFile::failedSaveKeepsFiles()
         QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("inside.txt")});
     }
+}
+
+// The printer's offsets come from the settings for an opened document as for a new one, so
+// --print and orinote-batch --document shift the pages as the window does.
+void TestDocumentFile::openedDocumentTakesTheSettingsOffsets()
+{
+    Fixture fx;
+    CORINOTEDoc doc(fx.profile.get());
+    doc.dataFolder = fx.dir.path();
+    doc.newDocument();
+    const QString path = fx.dir.filePath(u"offsets.ond"_qs);
+    QCOMPARE(DocumentFile::save(doc, path), QString());
+    fx.profile->writeInt(u"PosX"_qs, 12);
+    fx.profile->writeInt(u"PosY"_qs, -7);
+    CORINOTEDoc opened(fx.profile.get());
+    QCOMPARE(DocumentFile::open(opened, path), QString());
+    QCOMPARE(opened.printOffsetX, 12);
+    QCOMPARE(opened.printOffsetY, -7);
 }
 
 QTEST_GUILESS_MAIN(TestDocumentFile)

@@ -117,6 +117,12 @@ void CORINOTEDoc::deleteContents()
     mSelection.clear();
 }
 
+void CORINOTEDoc::readPrintOffsets()
+{
+    printOffsetX = mProfile->readInt(QStringLiteral("PosX"), 0);
+    printOffsetY = mProfile->readInt(QStringLiteral("PosY"), 0);
+}
+
 QString CORINOTEDoc::newDocument()
 {
     deleteContents();
@@ -135,8 +141,7 @@ QString CORINOTEDoc::newDocument()
     t.printRuledLines = 1;
     mScalars.templateName = QCoreApplication::translate("CORINOTEDoc", "A4無地");
 
-    printOffsetX = mProfile->readInt(QStringLiteral("PosX"), 0);
-    printOffsetY = mProfile->readInt(QStringLiteral("PosY"), 0);
+    readPrintOffsets();
     mEnvironment.read(*mProfile);
     mScalars.printSheetFrames = 0;
     mScalars.perSheetBackgrounds = 1;

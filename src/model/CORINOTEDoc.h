@@ -75,6 +75,8 @@ public:
     const EnvironmentSettings& environment() const { return mEnvironment; }
     int printOffsetX = 0; // "PosX", 0.1 mm, positive to the right
     int printOffsetY = 0; // "PosY", 0.1 mm, positive downwards
+    // Takes "PosX" and "PosY" from the settings (a new or an opened document).
+    void readPrintOffsets();
     int zoomIndex() const { return mZoomIndex; }
     void setZoomIndex(int index);
     double zoomFactor() const { return ZoomFactors[mZoomIndex]; }

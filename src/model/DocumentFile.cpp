@@ -184,6 +184,9 @@ QString open(CORINOTEDoc& doc, const QString& path, bool* kept)
         doc.deleteContents();
         return failed + QLatin1Char('\n') + in.error();
     }
+    // The printer's offsets belong to the settings, not to the file: every way of
+    // printing an opened document (the window, --print, orinote-batch) shifts it alike.
+    doc.readPrintOffsets();
     return QString();
 }
 

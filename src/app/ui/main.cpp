@@ -6,7 +6,6 @@
 #include "CTemplateFileDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
-#include "model/MemoryProfile.h"
 #include "model/SettingsProfile.h"
 #include "model/TemplateFile.h"
 #include "pages/Pagination.h"
@@ -75,7 +74,8 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
 
 // The print switches: the document printed on the default printer or a named queue as it
 // was saved, without a window. Returns the exit status: 0 printed, 1 not.
-int printDocument(const QString& path, const QString& queue, const QString& dataFolder)
+int printDocument(const QString& path, const QString& queue, const QString& dataFolder,
+                  const QString& profilePath)
 {
     const auto fail = [](const QString& message) {
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
@@ -83,8 +83,11 @@ int printDocument(const QString& path, const QString& queue, const QString& data
     };
     if (path.isEmpty())
         return fail(QCoreApplication::translate("main", "印刷する文書を指定してください。"));
-    MemoryProfile profile;
-    CORINOTEDoc doc(&profile);
+    // The user's settings (or --profile), for the printer's offsets.
+    const std::unique_ptr<SettingsProfile> profile =
+        profilePath.isEmpty() ? std::make_unique<SettingsProfile>()
+                              : std::make_unique<SettingsProfile>(profilePath);
+    CORINOTEDoc doc(profile.get());
     doc.dataFolder = dataFolder;
     const QString message = DocumentFile::open(doc, path);
     if (!message.isEmpty())
@@ -197,7 +200,8 @@ int main(int argc, char* argv[])
         const QString folder =
             parser.isSet(dataOption) ? QDir(parser.value(dataOption)).absolutePath()
                                      : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        return printDocument(document, parser.value(printToOption), folder);
+        return printDocument(document, parser.value(printToOption), folder,
+                             parser.value(profileOption));
     }
     // One copy runs: a document opened from the desktop while it runs goes to that copy.
     if (!document.isEmpty() && CommandChannel::sendOpen(document, CommandChannel::serverName(), 1000).isEmpty())
