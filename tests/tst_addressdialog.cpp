@@ -12,7 +12,6 @@
 #include "addressbook/ui/AddressHistoryModel.h"
 #include "addressbook/ui/AddressListModel.h"
 #include "addressbook/ui/CAddressDataDialog.h"
-#include "widgets/WindowSize.h"
 #include "addressbook/ui/CAddressDataEditDialog.h"
 #include "addressbook/ui/CCardSeasonDialog.h"
 #include "addressbook/ui/CPictureEditCtrl.h"
@@ -251,7 +250,6 @@ private slots:
     void exportVCardOfSearchResult();
     void printsTheShownList();
     void buttonsAndKeysReachTheRecordCommands();
-    void windowSizeFitsAndIsRemembered_data();
     void windowSizeFitsAndIsRemembered();
     void detailPanelDrawsPicture();
     void editorAgeFromPicker_data();
@@ -954,26 +952,9 @@ void TestAddressDialog::buttonsAndKeysReachTheRecordCommands()
     QCOMPARE(fx.doc->addressBook().group(1).field(0, C::EntryNumber), u"KA-7"_qs);
 }
 
-void TestAddressDialog::windowSizeFitsAndIsRemembered_data()
-{
-    QTest::addColumn<QSize>("wanted");
-    QTest::addColumn<QRect>("available");
-    QTest::addColumn<QSize>("fitted");
-    QTest::newRow("fits") << QSize(1000, 720) << QRect(0, 0, 1280, 800) << QSize(1000, 720);
-    QTest::newRow("200 % on a small screen") << QSize(1000, 720) << QRect(0, 0, 683, 384)
-                                              << QSize(683, 384);
-    QTest::newRow("too wide") << QSize(3000, 500) << QRect(0, 30, 1280, 770) << QSize(1280, 500);
-    QTest::newRow("no screen") << QSize(800, 600) << QRect() << QSize(800, 600);
-}
-
 // The window opens within the screen, at the size it was closed at.
 void TestAddressDialog::windowSizeFitsAndIsRemembered()
 {
-    QFETCH(QSize, wanted);
-    QFETCH(QRect, available);
-    QFETCH(QSize, fitted);
-    QCOMPARE(WindowSize::fitted(wanted, available), fitted);
-
     Fixture fx;
     fx.profile.writeString(CAddressDataDialog::sizeKey(), u"5000,5000"_qs);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -104,8 +104,6 @@ private slots:
     void proposal();
     void recordIsOneUndoStepAndRemembersTheSubject();
     void listRows();
-    void listPages_data();
-    void listPages();
     void listPdfOf120Records();
     void emptyListWritesNothing();
     void batchListPdf_data();
@@ -248,24 +246,6 @@ void TestSentList::listRows()
     // The newest row by date, whatever the stored order.
     QCOMPARE(r.historySubject, u"受信-年賀状"_qs);
     QCOMPARE(r.historyDate, u"2026/01/02"_qs);
-}
-
-void TestSentList::listPages_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("none") << 0 << 1;
-    QTest::newRow("one") << 1 << 1;
-    QTest::newRow("a full page") << AddressListPrint::RowsPerPage << 1;
-    QTest::newRow("one more") << AddressListPrint::RowsPerPage + 1 << 2;
-    QTest::newRow("120") << 120 << 5;
-}
-
-void TestSentList::listPages()
-{
-    QFETCH(int, rows);
-    QFETCH(int, pages);
-    QCOMPARE(AddressListPrint::pageCount(rows), pages);
 }
 
 void TestSentList::listPdfOf120Records()

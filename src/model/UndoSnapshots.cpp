@@ -147,46 +147,33 @@ void UndoSnapshots::take(CORINOTEDoc& doc, const QString& name, const QString& m
     updateFlags(doc);
 }
 
-bool UndoSnapshots::undo(CORINOTEDoc& doc)
+// Undo and redo alike: the present goes onto the other list under the name of the step
+// taken back, and the step is restored.
+bool UndoSnapshots::travel(CORINOTEDoc& doc, std::deque<Step>& from, std::deque<Step>& to)
 {
     mMergeKey.clear();
-    if (mUndo.empty())
+    if (from.empty())
         return false;
-    Step present = capture(doc, mUndo.back().name);
-    Step back = std::move(mUndo.back());
-    mUndo.pop_back();
-    mBytes -= back.data.size();
-    const bool ok = restore(doc, back);
-    if (!ok) {
-        updateFlags(doc);
-        return false;
-    }
-    if (!present.data.isEmpty())
-        push(mRedo, std::move(present));
+    Step present = capture(doc, from.back().name);
+    const Step step = std::move(from.back());
+    from.pop_back();
+    mBytes -= step.data.size();
+    const bool ok = restore(doc, step);
+    if (ok && !present.data.isEmpty())
+        push(to, std::move(present));
     trim();
     updateFlags(doc);
-    return true;
+    return ok;
+}
+
+bool UndoSnapshots::undo(CORINOTEDoc& doc)
+{
+    return travel(doc, mUndo, mRedo);
 }
 
 bool UndoSnapshots::redo(CORINOTEDoc& doc)
 {
-    mMergeKey.clear();
-    if (mRedo.empty())
-        return false;
-    Step present = capture(doc, mRedo.back().name);
-    Step forward = std::move(mRedo.back());
-    mRedo.pop_back();
-    mBytes -= forward.data.size();
-    const bool ok = restore(doc, forward);
-    if (!ok) {
-        updateFlags(doc);
-        return false;
-    }
-    if (!present.data.isEmpty())
-        push(mUndo, std::move(present));
-    trim();
-    updateFlags(doc);
-    return true;
+    return travel(doc, mRedo, mUndo);
 }
 
 void UndoSnapshots::clear(CORINOTEDoc& doc)

@@ -62,6 +62,7 @@ private:
 
     static Step capture(const CORINOTEDoc& doc, const QString& name);
     static bool restore(CORINOTEDoc& doc, const Step& step);
+    bool travel(CORINOTEDoc& doc, std::deque<Step>& from, std::deque<Step>& to);
     void push(std::deque<Step>& steps, Step step);
     void trim();
     void updateFlags(CORINOTEDoc& doc) const;

@@ -581,33 +581,40 @@ void CAddressDataDialog::exportVCardFile()
         mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);
 }
 
-void CAddressDataDialog::printList()
+std::optional<QList<AddressListPrint::Row>> CAddressDataDialog::listRows()
 {
-    const QList<AddressListPrint::Row> rows =
+    QList<AddressListPrint::Row> rows =
         AddressListPrint::rows(mDoc.addressBook(), mListModel->rows().rows());
     if (report(AddressListPrint::checkRows(int(rows.size()))))
+        return std::nullopt;
+    return rows;
+}
+
+void CAddressDataDialog::printList()
+{
+    const auto rows = listRows();
+    if (!rows)
         return;
     const QString heading = AddressListRows::tabCaption(currentTab());
     const QDate date = mPrompts->today();
     mPrompts->printPages([&](QPagedPaintDevice& device) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        AddressListPrint::paint(device, rows, heading, date);
+        AddressListPrint::paint(device, *rows, heading, date);
         QApplication::restoreOverrideCursor();
     });
 }
 
 void CAddressDataDialog::exportListPdf()
 {
-    const QList<AddressListPrint::Row> rows =
-        AddressListPrint::rows(mDoc.addressBook(), mListModel->rows().rows());
-    if (report(AddressListPrint::checkRows(int(rows.size()))))
+    const auto rows = listRows();
+    if (!rows)
         return;
     const QString path = mPrompts->chooseSavePath(tr("PDFファイル(*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString message = AddressListPrint::exportPdf(
-        path, rows, AddressListRows::tabCaption(currentTab()), mPrompts->today());
+        path, *rows, AddressListRows::tabCaption(currentTab()), mPrompts->today());
     QApplication::restoreOverrideCursor();
     if (!message.isEmpty())
         mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "addressbook/AddressListPrint.h"
 #include "addressbook/AddressListRows.h"
 
 #include <QDialog>
 #include <QList>
 
 #include <memory>
+#include <optional>
 
 class AddressBookPrompts;
 class AddressDialogMenus;
@@ -105,6 +107,8 @@ private:
     // 住所録リストの印刷 of the current tab's rows in their order: to a printer, to PDF.
     void printList();
     void exportListPdf();
+    // The rows of the shown tab for the list; nothing (after the message) when empty.
+    std::optional<QList<AddressListPrint::Row>> listRows();
 
     CORINOTEDoc& mDoc;
     std::unique_ptr<AddressBookPrompts> mOwnPrompts;
