@@ -1074,8 +1074,23 @@ void TestAddressDialog::editorKeepsValues()
     QCOMPARE(relation->count(), 8);
     QCOMPARE(relation->itemText(0), QString());
     auto* honorific = static_cast<QComboBox*>(editor.fieldWidget(C::JointName1 + 9));
-    QCOMPARE(honorific->count(), 5);
+    QCOMPARE(honorific->count(), 9);
     QCOMPARE(honorific->itemText(3), u"御中"_qs);
+    QCOMPARE(honorific->itemText(8), u"各位"_qs);
+
+    // A joint name saved without an honorific takes the main one; one with its own keeps it,
+    // and an empty joint name gets none.
+    QStringList family(C::TextColumnCount);
+    family[C::Name] = u"加納　健一"_qs;
+    family[C::Honorific] = u"様"_qs;
+    family[C::JointName1] = u"美和"_qs;
+    family[C::JointName1 + 2] = u"蒼太"_qs;
+    family[C::JointName1 + 3] = u"くん"_qs;
+    editor.setValues(family);
+    const QStringList saved = editor.values();
+    QCOMPARE(saved.at(C::JointName1 + 1), u"様"_qs);
+    QCOMPARE(saved.at(C::JointName1 + 3), u"くん"_qs);
+    QCOMPARE(saved.at(C::JointName1 + 5), QString());
 
     // "開く" puts the chosen file's full path into 画像.
     struct Chooser : CAddressDataEditDialog

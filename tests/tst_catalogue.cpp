@@ -1,5 +1,6 @@
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
+#include "address/NameBlock.h"
 #include "app/TemplatePreview.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
@@ -247,10 +248,16 @@ void TestCatalogue::templates()
         const FontRecord f = t.regions.font(i);
         QCOMPARE(f.escapement, f.isVertical() ? 900 : 0);
         QCOMPARE(f.orientation, f.escapement);
-        QCOMPARE(-f.height, int(f.isVertical() ? r.width() : r.height()));
+        const int cross = int(f.isVertical() ? r.width() : r.height());
+        if (NameBlock::isField(t.regions.attribute(i)))
+            QVERIFY2(-f.height > 0 && -f.height <= cross, what); // the block's largest size
+        else
+            QCOMPARE(-f.height, cross);
     }
     QCOMPARE(t.verticalText, vertical ? 1 : 0);
-    QCOMPARE(regionRect(t, QStringLiteral("氏名(R)")) == Rect(), false);
+    const qsizetype block = t.regions.attribute().indexOf(QStringLiteral("宛名(R)"));
+    const qsizetype name = t.regions.attribute().indexOf(QStringLiteral("氏名(R)"));
+    QVERIFY(block >= 0 || name >= 0);
 
     // Opened as the command does, with the sample's reservation: one sheet per record.
     MemoryProfile profile;
@@ -264,8 +271,10 @@ void TestCatalogue::templates()
     Pagination::buildFromReservation(doc, QDate(2024, 1, 1), nullptr);
     const int reserved = doc.addressBook().buildRecordList(1).recordCount();
     QCOMPARE(doc.pageCount(), Pagination::pagesFor(reserved, sheets));
-    QCOMPARE(doc.textRects().text(int(t.regions.attribute().indexOf(QStringLiteral("氏名(R)")))),
-             QStringLiteral("青柳　春菜"));
+    if (block >= 0)
+        QCOMPARE(doc.textRects().text(int(block)), u"青柳\t春菜\t様\n\t大輔\t様"_qs);
+    else
+        QCOMPARE(doc.textRects().text(int(name)), QStringLiteral("青柳　春菜"));
 }
 
 void TestCatalogue::postalBoxes_data()
@@ -392,8 +401,14 @@ void TestCatalogue::badTemplateDefinitions_data()
                R"j({"text": "氏名(R)", "rect": [0, 0, 100, 100], "face": "ＭＳ 明朝ＭＳ 明朝ＭＳ 明朝ＭＳ 明朝"})j")
         << QStringLiteral("\"regions\"[0].face");
     QTest::newRow("unknown region key")
-        << with(R"j({"text": "氏名(R)", "rect": [0, 0, 100, 100], "size": 3})j")
-        << QStringLiteral("不明なキー「size」");
+        << with(R"j({"text": "氏名(R)", "rect": [0, 0, 100, 100], "sizes": 3})j")
+        << QStringLiteral("不明なキー「sizes」");
+    QTest::newRow("font size out of range")
+        << with(R"j({"text": "宛名(R)", "rect": [0, 0, 100, 100], "size": 3})j")
+        << QStringLiteral("\"regions\"[0].size: 10 から 1000 までの整数");
+    QTest::newRow("shrink not a truth value")
+        << with(R"j({"text": "住所1(R)", "rect": [0, 0, 100, 100], "shrink": 1})j")
+        << QStringLiteral("\"shrink\" には true か false");
     QTest::newRow("regions not an array")
         << QByteArray(
                R"j({"name": "t", "paper": [1000, 1480], "sheets": [[0,0,100,100]], "regions": {}})j")

@@ -446,7 +446,7 @@ void TestCsvData::writesKanjiNumeralsInVerticalFaces_data()
     QTest::addColumn<int>("ntj");
     QTest::addColumn<int>("region");
     QTest::addColumn<QString>("text");
-    QTest::newRow("vertical face, NTJ on") << 1 << 1 << u"二-一五"_qs;
+    QTest::newRow("vertical face, NTJ on") << 1 << 1 << u"二ー一五"_qs;
     QTest::newRow("vertical face, NTJ off") << 0 << 1 << u"2-15"_qs;
     QTest::newRow("horizontal face, NTJ on") << 1 << 0 << u"2-15"_qs;
 }
@@ -545,7 +545,7 @@ void TestCsvData::batchPlacesRows()
         const int base = s * int(kAttributes.size());
         QCOMPARE(regions.at(base).toObject().value(u"text"_qs).toString(), first);
         // The vertical region gets kanji numerals ("NTJ" is on by default).
-        QString second = first.isEmpty() ? QString() : first.mid(1) + u"-一五"_qs;
+        QString second = first.isEmpty() ? QString() : first.mid(1) + u"ー一五"_qs;
         second.replace(u'1', u'一').replace(u'2', u'二').replace(u'3', u'三').replace(u'4', u'四');
         QCOMPARE(regions.at(base + 1).toObject().value(u"text"_qs).toString(), second);
     }

@@ -3,6 +3,7 @@
 
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
+#include "address/NameBlock.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 #include "base/TextCodec.h"
@@ -184,6 +185,10 @@ private slots:
     void kanjiNumerals();
     void fitsByTrod_data();
     void fitsByTrod();
+    void numeralForms_data();
+    void numeralForms();
+    void nameBlocks_data();
+    void nameBlocks();
     void publishesProgress();
     void expandAllAppliesRules();
 };
@@ -195,10 +200,11 @@ void TestMerge::catalogueOrder()
     QCOMPARE(fields.at(0).name, QStringLiteral("登録番号(R)"));
     QCOMPARE(fields.at(60).name, QStringLiteral("画像(R)"));
     QCOMPARE(fields.at(61).name, QStringLiteral("バーコード(R)"));
-    QCOMPARE(fields.at(62).name, QStringLiteral("登録番号(S)"));
-    QCOMPARE(fields.at(123).name, QStringLiteral("バーコード(S)"));
-    QCOMPARE(fields.at(124).name, QStringLiteral("日付1(A)"));
-    QCOMPARE(fields.at(132).name, QStringLiteral("ページNo.(A)"));
+    QCOMPARE(fields.at(63).name, QStringLiteral("宛名会社(R)"));
+    QCOMPARE(fields.at(64).name, QStringLiteral("登録番号(S)"));
+    QCOMPARE(fields.at(126).name, QStringLiteral("宛名(S)"));
+    QCOMPARE(fields.at(128).name, QStringLiteral("日付1(A)"));
+    QCOMPARE(fields.at(136).name, QStringLiteral("ページNo.(A)"));
     QSet<QString> names;
     for (int i = 0; i < fields.size(); ++i) {
         names.insert(fields.at(i).name);
@@ -227,6 +233,8 @@ void TestMerge::catalogueColumnsMatchRecordTitles()
             QCOMPARE(f.column, int(CAddressData::PostalCode)); // with 住所1–3
             continue;
         }
+        if (f.kind == MergeField::Kind::NameBlock || f.kind == MergeField::Kind::NameBlockCompany)
+            continue; // every name column
         if (f.kind == MergeField::Kind::PostalDigit) {
             const bool company = base.startsWith(QStringLiteral("会社"));
             QCOMPARE(f.column, company ? 29 : 1);
@@ -606,9 +614,9 @@ void TestMerge::kanjiNumerals_data()
 
     const QString vertical = QStringLiteral("@ＭＳ 明朝");
     QTest::newRow("postal code") << 1 << vertical << QStringLiteral("郵便番号(R)")
-                                 << QStringLiteral("一二三-四五六七");
+                                 << QStringLiteral("一二三ー四五六七");
     QTest::newRow("address") << 1 << vertical << QStringLiteral("住所1(R)")
-                             << QStringLiteral("東京都千代田区一-二-三");
+                             << QStringLiteral("東京都千代田区一ー二ー三");
     QTest::newRow("date") << 1 << vertical << QStringLiteral("日付2(A)")
                           << QStringLiteral("二〇〇四年五月三日");
     QTest::newRow("full-width digits")
@@ -638,6 +646,107 @@ void TestMerge::kanjiNumerals()
     QCOMPARE(f.text(0), expected);
     QCOMPARE(KanjiNumerals::convert(QStringLiteral("0123456789")),
              QStringLiteral("〇一二三四五六七八九"));
+}
+
+void TestMerge::numeralForms_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("dashes");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    const int digits = KanjiNumerals::DigitByDigit;
+    const int counting = KanjiNumerals::Counting;
+    QTest::newRow("digit by digit") << digits << false << u"1-10-23"_qs << u"一-一〇-二三"_qs;
+    QTest::newRow("digit by digit, dashes") << digits << true << u"1-10-23"_qs
+                                            << u"一ー一〇ー二三"_qs;
+    QTest::newRow("0") << counting << true << u"0"_qs << u"〇"_qs;
+    QTest::newRow("10") << counting << true << u"10"_qs << u"十"_qs;
+    QTest::newRow("23") << counting << true << u"23"_qs << u"二十三"_qs;
+    QTest::newRow("100") << counting << true << u"100"_qs << u"百"_qs;
+    QTest::newRow("302") << counting << true << u"302"_qs << u"三百二"_qs;
+    QTest::newRow("1000") << counting << true << u"1000"_qs << u"千"_qs;
+    QTest::newRow("1111") << counting << true << u"1111"_qs << u"千百十一"_qs;
+    QTest::newRow("10000") << counting << true << u"10000"_qs << u"一万"_qs;
+    QTest::newRow("120305") << counting << true << u"120305"_qs << u"十二万三百五"_qs;
+    QTest::newRow("address") << counting << true << u"弥生台1-10-23"_qs
+                             << u"弥生台一ー十ー二十三"_qs;
+    QTest::newRow("full-width") << counting << true << u"２－８－１５"_qs << u"二ー八ー十五"_qs;
+    QTest::newRow("half and full alike") << counting << true << u"2-8-15"_qs
+                                         << u"二ー八ー十五"_qs;
+    QTest::newRow("minus, dash, bar") << digits << true << u"1−2‐3―4ｰ5"_qs
+                                      << u"一ー二ー三ー四ー五"_qs;
+    QTest::newRow("dashes kept") << counting << false << u"2－8-15"_qs << u"二－八-十五"_qs;
+    QTest::newRow("dash not between digits") << counting << true << u"A-1 -2 3-"_qs
+                                             << u"A-一 -二 三-"_qs;
+    QTest::newRow("leading zero digit by digit") << counting << true << u"03-0000-1182"_qs
+                                                 << u"〇三ー〇〇〇〇ー千百八十二"_qs;
+    QTest::newRow("nine digits digit by digit") << counting << true << u"123456789"_qs
+                                                << u"一二三四五六七八九"_qs;
+    QTest::newRow("no digits") << counting << true << u"コーポ-若葉"_qs << u"コーポ-若葉"_qs;
+}
+
+void TestMerge::numeralForms()
+{
+    QFETCH(int, style);
+    QFETCH(bool, dashes);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QCOMPARE(KanjiNumerals::convert(input, KanjiNumerals::Style(style), dashes), expected);
+
+    // The settings take the same path into a vertical region, and none into a horizontal.
+    EnvironmentSettings env;
+    env.numeralStyle = style;
+    env.numeralDashes = dashes ? 1 : 0;
+    QCOMPARE(KanjiNumerals::forRegion(env, FontRecord::make(u"@ＭＳ 明朝"_qs, -100, 900), input),
+             expected);
+    QCOMPARE(KanjiNumerals::forRegion(env, FontRecord::make(u"ＭＳ 明朝"_qs, -100, 0), input),
+             input);
+}
+
+void TestMerge::nameBlocks_data()
+{
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<QStringList>("joint"); // 連名1–5, then 敬称1–5
+    QTest::addColumn<QString>("expected");
+    const QStringList none(10);
+    QTest::newRow("main name only") << u"宛名(R)"_qs << none << u"山田\t太郎\t様"_qs;
+    QStringList family = none;
+    family[0] = u"花子"_qs;
+    family[5] = u"様"_qs;
+    family[2] = u"一郎"_qs; // 連名3, after an empty 連名2
+    family[7] = u"くん"_qs;
+    QTest::newRow("empty joint name closed up")
+        << u"宛名(R)"_qs << family << u"山田\t太郎\t様\n\t花子\t様\n\t一郎\tくん"_qs;
+    QTest::newRow("company lines") << u"宛名会社(R)"_qs << none
+                                   << u"山田商事株式会社\n営業部　課長\n山田\t太郎\t様"_qs;
+    QTest::newRow("sender") << u"宛名(S)"_qs << none << u"差出\t花子\t"_qs;
+}
+
+void TestMerge::nameBlocks()
+{
+    QFETCH(QString, attribute);
+    QFETCH(QStringList, joint);
+    QFETCH(QString, expected);
+    QStringList values = record({{CAddressData::EntryNumber, u"1"_qs},
+                                 {CAddressData::Name, u"山田　太郎"_qs},
+                                 {CAddressData::Honorific, u"様"_qs},
+                                 {CAddressData::Address1, u"東京都1-2-3"_qs},
+                                 {CAddressData::Company, u"山田商事株式会社"_qs},
+                                 {CAddressData::Department, u"営業部"_qs},
+                                 {CAddressData::Position, u"課長"_qs}});
+    for (int k = 0; k < 5; ++k) {
+        values[CAddressData::JointName1 + 2 * k] = joint.at(k);
+        values[CAddressData::JointName1 + 2 * k + 1] = joint.at(5 + k);
+    }
+    // A vertical face with numerals on: the block is kept as the names are.
+    Fixture f(1, {attribute}, 1, u"@ＭＳ 明朝"_qs, 900);
+    f.doc->environment().kanjiNumerals = 1;
+    f.addRecords(1, values);
+    f.addSender(record({{CAddressData::EntryNumber, u"S"_qs}, {CAddressData::Name, u"差出 花子"_qs}}));
+    f.expandWithRecords();
+    QCOMPARE(f.text(0), expected);
+    const NameBlock block = NameBlock::fromText(expected);
+    QCOMPARE(block.toText(), expected);
 }
 
 void TestMerge::fitsByTrod_data()

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
+#include <algorithm>
+
 namespace TemplateDefinition {
 
 namespace {
@@ -138,7 +140,8 @@ bool readRegion(const QJsonValue& value, const Rect& sheet, const QString& where
     if (!DefinitionFile::onlyKeys(o,
                                   {QStringLiteral("text"), QStringLiteral("rect"),
                                    QStringLiteral("align"), QStringLiteral("vertical"),
-                                   QStringLiteral("face"), QStringLiteral("bold")},
+                                   QStringLiteral("face"), QStringLiteral("bold"),
+                                   QStringLiteral("shrink"), QStringLiteral("size")},
                                   where, error))
         return false;
     const QString text = o.value(QLatin1String("text")).toString();
@@ -168,10 +171,12 @@ bool readRegion(const QJsonValue& value, const Rect& sheet, const QString& where
     const QJsonValue verticalValue = o.value(QLatin1String("vertical"));
     const QJsonValue boldValue = o.value(QLatin1String("bold"));
     const QJsonValue faceValue = o.value(QLatin1String("face"));
+    const QJsonValue shrinkValue = o.value(QLatin1String("shrink"));
     if ((!verticalValue.isUndefined() && !verticalValue.isBool()) ||
-        (!boldValue.isUndefined() && !boldValue.isBool())) {
-        *error =
-            tr("%1: \"vertical\" と \"bold\" には true か false を指定してください。").arg(where);
+        (!boldValue.isUndefined() && !boldValue.isBool()) ||
+        (!shrinkValue.isUndefined() && !shrinkValue.isBool())) {
+        *error = tr("%1: \"vertical\"、\"bold\" と \"shrink\" には true か false を指定してください。")
+                     .arg(where);
         return false;
     }
     if (!faceValue.isUndefined() &&
@@ -180,6 +185,13 @@ bool readRegion(const QJsonValue& value, const Rect& sheet, const QString& where
                      .arg(where);
         return false;
     }
+    // The font size in 0.1 mm: the largest a name block is set at (it shares out the
+    // region's cross size otherwise).
+    int size = 0;
+    if (o.contains(QLatin1String("size")) &&
+        !DefinitionFile::intInRange(o.value(QLatin1String("size")), 10, 1000,
+                                    where + QStringLiteral(".size"), &size, error))
+        return false;
     const bool vertical = verticalValue.toBool();
     QString face = faceValue.isUndefined() ? kDefaultFace : faceValue.toString();
     if (vertical)
@@ -197,9 +209,12 @@ bool readRegion(const QJsonValue& value, const Rect& sheet, const QString& where
                        sheet.top - (v[1] + v[3])};
     // The font a new region gets in the template editor: the stored height is the cross
     // size (the renderer uses the region's size anyway; the font dialog shows this one).
-    region.font = FontRecord::make(face, vertical ? -v[2] : -v[3], vertical ? 900 : 0);
+    const int crossSize = vertical ? v[2] : v[3];
+    region.font = FontRecord::make(face, -(size > 0 ? std::min(size, crossSize) : crossSize),
+                                   vertical ? 900 : 0);
     region.font.weight = boldValue.toBool() ? 700 : 400;
     region.alignment = alignment;
+    region.setSqueezesLongText(shrinkValue.toBool());
     region.borderColor = 0;
     *out = region;
     return true;

@@ -120,9 +120,7 @@ void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, 
                 continue;
             const int n = columnNumber(attribute);
             QString text = n >= 1 && n <= columns ? table.cell(rows.at(k), n - 1) : regions.text(i);
-            if (KanjiNumerals::applies(env, regions.font(i)))
-                text = KanjiNumerals::convert(text);
-            regions.setText(i, text);
+            regions.setText(i, KanjiNumerals::forRegion(env, regions.font(i), text));
             if (env.fitData == EnvironmentSettings::Shrink ||
                 env.fitData == EnvironmentSettings::Enlarge)
                 RegionFitter::fitRegion(regions, i, env.fitData, measurer);

@@ -169,6 +169,7 @@ QString addRegion(TemplateSetup& s, const RegionFields& f, bool sizeToText,
     r.rect = f.rect.toRect();
     r.layer = qint32(f.layer);
     r.elliptic = f.elliptic ? 1 : 0;
+    r.setSqueezesLongText(f.squeeze);
     r.font = regionFont(f);
     r.borderColor = 0xFFFFFF;
 
@@ -205,6 +206,10 @@ QString changeRegion(TemplateSetup& s, const QList<int>& rows, const RegionField
     s.regions.setLayer(i, qint32(f.layer));
     s.regions.setAttribute(i, f.attribute);
     s.regions.setElliptic(i, f.elliptic ? 1 : 0);
+    TextRect squeezed;
+    squeezed.reservedA = s.regions.reservedA(i);
+    squeezed.setSqueezesLongText(f.squeeze);
+    s.regions.setReservedA(i, squeezed.reservedA);
     if (isPlaceholderFree(f.attribute, false) &&
         (fitMode == RegionFitter::Shrink || fitMode == RegionFitter::Enlarge))
     {

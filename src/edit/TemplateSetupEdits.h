@@ -25,6 +25,7 @@ struct RegionFields
     bool elliptic = false;
     bool vertical = false;
     bool western = false;
+    bool squeeze = false; // "長い時は縮小"
 };
 
 // Asks an OK/Cancel question; true for OK.

@@ -6,6 +6,7 @@
 
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
+#include "address/NameBlock.h"
 #include "model/CORINOTEDoc.h"
 #include "postal/CustomerBarcode.h"
 #include "postal/PostalData.h"
@@ -209,6 +210,12 @@ bool MergeExpander::fieldValue(const MergeField& f, int w, const RegionContext& 
                                          &PostalData::table())
                     .text;
         break;
+    case MergeField::Kind::NameBlock:
+    case MergeField::Kind::NameBlockCompany:
+        *text = NameBlock::fromRecord(*records, record,
+                                      f.kind == MergeField::Kind::NameBlockCompany)
+                    .toText();
+        break;
     default:
         *text = value;
         break;
@@ -261,16 +268,15 @@ QSize MergeExpander::pictureSize(const QString& path)
 void MergeExpander::finishRegion(int w, QString text)
 {
     TextRectFamily& regions = mDoc.textRects();
-    if (CustomerBarcode::isField(regions.attribute(w))) {
-        // The bars stand for the content as it is: no numerals, no fitting.
+    const QString& attribute = regions.attribute(w);
+    if (CustomerBarcode::isField(attribute) || NameBlock::isField(attribute)) {
+        // The bars stand for the content as it is, and a name block sizes itself when it
+        // is drawn: no numerals, no fitting.
         regions.setText(w, text);
         return;
     }
     const EnvironmentSettings& env = mDoc.environment();
-    if (env.kanjiNumerals == 1 && KanjiNumerals::hasDigit(text) &&
-        KanjiNumerals::applies(env, regions.font(w)))
-        text = KanjiNumerals::convert(text);
-    regions.setText(w, text);
+    regions.setText(w, KanjiNumerals::forRegion(env, regions.font(w), text));
     if (env.fitData == EnvironmentSettings::Shrink || env.fitData == EnvironmentSettings::Enlarge)
         RegionFitter::fitRegion(regions, w, env.fitData, mMeasurer);
 }

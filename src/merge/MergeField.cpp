@@ -82,6 +82,8 @@ const Row kRecordRows[MergeField::RecipientCount] = {
     {u"備考2", Kind::Column, CAddressData::Note2, -1},
     {u"画像", Kind::Picture, CAddressData::Picture, -1},
     {u"バーコード", Kind::Barcode, CAddressData::PostalCode, -1},
+    {u"宛名", Kind::NameBlock, CAddressData::Name, -1},
+    {u"宛名会社", Kind::NameBlockCompany, CAddressData::Name, -1},
 };
 
 const Row kAutomaticRows[MergeField::AutomaticCount] = {
@@ -186,3 +188,4 @@ QString MergeField::postalDigit(const QString& normalised, int bytePos)
     }
     return QStringLiteral(" ");
 }
+

@@ -7,7 +7,7 @@
 // One merge field (差し込み項目): a name a text region's attribute can hold, such as
 // "氏名(R)", "郵1(S)" or "日付2(A)", and where its value comes from.
 //
-// The catalogue lists 62 recipient names "(R)", the same 62 names as sender names "(S)",
+// The catalogue lists 64 recipient names "(R)", the same 64 names as sender names "(S)",
 // then nine automatic names "(A)". A region shows a field only when its attribute equals
 // the field's name exactly; anything else is fixed text.
 struct MergeField
@@ -35,6 +35,8 @@ struct MergeField
         SheetNo,         // the region's orderSheetNo
         PageNo,          // the page of the region, from 1
         Barcode,         // the customer barcode's content (CustomerBarcode) of the record
+        NameBlock,       // the record's names as a name block (NameBlock)
+        NameBlockCompany // the same under the company, department and position
     };
 
     QString name; // with its suffix
@@ -43,7 +45,7 @@ struct MergeField
     int column = -1;  // the address record column for (R) and (S) fields
     int bytePos = -1; // for PostalDigit: the byte of the normalised code, 0..7
 
-    static constexpr int RecipientCount = 62;
+    static constexpr int RecipientCount = 64;
     static constexpr int AutomaticCount = 9;
     static constexpr int CatalogueSize = 2 * RecipientCount + AutomaticCount;
 

@@ -9,6 +9,8 @@ void EnvironmentSettings::read(const Profile& profile)
     fitData = profile.readInt(QStringLiteral("TROD"), Leave);
     sizeNewRegions = profile.readInt(QStringLiteral("ARS"), 1);
     pictureAspect = profile.readInt(QStringLiteral("ARP"), 1);
+    numeralStyle = profile.readInt(QStringLiteral("NTJStyle"), 0) == 1 ? 1 : 0;
+    numeralDashes = profile.readInt(QStringLiteral("NTJDash"), 1) == 0 ? 0 : 1;
 }
 
 void EnvironmentSettings::write(Profile& profile) const
@@ -18,4 +20,6 @@ void EnvironmentSettings::write(Profile& profile) const
     profile.writeInt(QStringLiteral("TROD"), fitData);
     profile.writeInt(QStringLiteral("ARS"), sizeNewRegions);
     profile.writeInt(QStringLiteral("ARP"), pictureAspect);
+    profile.writeInt(QStringLiteral("NTJStyle"), numeralStyle);
+    profile.writeInt(QStringLiteral("NTJDash"), numeralDashes);
 }

@@ -4,7 +4,7 @@
 
 class Profile;
 
-// The five settings of 環境設定 that the document mirrors from the profile.
+// The settings of 環境設定 that the document mirrors from the profile.
 struct EnvironmentSettings
 {
     enum FitMode { Leave = 0, Shrink = 1, Enlarge = 2, TwoLines = 3 };
@@ -14,6 +14,8 @@ struct EnvironmentSettings
     int fitData = Leave;     // "TROD": 0..3
     int sizeNewRegions = 1;  // "ARS"
     int pictureAspect = 1;   // "ARP"
+    int numeralStyle = 0;    // "NTJStyle": 0 digit by digit, 1 counting form (十, 二十三)
+    int numeralDashes = 1;   // "NTJDash": 1 turns a dash between two digits into ー
 
     void read(const Profile& profile);
     void write(Profile& profile) const;

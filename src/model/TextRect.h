@@ -55,6 +55,15 @@ struct BorderSides
 struct TextRect
 {
     ORINOTE_TEXTRECT_ATTRIBUTES(ORINOTE_OBJECT_FIELD)
+
+    // "長い時は縮小": a text longer than the region is squeezed along its line to the
+    // region's length. Bit 0 of reservedA, a stored field nothing else uses.
+    static constexpr qint32 SqueezeFlag = 1;
+    bool squeezesLongText() const { return (reservedA & SqueezeFlag) != 0; }
+    void setSqueezesLongText(bool on)
+    {
+        reservedA = on ? (reservedA | SqueezeFlag) : (reservedA & ~SqueezeFlag);
+    }
 };
 
 // The text region arrays as plain lists, for the file readers and writers.

@@ -3,6 +3,7 @@
 #include "BarcodePainter.h"
 #include "RenderSupport.h"
 
+#include "address/NameBlock.h"
 #include "model/CORINOTEDoc.h"
 #include "model/Profile.h"
 #include "postal/CustomerBarcode.h"
@@ -336,6 +337,10 @@ void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mo
                 // Background and frame as any region, then the bars instead of text.
                 mRegions.draw(painter, region, QString(), context);
                 BarcodePainter::draw(painter, region, region.text);
+                continue;
+            }
+            if (!s.templateMode && NameBlock::isField(region.attribute)) {
+                mRegions.drawNameBlock(painter, region, region.text, context);
                 continue;
             }
             const QString& text = s.templateMode ? region.attribute : region.text;

@@ -99,3 +99,26 @@ RegionLayout RegionLayout::compute(const Rect& rect, int orientation, int alignm
     }
     return l;
 }
+
+void RegionLayout::squeezeToSpan(const Rect& rect)
+{
+    if (twoLines || width <= span || span <= 0 || !drawable())
+        return;
+    squeeze = qreal(span) / width;
+    width = span;
+    offset = 0;
+    switch (rotation) {
+    case 900:
+        starts[0] = QPointF(rect.right, rect.top);
+        break;
+    case 1800:
+        starts[0] = QPointF(rect.right, rect.bottom);
+        break;
+    case 2700:
+        starts[0] = QPointF(rect.left, rect.bottom);
+        break;
+    default:
+        starts[0] = QPointF(rect.left, rect.top);
+        break;
+    }
+}

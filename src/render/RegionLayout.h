@@ -42,12 +42,18 @@ struct RegionLayout
     int width = 0;    // W, the wider line with spacing
     int offset = 0;   // d
     QPointF starts[2];
+    // Along-the-line scale of a squeezed line (below 1), else 1.
+    qreal squeeze = 1;
 
     // Whether there is a font to draw with at all (a positive, sane height).
     bool drawable() const { return fontHeight > 0 && fontHeight <= MaxFontHeight; }
 
     static RegionLayout compute(const Rect& rect, int orientation, int alignment,
                                 const QString& text, bool allowTwoLines, const Measure& measure);
+
+    // A one-line text wider than the span is squeezed along its line to the span and
+    // starts at the region's start edge; anything else stays as it is.
+    void squeezeToSpan(const Rect& rect);
 
     // The rotation drawn for a stored orientation: 0, 900, 1800 or 2700; any other value
     // (not made by the program) is drawn unturned.

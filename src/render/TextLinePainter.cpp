@@ -47,12 +47,14 @@ template <typename T> void appendBytes(QByteArray& key, const T& value)
 TextLinePainter::TextLinePainter() : mImages(kImageBudget) {}
 
 QTransform TextLinePainter::lineTransform(const ShapedLine& line, const QPointF& start,
-                                          int rotation)
+                                          int rotation, qreal squeeze)
 {
     QTransform t;
     t.translate(start.x(), start.y());
     t.scale(1, -1);
     t.rotate(rotation / 10.0);
+    if (squeeze != 1)
+        t.scale(squeeze, 1);
     if (line.syntheticItalic) {
         t.translate(0, line.ascent);
         t.shear(-kItalicSlant, 0);
@@ -88,11 +90,11 @@ QPainterPath TextLinePainter::outlinePath(const ShapedLine& line)
 
 void TextLinePainter::paint(QPainter& painter, const ShapedLine& line, const QPointF& start,
                             int rotation, const QColor& textColor, int outlineWidth,
-                            const QColor& outlineColor)
+                            const QColor& outlineColor, qreal squeeze)
 {
     if (line.runs.isEmpty())
         return;
-    const QTransform toLine = lineTransform(line, start, rotation);
+    const QTransform toLine = lineTransform(line, start, rotation, squeeze);
     const bool strokes = outlineWidth > 0 || line.syntheticBold;
     const QPaintEngine* engine = painter.paintEngine();
     if (engine && engine->type() == QPaintEngine::Raster) {

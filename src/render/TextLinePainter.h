@@ -32,15 +32,18 @@ class TextLinePainter
 public:
     TextLinePainter();
 
+    // `squeeze` scales the line along its length (1: as shaped).
     void paint(QPainter& painter, const ShapedLine& line, const QPointF& start, int rotation,
-               const QColor& textColor, int outlineWidth, const QColor& outlineColor);
+               const QColor& textColor, int outlineWidth, const QColor& outlineColor,
+               qreal squeeze = 1);
 
     // The outlines of every glyph (and of the underline and strike-out) in the line frame.
     static QPainterPath outlinePath(const ShapedLine& line);
 
     // The transform from the line frame to the painter's world (y up) for a start point
     // and rotation, slant of a synthetic italic included.
-    static QTransform lineTransform(const ShapedLine& line, const QPointF& start, int rotation);
+    static QTransform lineTransform(const ShapedLine& line, const QPointF& start, int rotation,
+                                    qreal squeeze = 1);
 
     // The stroke width that emboldens a line whose font has no bold face.
     static qreal boldStroke(const ShapedLine& line) { return line.size / 24.0; }

@@ -10,6 +10,8 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 TextRegionRenderer::TextRegionRenderer(TextShaper& shaper, PictureCache& pictures)
     : mShaper(shaper), mPictures(pictures)
@@ -22,12 +24,44 @@ RegionLayout TextRegionRenderer::layout(const TextRect& region, const QString& t
     const bool twoLines = context.templateMode || context.fitData == 3;
     const int spacing = region.charSpacing;
     mMeasured.clear();
-    return RegionLayout::compute(
+    RegionLayout l = RegionLayout::compute(
         region.rect, region.font.orientation, region.alignment, text, twoLines,
         [&](const QString& t, int height) {
             mMeasured.append({t, height, mShaper.shape(t, region.font, height, spacing)});
             return mMeasured.last().line.extent(spacing);
         });
+    if (region.squeezesLongText())
+        l.squeezeToSpan(region.rect);
+    return l;
+}
+
+NameBlockLayout TextRegionRenderer::nameBlockLayout(const TextRect& region, const QString& text)
+{
+    const int spacing = region.charSpacing;
+    const int maxHeight = int(std::min<qint64>(std::abs(qint64(region.font.height)), INT_MAX));
+    return NameBlockLayout::compute(region.rect, region.font.orientation, region.alignment,
+                                    maxHeight, NameBlock::fromText(text),
+                                    [&](const QString& t, int height) {
+                                        return mShaper.shape(t, region.font, height, spacing)
+                                            .extent(spacing);
+                                    });
+}
+
+void TextRegionRenderer::drawNameBlock(QPainter& painter, const TextRect& region,
+                                       const QString& text, const Context& context)
+{
+    painter.save();
+    drawBackground(painter, region, context);
+    drawFrame(painter, region);
+    const NameBlockLayout l = nameBlockLayout(region, text);
+    const QColor textColor = RenderSupport::color(region.textColor);
+    const QColor outlineColor = RenderSupport::color(region.outlineColor);
+    for (const NameBlockLayout::Piece& p : l.pieces) {
+        const ShapedLine line = mShaper.shape(p.text, region.font, p.height, region.charSpacing);
+        mLines.paint(painter, line, p.start, l.rotation, textColor, region.outlineWidth,
+                     outlineColor);
+    }
+    painter.restore();
 }
 
 int TextRegionRenderer::draw(QPainter& painter, const TextRect& region, const QString& text,
@@ -118,6 +152,6 @@ void TextRegionRenderer::drawText(QPainter& painter, const TextRect& region, con
                 ? measured->line
                 : mShaper.shape(l.lines[i], region.font, l.fontHeight, region.charSpacing);
         mLines.paint(painter, line, l.starts[i], l.rotation, textColor, region.outlineWidth,
-                     outlineColor);
+                     outlineColor, l.squeeze);
     }
 }

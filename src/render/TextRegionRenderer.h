@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NameBlockLayout.h"
 #include "RegionLayout.h"
 #include "RenderMode.h"
 #include "TextLinePainter.h"
@@ -47,6 +48,12 @@ public:
 
     // Where the text goes, measured with the real fonts.
     RegionLayout layout(const TextRect& region, const QString& text, const Context& context);
+
+    // Draws the region (background, frame) with its text typeset as a name block
+    // (NameBlock::toText()) instead of one line.
+    void drawNameBlock(QPainter& painter, const TextRect& region, const QString& text,
+                       const Context& context);
+    NameBlockLayout nameBlockLayout(const TextRect& region, const QString& text);
 
     TextShaper& shaper() { return mShaper; }
 

@@ -3,6 +3,7 @@
 #include "CPostalAddressDialog.h"
 #include "address/AgeCalculator.h"
 #include "address/CAddressData.h"
+#include "address/NameBlock.h"
 #include "postal/PostalCode.h"
 #include "postal/PostalData.h"
 #include "postal/PostalTable.h"
@@ -31,8 +32,15 @@ using C = CAddressData;
 
 QStringList honorifics()
 {
-    return {QString(), CAddressDataEditDialog::tr("様"), CAddressDataEditDialog::tr("殿"),
-            CAddressDataEditDialog::tr("御中"), CAddressDataEditDialog::tr("行")};
+    return {QString(),
+            CAddressDataEditDialog::tr("様"),
+            CAddressDataEditDialog::tr("殿"),
+            CAddressDataEditDialog::tr("御中"),
+            CAddressDataEditDialog::tr("行"),
+            CAddressDataEditDialog::tr("先生"),
+            CAddressDataEditDialog::tr("くん"),
+            CAddressDataEditDialog::tr("ちゃん"),
+            CAddressDataEditDialog::tr("各位")};
 }
 
 QStringList relations()
@@ -274,6 +282,7 @@ QStringList CAddressDataEditDialog::values() const
     // typed (the address list marks it).
     values[C::PostalCode] = PostalCode::storedForm(values.at(C::PostalCode));
     values[C::CompanyPostalCode] = PostalCode::storedForm(values.at(C::CompanyPostalCode));
+    NameBlock::fillJointHonorifics(values);
     return values;
 }
 

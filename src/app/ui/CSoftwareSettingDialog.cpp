@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -75,6 +76,31 @@ CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidge
     mKanjiNumerals = new QCheckBox(tr("縦書きフォントのときは数字を漢字にする"), loadBox);
     mKanjiNumerals->setChecked(v.environment.kanjiNumerals != 0);
     loadLayout->addWidget(mKanjiNumerals);
+    auto* styleRow = new QHBoxLayout;
+    mNumeralStyle = new QComboBox(loadBox);
+    mNumeralStyle->setObjectName(QStringLiteral("numeralStyle"));
+    mNumeralStyle->addItems({tr("一字ずつ（10 → 一〇）"), tr("位を付ける（10 → 十、23 → 二十三）")});
+    mNumeralStyle->setCurrentIndex(v.environment.numeralStyle == 1 ? 1 : 0);
+    auto* styleLabel = new QLabel(tr("漢数字の書き方(&W)："), loadBox);
+    styleLabel->setBuddy(mNumeralStyle);
+    styleRow->addSpacing(20);
+    styleRow->addWidget(styleLabel);
+    styleRow->addWidget(mNumeralStyle, 1);
+    loadLayout->addLayout(styleRow);
+    mNumeralDashes =
+        new QCheckBox(tr("数字と数字の間のハイフン（-、－）を「ー」にする"), loadBox);
+    mNumeralDashes->setObjectName(QStringLiteral("numeralDashes"));
+    mNumeralDashes->setChecked(v.environment.numeralDashes != 0);
+    auto* dashRow = new QHBoxLayout;
+    dashRow->addSpacing(20);
+    dashRow->addWidget(mNumeralDashes, 1);
+    loadLayout->addLayout(dashRow);
+    const auto followNumerals = [this](bool on) {
+        mNumeralStyle->setEnabled(on);
+        mNumeralDashes->setEnabled(on);
+    };
+    connect(mKanjiNumerals, &QCheckBox::toggled, this, followNumerals);
+    followNumerals(mKanjiNumerals->isChecked());
     dataLayout->addWidget(loadBox);
     mPictureAspect = new QCheckBox(
         tr("読み込んだ画像の縦横比に合わせて文字列編集領域のサイズを調節する"), dataBox);
@@ -120,6 +146,8 @@ SoftwareSettings CSoftwareSettingDialog::values() const
     s.environment.sizeNewRegions = mSizeNewRegions->isChecked() ? 1 : 0;
     s.environment.fitTemplate = checkedIndex(mFitTemplate);
     s.environment.kanjiNumerals = mKanjiNumerals->isChecked() ? 1 : 0;
+    s.environment.numeralStyle = mNumeralStyle->currentIndex() == 1 ? 1 : 0;
+    s.environment.numeralDashes = mNumeralDashes->isChecked() ? 1 : 0;
     s.environment.pictureAspect = mPictureAspect->isChecked() ? 1 : 0;
     s.environment.fitData = checkedIndex(mFitData);
     s.askSentHistory = mAskSentHistory->isChecked();

@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
@@ -37,6 +38,8 @@ private:
     QCheckBox* mSizeNewRegions;
     std::array<QRadioButton*, 3> mFitTemplate;
     QCheckBox* mKanjiNumerals;
+    QComboBox* mNumeralStyle;
+    QCheckBox* mNumeralDashes;
     QCheckBox* mPictureAspect;
     std::array<QRadioButton*, 4> mFitData;
     QCheckBox* mAskSentHistory;

@@ -72,6 +72,8 @@ CTextRectPropPage::CTextRectPropPage(TemplatePageContext& context, QWidget* pare
     mVertical = new QCheckBox(tr("縦書きで追加"), this);
     mWestern = new QCheckBox(tr("横書き（洋形用）で追加"), this);
     mElliptic = new QCheckBox(tr("楕円形"), this);
+    mSqueeze = new QCheckBox(tr("長い時は縮小"), this);
+    mSqueeze->setToolTip(tr("文字列が文字列編集領域より長いときは、文字の向きに縮めて領域に収めます"));
     // The fields start from the defaults they set, so a click adds what they show.
     const NewObjectDefaults& d = mDoc.newObjectDefaults();
     mHeight->setValue(d.regionHeight);
@@ -85,6 +87,7 @@ CTextRectPropPage::CTextRectPropPage(TemplatePageContext& context, QWidget* pare
     boxes->addWidget(mVertical);
     boxes->addWidget(mWestern);
     boxes->addWidget(mElliptic);
+    boxes->addWidget(mSqueeze);
     mPreview = new BackgroundPreviewBox(this);
     mPreview->setFixedSize(80, 60);
     auto* middle = new QHBoxLayout;
@@ -130,6 +133,7 @@ TemplateSetupEdits::RegionFields CTextRectPropPage::fields() const
     f.layer = mLayer->value();
     f.rect = RectFields{mX->value(), mY->value(), mHeight->value(), mWidth->value()};
     f.elliptic = mElliptic->isChecked();
+    f.squeeze = mSqueeze->isChecked();
     f.vertical = mVertical->isChecked();
     f.western = mWestern->isChecked();
     return f;
@@ -256,6 +260,7 @@ void CTextRectPropPage::showRows(const QList<int>& rows)
     mAttribute->setCurrentIndex(item);
     mAttribute->setEditText(attribute);
     mElliptic->setChecked(mSetup.regions.elliptic(i) != 0);
+    mSqueeze->setChecked(mSetup.regions.at(i).squeezesLongText());
     BackgroundPreviewBox::Background b;
     b.filled = mSetup.regions.backColorOff(i) == 0;
     b.color = mSetup.regions.backColor(i);

@@ -31,6 +31,7 @@ public:
     QCheckBox* verticalBox() const { return mVertical; }
     QCheckBox* westernBox() const { return mWestern; }
     QCheckBox* ellipticBox() const { return mElliptic; }
+    QCheckBox* squeezeBox() const { return mSqueeze; }
     BackgroundPreviewBox* previewBox() const { return mPreview; }
 
 protected:
@@ -58,5 +59,6 @@ private:
     QCheckBox* mVertical;
     QCheckBox* mWestern;
     QCheckBox* mElliptic;
+    QCheckBox* mSqueeze;
     BackgroundPreviewBox* mPreview;
 };
