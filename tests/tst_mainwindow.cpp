@@ -30,6 +30,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -871,6 +872,20 @@ void TestMainWindow::softwareSettingsDialog()
     QCOMPARE(out.environment.fitData, 3);
     QCOMPARE(out.environment.kanjiNumerals, 0);
     QCOMPARE(out.environment.sizeNewRegions, 1);
+    // The numeral forms follow the kanji numerals box and come back as chosen.
+    auto* style = dialog.findChild<QComboBox*>(QStringLiteral("numeralStyle"));
+    auto* dashes = dialog.findChild<QCheckBox*>(QStringLiteral("numeralDashes"));
+    QVERIFY(style && dashes);
+    QVERIFY(!style->isEnabled() && !dashes->isEnabled());
+    QCOMPARE(out.environment.numeralStyle, 0);
+    QCOMPARE(out.environment.numeralDashes, 1);
+    in.environment.kanjiNumerals = 1;
+    in.environment.numeralStyle = 1;
+    in.environment.numeralDashes = 0;
+    CSoftwareSettingDialog counting(in);
+    QVERIFY(counting.findChild<QComboBox*>(QStringLiteral("numeralStyle"))->isEnabled());
+    QCOMPARE(counting.values().environment.numeralStyle, 1);
+    QCOMPARE(counting.values().environment.numeralDashes, 0);
     dialog.templateEdit()->setText(QStringLiteral("/t/b.ont"));
     QCOMPARE(dialog.values().defaultTemplate, QStringLiteral("/t/b.ont"));
 }

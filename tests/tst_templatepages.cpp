@@ -312,6 +312,22 @@ void TestTemplatePages::regionAddedWithItsDirectionAndFitted()
     p->addRegion();
     QCOMPARE(r.rect(1), (Rect{100, -200, 500, -500}));
     QCOMPARE(r.attribute(1), QStringLiteral("氏名(R)"));
+    QVERIFY(!r.at(1).squeezesLongText());
+
+    // "長い時は縮小" goes with 追加 and 変更 and shows with the row.
+    QVERIFY(p->attributeCombo()->findText(QStringLiteral("宛名(R)")) > 0);
+    p->squeezeBox()->setChecked(true);
+    p->addRegion();
+    QVERIFY(r.at(2).squeezesLongText());
+    p->selectRows({1});
+    QVERIFY(!p->squeezeBox()->isChecked());
+    p->squeezeBox()->setChecked(true);
+    p->changeRegion();
+    QVERIFY(r.at(1).squeezesLongText());
+    p->selectRows({0});
+    QVERIFY(!p->squeezeBox()->isChecked());
+    p->selectRows({2});
+    QVERIFY(p->squeezeBox()->isChecked());
 
     // Choosing a row shows it; choosing none resets the attribute and the layer.
     p->selectRows({1});

@@ -29,7 +29,10 @@ class CLabelSheetTemplate;
 // it: the design is made on sheet No. 1 and data mode repeats it on every sheet. A region
 // has the font the template editor gives a new region: "face" (default "ＭＳ 明朝"), with
 // "@" in front and escapement 900 when "vertical" is true, the height being the cross
-// size; "bold" gives weight 700; "align" is "start" (default), "centre" or "end".
+// size, or "size" (10–1000, tenths of a millimetre) where that is smaller: the largest
+// size a name block is set at; "bold" gives weight 700; "align" is "start" (default),
+// "centre" or "end"; "shrink": true squeezes a text longer than the region along its line
+// (長い時は縮小).
 // Unknown keys are refused, so that a misspelt key is not silently ignored.
 namespace TemplateDefinition {
 
