@@ -2,6 +2,8 @@
 // display settings kept between runs, the template file dialog's preview, the save
 // question on New, Open, quitting and dropping a file, and the data-mode form.
 
+#include "address/AddressBook.h"
+#include "address/CAddressData.h"
 #include "addressbook/ui/AddressDialogMenus.h"
 #include "addressbook/ui/CAddressDataDialog.h"
 #include "app/CommandIds.h"
@@ -180,6 +182,7 @@ private slots:
     void savePrompt_data();
     void savePrompt();
     void dataFormEditing();
+    void dataFormSender();
     void undoAfterFormChange();
     void databaseDataReceived_data();
     void databaseDataReceived();
@@ -710,6 +713,40 @@ void TestMainWindow::dataFormEditing()
     QTest::mouseClick(form->clearButton(), Qt::LeftButton);
     QCOMPARE(w.doc->textRects().text(2), QString());
     QCOMPARE(form->chosenRow(), -1);
+}
+
+// The form's sender box lists the 差出人 group and changes the sender of the pages in one
+// undoable step; without senders it is disabled.
+void TestMainWindow::dataFormSender()
+{
+    Window w;
+    makeTemplate(*w.doc, 2, 2);
+    w.doc->labelTemplate().regions.setAttribute(1, u"氏名(S)"_qs);
+    w.trigger(DataMode);
+    auto* form = static_cast<CLabelDataEditView*>(w.frame->leftPane());
+    QVERIFY(!form->senderCombo()->isEnabled());
+
+    CAddressData& senders = w.doc->addressBook().group(AddressBook::SenderGroup);
+    for (const char* name : {"桜木 誠", "桜木 由美"}) {
+        QStringList values(CAddressData::TextColumnCount);
+        values[CAddressData::Name] = QString::fromUtf8(name);
+        values[CAddressData::Address1] = u"さいたま市"_qs;
+        senders.appendRecord(values);
+    }
+    w.doc->updateAllViews();
+    QVERIFY(form->senderCombo()->isEnabled());
+    QCOMPARE(form->senderCombo()->count(), 2);
+    QCOMPARE(form->senderCombo()->itemText(1), u"桜木 由美（さいたま市）"_qs);
+    QCOMPARE(form->senderCombo()->currentIndex(), 0);
+
+    form->chooseSender(1);
+    QCOMPARE(w.doc->senderIndex(), 1);
+    QCOMPARE(form->senderCombo()->currentIndex(), 1);
+    QCOMPARE(w.doc->textRects().text(1), u"桜木 由美"_qs);
+    QVERIFY(w.doc->isModified());
+    w.doc->undo();
+    QCOMPARE(w.doc->senderIndex(), 0);
+    QCOMPARE(form->senderCombo()->currentIndex(), 0);
 }
 
 void TestMainWindow::databaseDataReceived_data()

@@ -189,6 +189,8 @@ private slots:
     void numeralForms();
     void nameBlocks_data();
     void nameBlocks();
+    void newSender_data();
+    void newSender();
     void publishesProgress();
     void expandAllAppliesRules();
 };
@@ -747,6 +749,48 @@ void TestMerge::nameBlocks()
     QCOMPARE(f.text(0), expected);
     const NameBlock block = NameBlock::fromText(expected);
     QCOMPARE(block.toText(), expected);
+}
+
+void TestMerge::newSender_data()
+{
+    QTest::addColumn<int>("records"); // 0: pages without records, as CSV rows leave them
+    QTest::addColumn<bool>("blankFirst");
+    QTest::addColumn<QStringList>("expected"); // 氏名(R), 宛名(S), 住所1(S)… per sheet
+    const QString kept = u"edited"_qs;
+    const QString second = u"二番\t目\t"_qs;
+    QTest::newRow("records") << 2 << false
+                             << QStringList{kept, second, u"大阪"_qs, kept, second, u"大阪"_qs};
+    // The padding sheet of a used label stays empty.
+    QTest::newRow("blank record first")
+        << 2 << true << QStringList{kept, kept, kept, kept, second, u"大阪"_qs};
+    QTest::newRow("no records: every sheet")
+        << 0 << false << QStringList{kept, second, u"大阪"_qs, kept, second, u"大阪"_qs};
+}
+
+// A new sender changes only the regions of (S) fields on the sheets the merge fills.
+void TestMerge::newSender()
+{
+    QFETCH(int, records);
+    QFETCH(bool, blankFirst);
+    QFETCH(QStringList, expected);
+    Fixture f(2, {u"氏名(R)"_qs, u"宛名(S)"_qs, u"住所1(S)"_qs});
+    f.addSender();
+    f.addSender(record({{CAddressData::EntryNumber, u"S2"_qs},
+                        {CAddressData::Name, u"二番 目"_qs},
+                        {CAddressData::Address1, u"大阪"_qs}}));
+    if (blankFirst)
+        f.doc->recordList().appendBlankRecord();
+    f.addRecords(records - (blankFirst ? 1 : 0));
+    if (records > 0)
+        f.expandWithRecords();
+    else
+        f.expandWithoutRecords();
+    for (int i = 0; i < 6; ++i)
+        f.doc->textRects().setText(i, u"edited"_qs);
+    f.doc->scalars().senderIndex = 1;
+    MergeExpander(*f.doc, kToday, nullptr).expandSenderRegions();
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(f.text(i), expected.at(i));
 }
 
 void TestMerge::fitsByTrod_data()

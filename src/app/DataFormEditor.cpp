@@ -1,6 +1,10 @@
 #include "DataFormEditor.h"
 
+#include "address/AddressBook.h"
+#include "address/NameBlock.h"
+#include "merge/MergeExpander.h"
 #include "model/CORINOTEDoc.h"
+#include "postal/CustomerBarcode.h"
 #include "render/RegionFitter.h"
 
 #include <QCoreApplication>
@@ -64,7 +68,10 @@ QString apply(CORINOTEDoc& doc, int index, const QString& text, int layer,
     regions.setText(index, text);
     regions.setLayer(index, layer);
     const int fit = doc.environment().fitData;
-    if (fit == RegionFitter::Shrink || fit == RegionFitter::Enlarge)
+    // A name block sizes itself and bars are not text: neither is fitted.
+    const QString& attribute = regions.attribute(index);
+    const bool fits = !NameBlock::isField(attribute) && !CustomerBarcode::isField(attribute);
+    if (fits && (fit == RegionFitter::Shrink || fit == RegionFitter::Enlarge))
         RegionFitter::fitRegion(regions, index, fit, measurer);
     doc.setModified(true);
     doc.updateAllViews();
@@ -81,6 +88,32 @@ QString clear(CORINOTEDoc& doc, int index)
     doc.setModified(true);
     doc.updateAllViews();
     return QString();
+}
+
+QStringList senderChoices(const CORINOTEDoc& doc)
+{
+    const CAddressData& senders = doc.addressBook().group(AddressBook::SenderGroup);
+    QStringList choices;
+    for (int r = 0; r < senders.recordCount(); ++r) {
+        QString text = senders.field(r, CAddressData::Name);
+        const QString address = senders.field(r, CAddressData::Address1);
+        if (!address.isEmpty())
+            text += QStringLiteral("（%1）").arg(address);
+        choices.append(text.isEmpty() ? tr("（氏名なし）") : text);
+    }
+    return choices;
+}
+
+void setSender(CORINOTEDoc& doc, int index, const TextMeasurer* measurer)
+{
+    const int senders = doc.addressBook().group(AddressBook::SenderGroup).recordCount();
+    if (index < 0 || index >= senders || index == doc.senderIndex())
+        return;
+    doc.takeUndoSnapshot(QStringLiteral("差出人"));
+    doc.scalars().senderIndex = index;
+    MergeExpander(doc, QDate::currentDate(), measurer).expandSenderRegions();
+    doc.setModified(true);
+    doc.updateAllViews();
 }
 
 } // namespace DataFormEditor

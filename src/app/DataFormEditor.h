@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CORINOTEDoc;
 class TextMeasurer;
@@ -32,5 +33,15 @@ QString apply(CORINOTEDoc& doc, int index, const QString& text, int layer,
 // "クリア": empties the text of region `index` and clears the selection. Returns an
 // empty string or "アイテムを選択してください。".
 QString clear(CORINOTEDoc& doc, int index);
+
+// The choices of the form's sender box: one text per record of the 差出人 group (氏名 and
+// 住所1), in the group's order.
+QStringList senderChoices(const CORINOTEDoc& doc);
+
+// Makes record `index` of the 差出人 group the sender and merges the sender's fields on
+// the pages again (the regions whose attribute names an "(S)" field; the other regions,
+// CSV cells and edited texts keep their text). An index outside the group, or the sender
+// already chosen, changes nothing.
+void setSender(CORINOTEDoc& doc, int index, const TextMeasurer* measurer);
 
 } // namespace DataFormEditor

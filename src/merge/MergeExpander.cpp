@@ -123,6 +123,32 @@ void MergeExpander::expandWithoutRecords()
     }
 }
 
+void MergeExpander::expandSenderRegions()
+{
+    const CAddressData& records = mDoc.recordList();
+    const int recordCount = records.recordCount();
+    const int m = mRegionsPerSheet;
+    const int regionCount = mDoc.textRects().size();
+    if (m <= 0)
+        return;
+    const QString suffix = MergeField::senderSuffix();
+    for (int w = 0; w < regionCount; ++w) {
+        if (!mDoc.textRects().attribute(w).contains(suffix))
+            continue;
+        RegionContext ctx;
+        if (recordCount > 0) {
+            const int sheet = w / m;
+            if (sheet >= recordCount || isBlankRecord(records, sheet))
+                continue;
+            ctx.records = &records;
+            ctx.record = sheet;
+            ctx.withRecords = true;
+            ctx.firstSheetOfPage = mSheetsPerPage <= 0 || sheet % mSheetsPerPage == 0;
+        }
+        expandRegion(w, ctx);
+    }
+}
+
 void MergeExpander::expandRegion(int w, const RegionContext& ctx)
 {
     TextRectFamily& regions = mDoc.textRects();

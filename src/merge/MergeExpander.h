@@ -47,6 +47,10 @@ public:
 
     void expandWithRecords();
     void expandWithoutRecords();
+    // Only the regions whose attribute contains "(S)", on the sheets the merge fills: those
+    // that carry a record that is not blank, or every sheet when the record list is empty
+    // (pages of CSV rows or of no data). For a new sender on pages already made.
+    void expandSenderRegions();
 
     // Expand with records followed by the auto-replace rules: what building the pages
     // from the print reservation does once the pages exist.

@@ -2,6 +2,7 @@
 
 #include "RegionPreviewBox.h"
 
+#include "address/NameBlock.h"
 #include "app/DataFormEditor.h"
 #include "app/RegionListModel.h"
 #include "datasource/DatabaseReception.h"
@@ -76,26 +77,37 @@ CLabelDataEditView::CLabelDataEditView(CORINOTEDoc& doc, QWidget* parent) : Form
 
     mPreview = new RegionPreviewBox(mDoc, this);
 
+    // The sender of every page, changed here without going to the address book.
+    mSender = new QComboBox(this);
+    mSender->setObjectName(QStringLiteral("senderCombo"));
+    mSender->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    mSender->setMinimumContentsLength(8);
+
     auto* layout = new QGridLayout(this);
+    auto* senderLabel = new QLabel(tr("差出人(&S)："), this);
+    senderLabel->setBuddy(mSender);
+    layout->addWidget(senderLabel, 0, 0);
+    layout->addWidget(mSender, 0, 1, 1, 3);
     auto* layerLabel = new QLabel(tr("表示レイヤー："), this);
     layerLabel->setBuddy(mDisplayedLayer);
-    layout->addWidget(layerLabel, 0, 0);
-    layout->addWidget(mDisplayedLayer, 0, 1);
-    layout->addWidget(mText, 1, 0, 1, 4);
+    layout->addWidget(layerLabel, 1, 0);
+    layout->addWidget(mDisplayedLayer, 1, 1);
+    layout->addWidget(mText, 2, 0, 1, 4);
     auto* editLayerLabel = new QLabel(tr("レイヤー："), this);
     editLayerLabel->setBuddy(mLayer);
-    layout->addWidget(editLayerLabel, 2, 0);
-    layout->addWidget(mLayer, 2, 1);
-    layout->addWidget(mApply, 2, 2);
-    layout->addWidget(mClear, 2, 3);
-    layout->addWidget(mList, 3, 0, 1, 4);
-    layout->addWidget(mPreview, 4, 0, 1, 4);
-    layout->setRowStretch(3, 3);
-    layout->setRowStretch(4, 1);
+    layout->addWidget(editLayerLabel, 3, 0);
+    layout->addWidget(mLayer, 3, 1);
+    layout->addWidget(mApply, 3, 2);
+    layout->addWidget(mClear, 3, 3);
+    layout->addWidget(mList, 4, 0, 1, 4);
+    layout->addWidget(mPreview, 5, 0, 1, 4);
+    layout->setRowStretch(4, 3);
+    layout->setRowStretch(5, 1);
     layout->setColumnStretch(1, 1);
 
     connect(mDisplayedLayer, &QComboBox::currentIndexChanged, this,
             [this](int index) { DataFormEditor::setDisplayedLayer(mDoc, index); });
+    connect(mSender, &QComboBox::activated, this, &CLabelDataEditView::chooseSender);
     connect(mApply, &QPushButton::clicked, this, &CLabelDataEditView::applyText);
     connect(mClear, &QPushButton::clicked, this, &CLabelDataEditView::clearText);
     connect(mList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -167,6 +179,8 @@ void CLabelDataEditView::rowChosen()
     if (row < 0)
         return;
     mText->setPlainText(mDoc.textRects().text(row));
+    // A name block's parts are separated by tabs, so Tab types one there.
+    mText->setTabChangesFocus(!NameBlock::isField(mDoc.textRects().attribute(row)));
     mLayer->setValue(mDoc.textRects().layer(row));
     DataFormEditor::selectRegion(mDoc, row);
 }
@@ -190,6 +204,34 @@ void CLabelDataEditView::applyText()
     resetEdits();
 }
 
+void CLabelDataEditView::chooseSender(int index)
+{
+    if (!mMeasurer)
+        mMeasurer = std::make_unique<FontTextMeasurer>();
+    DataFormEditor::setSender(mDoc, index, mMeasurer.get());
+}
+
+void CLabelDataEditView::showSenders()
+{
+    const QSignalBlocker block(mSender);
+    const QStringList choices = DataFormEditor::senderChoices(mDoc);
+    if (choices.isEmpty()) {
+        mSender->clear();
+        mSender->addItem(tr("（差出人グループに登録がありません）"));
+        mSender->setEnabled(false);
+        return;
+    }
+    QStringList shown;
+    for (int i = 0; i < mSender->count(); ++i)
+        shown.append(mSender->itemText(i));
+    if (shown != choices || !mSender->isEnabled()) {
+        mSender->clear();
+        mSender->addItems(choices);
+    }
+    mSender->setEnabled(true);
+    mSender->setCurrentIndex(mDoc.senderIndex() < choices.size() ? mDoc.senderIndex() : -1);
+}
+
 void CLabelDataEditView::clearText()
 {
     const QString message = DataFormEditor::clear(mDoc, chosenRow());
@@ -207,6 +249,7 @@ void CLabelDataEditView::documentChanged()
         const QSignalBlocker block(mDisplayedLayer);
         mDisplayedLayer->setCurrentIndex(std::clamp(mDoc.displayedLayer, 0, 10));
     }
+    showSenders();
     const bool hasSheets = !mDoc.sheets().isEmpty();
     mApply->setEnabled(hasSheets);
     mClear->setEnabled(hasSheets);

@@ -14,7 +14,7 @@ class QTableView;
 class RegionListModel;
 class RegionPreviewBox;
 
-// The left pane in data mode: the display-layer choice, the text and layer of the chosen
+// The left pane in data mode: the sender of the pages, the display-layer choice, the text and layer of the chosen
 // region with "変更" and "クリア", the list of every data-mode text region, and a preview
 // of the chosen region's background. The list follows the document: it is rebuilt on
 // every change and shows the document's selected region.
@@ -42,6 +42,10 @@ public:
     void chooseRow(int row);
     int chosenRow() const;
 
+    // The sender box: record `index` of the 差出人 group becomes the sender of every page.
+    void chooseSender(int index);
+
+    QComboBox* senderCombo() const { return mSender; }
     QComboBox* layerCombo() const { return mDisplayedLayer; }
     QPlainTextEdit* textEdit() const { return mText; }
     QSpinBox* layerEdit() const { return mLayer; }
@@ -56,7 +60,9 @@ private:
     void rowChosen();
     void showMessage(const QString& text);
     void resetEdits();
+    void showSenders();
 
+    QComboBox* mSender;
     QComboBox* mDisplayedLayer;
     QPlainTextEdit* mText;
     QSpinBox* mLayer;
