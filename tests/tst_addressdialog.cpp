@@ -45,6 +45,7 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QScreen>
+#include <QToolButton>
 #include <QTest>
 #include <QTimer>
 
@@ -277,6 +278,16 @@ void TestAddressDialog::opensOnFirstTab()
     QCOMPARE(dialog.tabBar()->count(), captions.size());
     for (int t = 0; t < captions.size(); ++t)
         QCOMPARE(dialog.tabBar()->tabText(t), captions.at(t));
+    // The groups button reaches every tab, 差出人 past the scroll buttons included.
+    auto* groups = dialog.findChild<QToolButton*>(u"groupsButton"_qs);
+    QVERIFY(groups && groups->menu());
+    const QList<QAction*> groupActions = groups->menu()->actions();
+    QCOMPARE(groupActions.size(), captions.size());
+    QCOMPARE(groupActions.last()->text(), u"差出人"_qs);
+    groupActions.last()->trigger();
+    QCOMPARE(dialog.currentTab(), int(captions.size()) - 1);
+    groupActions.first()->trigger();
+    QCOMPARE(dialog.currentTab(), 0);
     // The list columns are the CSV export's columns, with the widths of the list.
     const QAbstractItemModel* model = dialog.addressView()->model();
     const QStringList titles = AddressCsvExport::columnTitles();

@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
+#include <QToolButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -167,7 +168,22 @@ void CAddressDataDialog::buildLayout()
     buttons->addWidget(mCancel);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(mMenus->menuBar());
-    layout->addWidget(mTabs);
+    // Every group a click away, also those past the tab bar's scroll buttons.
+    auto* groups = new QToolButton(this);
+    groups->setObjectName(QStringLiteral("groupsButton"));
+    groups->setText(tr("グループ(&G)"));
+    groups->setPopupMode(QToolButton::InstantPopup);
+    groups->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* groupMenu = new QMenu(groups);
+    for (int t = 0; t < AddressListRows::TabCount; ++t) {
+        groupMenu->addAction(AddressListRows::tabCaption(t),
+                             [this, t] { mTabs->setCurrentIndex(t); });
+    }
+    groups->setMenu(groupMenu);
+    auto* tabRow = new QHBoxLayout;
+    tabRow->addWidget(mTabs, 1);
+    tabRow->addWidget(groups);
+    layout->addLayout(tabRow);
     layout->addWidget(mList, 3);
     layout->addLayout(bottom, 2);
     layout->addLayout(buttons);
