@@ -138,6 +138,8 @@ private slots:
     void picturesGoOntoSheets();
     void picturesGoIntoRegions_data();
     void picturesGoIntoRegions();
+    void keepAddsAfterWhatWasPlaced_data();
+    void keepAddsAfterWhatWasPlaced();
     void pictureFittedIntoItsRegion_data();
     void pictureFittedIntoItsRegion();
     void refusedWithoutPictureRegions();
@@ -167,16 +169,21 @@ void TestPicPrint::picturesGoOntoSheets_data()
         << 4 << 1 << 4 << false << 0 << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs, u"p4"_qs};
     QTest::newRow("no picture: one empty page")
         << 2 << 1 << 0 << false << 0 << QStringList{u"-"_qs, u"-"_qs};
-    // The pages are kept: two free sheets from the start position take two pictures and
-    // the others are dropped; the sheets before keep the template's picture.
+    // The pages are kept: two free sheets from the start position take two pictures and a
+    // page is added for the others (its sheet after the last picture cleared); the sheets
+    // before keep the template's picture.
     QTest::newRow("keep, fewer free sheets than pictures")
         << 4 << 3 << 5 << true << 0
-        << QStringList{u"background"_qs, u"background"_qs, u"p1"_qs, u"p2"_qs};
+        << QStringList{u"background"_qs, u"background"_qs, u"p1"_qs, u"p2"_qs,
+                       u"p3"_qs,         u"p4"_qs,         u"p5"_qs, u"-"_qs};
     QTest::newRow("keep, pictures run out first")
         << 4 << 2 << 1 << true << 0
         << QStringList{u"background"_qs, u"p1"_qs, u"background"_qs, u"background"_qs};
+    // The records' sheets stay as they are; the pictures follow them.
     QTest::newRow("keep on pages of records")
-        << 2 << 1 << 3 << true << 3 << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs, u"-"_qs};
+        << 2 << 1 << 3 << true << 3
+        << QStringList{u"background"_qs, u"background"_qs, u"background"_qs,
+                       u"p1"_qs,         u"p2"_qs,         u"p3"_qs};
 }
 
 void TestPicPrint::picturesGoOntoSheets()
@@ -252,11 +259,13 @@ void TestPicPrint::picturesGoIntoRegions_data()
         << QStringList{u"-"_qs, u"-"_qs,      u"-"_qs, u"-"_qs,      u"-"_qs, u"p1.jpg"_qs,
                        u"-"_qs, u"写真"_qs,   u"-"_qs, u"p2.jpg"_qs, u"-"_qs, u"写真"_qs,
                        u"-"_qs, u"p3.jpg"_qs, u"-"_qs, u"写真"_qs};
-    QTest::newRow("keep: one page, the last picture dropped")
+    QTest::newRow("keep: a page added for the fifth picture")
         << 1 << true
-        << QStringList{u"p1"_qs, u"-"_qs, u"p2"_qs, u"-"_qs, u"p3"_qs, u"-"_qs, u"p4"_qs, u"-"_qs}
-        << QStringList{u"-"_qs, u"p1.jpg"_qs, u"-"_qs, u"写真"_qs,
-                       u"-"_qs, u"p2.jpg"_qs, u"-"_qs, u"写真"_qs};
+        << QStringList{u"p1"_qs, u"-"_qs, u"p2"_qs, u"-"_qs, u"p3"_qs, u"-"_qs, u"p4"_qs, u"-"_qs,
+                       u"p5"_qs, u"-"_qs, u"-"_qs,  u"-"_qs, u"-"_qs,  u"-"_qs, u"-"_qs,  u"-"_qs}
+        << QStringList{u"-"_qs, u"p1.jpg"_qs, u"-"_qs, u"写真"_qs,   u"-"_qs, u"p2.jpg"_qs,
+                       u"-"_qs, u"写真"_qs,   u"-"_qs, u"p3.jpg"_qs, u"-"_qs, u"写真"_qs,
+                       u"-"_qs, u"-"_qs,      u"-"_qs, u"-"_qs};
 }
 
 void TestPicPrint::picturesGoIntoRegions()
@@ -276,6 +285,62 @@ void TestPicPrint::picturesGoIntoRegions()
                 .isEmpty());
     QCOMPARE(regionValues(doc, true), pictures);
     QCOMPARE(regionValues(doc, false), texts);
+}
+
+void TestPicPrint::keepAddsAfterWhatWasPlaced_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QStringList>("pictures"); // the placed pictures in page order
+    QTest::newRow("sheets") << int(Target::Sheets) << 1
+                            << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs, u"p4"_qs, u"p5"_qs,
+                                           u"q1"_qs};
+    QTest::newRow("regions") << int(Target::Regions) << 1
+                             << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs, u"p4"_qs, u"p5"_qs,
+                                            u"q1"_qs};
+    // A start position before the placed pictures does not reach back into them.
+    QTest::newRow("regions from sheet 2") << int(Target::Regions) << 2
+                                          << QStringList{u"p1"_qs, u"p2"_qs, u"p3"_qs,
+                                                         u"p4"_qs, u"p5"_qs, u"q1"_qs};
+}
+
+// Five pictures placed, then one more with 現在の印刷データをクリアしない: the five stay
+// where they were and the new one follows them.
+void TestPicPrint::keepAddsAfterWhatWasPlaced()
+{
+    QFETCH(int, target);
+    QFETCH(int, start);
+    QFETCH(QStringList, pictures);
+    QTemporaryDir folder;
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = folder.path();
+    setUp(doc, 2, {u"画像(A)"_qs, u"画像ファイル名(A)"_qs, u"画像(A)"_qs}, start);
+    const Target t = Target(target);
+    QVERIFY(PicturePlacement::place(doc, ::pictures(5), {t, false}, QDate(2027, 1, 1), nullptr,
+                                    {}, squareSize)
+                .isEmpty());
+    const QList<Picture> more{{u"q1.jpg"_qs, u"/pictures/q1.jpg"_qs}};
+    QVERIFY(PicturePlacement::place(doc, more, {t, true}, QDate(2027, 1, 1), nullptr, {},
+                                    squareSize)
+                .isEmpty());
+    QStringList placed;
+    const QStringList all = t == Target::Sheets ? sheetPictures(doc) : regionValues(doc, true);
+    for (const QString& p : all) {
+        if (p.startsWith(u'p') || p.startsWith(u'q'))
+            placed.append(p);
+    }
+    QCOMPARE(placed, pictures);
+    if (t == Target::Regions) {
+        // The names placed before stay, and the new one is named.
+        QVERIFY(regionValues(doc, false).contains(u"p3.jpg"_qs));
+        QVERIFY(regionValues(doc, false).contains(u"q1.jpg"_qs));
+    }
+    // One undo takes back only the kept placement.
+    doc.undo();
+    QCOMPARE(t == Target::Sheets ? sheetPictures(doc).count(u"q1"_qs)
+                                 : regionValues(doc, true).count(u"q1"_qs),
+             0);
 }
 
 void TestPicPrint::pictureFittedIntoItsRegion_data()

@@ -235,8 +235,10 @@ void TestPicPrintDialogs::command()
                  QStringList{u"シートに「画像(A)」属性の文字列編集領域がありません。"_qs});
     }
     if (placed) {
-        const QString where =
-            regions ? doc.textRects().backPicture(0) : doc.sheets().backPicture(0);
+        // Kept pages keep their records: the picture follows them.
+        const int sheet = keep ? doc.recordList().recordCount() : 0;
+        const QString where = regions ? doc.textRects().backPicture(sheet * doc.regionsPerSheet())
+                                      : doc.sheets().backPicture(sheet);
         QCOMPARE(where, u"/x.jpg"_qs);
     }
 }

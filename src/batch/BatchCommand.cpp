@@ -176,7 +176,9 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         QStringLiteral("place the pictures into the picture regions instead of the sheets"));
     const QCommandLineOption keep(
         QStringLiteral("keep"),
-        QStringLiteral("keep what the pages hold and place the pictures on the free sheets"));
+        QStringLiteral("keep what the pages hold and place the pictures on the sheets after the "
+                       "last one that holds a picture, a record or a CSV cell, adding pages as "
+                       "needed"));
     QCommandLineOption vcardFile(QStringLiteral("export-vcard-file"), QString(),
                                  QStringLiteral("FILE"));
     vcardFile.setFlags(QCommandLineOption::HiddenFromHelp);

@@ -2,6 +2,7 @@
 
 #include "address/AddressBook.h"
 #include "merge/MergeExpander.h"
+#include "merge/MergeField.h"
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
 #include "pages/Pagination.h"
@@ -50,6 +51,74 @@ void rebuild(CORINOTEDoc& doc, int pages, int start, qint64 sheetsUsed, const QD
     Pagination::clearSheetsOutside(doc, start - 1, sheetsUsed);
     doc.selection().clear();
     doc.currentPage = 1;
+}
+
+// The last sheet (from 0) that holds something placed: a picture other than the
+// template's own background, a picture in a "画像(A)" region, a record that is not blank,
+// or a CSV cell; -1 when none does.
+qint64 lastUsedSheet(const CORINOTEDoc& doc)
+{
+    const CLabelSheetTemplate& t = doc.labelTemplate();
+    const int n = t.sheets.size();
+    const int m = t.regions.size();
+    const SheetFamily& sheets = doc.sheets();
+    const TextRectFamily& regions = doc.textRects();
+    const CAddressData& records = doc.recordList();
+    const int recordCount = records.recordCount();
+    qint64 last = -1;
+    for (int s = 0; s < sheets.size() && n > 0; ++s) {
+        const QString& picture = sheets.backPicture(s);
+        bool used = !picture.isEmpty() && picture != t.sheets.backPicture(s % n);
+        used = used || (s < recordCount && !MergeExpander::isBlankRecord(records, s));
+        for (int k = 0; k < m && !used; ++k) {
+            const qint64 w = qint64(s) * m + k;
+            if (w >= regions.size())
+                break;
+            const QString& attribute = t.regions.attribute(k);
+            used = (attribute == pictureField() && !regions.backPicture(int(w)).isEmpty()) ||
+                   (attribute.contains(MergeField::csvMarker()) &&
+                    !regions.text(int(w)).isEmpty());
+        }
+        if (used)
+            last = s;
+    }
+    return last;
+}
+
+// Pages appended for kept pages that have too few free sheets: made from the template
+// and expanded without records like the pages of a rebuild, their sheets from
+// `firstEmpty` on cleared (nothing printed after the last picture).
+void appendFreshPages(CORINOTEDoc& doc, int pages, qint64 firstEmpty, const QDate& today,
+                      const TextMeasurer* measurer)
+{
+    const int n = doc.sheetsPerPage();
+    const int m = doc.regionsPerSheet();
+    const int have = doc.pageCount();
+    if (n <= 0 || pages <= have)
+        return;
+    CORINOTEDoc fresh(doc.profile());
+    fresh.labelTemplate() = doc.labelTemplate();
+    fresh.scalars() = doc.scalars();
+    fresh.environment() = doc.environment();
+    fresh.addressBook().group(AddressBook::SenderGroup) =
+        doc.addressBook().group(AddressBook::SenderGroup);
+    PageBuilder::buildPageOne(fresh);
+    Pagination::mergeHeldRecords(fresh, today, measurer);
+    const qint64 oldSheets = doc.sheets().size();
+    for (int page = have; page < pages; ++page) {
+        for (int s = 0; s < n && s < fresh.sheets().size(); ++s)
+            doc.sheets().append(fresh.sheets().at(s));
+        for (int l = 0; l < fresh.keisenns().size(); ++l)
+            doc.keisenns().append(fresh.keisenns().at(l));
+        for (int r = 0; r < n * m && r < fresh.textRects().size(); ++r) {
+            TextRect region = fresh.textRects().at(r);
+            region.sheetNo += page * n;
+            region.orderSheetNo += page * n;
+            doc.textRects().append(region);
+        }
+    }
+    for (qint64 s = std::max(oldSheets, firstEmpty); s < doc.sheets().size(); ++s)
+        Pagination::clearSheet(doc, int(s));
 }
 
 void placeOnSheets(CORINOTEDoc& doc, const QList<Picture>& pictures, int start, bool keep,
@@ -185,10 +254,21 @@ QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& o
     doc.takeUndoSnapshot(QStringLiteral("画像印刷"));
     if (progress)
         progress(0, int(pictures.size()));
-    const int start = doc.printStartPosition();
+    int start = doc.printStartPosition();
     // Keep off: the sheets after the last one used are cleared and stay so.
     qint64 end = std::numeric_limits<int>::max();
-    if (!options.keep) {
+    if (options.keep) {
+        // What the pages hold stays: the pictures go on the sheets after the last one
+        // used, on pages added as they need.
+        const int count = int(pictures.size());
+        const qint64 first = std::max<qint64>(start - 1, lastUsedSheet(doc) + 1);
+        end = first + sheetsFor(count, pictureRegionCount(doc), options.target);
+        const qint64 n = doc.sheetsPerPage();
+        const qint64 pages = (end + n - 1) / n;
+        appendFreshPages(doc, int(std::min<qint64>(pages, std::numeric_limits<int>::max())),
+                         end, today, measurer);
+        start = int(first) + 1;
+    } else {
         if (clearsReservation(doc, options))
             Pagination::dropReservation(doc);
         const int count = int(pictures.size());

@@ -72,9 +72,9 @@ int pagesFor(int pictures, int startPosition, int sheetsPerPage, int regionsPerS
 // and expanded without records, the sheets before the print start position (labels
 // already used) and those after the last sheet with a picture are cleared, and from the
 // print start position on the sheets or the picture regions take the pictures in order.
-// Keep on: the pages stay, nothing is added, and from the print start position on the
-// sheets take the pictures until either runs out, or every picture region takes the next
-// picture (none once they are used up).
+// Keep on: nothing the pages hold changes; the pictures go on the sheets after the last
+// one that holds a placed picture, a record or a CSV cell (and not before the print start
+// position), on pages added from the template as they need, so every picture is placed.
 // Marks the document modified and redraws it.
 QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& options,
               const QDate& today, const TextMeasurer* measurer, const Progress& progress = {},
