@@ -3,12 +3,12 @@
 #include "AddressBook.h"
 #include "CsvImportDefinition.h"
 
+#include "base/RegularFile.h"
 #include "base/TextCodec.h"
 #include "postal/PostalCode.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -48,11 +48,8 @@ QString tr(const char* text)
 QString AddressCsvImport::readLines(const QString& path, QStringList* lines)
 {
     lines->clear();
-    // Only a regular file: a FIFO or a device would block or never end.
-    if (!QFileInfo(path).isFile())
-        return tr("エラーが発生しました。");
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::open(file))
         return tr("エラーが発生しました。");
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

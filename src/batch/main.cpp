@@ -43,6 +43,11 @@ int main(int argc, char* argv[])
     if (!options.barcodeCode.isEmpty() || !options.barcodeAddress.isEmpty())
         return BatchPostalCode::barcode(options.barcodeCode, options.barcodeAddress);
 
+    if (const QString refusal = SettingsProfile::checkPath(options.profile);
+        !options.profile.isEmpty() && !refusal.isEmpty()) {
+        std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(refusal));
+        return 1;
+    }
     auto profile = options.profile.isEmpty()
                        ? std::make_unique<SettingsProfile>()
                        : std::make_unique<SettingsProfile>(options.profile);

@@ -1,11 +1,11 @@
 #include "CsvDataTable.h"
 
 #include "address/AddressCsvImport.h"
+#include "base/RegularFile.h"
 #include "base/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -24,12 +24,8 @@ constexpr int kProgressStep = 1024;
 QString CsvDataTable::readLines(const QString& path, QStringList* lines)
 {
     lines->clear();
-    // Only a regular file: a FIFO or a device would block or never end.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxFileBytes)
-        return tr("エラーが発生しました。");
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::open(file) || file.size() > MaxFileBytes)
         return tr("エラーが発生しました。");
     // Read at most one byte more than the limit: the file may have grown since.
     const QByteArray bytes = file.read(MaxFileBytes + 1);

@@ -196,6 +196,11 @@ int main(int argc, char* argv[])
     }
     const QString document =
         parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().constFirst();
+    if (const QString refusal = SettingsProfile::checkPath(parser.value(profileOption));
+        parser.isSet(profileOption) && !refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
+        return 1;
+    }
     if (parser.isSet(printOption) || parser.isSet(printToOption)) {
         const QString folder =
             parser.isSet(dataOption) ? QDir(parser.value(dataOption)).absolutePath()
