@@ -1,11 +1,9 @@
 #include "CsvDataTable.h"
 
 #include "address/AddressCsvImport.h"
-#include "base/RegularFile.h"
 #include "base/TextCodec.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <algorithm>
 
@@ -23,18 +21,9 @@ constexpr int kProgressStep = 1024;
 
 QString CsvDataTable::readLines(const QString& path, QStringList* lines)
 {
-    lines->clear();
-    QFile file(path);
-    if (!RegularFile::open(file) || file.size() > MaxFileBytes)
-        return tr("エラーが発生しました。");
-    // Read at most one byte more than the limit: the file may have grown since.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
-        return tr("エラーが発生しました。");
     // The address book's import reads its files by the same rules.
-    if (const QString refusal = AddressCsvImport::checkEncoding(bytes); !refusal.isEmpty())
+    if (const QString refusal = AddressCsvImport::readFileLines(path, lines); !refusal.isEmpty())
         return refusal;
-    *lines = AddressCsvImport::decodeLines(bytes);
     if (lines->isEmpty())
         return tr("データが見つかりませんでした。");
     return QString();
