@@ -94,9 +94,8 @@ bool CommandChannel::fromPeerUser(const QLocalSocket* socket) const
     // The folder keeps other users out; the credentials of the connection say so for sure.
     ucred peer{};
     socklen_t size = sizeof peer;
-    return ::getsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
-               0 &&
-           peer.uid == mPeerUser;
+    const int fd = int(socket->socketDescriptor());
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == mPeerUser;
 }
 
 void CommandChannel::acceptConnection()
