@@ -118,7 +118,7 @@ const QHash<QString, Reader>& readers()
 
 // Paths that are no regular file: every reader refuses them at once instead of waiting,
 // as opening a FIFO waits for a writer and a terminal for a line.
-class TestSpecialFiles : public QObject
+class TestFifoPaths : public QObject
 {
     Q_OBJECT
 private slots:
@@ -127,14 +127,14 @@ private slots:
     void regularFileOpens();
 };
 
-void TestSpecialFiles::fifoIsRefusedAtOnce_data()
+void TestFifoPaths::fifoIsRefusedAtOnce_data()
 {
     QTest::addColumn<QString>("reader");
     for (const QString& name : readers().keys())
         QTest::newRow(qPrintable(name)) << name;
 }
 
-void TestSpecialFiles::fifoIsRefusedAtOnce()
+void TestFifoPaths::fifoIsRefusedAtOnce()
 {
     QFETCH(QString, reader);
     QTemporaryDir dir;
@@ -165,7 +165,7 @@ void TestSpecialFiles::fifoIsRefusedAtOnce()
 }
 
 // The check does not stand in the way of a plain file, nor of a link to one.
-void TestSpecialFiles::regularFileOpens()
+void TestFifoPaths::regularFileOpens()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"plain.txt"_qs);
@@ -189,5 +189,5 @@ void TestSpecialFiles::regularFileOpens()
     QVERIFY(!RegularFile::is(dir.filePath(u"missing"_qs)));
 }
 
-QTEST_MAIN(TestSpecialFiles)
-#include "tst_specialfiles.moc"
+QTEST_MAIN(TestFifoPaths)
+#include "tst_fifopaths.moc"
