@@ -5,6 +5,8 @@
 // fields filled, some history rows and reservations. Always the same book for the same
 // build, so figures compare between runs.
 
+#include "ChildMemory.h"
+
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
 #include "base/ArchiveReader.h"
@@ -17,12 +19,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstring>
-#include <malloc.h>
 #include <memory>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -423,72 +420,6 @@ BENCHMARK(BM_WriteToMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
 // ---------------------------------------------------------------------------------------
 // Peak memory of a load
 
-// A "Vm…:" figure of /proc/self/status in bytes, or -1.
-qint64 statusBytes(const char* key)
-{
-    FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    qint64 kb = -1;
-    const size_t keyLength = std::strlen(key);
-    while (std::fgets(line, sizeof line, f)) {
-        if (std::strncmp(line, key, keyLength) == 0 && line[keyLength] == ':') {
-            kb = std::atoll(line + keyLength + 1);
-            break;
-        }
-    }
-    std::fclose(f);
-    return kb < 0 ? -1 : kb * 1024;
-}
-
-struct LoadMemory
-{
-    qint64 peakGrowth = -1;     // VmHWM after the load minus VmRSS before it
-    qint64 residentGrowth = -1; // VmRSS after the load minus VmRSS before it
-};
-
-// Loads the book in a forked child, so that neither the earlier benchmarks' memory nor
-// the parent's high-water mark counts. The child gives freed heap back first and resets
-// its high-water mark (clear_refs 5), then measures growth from there.
-LoadMemory measureLoadInChild(const QString& path)
-{
-    int fds[2];
-    if (pipe(fds) != 0)
-        return {};
-    const pid_t pid = fork();
-    if (pid < 0) {
-        close(fds[0]);
-        close(fds[1]);
-        return {};
-    }
-    if (pid == 0) {
-        close(fds[0]);
-        LoadMemory m;
-        malloc_trim(0);
-        FILE* clear = std::fopen("/proc/self/clear_refs", "w");
-        const bool reset = clear && std::fputs("5", clear) >= 0 && std::fclose(clear) == 0;
-        const qint64 before = statusBytes("VmRSS");
-        if (reset && before >= 0) {
-            auto* book = new AddressBook; // left for _exit to drop: no time spent freeing
-            if (book->loadFile(path).isEmpty()) {
-                m.peakGrowth = statusBytes("VmHWM") - before;
-                m.residentGrowth = statusBytes("VmRSS") - before;
-            }
-        }
-        const ssize_t written = write(fds[1], &m, sizeof m);
-        _exit(written == sizeof m ? 0 : 1);
-    }
-    close(fds[1]);
-    LoadMemory m;
-    if (read(fds[0], &m, sizeof m) != sizeof m)
-        m = LoadMemory();
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return m;
-}
-
 void BM_LoadPeakMemory(benchmark::State& state)
 {
     const BookFile& file = bookFile();
@@ -496,16 +427,20 @@ void BM_LoadPeakMemory(benchmark::State& state)
         state.SkipWithError("could not write the book");
         return;
     }
-    LoadMemory m;
-    for (auto _ : state)
-        m = measureLoadInChild(file.path);
-    if (m.peakGrowth < 0) {
+    ChildMemory::Growth m;
+    for (auto _ : state) {
+        m = ChildMemory::measure([&file] {
+            auto* book = new AddressBook; // left for _exit to drop: no time spent freeing
+            return book->loadFile(file.path).isEmpty();
+        });
+    }
+    if (m.peak < 0) {
         state.SkipWithError("could not measure the child's memory");
         return;
     }
-    state.counters["peak_x_file"] = double(m.peakGrowth) / double(file.size);
-    state.counters["resident_x_file"] = double(m.residentGrowth) / double(file.size);
-    state.counters["peak_MB"] = double(m.peakGrowth) / 1e6;
+    state.counters["peak_x_file"] = double(m.peak) / double(file.size);
+    state.counters["resident_x_file"] = double(m.resident) / double(file.size);
+    state.counters["peak_MB"] = double(m.peak) / 1e6;
     addFileCounters(state, file);
 }
 BENCHMARK(BM_LoadPeakMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

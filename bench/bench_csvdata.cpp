@@ -1,7 +1,12 @@
 // CSV rows as print data on a large file: reading and splitting 100,000 lines of 10
 // columns (what opening "CSV差込印刷" costs before its table shows), the texts of one
-// screen of rows, sorting by a header click, and placing 500 rows onto the pages.
+// screen of rows, sorting by a header click, and placing 500 rows onto the pages. And the
+// memory that a 100 MB file of nothing but line breaks takes the CSV readers: every line
+// would be a string of its own, so it is where a file within the size limit costs most.
 
+#include "ChildMemory.h"
+
+#include "address/AddressCsvImport.h"
 #include "base/TextCodec.h"
 #include "datasource/CsvDataModel.h"
 #include "datasource/CsvDataTable.h"
@@ -136,5 +141,60 @@ void BM_CsvPlace500Rows(benchmark::State& state)
         CsvPlacement::place(doc, largeTable(), rows, QDate(2027, 1, 1), nullptr);
 }
 BENCHMARK(BM_CsvPlace500Rows)->Unit(benchmark::kMillisecond);
+
+// 100 MB of LF, written once in pieces.
+const QString& lineBreaksFile()
+{
+    static QTemporaryDir dir;
+    static QString path;
+    if (!path.isEmpty())
+        return path;
+    const QString name = dir.filePath(QStringLiteral("breaks.csv"));
+    QFile f(name);
+    if (!f.open(QIODevice::WriteOnly))
+        return path;
+    const QByteArray piece(1 << 20, '\n');
+    for (int i = 0; i < 100; ++i) {
+        if (f.write(piece) != piece.size())
+            return path;
+    }
+    path = name;
+    return path;
+}
+
+// Argument 0: CSV data (reading and splitting into the table), 1: the address book's import.
+void BM_CsvLineBreaksPeakMemory(benchmark::State& state)
+{
+    const QString& path = lineBreaksFile();
+    if (path.isEmpty()) {
+        state.SkipWithError("could not write the file");
+        return;
+    }
+    const bool import = state.range(0) == 1;
+    ChildMemory::Growth m;
+    for (auto _ : state) {
+        m = ChildMemory::measure([&] {
+            auto* lines = new QStringList; // left for _exit to drop
+            if (import) {
+                AddressCsvImport::readLines(path, lines);
+            } else if (CsvDataTable::readLines(path, lines).isEmpty()) {
+                new CsvDataTable(std::move(*lines));
+            }
+            return true;
+        });
+    }
+    if (m.peak < 0) {
+        state.SkipWithError("could not measure the child's memory");
+        return;
+    }
+    state.counters["peak_MB"] = double(m.peak) / 1e6;
+    state.counters["peak_x_file"] = double(m.peak) / double(100 << 20);
+}
+BENCHMARK(BM_CsvLineBreaksPeakMemory)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 } // namespace

@@ -64,6 +64,8 @@ private slots:
     void encodingChecked_data();
     void encodingChecked();
     void readLinesMessages();
+    void lineLimit_data();
+    void lineLimit();
     void definitionColumn_data();
     void definitionColumn();
     void composeNames_data();
@@ -273,6 +275,34 @@ void TestAddressCsv::readLinesMessages()
              u"インポートするデータが見つかりませんでした。"_qs);
     QCOMPARE(AddressCsvImport::readLines(some, &lines), QString());
     QCOMPARE(lines, QStringList{u"a,b"_qs});
+}
+
+// A file of more lines than anyone keeps is refused before its lines take memory, by
+// both readers; a last line without a line break counts.
+void TestAddressCsv::lineLimit_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("read");
+    const int n = AddressCsvImport::MaxLines;
+    QTest::newRow("line breaks up to the limit") << QByteArray(n, '\n') << true;
+    QTest::newRow("one line break more") << QByteArray(n + 1, '\n') << false;
+    QTest::newRow("a last line without a break") << QByteArray(n, '\n') + "a" << false;
+    QTest::newRow("CRLF up to the limit") << QByteArray("a,b\r\n").repeated(n) << true;
+}
+
+void TestAddressCsv::lineLimit()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"many.csv"_qs);
+    QVERIFY(writeAll(path, bytes));
+    const QString refusal = u"ファイルの行数が多すぎます。読み込めるのは1,000,000行までです。"_qs;
+    QStringList lines;
+    QCOMPARE(AddressCsvImport::readLines(path, &lines), read ? QString() : refusal);
+    QCOMPARE(lines.size(), read ? AddressCsvImport::MaxLines : 0);
+    QCOMPARE(CsvDataTable::readLines(path, &lines), read ? QString() : refusal);
+    QCOMPARE(lines.size(), read ? AddressCsvImport::MaxLines : 0);
 }
 
 void TestAddressCsv::definitionColumn_data()

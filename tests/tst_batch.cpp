@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -421,6 +422,12 @@ void TestBatch::failures_data()
     QTest::newRow("damaged document")
         << QStringList{QStringLiteral("--document"), QStringLiteral("@cut.ond")}
         << QStringLiteral("cut.ond");
+    // A FIFO given for an input is refused at once; reading it would wait for a writer.
+    for (const char* option : {"document", "template", "addressbook", "rules", "profile"}) {
+        QTest::newRow(qPrintable(QStringLiteral("FIFO as --%1").arg(QLatin1String(option))))
+            << QStringList{QStringLiteral("--") + QLatin1String(option), QStringLiteral("@fifo")}
+            << QStringLiteral("fifo");
+    }
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")}
                                     << QStringLiteral("frobnicate");
     QTest::newRow("stray argument") << QStringList{QStringLiteral("stray.ond")}
@@ -441,6 +448,9 @@ void TestBatch::failures()
         if (arg.startsWith(QLatin1Char('@')))
             arg = mWs->path(arg.mid(1));
     }
+    const QString fifo = mWs->path(QStringLiteral("fifo"));
+    if (!QFileInfo::exists(fifo))
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QByteArray whole = readFile(mWs->path(QStringLiteral("in.ond")));
     QFile cut(mWs->path(QStringLiteral("cut.ond")));
     QVERIFY(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));

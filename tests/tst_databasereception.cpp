@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -24,6 +25,8 @@
 
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -110,6 +113,10 @@ private slots:
     void missingFileChangesNothing();
     void asksOnlyWithRegions();
     void commandsFromAnotherProgram();
+    void connectionsAreLimited();
+    void otherUsersAreNotHeard();
+    void channelFolder_data();
+    void channelFolder();
 };
 
 void TestDatabaseReception::readsWhatWasWritten_data()
@@ -395,6 +402,116 @@ void TestDatabaseReception::commandsFromAnotherProgram()
     QVERIFY(received.wait(2000));
     QCOMPARE(received.size(), 1);
     QCOMPARE(received.takeFirst().at(0).toInt(), 184);
+}
+
+// At most a few senders at once, and none that stays silent: a further connection is
+// closed as it comes, an idle one after the idle time, and then the channel serves again.
+void TestDatabaseReception::connectionsAreLimited()
+{
+    const QString name =
+        QStringLiteral("orinote-limit-test-%1").arg(QCoreApplication::applicationPid());
+    CommandChannel channel(name);
+    channel.setIdleTimeout(500);
+    QVERIFY(channel.listen());
+    QSignalSpy received(&channel, &CommandChannel::commandReceived);
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < CommandChannel::MaxConnections; ++i) {
+        idle.push_back(std::make_unique<QLocalSocket>());
+        idle.back()->connectToServer(name);
+        QVERIFY(idle.back()->waitForConnected(2000));
+    }
+    QLocalSocket extra;
+    extra.connectToServer(name);
+    QVERIFY(extra.waitForConnected(2000));
+    QTRY_COMPARE_WITH_TIMEOUT(extra.state(), QLocalSocket::UnconnectedState, 400);
+    for (const auto& socket : idle)
+        QCOMPARE(socket->state(), QLocalSocket::ConnectedState);
+    for (const auto& socket : idle)
+        QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QLocalSocket::UnconnectedState, 2000);
+    QCOMPARE(received.size(), 0);
+    QCOMPARE(CommandChannel::send(184, name), QString());
+    QVERIFY(received.wait(2000));
+}
+
+// A connection from another user's program is closed unheard (the test plays that user
+// by making the channel expect someone else).
+void TestDatabaseReception::otherUsersAreNotHeard()
+{
+    const QString name =
+        QStringLiteral("orinote-peer-test-%1").arg(QCoreApplication::applicationPid());
+    CommandChannel channel(name);
+    channel.setPeerUser(::geteuid() + 1);
+    QVERIFY(channel.listen());
+    QSignalSpy received(&channel, &CommandChannel::commandReceived);
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    QVERIFY(socket.waitForConnected(2000));
+    socket.write("184\n");
+    socket.waitForBytesWritten(2000);
+    QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
+    QVERIFY(!received.wait(300));
+}
+
+// Where the socket goes: the runtime folder when there is one, otherwise a folder of its
+// own made in the cache folder; never a folder another user owns or may enter.
+void TestDatabaseReception::channelFolder_data()
+{
+    QTest::addColumn<QString>("runtime"); // relative to a scratch folder; empty: none
+    QTest::addColumn<QString>("prepare"); // what is there before
+    QTest::addColumn<QString>("socket");  // relative to the scratch folder; empty: refused
+    QTest::newRow("runtime folder") << u"run"_qs << u"run 0700"_qs << u"run/orinote-command"_qs;
+    QTest::newRow("runtime folder open to others") << u"run"_qs << u"run 0755"_qs << QString();
+    QTest::newRow("without a runtime folder")
+        << QString() << QString() << u"cache/orinote-command/channel"_qs;
+    QTest::newRow("cache folder made before")
+        << QString() << u"cache/orinote-command 0700"_qs << u"cache/orinote-command/channel"_qs;
+    QTest::newRow("cache folder open to the group")
+        << QString() << u"cache/orinote-command 0750"_qs << QString();
+    QTest::newRow("cache folder a link") << QString() << u"link"_qs << QString();
+    QTest::newRow("cache folder another user's") << QString() << u"other"_qs << QString();
+}
+
+void TestDatabaseReception::channelFolder()
+{
+    QFETCH(QString, runtime);
+    QFETCH(QString, prepare);
+    QFETCH(QString, socket);
+    QTemporaryDir dir;
+    const QString own = dir.filePath(u"cache/orinote-command"_qs);
+    if (prepare == u"link"_qs) {
+        QVERIFY(QDir().mkpath(dir.filePath(u"elsewhere"_qs)));
+        QVERIFY(QDir().mkpath(dir.filePath(u"cache"_qs)));
+        QVERIFY(QFile::link(dir.filePath(u"elsewhere"_qs), own));
+    } else if (prepare == u"other"_qs) {
+        if (::geteuid() != 0)
+            QSKIP("Only root can give a folder to another user.");
+        QVERIFY(QDir().mkpath(own));
+        QCOMPARE(::chmod(QFile::encodeName(own).constData(), 0700), 0);
+        QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+    } else if (!prepare.isEmpty()) {
+        const QStringList parts = prepare.split(u' ');
+        QVERIFY(QDir().mkpath(dir.filePath(parts[0])));
+        QCOMPARE(::chmod(QFile::encodeName(dir.filePath(parts[0])).constData(),
+                         parts[1].toUInt(nullptr, 8)),
+                 0);
+    }
+    QString error;
+    const QString name = CommandChannel::serverNameIn(
+        runtime.isEmpty() ? QString() : dir.filePath(runtime), dir.filePath(u"cache"_qs), &error);
+    if (socket.isEmpty()) {
+        QCOMPARE(name, QString());
+        QVERIFY(!error.isEmpty());
+        CommandChannel channel(name);
+        QVERIFY(!channel.listen());
+        return;
+    }
+    QCOMPARE(name, dir.filePath(socket));
+    QCOMPARE(error, QString());
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(QFileInfo(name).absolutePath()).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, mode_t(0700));
+    CommandChannel channel(name);
+    QVERIFY(channel.listen());
 }
 
 // A second copy started on a document hands it to the running one: an absolute path comes

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 Q_DECLARE_METATYPE(Rect)
 
 namespace {
@@ -130,6 +132,8 @@ private slots:
     void pagesToPrint_data();
     void pagesToPrint();
     void pageLayoutFollowsThePaper_data();
+    void pdfPageAtMostFiveMetres_data();
+    void pdfPageAtMostFiveMetres();
     void pageLayoutFollowsThePaper();
     void printSettingsCheck_data();
     void printSettingsCheck();
@@ -291,6 +295,39 @@ void TestPrintJob::pageLayoutFollowsThePaper()
     QVERIFY(qAbs(got.width() - size.width()) < 0.4);
     QVERIFY(qAbs(got.height() - size.height()) < 0.4);
     QCOMPARE(layout.margins(), QMarginsF());
+}
+
+// A PDF page is at most 14,400 points a side: a larger paper is refused, as --png refuses
+// it, instead of a page no reader shows.
+void TestPrintJob::pdfPageAtMostFiveMetres_data()
+{
+    QTest::addColumn<Rect>("paper");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("5.08 m square") << Rect{0, 0, 50800, -50800} << true;
+    QTest::newRow("0.1 mm wider") << Rect{0, 0, 50801, -1480} << false;
+    QTest::newRow("0.1 mm higher") << Rect{0, 0, 1000, -50801} << false;
+    QTest::newRow("int32 limits") << Rect{0, 0, std::numeric_limits<qint32>::max(),
+                                          std::numeric_limits<qint32>::min()}
+                                  << false;
+}
+
+void TestPrintJob::pdfPageAtMostFiveMetres()
+{
+    QFETCH(Rect, paper);
+    QFETCH(bool, written);
+    CORINOTEDoc doc(&mProfile);
+    setUp(doc);
+    doc.scalars().paperRect = paper;
+    const QString pdf = mDir.filePath(QStringLiteral("paper.pdf"));
+    QFile::remove(pdf);
+    const QString message = PdfExporter::exportPdf(doc, pdf, PrintJob::Settings());
+    if (written) {
+        QCOMPARE(message, QString());
+        QVERIFY(QFile::exists(pdf));
+        return;
+    }
+    QCOMPARE(message, pdf + QStringLiteral(": 用紙の大きさから画像を作れません。"));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 void TestPrintJob::printSettingsCheck_data()

@@ -2,6 +2,7 @@
 
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
+#include "base/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -124,7 +125,7 @@ QString AddressBook::checkPrintLimit() const
 QString AddressBook::loadFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::open(file))
         return tr("ファイルオープン失敗");
     ArchiveReader in(&file);
     read(in);

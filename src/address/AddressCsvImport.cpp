@@ -3,12 +3,13 @@
 #include "AddressBook.h"
 #include "CsvImportDefinition.h"
 
+#include "base/RegularFile.h"
 #include "base/TextCodec.h"
 #include "postal/PostalCode.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -47,22 +48,38 @@ QString tr(const char* text)
 
 QString AddressCsvImport::readLines(const QString& path, QStringList* lines)
 {
-    lines->clear();
-    // Only a regular file: a FIFO or a device would block or never end.
-    if (!QFileInfo(path).isFile())
-        return tr("エラーが発生しました。");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tr("エラーが発生しました。");
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return tr("エラーが発生しました。");
-    if (const QString refusal = checkEncoding(bytes); !refusal.isEmpty())
+    if (const QString refusal = readFileLines(path, lines); !refusal.isEmpty())
         return refusal;
-    *lines = decodeLines(bytes);
     if (lines->isEmpty())
         return tr("インポートするデータが見つかりませんでした。");
     return QString();
+}
+
+QString AddressCsvImport::readFileLines(const QString& path, QStringList* lines)
+{
+    lines->clear();
+    QFile file(path);
+    if (!RegularFile::open(file) || file.size() > MaxFileBytes)
+        return tr("エラーが発生しました。");
+    // Read at most one byte more than the limit: the file may have grown since.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
+        return tr("エラーが発生しました。");
+    // Counted on the bytes, before any line takes memory of its own: LF is never part of
+    // a CP932 or UTF-8 character.
+    const qsizetype count = bytes.count('\n') + (bytes.isEmpty() || bytes.endsWith('\n') ? 0 : 1);
+    if (count > MaxLines)
+        return tooManyLinesMessage();
+    if (const QString refusal = checkEncoding(bytes); !refusal.isEmpty())
+        return refusal;
+    *lines = decodeLines(bytes);
+    return QString();
+}
+
+QString AddressCsvImport::tooManyLinesMessage()
+{
+    return tr("ファイルの行数が多すぎます。読み込めるのは%1行までです。")
+        .arg(QLocale(QLocale::Japanese).toString(MaxLines));
 }
 
 QString AddressCsvImport::checkEncoding(const QByteArray& bytes)

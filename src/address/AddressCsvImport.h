@@ -16,10 +16,25 @@ public:
     // Groups 0 (あ行) to 18 (YZ) take imported rows; the senders (19) never do.
     static constexpr int ImportGroupCount = 19;
 
+    // The largest file read, so that a mistaken choice of a huge file is refused instead
+    // of exhausting the memory.
+    static constexpr qint64 MaxFileBytes = qint64(512) * 1024 * 1024;
+    // The most lines read. Every line is a string of its own (some forty bytes even when
+    // empty), so a file of nothing but line breaks would take forty times its size.
+    static constexpr int MaxLines = 1000000;
+
     // Reads the file's lines into *lines (replacing them). Returns an empty string, or
     // the message to show: "エラーが発生しました。" when the file cannot be read,
     // "インポートするデータが見つかりませんでした。" when it holds no line.
     static QString readLines(const QString& path, QStringList* lines);
+
+    // The lines of a CSV file by the rules of both CSV readers (this import and CSV files
+    // as print data): a regular file of at most MaxFileBytes and MaxLines lines, UTF-8 or
+    // CP932 (checkEncoding(), decodeLines()). Returns an empty string, with no line at all
+    // for an empty file, or the message to show: "エラーが発生しました。" when the file
+    // cannot be read or is too large, tooManyLinesMessage(), or checkEncoding()'s.
+    static QString readFileLines(const QString& path, QStringList* lines);
+    static QString tooManyLinesMessage();
 
     // The lines of a file's bytes: UTF-8 after a UTF-8 byte-order mark (which is dropped),
     // UTF-8 also without the mark when the bytes hold non-ASCII text that is valid UTF-8

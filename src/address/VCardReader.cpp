@@ -2,6 +2,7 @@
 
 #include "CAddressData.h"
 
+#include "base/RegularFile.h"
 #include "base/TextCodec.h"
 #include "postal/PostalCode.h"
 
@@ -463,7 +464,7 @@ VCardReader::Result VCardReader::readFile(const QString& path)
 {
     Result result;
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!RegularFile::open(file)) {
         result.error = tr("エラーが発生しました。");
         return result;
     }

@@ -3,6 +3,7 @@
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
 
+#include "base/RegularFile.h"
 #include "model/CORINOTEDoc.h"
 
 #include <QCoreApplication>
@@ -377,7 +378,7 @@ QString AddressBookOperations::loadFile(CORINOTEDoc& doc, const QString& path, b
     {
         // A file that cannot be opened changes nothing, not even the snapshot offered.
         QFile probe(path);
-        if (!probe.open(QIODevice::ReadOnly))
+        if (!RegularFile::open(probe))
             return tr("ファイルオープン失敗");
     }
     doc.takeUndoSnapshot(QStringLiteral("住所録ファイルを開く"));

@@ -7,6 +7,7 @@
 #include "BatchVCard.h"
 
 #include "address/AddressBook.h"
+#include "base/RegularFile.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/DocumentJson.h"
@@ -340,6 +341,9 @@ QString BatchCommand::buildPages(CORINOTEDoc& doc) const
     const Options& o = mOptions;
     if (!o.rules.isEmpty() && !QFileInfo::exists(o.rules))
         return tr("%1: 自動処理設定ファイルがありません。").arg(o.rules);
+    // Refused here too, not only when the pages are rebuilt and the rules read.
+    if (!o.rules.isEmpty() && !RegularFile::is(o.rules))
+        return tr("%1: 自動処理設定ファイルを開けませんでした。").arg(o.rules);
     if (o.start > 0) {
         if (o.start > doc.sheetsPerPage())
             return tr("印刷開始シート位置の数値が正しくありません。");

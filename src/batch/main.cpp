@@ -1,16 +1,16 @@
 #include "BatchCommand.h"
 #include "BatchPostalCode.h"
 
+#include "base/PrivateFolder.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <memory>
 
@@ -21,11 +21,12 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Scripts and CI often run without a login session; give Qt a private runtime folder
     // instead of letting it warn on every run.
+    // The folder is in /tmp: one another user made first is not taken.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/orinote-runtime-" +
-                                   QByteArray::number(uint(getuid()));
-        if (mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
-            qputenv("XDG_RUNTIME_DIR", runtime);
+        const QString runtime =
+            QDir::temp().filePath(QStringLiteral("orinote-runtime-%1").arg(uint(getuid())));
+        if (PrivateFolder::make(runtime).isEmpty())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orinote-batch"));
@@ -43,6 +44,11 @@ int main(int argc, char* argv[])
     if (!options.barcodeCode.isEmpty() || !options.barcodeAddress.isEmpty())
         return BatchPostalCode::barcode(options.barcodeCode, options.barcodeAddress);
 
+    if (const QString refusal = SettingsProfile::checkPath(options.profile);
+        !options.profile.isEmpty() && !refusal.isEmpty()) {
+        std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(refusal));
+        return 1;
+    }
     auto profile = options.profile.isEmpty()
                        ? std::make_unique<SettingsProfile>()
                        : std::make_unique<SettingsProfile>(options.profile);

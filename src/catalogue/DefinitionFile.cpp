@@ -1,4 +1,5 @@
 #include "DefinitionFile.h"
+#include "base/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -34,7 +35,7 @@ bool readObject(const QString& path, qint64 maxSize, QJsonObject* out, QString* 
 {
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!RegularFile::open(file)) {
         *error = tr("%1: ファイルを開けません。").arg(name);
         return false;
     }

@@ -4,8 +4,6 @@
 #include "base/TextCodec.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -23,22 +21,9 @@ constexpr int kProgressStep = 1024;
 
 QString CsvDataTable::readLines(const QString& path, QStringList* lines)
 {
-    lines->clear();
-    // Only a regular file: a FIFO or a device would block or never end.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxFileBytes)
-        return tr("エラーが発生しました。");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tr("エラーが発生しました。");
-    // Read at most one byte more than the limit: the file may have grown since.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
-        return tr("エラーが発生しました。");
     // The address book's import reads its files by the same rules.
-    if (const QString refusal = AddressCsvImport::checkEncoding(bytes); !refusal.isEmpty())
+    if (const QString refusal = AddressCsvImport::readFileLines(path, lines); !refusal.isEmpty())
         return refusal;
-    *lines = AddressCsvImport::decodeLines(bytes);
     if (lines->isEmpty())
         return tr("データが見つかりませんでした。");
     return QString();

@@ -2,6 +2,7 @@
 
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
+#include "base/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,11 +39,8 @@ QString load(const QString& path, QStringList& strings)
     strings.clear();
     const QString failure =
         QCoreApplication::translate("DatabaseExchangeFile", "データベースのデータを受信できません。");
-    // A FIFO or a device would block or never end.
-    if (!QFileInfo(path).isFile())
-        return failure;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::open(file))
         return failure;
     ArchiveReader in(&file);
     if (!read(in, strings))

@@ -2,6 +2,7 @@
 
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
+#include "base/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -136,7 +137,7 @@ QString CAutoReplaceData::loadFile(const QString& path)
     QFile file(path);
     if (!file.exists())
         return QString();
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::open(file))
         return tr("自動処理設定ファイルを開けませんでした。\n%1").arg(path);
     ArchiveReader in(&file);
     if (!read(in))

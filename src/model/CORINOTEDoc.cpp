@@ -6,6 +6,7 @@
 #include "TextMeasurer.h"
 #include "UndoSnapshots.h"
 #include "base/ArchiveReader.h"
+#include "base/RegularFile.h"
 #include "base/TextCodec.h"
 
 #include <QCoreApplication>
@@ -151,7 +152,7 @@ QString CORINOTEDoc::newDocument()
     const QString stf = mProfile->readString(QStringLiteral("STF"), QString());
     if (!stf.isEmpty() && QFileInfo(stf).isFile()) {
         QFile file(stf);
-        if (!file.open(QIODevice::ReadOnly)) {
+        if (!RegularFile::open(file)) {
             message = QCoreApplication::translate("CORINOTEDoc", "テンプレートファイルオープン失敗");
         } else {
             // A template that cannot be read to its end keeps what was read.

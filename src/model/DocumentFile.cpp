@@ -4,6 +4,7 @@
 #include "FamilyIo.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
+#include "base/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -172,7 +173,7 @@ QString open(CORINOTEDoc& doc, const QString& path, bool* kept)
     // Opened before anything is emptied: a file that has moved or may not be read must
     // not cost the user the document that is open.
     QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
+    const bool opened = RegularFile::open(file);
     if (kept)
         *kept = !opened;
     if (!opened)

@@ -1,5 +1,12 @@
 #include "SettingsProfile.h"
 
+#include "base/RegularFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <sys/stat.h>
+
 SettingsProfile::SettingsProfile()
     : mSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ORINOTE"),
                 QStringLiteral("ORINOTE"))
@@ -8,6 +15,16 @@ SettingsProfile::SettingsProfile()
 
 SettingsProfile::SettingsProfile(const QString& iniPath) : mSettings(iniPath, QSettings::IniFormat)
 {
+}
+
+QString SettingsProfile::checkPath(const QString& iniPath)
+{
+    struct stat st;
+    const bool exists = ::lstat(QFile::encodeName(iniPath).constData(), &st) == 0;
+    if (!exists || RegularFile::is(iniPath))
+        return QString();
+    return QCoreApplication::translate("SettingsProfile", "%1: 設定ファイルを読み込めません。")
+        .arg(iniPath);
 }
 
 QString SettingsProfile::keyOf(const QString& key) const

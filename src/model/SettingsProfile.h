@@ -14,6 +14,11 @@ public:
     // A profile in the given INI file.
     explicit SettingsProfile(const QString& iniPath);
 
+    // Whether an INI file given by the user may be used: a file that is not there yet is
+    // made on the first write, but one that exists must be a regular file (reading a FIFO
+    // would wait for ever). Returns an empty string or the refusal in words.
+    static QString checkPath(const QString& iniPath);
+
     int readInt(const QString& key, int defaultValue) const override;
     QString readString(const QString& key, const QString& defaultValue) const override;
     void writeInt(const QString& key, int value) override;

@@ -4,6 +4,7 @@
 #include "PageBuilder.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
+#include "base/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -41,7 +42,7 @@ QString titleOf(const QString& path)
 QString read(CLabelSheetTemplate& t, const QString& path, bool* opened)
 {
     QFile file(path);
-    const bool isOpen = file.open(QIODevice::ReadOnly);
+    const bool isOpen = RegularFile::open(file);
     if (opened)
         *opened = isOpen;
     if (!isOpen)

@@ -1,10 +1,10 @@
 #include "PicturePrintCheck.h"
 
+#include "base/RegularFile.h"
 #include "model/CORINOTEDoc.h"
 #include "render/PictureFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QSet>
@@ -20,7 +20,7 @@ QString tr(const char* text)
 
 bool PicturePrintCheck::readable(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
+    if (!RegularFile::is(path))
         return false;
     const QSize size = PictureFile::size(path);
     if (!size.isValid() || size.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "PostalCode.h"
 #include "PostalTableFormat.h"
+#include "base/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -64,7 +65,7 @@ QString PostalTable::load(const QString& path)
     if (info.size() > MaxFileSize)
         return damaged();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::open(file))
         return tr("郵便番号データを読み込めません。");
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)

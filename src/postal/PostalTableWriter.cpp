@@ -1,6 +1,7 @@
 #include "PostalTableWriter.h"
 
 #include "PostalTableFormat.h"
+#include "base/RegularFile.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -212,8 +213,8 @@ QString PostalTableWriter::convertFolder(const QString& folder)
     const char* const names[4] = {"pref.json", "city.json", "zip5.json", "zip7.json"};
     for (int i = 0; i < 4; ++i) {
         QFile file(folder + u'/' + QLatin1String(names[i]));
-        if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+        if (!RegularFile::open(file))
+            return QStringLiteral("%1: not a readable regular file").arg(file.fileName());
         texts[i] = file.readAll();
     }
     return convert(texts[0], texts[1], texts[2], texts[3]);

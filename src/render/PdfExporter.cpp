@@ -9,6 +9,10 @@
 
 namespace {
 
+// A PDF page is at most 14,400 points (200 inches, 5.08 m) a side; a larger one would
+// still be written, but readers refuse or clip it. In 0.1 mm.
+constexpr qint64 kMaxSide = 50800;
+
 QString tr(const char* text)
 {
     return QCoreApplication::translate("PdfExporter", text);
@@ -20,6 +24,9 @@ QString PdfExporter::exportPdf(CORINOTEDoc& doc, const QString& path,
                                const PrintJob::Settings& settings,
                                const PrintJob::Progress& progress)
 {
+    const Rect paper = PageRenderer::paperRect(doc);
+    if (paper.width() > kMaxSide || paper.height() > kMaxSide)
+        return tr("%1: 用紙の大きさから画像を作れません。").arg(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return tr("%1: PDFファイルを作成できませんでした。").arg(path);

@@ -10,7 +10,7 @@ class CORINOTEDoc;
 // what a printer would get: same renderer, same offsets, fonts embedded as subsets,
 // pictures embedded at PictureCache::PrintDpi of their printed size (a page of photographs
 // holds only the page's resampled copies). The file is replaced only when the whole job
-// succeeded.
+// succeeded. A paper larger than a PDF page can be (5.08 m a side) is refused.
 class PdfExporter
 {
 public:

@@ -1,5 +1,8 @@
 #include "PictureFile.h"
 
+#include "base/RegularFile.h"
+
+#include <QFile>
 #include <QImageReader>
 
 namespace PictureFile {
@@ -15,7 +18,10 @@ bool turnsQuarter(const QImageReader& reader)
 
 QSize size(const QString& path)
 {
-    QImageReader reader(path);
+    QFile file(path);
+    if (!RegularFile::open(file))
+        return QSize();
+    QImageReader reader(&file);
     reader.setAutoTransform(true);
     QSize s = reader.size();
     if (s.isValid() && turnsQuarter(reader))
@@ -25,7 +31,10 @@ QSize size(const QString& path)
 
 QImage read(const QString& path, const QSize& size)
 {
-    QImageReader reader(path);
+    QFile file(path);
+    if (!RegularFile::open(file))
+        return QImage();
+    QImageReader reader(&file);
     reader.setAutoTransform(true);
     // The decoder scales the picture as stored, before it is turned upright.
     if (size.isValid())

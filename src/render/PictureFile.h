@@ -7,7 +7,8 @@
 // Picture files as they are meant to be seen: a photograph that records its camera's
 // orientation (a phone held upright) is read turned accordingly, and its size is the
 // turned size. Everything that sizes or draws a picture reads it through here, so that
-// fitting, placing and drawing agree.
+// fitting, placing and drawing agree. A path that is no regular file (a FIFO, a terminal)
+// reads as no picture, at once.
 namespace PictureFile {
 
 // The upright size, from the file's header alone; invalid when it cannot be read.

@@ -8,6 +8,7 @@
 
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
+#include "base/RegularFile.h"
 #include "merge/ui/CAutoReplaceListDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/TemplateFile.h"
@@ -62,7 +63,9 @@ bool AppCommands::applyTemplate(const QString& path)
 {
     CORINOTEDoc& doc = mFrame.document();
     // A file that cannot be opened changes nothing (apply() says so).
-    const bool read = QFile(path).open(QIODevice::ReadOnly);
+    QFile probe(path);
+    const bool read = RegularFile::open(probe);
+    probe.close();
     const QString message = TemplateFile::apply(doc, path);
     if (read) {
         rememberFolder(path);

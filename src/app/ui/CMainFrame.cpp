@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QToolBar>
 
@@ -214,8 +215,11 @@ void CMainFrame::onPages(const std::function<void()>& command, bool comeBack)
 void CMainFrame::receiveCommand(int command)
 {
     auto* form = qobject_cast<CLabelDataEditView*>(mLeftPane);
-    if (command != CommandIds::ReceiveDatabaseData || !form || mDoc.templateMode != 0)
+    // A command that comes while the last one still asks or receives is the same data
+    // sent again: asking twice would stack the questions.
+    if (command != CommandIds::ReceiveDatabaseData || !form || mDoc.templateMode != 0 || mReceiving)
         return;
+    const QScopedValueRollback<bool> receiving(mReceiving, true);
     activateWindow();
     raise();
     form->receiveDatabaseData();

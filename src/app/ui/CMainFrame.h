@@ -75,7 +75,8 @@ public:
     void refreshCommands();
 
     // A command sent by another program: 184 goes to the data-mode form, which receives
-    // the database program's strings; in template mode it is ignored.
+    // the database program's strings; in template mode, and while an earlier 184 still asks
+    // or receives, it is ignored.
     void receiveCommand(int command);
     // A document from outside the window (dropped on it, or handed over by the desktop
     // through another copy): the save question, then the file, shown in data mode.
@@ -109,6 +110,7 @@ private:
     MainStatusBar* mStatus;
     QSplitter* mSplitter;
     FormPane* mLeftPane = nullptr;
+    bool mReceiving = false; // a database reception asks or runs
     CSplitterFrame* mRightPane;
     std::unique_ptr<CWaitDialog> mWait;
     ModeSwitch::RecordMerger mMerger;

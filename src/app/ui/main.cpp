@@ -187,8 +187,16 @@ int main(int argc, char* argv[])
                                  QCoreApplication::translate("main", "A document to open (.ond)."),
                                  QStringLiteral("[document]"));
     parser.process(app);
+    // The channel to the running copy, or none when its folder is not the user's alone.
+    QString channelProblem;
+    const QString channelName = CommandChannel::serverName(&channelProblem);
     if (parser.isSet(commandOption)) {
-        const QString failure = CommandChannel::send(parser.value(commandOption).toInt());
+        if (channelName.isEmpty()) {
+            std::fprintf(stderr, "%s\n", channelProblem.toLocal8Bit().constData());
+            return 1;
+        }
+        const QString failure =
+            CommandChannel::send(parser.value(commandOption).toInt(), channelName);
         if (failure.isEmpty())
             return 0;
         std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
@@ -196,6 +204,11 @@ int main(int argc, char* argv[])
     }
     const QString document =
         parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().constFirst();
+    if (const QString refusal = SettingsProfile::checkPath(parser.value(profileOption));
+        parser.isSet(profileOption) && !refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
+        return 1;
+    }
     if (parser.isSet(printOption) || parser.isSet(printToOption)) {
         const QString folder =
             parser.isSet(dataOption) ? QDir(parser.value(dataOption)).absolutePath()
@@ -204,7 +217,8 @@ int main(int argc, char* argv[])
                              parser.value(profileOption));
     }
     // One copy runs: a document opened from the desktop while it runs goes to that copy.
-    if (!document.isEmpty() && CommandChannel::sendOpen(document, CommandChannel::serverName(), 1000).isEmpty())
+    if (!document.isEmpty() && !channelName.isEmpty() &&
+        CommandChannel::sendOpen(document, channelName, 1000).isEmpty())
         return 0;
 
     // Destroyed in the reverse order: the window writes the view's settings, then the
@@ -241,7 +255,13 @@ int main(int argc, char* argv[])
     if (parser.isSet(templateOption) || parser.isSet(bookOption))
         openStartFiles(frame, parser.value(templateOption), parser.value(bookOption), &measurer);
     // A database program sends its command to the copy that listens, the first one started.
-    CommandChannel channel;
+    CommandChannel channel(channelName);
+    if (channelName.isEmpty()) {
+        const QString without = QCoreApplication::translate(
+            "main", "ほかのプログラムからのコマンドを受け付けずに起動します。");
+        std::fprintf(stderr, "%s\n%s\n", channelProblem.toLocal8Bit().constData(),
+                     without.toLocal8Bit().constData());
+    }
     channel.listen();
     QObject::connect(&channel, &CommandChannel::commandReceived, &frame,
                      &CMainFrame::receiveCommand);
