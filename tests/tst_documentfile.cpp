@@ -437,6 +437,8 @@ private slots:
     void damagedFileAtEveryCut();
     void openFailures_data();
     void openFailures();
+    void trailingBytes_data();
+    void trailingBytes();
     void textKeptThroughSaveAndUndo_data();
     void textKeptThroughSaveAndUndo();
     void printStartPositionKeptInRange_data();
@@ -668,6 +670,41 @@ void TestDocumentFile::openFailures_data()
     Bytes longString;
     longString.i32(1).i32(1).i32(1).raw(QByteArray("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7));
     QTest::newRow("string beyond the end") << longString.bytes() << false << false;
+    // Zeros read as an empty document with no paper: not a document.
+    QTest::newRow("zeros") << QByteArray(256 * 1024, '\0') << false << false;
+}
+
+void TestDocumentFile::trailingBytes_data()
+{
+    QTest::addColumn<int>("padding");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("none") << 0 << true;
+    QTest::newRow("a little") << 4096 << true;
+    // Far more than the content: taken for something else, as a huge file of zeros.
+    QTest::newRow("megabytes") << 3 * 1024 * 1024 << false;
+}
+
+void TestDocumentFile::trailingBytes()
+{
+    QFETCH(int, padding);
+    QFETCH(bool, opens);
+    Fixture fx;
+    const QString path = fx.path(QStringLiteral("padded.ond"));
+    auto saved = fx.makeDoc();
+    makeRich(*saved);
+    QCOMPARE(DocumentFile::save(*saved, path), QString());
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        QVERIFY(file.write(QByteArray(padding, '\0')) == padding);
+    }
+    auto doc = fx.makeDoc();
+    const QString message = DocumentFile::open(*doc, path);
+    QCOMPARE(message.isEmpty(), opens);
+    if (opens)
+        QCOMPARE(doc->textRects().size(), saved->textRects().size());
+    else
+        QVERIFY(message.endsWith(u"ドキュメントファイルではありません。"_qs));
 }
 
 void TestDocumentFile::openFailures()

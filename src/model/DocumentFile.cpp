@@ -166,6 +166,14 @@ bool read(CORINOTEDoc& doc, ArchiveReader& in)
     return in.ok();
 }
 
+namespace {
+
+// Bytes after the content a file may carry (padding of a copy tool, say) before it is
+// taken for something else.
+constexpr qint64 kTrailingSlack = 1024 * 1024;
+
+} // namespace
+
 QString open(CORINOTEDoc& doc, const QString& path, bool* kept)
 {
     const QString failed =
@@ -184,6 +192,17 @@ QString open(CORINOTEDoc& doc, const QString& path, bool* kept)
     if (!read(doc, in)) {
         doc.deleteContents();
         return failed + QLatin1Char('\n') + in.error();
+    }
+    // Zeros read as a valid empty document: a document always has a paper, and its file
+    // ends near where its content does.
+    const Rect paper = doc.scalars().paperRect;
+    const qint64 content = file.pos();
+    const qint64 trailing = file.size() - content;
+    if (paper.width() == 0 || paper.height() == 0 ||
+        (trailing > kTrailingSlack && trailing > content)) {
+        doc.deleteContents();
+        return failed + QLatin1Char('\n') +
+               QCoreApplication::translate("DocumentFile", "ドキュメントファイルではありません。");
     }
     // The printer's offsets belong to the settings, not to the file: every way of
     // printing an opened document (the window, --print, orinote-batch) shifts it alike.
