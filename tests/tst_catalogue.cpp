@@ -28,6 +28,12 @@
 
 #include <utility>
 
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+
+#include <cmath>
+
 namespace {
 
 const QString kCatalogue = QStringLiteral(ORINOTE_CATALOGUE_DIR);
@@ -141,6 +147,7 @@ class TestCatalogue : public QObject
 private slots:
     void templates_data();
     void templates();
+    void pdfPagesExact();
     void postalBoxes_data();
     void postalBoxes();
     void badTemplateDefinitions_data();
@@ -754,6 +761,41 @@ void TestCatalogue::drawingIsReadOnly()
     doc.templateMode = 0;
     QCOMPARE(PdfExporter::exportPdf(doc, data.filePath(QStringLiteral("out.pdf")), {}), QString());
     QCOMPARE(saved(), before);
+}
+
+// Every bundled paper's PDF pages are the paper's size to a hundredth of a point (the
+// writer alone rounds them to whole points), and the drawing stays where it was.
+void TestCatalogue::pdfPagesExact()
+{
+    const QStringList templates =
+        QDir(kCatalogue).entryList({QStringLiteral("*.ont")}, QDir::Files, QDir::Name);
+    QVERIFY(templates.size() >= 15);
+    for (const QString& name : templates) {
+        MemoryProfile profile;
+        QTemporaryDir data;
+        CORINOTEDoc doc(&profile);
+        doc.dataFolder = data.path();
+        doc.newDocument();
+        QCOMPARE(TemplateFile::apply(doc, QDir(kCatalogue).filePath(name)), QString());
+        QCOMPARE(doc.addressBook().loadFile(kSampleBook), QString());
+        Pagination::buildFromReservation(doc, QDate(2024, 1, 1), nullptr);
+        const QString pdf = data.filePath(QStringLiteral("out.pdf"));
+        QCOMPARE(PdfExporter::exportPdf(doc, pdf, {}), QString());
+        const Rect paper = doc.scalars().paperRect;
+        const double width = std::abs(double(paper.width())) * 72.0 / 254.0;
+        const double height = std::abs(double(paper.height())) * 72.0 / 254.0;
+        QPDF file;
+        file.processFile(QFile::encodeName(pdf).constData());
+        const auto pages = QPDFPageDocumentHelper(file).getAllPages();
+        QCOMPARE(int(pages.size()), doc.pageCount());
+        for (const QPDFPageObjectHelper& page : pages) {
+            const auto box = QPDFPageObjectHelper(page).getMediaBox().getArrayAsRectangle();
+            QVERIFY2(std::abs(box.urx - box.llx - width) < 0.01, qPrintable(name));
+            QVERIFY2(std::abs(box.ury - box.lly - height) < 0.01, qPrintable(name));
+            // The top edge is the writer's, from which it draws.
+            QVERIFY2(std::abs(box.ury - height) < 1 && box.ury == std::floor(box.ury), qPrintable(name));
+        }
+    }
 }
 
 QTEST_MAIN(TestCatalogue) // drawing needs the fonts of a GUI application

@@ -1,7 +1,10 @@
 #include "PdfExporter.h"
 
+#include "PdfPageBoxes.h"
+
 #include "model/CORINOTEDoc.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -30,9 +33,13 @@ QString PdfExporter::exportPdf(CORINOTEDoc& doc, const QString& path,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return tr("%1: PDFファイルを作成できませんでした。").arg(path);
+    // Written in memory first: the page sizes are made exact before the file is.
+    QByteArray pdf;
     QString error;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(Resolution);
         writer.setCreator(QStringLiteral("ORINOTE"));
         const QString title = doc.scalars().templateName;
@@ -40,11 +47,17 @@ QString PdfExporter::exportPdf(CORINOTEDoc& doc, const QString& path,
         PageRenderer renderer;
         error = PrintJob::run(writer, doc, settings, renderer, progress);
     }
+    if (error.isEmpty()) {
+        const QString boxes = PdfPageBoxes::setPageSizes(
+            pdf, PdfPageBoxes::pointsOf(paper.width(), paper.height()));
+        if (!boxes.isEmpty())
+            error = tr("%1: PDFファイルを作成できませんでした。").arg(path) + QLatin1Char('\n') + boxes;
+    }
     if (!error.isEmpty()) {
         file.cancelWriting();
         return error;
     }
-    if (!file.flush() || !file.commit())
+    if (file.write(pdf) != pdf.size() || !file.flush() || !file.commit())
         return tr("%1: PDFファイルの書き込みに失敗しました。").arg(path);
     return QString();
 }
