@@ -12,9 +12,12 @@
 #include "postal/PostalTable.h"
 #include "render/PageImageExporter.h"
 #include "render/PageRenderer.h"
+#include "render/PdfExporter.h"
 
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -73,6 +76,7 @@ private slots:
     void barsDecodeToTheCharacters();
     void noBarcode_data();
     void noBarcode();
+    void renderedBarsReadBack_data();
     void renderedBarsReadBack();
     void printCheckNamesRecordsWithoutBarcode();
     void batchOption_data();
@@ -239,6 +243,13 @@ void TestBarcode::noBarcode()
 
 // A card merged from a record and drawn at 600 dpi: the bars, classified by their heights
 // into the four kinds, read back as the record's content; their sizes are the manual's.
+void TestBarcode::renderedBarsReadBack_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("image") << false;
+    QTest::newRow("PDF") << true;
+}
+
 void TestBarcode::renderedBarsReadBack()
 {
     const PostalTable& table = PostalData::table();
@@ -269,9 +280,30 @@ void TestBarcode::renderedBarsReadBack()
     Pagination::buildFromReservation(*doc, QDate(2026, 12, 8), nullptr);
     QCOMPARE(doc->textRects().text(0), u"26300233-30-8-403"_qs);
 
-    PageRenderer renderer;
-    const QImage image = PageImageExporter::renderPage(
-        *doc, 1, 600, PageRenderer::Options::fromProfile(profile, RenderMode::Preview), renderer);
+    QFETCH(bool, pdf);
+    QImage image;
+    if (pdf) {
+        // The PDF writer gets the bars as an image mask: rasterised by poppler, they read
+        // back as the screen's rectangles do.
+        const QString pdftoppm = QStandardPaths::findExecutable(u"pdftoppm"_qs);
+        if (pdftoppm.isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        const QString file = dir.filePath(u"bars.pdf"_qs);
+        QCOMPARE(PdfExporter::exportPdf(*doc, file, {}), QString());
+        QProcess raster;
+        raster.start(pdftoppm, {u"-r"_qs, u"600"_qs, u"-gray"_qs, u"-singlefile"_qs, file,
+                                dir.filePath(u"bars"_qs)});
+        QVERIFY(raster.waitForFinished(60000) && raster.exitCode() == 0);
+        QImageReader reader(dir.filePath(u"bars.pgm"_qs));
+        QImageReader::setAllocationLimit(512); // an A4 page at 600 dpi
+        image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    } else {
+        PageRenderer renderer;
+        image = PageImageExporter::renderPage(
+            *doc, 1, 600, PageRenderer::Options::fromProfile(profile, RenderMode::Preview),
+            renderer);
+    }
     QVERIFY(!image.isNull());
     const double pxPerMm = 600 / 25.4;
     const QRect band(int(10 * pxPerMm) - 5, int(99 * pxPerMm), int(80 * pxPerMm), int(8 * pxPerMm));
