@@ -991,6 +991,10 @@ void TestDocument::mapBetweenSheets_data()
     QTest::newRow("far edge follows the truncated near edge")
         << Rect{1, 0, 2, -100} << Rect{0, 0, 100, -100} << Rect{0, 0, 150, -100}
         << Rect{1, 0, 2, -100};
+    // A damaged file's sheets scale far beyond the coordinates: held at their edges.
+    QTest::newRow("scaled past the range")
+        << Rect{100, -50, 300, -150} << Rect{0, 0, 1, -1} << Rect{0, 0, 2000000000, -2000000000}
+        << Rect{INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN};
     // 91 × 55 mm to 86.4 × 50.8 mm.
     QTest::newRow("smaller label") << Rect{150, -120, 900, -200} << Rect{100, -100, 1010, -650}
                                    << Rect{1100, -100, 1964, -608} << Rect{1147, -118, 1859, -191};

@@ -44,11 +44,18 @@ Rect mapBetweenSheets(const Rect& r, const Rect& from, const Rect& to)
     const double sy = from.bottom != from.top
                           ? double(to.bottom - to.top) / double(from.bottom - from.top)
                           : 1.0;
+    // Truncated toward zero, and held in the coordinates' range: a damaged file's sheets
+    // can scale a region far beyond it.
+    const auto coordinate = [](double v) {
+        return v <= double(INT32_MIN) ? INT32_MIN
+               : v >= double(INT32_MAX) ? INT32_MAX
+                                        : qint32(v);
+    };
     Rect m;
-    m.left = qint32(to.left + (double(r.left) - from.left) * sx);
-    m.right = qint32(m.left + (double(r.right) - r.left) * sx);
-    m.top = qint32(to.top + (double(r.top) - from.top) * sy);
-    m.bottom = qint32(m.top + (double(r.bottom) - r.top) * sy);
+    m.left = coordinate(to.left + (double(r.left) - from.left) * sx);
+    m.right = coordinate(m.left + (double(r.right) - r.left) * sx);
+    m.top = coordinate(to.top + (double(r.top) - from.top) * sy);
+    m.bottom = coordinate(m.top + (double(r.bottom) - r.top) * sy);
     return m;
 }
 
