@@ -71,7 +71,9 @@ const OptionEntry kOptions[] = {
     {"pdf", "FILE", "print the pages to the PDF file FILE", &BatchCommand::Options::pdf},
     {"csv", "FILE", "place the rows of this CSV file on the pages (at most 500)",
      &BatchCommand::Options::csv},
-    {"rows", "LIST", "rows of the CSV file in file order, e.g. 1-20,25 (default: all)",
+    {"rows", "LIST",
+     "rows of the CSV file in file order, e.g. 1-20,25, counted after the header line of "
+     "--csv-header (default: all)",
      &BatchCommand::Options::rows},
     {"postal-code", "CODE", "print the addresses of this postal code and do nothing else",
      &BatchCommand::Options::postalCode},
@@ -177,6 +179,9 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     const QCommandLineOption keep(
         QStringLiteral("keep"),
         QStringLiteral("keep what the pages hold and place the pictures on the free sheets"));
+    const QCommandLineOption csvHeader(
+        QStringLiteral("csv-header"),
+        QStringLiteral("the CSV file's first line names its columns and is not placed"));
     QCommandLineOption vcardFile(QStringLiteral("export-vcard-file"), QString(),
                                  QStringLiteral("FILE"));
     vcardFile.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -184,7 +189,7 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
                                       QStringLiteral("ADDRESS"));
     barcodeAddress.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({dpi, preview, edit, print, start, offset, calibration, picture,
-                       pictureRegions, keep, vcardFile, barcodeAddress});
+                       pictureRegions, keep, csvHeader, vcardFile, barcodeAddress});
     if (!parser.parse(normalisedArguments(arguments))) {
         *error = parser.errorText();
         return false;
@@ -232,8 +237,9 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         *error = tr("--picture-regions, --keep は --picture と一緒に指定してください。");
         return false;
     }
-    if (parser.isSet(QStringLiteral("rows")) && options->csv.isEmpty()) {
-        *error = tr("--rows は --csv と一緒に指定してください。");
+    options->csvHeader = parser.isSet(csvHeader);
+    if ((parser.isSet(QStringLiteral("rows")) || options->csvHeader) && options->csv.isEmpty()) {
+        *error = tr("--rows, --csv-header は --csv と一緒に指定してください。");
         return false;
     }
     options->postalCodeGiven = parser.isSet(QStringLiteral("postal-code"));
@@ -322,7 +328,7 @@ QString BatchCommand::placeData(CORINOTEDoc& doc) const
 {
     const Options& o = mOptions;
     if (!o.csv.isEmpty()) {
-        const QString message = BatchCsv::place(doc, o.csv, o.rows, today());
+        const QString message = BatchCsv::place(doc, o.csv, o.rows, o.csvHeader, today());
         if (!message.isEmpty())
             return message;
     }

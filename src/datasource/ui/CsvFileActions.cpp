@@ -80,10 +80,19 @@ void CsvFileActions::run()
         mProgress->finish();
     QApplication::restoreOverrideCursor();
 
-    // The dialog holds the table only while it is open; the placement needs it after.
+    Profile* profile = mDoc.profile();
+    if (profile)
+        table.setFirstLineNames(profile->readInt(firstLineNamesKey(), 0) != 0);
     const std::optional<QList<int>> rows = chooseRows(table);
+    if (profile)
+        profile->writeInt(firstLineNamesKey(), table.firstLineNames() ? 1 : 0);
     if (!rows)
         return;
+    // Markers naming a column the file does not have print nothing; say which before the
+    // labels come out blank.
+    const QStringList missing = CsvPlacement::missingNames(mDoc, table);
+    if (!missing.isEmpty())
+        mPrompts.showMessage(CsvPlacement::missingNamesMessage(missing));
 
     takeSnapshotOnce();
     if (dropReservation) {
@@ -101,6 +110,11 @@ void CsvFileActions::run()
 QString CsvFileActions::folderKey()
 {
     return QStringLiteral("DIRCSV");
+}
+
+QString CsvFileActions::firstLineNamesKey()
+{
+    return QStringLiteral("CSVHEAD");
 }
 
 // The dialog opens in the folder a CSV file was last chosen in (other file dialogs keep
@@ -122,10 +136,13 @@ QString CsvFileActions::choosePath()
     return path;
 }
 
-std::optional<QList<int>> CsvFileActions::chooseRows(CsvDataTable table)
+std::optional<QList<int>> CsvFileActions::chooseRows(CsvDataTable& table)
 {
-    CCSVDataDialog dialog(std::move(table), mWindow);
-    if (dialog.exec() != QDialog::Accepted)
+    // The dialog holds a copy only while it is open; the placement needs the table after.
+    CCSVDataDialog dialog(table, mWindow);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    table.setFirstLineNames(dialog.firstLineNames());
+    if (!accepted)
         return std::nullopt;
     return dialog.chosenRows();
 }
