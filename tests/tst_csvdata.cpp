@@ -5,6 +5,8 @@
 #include "datasource/CsvFieldSplitter.h"
 #include "datasource/CsvMarker.h"
 #include "datasource/CsvPlacement.h"
+#include "datasource/CsvRecords.h"
+#include "merge/MergeExpander.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "pages/Pagination.h"
@@ -118,6 +120,11 @@ private slots:
     void placesNamedAndBracedMarkers();
     void namesMissingColumns();
     void batchNamesMissingColumns();
+    void mapsRecordColumns_data();
+    void mapsRecordColumns();
+    void placesRowsAsRecords();
+    void batchPlacesRowsAsRecords_data();
+    void batchPlacesRowsAsRecords();
     void checksTheSelection_data();
     void checksTheSelection();
     void placesRowsFromTheStartPosition_data();
@@ -604,6 +611,135 @@ void TestCsvData::batchNamesMissingColumns()
     const QJsonArray regions = json.value(u"textRects"_qs).toArray();
     QCOMPARE(regions.at(0).toObject().value(u"text"_qs).toString(), u"山田 様"_qs);
     QCOMPARE(regions.at(1).toObject().value(u"text"_qs).toString(), QString());
+}
+
+void TestCsvData::mapsRecordColumns_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("column");
+    QTest::newRow("氏名") << u"氏名"_qs << int(CAddressData::Name);
+    QTest::newRow("住所2, blanks") << u" 住所2 "_qs << int(CAddressData::Address2);
+    QTest::newRow("連名3") << u"連名3"_qs << int(CAddressData::JointName1) + 4;
+    QTest::newRow("敬称5") << u"敬称5"_qs << int(CAddressData::JointName1) + 9;
+    QTest::newRow("会社") << u"会社"_qs << int(CAddressData::Company);
+    QTest::newRow("住所") << u"住所"_qs << int(CAddressData::Address1);
+    // A CSV row must never pass for a record of the address book.
+    QTest::newRow("登録番号") << u"登録番号"_qs << -1;
+    QTest::newRow("Name") << u"Name"_qs << int(CAddressData::Name);
+    QTest::newRow("Postal Code") << u"Postal Code"_qs << int(CAddressData::PostalCode);
+    QTest::newRow("postal_code") << u"postal_code"_qs << int(CAddressData::PostalCode);
+    QTest::newRow("ZIP") << u"ZIP"_qs << int(CAddressData::PostalCode);
+    QTest::newRow("Address 1") << u"Address 1"_qs << int(CAddressData::Address1);
+    QTest::newRow("address2") << u"address2"_qs << int(CAddressData::Address2);
+    QTest::newRow("Title is no column") << u"Title"_qs << -1;
+    QTest::newRow("unknown") << u"メモ"_qs << -1;
+    QTest::newRow("empty") << QString() << -1;
+}
+
+void TestCsvData::mapsRecordColumns()
+{
+    QFETCH(QString, name);
+    QFETCH(int, column);
+    QCOMPARE(CsvRecords::columnFor(name), column);
+}
+
+void TestCsvData::placesRowsAsRecords()
+{
+    QTemporaryDir folder;
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = folder.path();
+    setUp(doc, 4, 2);
+    doc.environment().kanjiNumerals = 0;
+    TextRectFamily& design = doc.labelTemplate().regions;
+    design.setAttribute(0, u"氏名(R)"_qs);
+    design.setAttribute(1, u"郵便番号(R)"_qs);
+    design.setAttribute(3, u"{@メモ(CSV)}だけ"_qs);
+    // Two columns give 氏名: the first one takes it.
+    CsvDataTable table({u"氏名,郵便番号,メモ,Name,敬称,連名1,連名2,敬称2"_qs,
+                        u"山田 太郎,1640013,a,x,様,花子,一郎,殿"_qs,
+                        u"鈴木,１００－０００１,b,y"_qs});
+    table.setFirstLineNames(true);
+    CsvRecords::place(doc, table, {1, 0}, QDate(2027, 1, 1), nullptr);
+
+    const CAddressData& list = doc.recordList();
+    QCOMPARE(list.recordCount(), 3); // one blank record for the start position
+    QVERIFY(MergeExpander::isBlankRecord(list, 0));
+    QCOMPARE(list.field(1, CAddressData::PostalCode), u"100-0001"_qs);
+    QCOMPARE(list.field(2, CAddressData::Name), u"山田 太郎"_qs);
+    QCOMPARE(list.field(2, CAddressData::EntryNumber), QString());
+    // Joint names as the address book keeps them: without their own honorific, the main one.
+    QCOMPARE(list.field(2, CAddressData::JointName1 + 1), u"様"_qs);
+    QCOMPARE(list.field(2, CAddressData::JointName1 + 3), u"殿"_qs);
+    QCOMPARE(doc.currentPage, 1);
+    QVERIFY(doc.isModified());
+    const QStringList names{QString(), u"鈴木"_qs, u"山田 太郎"_qs, QString()};
+    const QStringList codes{QString(), u"100-0001"_qs, u"164-0013"_qs, QString()};
+    const QStringList notes{QString(), u"bだけ"_qs, u"aだけ"_qs, QString()};
+    for (int s = 0; s < 4; ++s) {
+        QCOMPARE(regionText(doc, s, 0), names.at(s));
+        QCOMPARE(regionText(doc, s, 1), codes.at(s));
+        QCOMPARE(regionText(doc, s, 3), notes.at(s));
+        QCOMPARE(regionText(doc, s, 2), names.at(s).isEmpty() ? QString() : u"固定"_qs);
+    }
+    // The rows stand in the record list as a reservation would, so the next CSV file or
+    // print reservation asks before it replaces them.
+    QVERIFY(CsvPlacement::holdsReservation(doc));
+}
+
+void TestCsvData::batchPlacesRowsAsRecords_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected"); // 氏名(R) of sheet 1, or the message
+    QTest::newRow("as records") << QStringList{u"--csv-header"_qs, u"--csv-as-records"_qs} << 0
+                                << u"山田"_qs;
+    QTest::newRow("header only: markers alone") << QStringList{u"--csv-header"_qs} << 0
+                                                << QString();
+    // A command line the parser refuses exits with 2.
+    QTest::newRow("without the header")
+        << QStringList{u"--csv-as-records"_qs} << 2
+        << u"--csv-as-records は --csv-header と一緒に指定してください。"_qs;
+}
+
+void TestCsvData::batchPlacesRowsAsRecords()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(u"rows.csv"_qs);
+    QVERIFY(writeFile(csv, u"Name,Zip Code\n山田,1640013\n"_qs.toUtf8()));
+    CLabelSheetTemplate t = csvTemplate(1);
+    t.regions.setAttribute(0, u"氏名(R)"_qs);
+    t.regions.setAttribute(2, u"郵便番号(R)"_qs);
+    QSaveFile file(dir.filePath(u"label.ont"_qs));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    ArchiveWriter writer(&file);
+    t.write(writer);
+    QVERIFY(writer.finish());
+    QVERIFY(file.commit());
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    process.setProcessEnvironment(env);
+    process.start(kBatch, QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs),
+                                      u"--data-folder"_qs, dir.path(), u"--template"_qs,
+                                      dir.filePath(u"label.ont"_qs), u"--csv"_qs, csv,
+                                      u"--json"_qs, u"-"_qs} +
+                          options);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), exitCode);
+    if (exitCode != 0) {
+        QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(expected));
+        return;
+    }
+    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const QJsonArray regions = json.value(u"textRects"_qs).toArray();
+    QCOMPARE(regions.at(0).toObject().value(u"text"_qs).toString(), expected);
+    QCOMPARE(regions.at(2).toObject().value(u"text"_qs).toString(),
+             expected.isEmpty() ? QString() : u"164-0013"_qs);
 }
 
 void TestCsvData::checksTheSelection_data()

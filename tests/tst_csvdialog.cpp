@@ -79,15 +79,20 @@ public:
     int tableRows = -1;
     std::optional<bool> names; // "1行目は見出し" as the user leaves it
     bool namesGiven = false;   // as the dialog opened
+    std::optional<bool> records; // "住所録の項目として使う" as the user leaves it
+    bool recordsGiven = false;
 
     // The real file dialog, for the test of its folder and title.
     QString realChoice() { return CsvFileActions::choosePath(); }
 
 protected:
     QString choosePath() override { return path; }
-    std::optional<QList<int>> chooseRows(CsvDataTable& t) override
+    std::optional<QList<int>> chooseRows(CsvDataTable& t, bool* asRecords) override
     {
         ++dialogs;
+        recordsGiven = *asRecords;
+        if (records)
+            *asRecords = *records;
         namesGiven = t.firstLineNames();
         if (names)
             t.setFirstLineNames(*names);
@@ -136,6 +141,9 @@ private slots:
     void commandRemembersFirstLineNames_data();
     void commandRemembersFirstLineNames();
     void commandNamesMissingColumns();
+    void asRecordsNeedsNames();
+    void commandPlacesRowsAsRecords_data();
+    void commandPlacesRowsAsRecords();
     void commandFollowsTheAnswers_data();
     void commandFollowsTheAnswers();
     void commandIsForDataMode();
@@ -372,6 +380,67 @@ void TestCsvDialog::commandNamesMissingColumns()
              QStringList{QStringLiteral(
                  "次の列名はCSVファイルの見出しにありません（何も印刷されません）：会社")});
     QCOMPARE(doc.textRects().text(0), QStringLiteral("山田 様"));
+}
+
+void TestCsvDialog::asRecordsNeedsNames()
+{
+    Dialog dialog(CsvDataTable({QStringLiteral("氏名"), QStringLiteral("山田")}));
+    auto* names = dialog.findChild<QCheckBox*>(QStringLiteral("firstLineNames"));
+    auto* records = dialog.findChild<QCheckBox*>(QStringLiteral("asRecords"));
+    QVERIFY(records);
+    QCOMPARE(records->text(), QStringLiteral("住所録の項目として使う"));
+    QVERIFY(!records->isEnabled());
+    dialog.setAsRecords(true); // as remembered: kept, greyed out
+    QVERIFY(dialog.asRecords());
+    names->setChecked(true);
+    QVERIFY(records->isEnabled());
+    names->setChecked(false);
+    QVERIFY(!records->isEnabled());
+}
+
+void TestCsvDialog::commandPlacesRowsAsRecords_data()
+{
+    QTest::addColumn<int>("stored");  // "CSVREC" before, -1 for none
+    QTest::addColumn<bool>("names");  // "1行目は見出し" as left
+    QTest::addColumn<bool>("records"); // "住所録の項目として使う" as left
+    QTest::addColumn<int>("listed");  // records in the record list afterwards
+    QTest::addColumn<QString>("placed"); // the region 氏名(R) of sheet 1
+    QTest::newRow("as records") << -1 << true << true << 1 << QStringLiteral("山田");
+    QTest::newRow("rows only") << 1 << true << false << 0 << QString();
+    // Without names there is nothing to map by: the rows go on as rows.
+    QTest::newRow("as records, no names") << 0 << false << true << 0 << QString();
+}
+
+void TestCsvDialog::commandPlacesRowsAsRecords()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, names);
+    QFETCH(bool, records);
+    QFETCH(int, listed);
+    QFETCH(QString, placed);
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    if (stored >= 0)
+        profile.writeInt(CsvFileActions::asRecordsKey(), stored);
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    setUpDocument(doc, false);
+    doc.labelTemplate().regions.setAttribute(0, QStringLiteral("氏名(R)"));
+    Prompts prompts;
+    Actions actions(doc, prompts);
+    actions.path = dir.filePath(QStringLiteral("rows.csv"));
+    QFile f(actions.path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("氏名,住所1\n山田,東京\n");
+    f.close();
+    actions.names = names;
+    actions.records = records;
+    actions.rows = QList<int>{0};
+    actions.run();
+    QCOMPARE(actions.recordsGiven, stored == 1);
+    QCOMPARE(profile.readInt(QStringLiteral("CSVREC"), -1), records ? 1 : 0);
+    QCOMPARE(doc.recordList().recordCount(), listed);
+    QCOMPARE(doc.textRects().text(0), placed);
 }
 
 void TestCsvDialog::commandFollowsTheAnswers_data()

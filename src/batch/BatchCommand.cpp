@@ -182,6 +182,10 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
     const QCommandLineOption csvHeader(
         QStringLiteral("csv-header"),
         QStringLiteral("the CSV file's first line names its columns and is not placed"));
+    const QCommandLineOption csvAsRecords(
+        QStringLiteral("csv-as-records"),
+        QStringLiteral("with --csv-header: place the CSV rows as address records, their "
+                       "columns taken by name (氏名, 郵便番号, 住所1, Name, Zip ...)"));
     QCommandLineOption vcardFile(QStringLiteral("export-vcard-file"), QString(),
                                  QStringLiteral("FILE"));
     vcardFile.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -189,7 +193,7 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
                                       QStringLiteral("ADDRESS"));
     barcodeAddress.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({dpi, preview, edit, print, start, offset, calibration, picture,
-                       pictureRegions, keep, csvHeader, vcardFile, barcodeAddress});
+                       pictureRegions, keep, csvHeader, csvAsRecords, vcardFile, barcodeAddress});
     if (!parser.parse(normalisedArguments(arguments))) {
         *error = parser.errorText();
         return false;
@@ -238,6 +242,11 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         return false;
     }
     options->csvHeader = parser.isSet(csvHeader);
+    options->csvAsRecords = parser.isSet(csvAsRecords);
+    if (options->csvAsRecords && !options->csvHeader) {
+        *error = tr("--csv-as-records は --csv-header と一緒に指定してください。");
+        return false;
+    }
     if ((parser.isSet(QStringLiteral("rows")) || options->csvHeader) && options->csv.isEmpty()) {
         *error = tr("--rows, --csv-header は --csv と一緒に指定してください。");
         return false;
@@ -328,7 +337,7 @@ QString BatchCommand::placeData(CORINOTEDoc& doc) const
 {
     const Options& o = mOptions;
     if (!o.csv.isEmpty()) {
-        const QString message = BatchCsv::place(doc, o.csv, o.rows, o.csvHeader, today());
+        const QString message = BatchCsv::place(doc, o.csv, o.rows, o.csvHeader, o.csvAsRecords, today());
         if (!message.isEmpty())
             return message;
     }

@@ -2,6 +2,7 @@
 
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvPlacement.h"
+#include "datasource/CsvRecords.h"
 #include "model/CORINOTEDoc.h"
 #include "render/FontTextMeasurer.h"
 
@@ -61,7 +62,7 @@ QList<int> parseRows(const QString& list, int rowCount, QString* error)
 }
 
 QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, bool firstLineNames,
-              const QDate& today)
+              bool asRecords, const QDate& today)
 {
     if (doc.labelTemplate().sheets.isEmpty())
         return tr("シートは必ず1つ以上設定してください。");
@@ -88,7 +89,10 @@ QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, bool f
     }
     doc.takeUndoSnapshot();
     const FontTextMeasurer measurer;
-    CsvPlacement::place(doc, table, chosen, today, &measurer);
+    if (asRecords && firstLineNames)
+        CsvRecords::place(doc, table, chosen, today, &measurer);
+    else
+        CsvPlacement::place(doc, table, chosen, today, &measurer);
     return QString();
 }
 

@@ -31,7 +31,8 @@ bool gSortAscending = true;
 CCSVDataDialog::CCSVDataDialog(CsvDataTable table, QWidget* parent)
     : QDialog(parent), mModel(new CsvDataModel(std::move(table), this)),
       mView(new QTableView(this)), mCount(new QLabel(this)),
-      mFirstLineNames(new QCheckBox(tr("1行目は見出し"), this))
+      mFirstLineNames(new QCheckBox(tr("1行目は見出し"), this)),
+      mAsRecords(new QCheckBox(tr("住所録の項目として使う"), this))
 {
     setWindowTitle(tr("CSV差込印刷"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
@@ -59,7 +60,11 @@ CCSVDataDialog::CCSVDataDialog(CsvDataTable table, QWidget* parent)
 
     mFirstLineNames->setObjectName(QStringLiteral("firstLineNames"));
     mFirstLineNames->setChecked(mModel->table().firstLineNames());
+    mAsRecords->setObjectName(QStringLiteral("asRecords"));
+    mAsRecords->setToolTip(tr("氏名、郵便番号、住所1などの見出しの列を住所録の項目として差し込みます"));
+    mAsRecords->setEnabled(mFirstLineNames->isChecked());
     connect(mFirstLineNames, &QCheckBox::toggled, this, [this](bool names) {
+        mAsRecords->setEnabled(names);
         mModel->setFirstLineNames(names);
         // The rows are back in file order, and the reset sized every column alike.
         mView->horizontalHeader()->setSortIndicatorShown(false);
@@ -89,6 +94,7 @@ CCSVDataDialog::CCSVDataDialog(CsvDataTable table, QWidget* parent)
     top->addWidget(mCount);
     top->addStretch();
     top->addWidget(mFirstLineNames);
+    top->addWidget(mAsRecords);
     top->addWidget(selectAll);
     top->addWidget(selectNone);
 
@@ -114,6 +120,16 @@ const CsvDataTable& CCSVDataDialog::table() const
 bool CCSVDataDialog::firstLineNames() const
 {
     return mFirstLineNames->isChecked();
+}
+
+bool CCSVDataDialog::asRecords() const
+{
+    return mAsRecords->isChecked();
+}
+
+void CCSVDataDialog::setAsRecords(bool records)
+{
+    mAsRecords->setChecked(records);
 }
 
 QList<int> CCSVDataDialog::selectedShownRows() const

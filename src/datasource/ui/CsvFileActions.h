@@ -32,14 +32,17 @@ public:
     static QString folderKey();
     // The settings key of "1行目は見出し" as last left in the dialog ("CSVHEAD", 0 or 1).
     static QString firstLineNamesKey();
+    // The settings key of "住所録の項目として使う" as last left ("CSVREC", 0 or 1).
+    static QString asRecordsKey();
 
 protected:
     // The CSV file to read; empty when the user cancels.
     virtual QString choosePath();
     // Runs "CSV差込印刷" over the table; the chosen table rows in the order shown, or
     // nothing when it was cancelled. Leaves the table's first line as the dialog's
-    // "1行目は見出し" was left, accepted or not.
-    virtual std::optional<QList<int>> chooseRows(CsvDataTable& table);
+    // "1行目は見出し" was left, and *asRecords (ticked as it comes) as
+    // "住所録の項目として使う" was, accepted or not.
+    virtual std::optional<QList<int>> chooseRows(CsvDataTable& table, bool* asRecords);
 
 private:
     void takeSnapshotOnce();
