@@ -58,7 +58,7 @@ std::optional<double> numberValue(QStringView text)
         ++i;
     const qsizetype intStart = i;
     int digits = 0;
-    int group = 0;       // digits since the last comma
+    int group = 0; // digits since the last comma
     bool grouped = false;
     for (; i < s.size() && (isDigit(s.at(i).unicode()) || s.at(i) == u','); ++i) {
         if (s.at(i) == u',') {
@@ -81,8 +81,8 @@ std::optional<double> numberValue(QStringView text)
     }
     if (digits == 0 || i != s.size())
         return std::nullopt;
-    QString plain = s.left(intStart) + s.mid(intStart, intEnd - intStart).remove(u',') +
-                    s.mid(intEnd);
+    QString plain =
+        s.left(intStart) + s.mid(intStart, intEnd - intStart).remove(u',') + s.mid(intEnd);
     bool ok = false;
     const double value = plain.toDouble(&ok);
     return ok ? std::optional<double>(value) : std::nullopt;

@@ -19,8 +19,8 @@
 class CsvMarker
 {
 public:
-    QString key;       // between "@" and "(CSV)", as written
-    qsizetype start = 0;  // where the marker starts in the text, its braces included
+    QString key;         // between "@" and "(CSV)", as written
+    qsizetype start = 0; // where the marker starts in the text, its braces included
     qsizetype length = 0;
     bool braced = false;
 

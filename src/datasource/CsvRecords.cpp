@@ -97,7 +97,8 @@ CAddressData CsvRecords::recordList(const CsvDataTable& table, const QList<int>&
             if (to < 0)
                 continue;
             const QString cell = table.cell(row, c);
-            const bool code = to == CAddressData::PostalCode || to == CAddressData::CompanyPostalCode;
+            const bool code =
+                to == CAddressData::PostalCode || to == CAddressData::CompanyPostalCode;
             values[to] = code ? PostalCode::storedForm(cell) : cell;
         }
         // As the address book saves a record: a joint name without its own honorific
@@ -118,7 +119,7 @@ void CsvRecords::place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<
     // The ordinary merge, as for reserved records: it also clears the sheets before the
     // start position and after the last row.
     Pagination::mergeHeldRecords(doc, today, measurer, progress);
-    CsvPlacement::fillMarkers(doc, table, taken, doc.printStartPosition() - 1,
-                              int(taken.size()), measurer, {});
+    CsvPlacement::fillMarkers(doc, table, taken, doc.printStartPosition() - 1, int(taken.size()),
+                              measurer, {});
     CsvPlacement::finish(doc);
 }

@@ -42,8 +42,8 @@ public:
     // position, and the pages are built and merged from it as from the print reservation
     // (Pagination::mergeHeldRecords: merge fields, auto-replace rules, name blocks, the
     // sheets without a row cleared); CSV markers are then filled as CsvPlacement::place
-    // fills them. The record list stays, so entering data mode again places the same
-    // rows. Takes no undo snapshot; the selection is emptied, the current page is 1, the
+    // fills them. The record list stays, so entering data mode again merges the same
+    // records (the markers then stay empty: the table is gone). Takes no undo snapshot; the selection is emptied, the current page is 1, the
     // document is marked modified and redrawn.
     static void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows,
                       const QDate& today, const TextMeasurer* measurer,

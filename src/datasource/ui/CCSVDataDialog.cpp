@@ -61,7 +61,8 @@ CCSVDataDialog::CCSVDataDialog(CsvDataTable table, QWidget* parent)
     mFirstLineNames->setObjectName(QStringLiteral("firstLineNames"));
     mFirstLineNames->setChecked(mModel->table().firstLineNames());
     mAsRecords->setObjectName(QStringLiteral("asRecords"));
-    mAsRecords->setToolTip(tr("氏名、郵便番号、住所1などの見出しの列を住所録の項目として差し込みます"));
+    mAsRecords->setToolTip(
+        tr("氏名、郵便番号、住所1などの見出しの列を住所録の項目として差し込みます"));
     mAsRecords->setEnabled(mFirstLineNames->isChecked());
     connect(mFirstLineNames, &QCheckBox::toggled, this, [this](bool names) {
         mAsRecords->setEnabled(names);
