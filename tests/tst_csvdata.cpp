@@ -84,6 +84,52 @@ CsvDataTable numberedTable(int rows, int columns)
     return CsvDataTable(lines);
 }
 
+// What orinote-batch wrote and its exit code.
+struct BatchRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString errors;
+};
+
+// Runs orinote-batch in `dir` with the template saved as label.ont, the CSV file and the
+// JSON dump on standard output, after `options`.
+BatchRun runBatch(const QTemporaryDir& dir, const CLabelSheetTemplate& t, const QString& csv,
+                  const QStringList& options)
+{
+    QSaveFile file(dir.filePath(u"label.ont"_qs));
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    ArchiveWriter writer(&file);
+    t.write(writer);
+    if (!writer.finish() || !file.commit())
+        return {};
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    process.setProcessEnvironment(env);
+    process.start(kBatch,
+                  QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs), u"--data-folder"_qs,
+                              dir.path(), u"--template"_qs, dir.filePath(u"label.ont"_qs),
+                              u"--csv"_qs, csv, u"--json"_qs, u"-"_qs} +
+                      options);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The text of every region in a JSON dump.
+QStringList regionTexts(const QByteArray& json)
+{
+    QStringList texts;
+    const QJsonArray regions =
+        QJsonDocument::fromJson(json).object().value(u"textRects"_qs).toArray();
+    for (const QJsonValue& r : regions)
+        texts.append(r.toObject().value(u"text"_qs).toString());
+    return texts;
+}
+
 // Region `which` of kAttributes on data-mode sheet s.
 QString regionText(const CORINOTEDoc& doc, int sheet, int which)
 {
@@ -586,31 +632,14 @@ void TestCsvData::batchNamesMissingColumns()
     CLabelSheetTemplate t = csvTemplate(1);
     t.regions.setAttribute(0, u"{@氏名(CSV)} 様"_qs);
     t.regions.setAttribute(1, u"@会社(CSV)"_qs);
-    QSaveFile file(dir.filePath(u"label.ont"_qs));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    ArchiveWriter writer(&file);
-    t.write(writer);
-    QVERIFY(writer.finish());
-    QVERIFY(file.commit());
-
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-    process.setProcessEnvironment(env);
-    process.start(kBatch, QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs),
-                                      u"--data-folder"_qs, dir.path(), u"--template"_qs,
-                                      dir.filePath(u"label.ont"_qs), u"--csv"_qs, csv,
-                                      u"--csv-header"_qs, u"--json"_qs, u"-"_qs});
-    QVERIFY(process.waitForFinished(20000));
-    QCOMPARE(process.exitCode(), 0);
-    const QString errors = QString::fromUtf8(process.readAllStandardError());
-    QVERIFY2(errors.contains(
+    const BatchRun run = runBatch(dir, t, csv, {u"--csv-header"_qs});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errors.contains(
                  u"orinote-batch: 次の列名はCSVファイルの見出しにありません（何も印刷されません）：会社\n"_qs),
-             qPrintable(errors));
-    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    const QJsonArray regions = json.value(u"textRects"_qs).toArray();
-    QCOMPARE(regions.at(0).toObject().value(u"text"_qs).toString(), u"山田 様"_qs);
-    QCOMPARE(regions.at(1).toObject().value(u"text"_qs).toString(), QString());
+             qPrintable(run.errors));
+    const QStringList texts = regionTexts(run.out);
+    QCOMPARE(texts.value(0), u"山田 様"_qs);
+    QCOMPARE(texts.value(1), QString());
 }
 
 void TestCsvData::mapsRecordColumns_data()
@@ -713,33 +742,15 @@ void TestCsvData::batchPlacesRowsAsRecords()
     CLabelSheetTemplate t = csvTemplate(1);
     t.regions.setAttribute(0, u"氏名(R)"_qs);
     t.regions.setAttribute(2, u"郵便番号(R)"_qs);
-    QSaveFile file(dir.filePath(u"label.ont"_qs));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    ArchiveWriter writer(&file);
-    t.write(writer);
-    QVERIFY(writer.finish());
-    QVERIFY(file.commit());
-
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-    process.setProcessEnvironment(env);
-    process.start(kBatch, QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs),
-                                      u"--data-folder"_qs, dir.path(), u"--template"_qs,
-                                      dir.filePath(u"label.ont"_qs), u"--csv"_qs, csv,
-                                      u"--json"_qs, u"-"_qs} +
-                          options);
-    QVERIFY(process.waitForFinished(20000));
-    QCOMPARE(process.exitCode(), exitCode);
+    const BatchRun run = runBatch(dir, t, csv, options);
+    QCOMPARE(run.exitCode, exitCode);
     if (exitCode != 0) {
-        QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(expected));
+        QVERIFY2(run.errors.contains(expected), qPrintable(run.errors));
         return;
     }
-    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    const QJsonArray regions = json.value(u"textRects"_qs).toArray();
-    QCOMPARE(regions.at(0).toObject().value(u"text"_qs).toString(), expected);
-    QCOMPARE(regions.at(2).toObject().value(u"text"_qs).toString(),
-             expected.isEmpty() ? QString() : u"164-0013"_qs);
+    const QStringList texts = regionTexts(run.out);
+    QCOMPARE(texts.value(0), expected);
+    QCOMPARE(texts.value(2), expected.isEmpty() ? QString() : u"164-0013"_qs);
 }
 
 void TestCsvData::checksTheSelection_data()
@@ -911,42 +922,23 @@ void TestCsvData::batchPlacesRows()
     QTemporaryDir dir;
     const QString csv = dir.filePath(u"rows.csv"_qs);
     QVERIFY(writeFile(csv, TextCodec::encode(u"r1,1-15\r\nr2,2-15\r\nr3,3-15\r\nr4,4-15\r\n"_qs)));
-    QSaveFile file(dir.filePath(u"label.ont"_qs));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    ArchiveWriter writer(&file);
-    csvTemplate(3).write(writer);
-    QVERIFY(writer.finish());
-    QVERIFY(file.commit());
-
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-    process.setProcessEnvironment(env);
-    process.start(kBatch,
-                  QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs), u"--data-folder"_qs,
-                              dir.path(), u"--template"_qs, dir.filePath(u"label.ont"_qs),
-                              u"--csv"_qs, csv, u"--json"_qs, u"-"_qs} +
-                      options);
-    QVERIFY(process.waitForFinished(20000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), exitCode);
+    const BatchRun run = runBatch(dir, csvTemplate(3), csv, options);
+    QCOMPARE(run.exitCode, exitCode);
     if (exitCode != 0) {
-        QVERIFY2(QString::fromUtf8(process.readAllStandardError()).contains(firsts.constFirst()),
-                 qPrintable(firsts.constFirst()));
-        QVERIFY(process.readAllStandardOutput().isEmpty());
+        QVERIFY2(run.errors.contains(firsts.constFirst()), qPrintable(firsts.constFirst()));
+        QVERIFY(run.out.isEmpty());
         return;
     }
-    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    const QJsonArray regions = json.value(u"textRects"_qs).toArray();
-    QCOMPARE(regions.size(), firsts.size() * kAttributes.size());
+    const QStringList texts = regionTexts(run.out);
+    QCOMPARE(texts.size(), firsts.size() * kAttributes.size());
     for (int s = 0; s < firsts.size(); ++s) {
         const QString first = firsts.at(s) == u"-"_qs ? QString() : firsts.at(s);
         const int base = s * int(kAttributes.size());
-        QCOMPARE(regions.at(base).toObject().value(u"text"_qs).toString(), first);
+        QCOMPARE(texts.at(base), first);
         // The vertical region gets kanji numerals ("NTJ" is on by default).
         QString second = first.isEmpty() ? QString() : first.mid(1) + u"ー一五"_qs;
         second.replace(u'1', u'一').replace(u'2', u'二').replace(u'3', u'三').replace(u'4', u'四');
-        QCOMPARE(regions.at(base + 1).toObject().value(u"text"_qs).toString(), second);
+        QCOMPARE(texts.at(base + 1), second);
     }
 }
 
