@@ -3,7 +3,10 @@
 #include "datasource/CsvDataModel.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvFieldSplitter.h"
+#include "datasource/CsvMarker.h"
 #include "datasource/CsvPlacement.h"
+#include "datasource/CsvRecords.h"
+#include "merge/MergeExpander.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "pages/Pagination.h"
@@ -81,6 +84,52 @@ CsvDataTable numberedTable(int rows, int columns)
     return CsvDataTable(lines);
 }
 
+// What orinote-batch wrote and its exit code.
+struct BatchRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString errors;
+};
+
+// Runs orinote-batch in `dir` with the template saved as label.ont, the CSV file and the
+// JSON dump on standard output, after `options`.
+BatchRun runBatch(const QTemporaryDir& dir, const CLabelSheetTemplate& t, const QString& csv,
+                  const QStringList& options)
+{
+    QSaveFile file(dir.filePath(u"label.ont"_qs));
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    ArchiveWriter writer(&file);
+    t.write(writer);
+    if (!writer.finish() || !file.commit())
+        return {};
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    process.setProcessEnvironment(env);
+    process.start(kBatch,
+                  QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs), u"--data-folder"_qs,
+                              dir.path(), u"--template"_qs, dir.filePath(u"label.ont"_qs),
+                              u"--csv"_qs, csv, u"--json"_qs, u"-"_qs} +
+                      options);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The text of every region in a JSON dump.
+QStringList regionTexts(const QByteArray& json)
+{
+    QStringList texts;
+    const QJsonArray regions =
+        QJsonDocument::fromJson(json).object().value(u"textRects"_qs).toArray();
+    for (const QJsonValue& r : regions)
+        texts.append(r.toObject().value(u"text"_qs).toString());
+    return texts;
+}
+
 // Region `which` of kAttributes on data-mode sheet s.
 QString regionText(const CORINOTEDoc& doc, int sheet, int which)
 {
@@ -105,8 +154,23 @@ private slots:
     void sortsByCp932Bytes_data();
     void sortsByCp932Bytes();
     void modelKeepsSelectedRowsThroughASort();
+    void takesTheFirstLineAsNames_data();
+    void takesTheFirstLineAsNames();
     void readsColumnMarkers_data();
     void readsColumnMarkers();
+    void findsMarkers_data();
+    void findsMarkers();
+    void resolvesColumns_data();
+    void resolvesColumns();
+    void placesNamedAndBracedMarkers_data();
+    void placesNamedAndBracedMarkers();
+    void namesMissingColumns();
+    void batchNamesMissingColumns();
+    void mapsRecordColumns_data();
+    void mapsRecordColumns();
+    void placesRowsAsRecords();
+    void batchPlacesRowsAsRecords_data();
+    void batchPlacesRowsAsRecords();
     void checksTheSelection_data();
     void checksTheSelection();
     void placesRowsFromTheStartPosition_data();
@@ -286,6 +350,25 @@ void TestCsvData::sortsByCp932Bytes_data()
     QTest::newRow("ties keep their order, descending")
         << QStringList{u"b"_qs, u"a"_qs, u"b"_qs, u"a"_qs} << false << QList<int>{0, 2, 1, 3};
     QTest::newRow("empty first") << QStringList{u"x"_qs, QString()} << true << QList<int>{1, 0};
+    // A column of numbers sorts by value, where bytes would put 10 before 9.
+    QTest::newRow("numbers") << QStringList{u"10"_qs, u"9"_qs, u"-1"_qs, u"1.5"_qs} << true
+                             << QList<int>{2, 3, 1, 0};
+    QTest::newRow("numbers, descending")
+        << QStringList{u"10"_qs, u"9"_qs, u"-1"_qs, u"1.5"_qs} << false << QList<int>{0, 1, 3, 2};
+    QTest::newRow("full-width and grouped numbers")
+        << QStringList{u"１,２００"_qs, u" 300 "_qs, u"２５"_qs, u"+7"_qs} << true
+        << QList<int>{3, 2, 1, 0};
+    QTest::newRow("empty cells first among numbers")
+        << QStringList{u"10"_qs, QString(), u"9"_qs} << true << QList<int>{1, 2, 0};
+    QTest::newRow("empty cells last among numbers, descending")
+        << QStringList{u"10"_qs, QString(), u"9"_qs} << false << QList<int>{0, 2, 1};
+    QTest::newRow("a word makes the column text")
+        << QStringList{u"10"_qs, u"9"_qs, u"x"_qs} << true << QList<int>{0, 1, 2};
+    // "1,00" is no number (groups of three), so the column compares as text.
+    QTest::newRow("misgrouped number") << QStringList{u"1,00"_qs, u"2"_qs} << true
+                                       << QList<int>{0, 1};
+    QTest::newRow("postal codes are text")
+        << QStringList{u"164-0013"_qs, u"10-1"_qs} << true << QList<int>{1, 0};
 }
 
 void TestCsvData::sortsByCp932Bytes()
@@ -295,7 +378,7 @@ void TestCsvData::sortsByCp932Bytes()
     QFETCH(QList<int>, order);
     QStringList lines;
     for (const QString& k : keys)
-        lines.append(u"0,"_qs + k);
+        lines.append(u"0,\""_qs + k + u"\""_qs);
     const CsvDataTable table(lines);
     QList<int> rows(keys.size());
     std::iota(rows.begin(), rows.end(), 0);
@@ -311,17 +394,65 @@ void TestCsvData::sortsByCp932Bytes()
 void TestCsvData::modelKeepsSelectedRowsThroughASort()
 {
     CsvDataModel model(CsvDataTable({u"b,1"_qs, u"c,2"_qs, u"a,3"_qs}));
-    QCOMPARE(model.columnCount(), 2);
-    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), u"2"_qs);
-    const QPersistentModelIndex c(model.index(1, 0));
-    model.sortRows(0, false); // c, b, a
-    QCOMPARE(model.data(model.index(0, 0)).toString(), u"c"_qs);
+    QCOMPARE(model.columnCount(), 3); // the line numbers first
+    QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), u"2"_qs);
+    const QPersistentModelIndex c(model.index(1, 1));
+    model.sortRows(1, false); // c, b, a
+    QCOMPARE(model.data(model.index(0, 1)).toString(), u"c"_qs);
+    QCOMPARE(model.data(model.index(0, 0)).toInt(), 2);
     QCOMPARE(c.row(), 0);
     QCOMPARE(model.tableRows({0, 1, 2}), (QList<int>{1, 0, 2}));
-    model.sortRows(1, true); // back to file order: 1, 2, 3
+    model.sortRows(2, true); // back to file order: 1, 2, 3
     QCOMPARE(model.tableRows({0, 1, 2}), (QList<int>{0, 1, 2}));
     QCOMPARE(c.row(), 1);
     QCOMPARE(model.tableRow(3), -1);
+    model.sortRows(CsvDataModel::LineColumn, false); // the last line first
+    QCOMPARE(model.tableRows({0, 1, 2}), (QList<int>{2, 1, 0}));
+    QCOMPARE(c.row(), 1);
+}
+
+void TestCsvData::takesTheFirstLineAsNames_data()
+{
+    QTest::addColumn<bool>("names");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("firstCell");
+    QTest::addColumn<int>("firstLine");
+    QTest::addColumn<QStringList>("captions"); // the model's, line numbers' first
+    QTest::newRow("first line a row") << false << 3 << u" 氏名 "_qs << 1
+                                      << QStringList{u"行"_qs, u"1"_qs, u"2"_qs, u"3"_qs};
+    // Names are trimmed; an empty one leaves the column its number.
+    QTest::newRow("first line names")
+        << true << 2 << u"山田"_qs << 2 << QStringList{u"行"_qs, u"氏名"_qs, u"住所"_qs, u"3"_qs};
+}
+
+void TestCsvData::takesTheFirstLineAsNames()
+{
+    QFETCH(bool, names);
+    QFETCH(int, rows);
+    QFETCH(QString, firstCell);
+    QFETCH(int, firstLine);
+    QFETCH(QStringList, captions);
+    CsvDataModel model(CsvDataTable({u" 氏名 ,住所,"_qs, u"山田,東京"_qs, u"鈴木,大阪"_qs}));
+    if (names)
+        model.sortRows(1, false); // taking the names shows the rows in file order again
+    model.setFirstLineNames(names);
+    const CsvDataTable& table = model.table();
+    QCOMPARE(table.rowCount(), rows);
+    QCOMPARE(model.rowCount(), rows);
+    QCOMPARE(table.cell(0, 0), firstCell);
+    QCOMPARE(table.lineNumber(0), firstLine);
+    QCOMPARE(table.lineNumber(rows - 1), 3);
+    QCOMPARE(table.lineNumber(rows), 0);
+    QCOMPARE(table.cell(rows, 0), QString());
+    QCOMPARE(model.data(model.index(0, 0)).toInt(), firstLine);
+    QStringList shown;
+    for (int c = 0; c < model.columnCount(); ++c)
+        shown.append(model.headerData(c, Qt::Horizontal).toString());
+    QCOMPARE(shown, captions);
+    QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(), u"@1(CSV)"_qs);
+    QCOMPARE(model.tableRows({0, 1}), (QList<int>{0, 1}));
+    QCOMPARE(table.columnNames(),
+             (names ? QStringList{u"氏名"_qs, u"住所"_qs, QString()} : QStringList(3)));
 }
 
 void TestCsvData::readsColumnMarkers_data()
@@ -339,6 +470,8 @@ void TestCsvData::readsColumnMarkers_data()
     QTest::newRow("marker before @") << u"(CSV)@3"_qs << true << 0;
     QTest::newRow("too large") << u"@99999999999(CSV)"_qs << true
                                << std::numeric_limits<int>::max();
+    QTest::newRow("braced") << u"{@2(CSV)} 様"_qs << true << 2;
+    QTest::newRow("name") << u"@氏名(CSV)"_qs << true << 0;
     QTest::newRow("no (CSV)") << u"@3"_qs << false << 0;
     QTest::newRow("no @") << u"3(CSV)"_qs << false << 0;
 }
@@ -350,6 +483,274 @@ void TestCsvData::readsColumnMarkers()
     QFETCH(int, column);
     QCOMPARE(CsvPlacement::hasMarker(attribute), marker);
     QCOMPARE(CsvPlacement::columnNumber(attribute), column);
+}
+
+void TestCsvData::findsMarkers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<bool>("braced");
+    QTest::addColumn<QString>("filled"); // each marker replaced by "<key>"
+    QTest::newRow("whole text") << u"@3(CSV)"_qs << QStringList{u"3"_qs} << false << u"<3>"_qs;
+    // Without braces the text around a marker does not print, as before.
+    QTest::newRow("whole text, text around")
+        << u"〒@ 4(CSV)様"_qs << QStringList{u" 4"_qs} << false << u"< 4>"_qs;
+    QTest::newRow("braced, text after")
+        << u"{@2(CSV)} 様"_qs << QStringList{u"2"_qs} << true << u"<2> 様"_qs;
+    QTest::newRow("two braced")
+        << u"〒{@郵便番号(CSV)} {@1(CSV)}様"_qs << QStringList{u"郵便番号"_qs, u"1"_qs} << true
+        << u"〒<郵便番号> <1>様"_qs;
+    // A brace pair without a marker is text; an unbraced marker beside a braced one too.
+    QTest::newRow("braces of text kept")
+        << u"{x} {@1(CSV)} @2(CSV)"_qs << QStringList{u"1"_qs} << true << u"{x} <1> @2(CSV)"_qs;
+    QTest::newRow("brace opened twice")
+        << u"{{@1(CSV)}}"_qs << QStringList{u"1"_qs} << true << u"{<1>}"_qs;
+    QTest::newRow("unclosed brace: whole text")
+        << u"{@1(CSV)"_qs << QStringList{u"1"_qs} << false << u"<1>"_qs;
+    QTest::newRow("(CSV) before @") << u"(CSV)@3"_qs << QStringList{QString()} << false
+                                    << u"<>"_qs;
+    QTest::newRow("no marker") << u"様"_qs << QStringList() << false << u"様"_qs;
+}
+
+void TestCsvData::findsMarkers()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, keys);
+    QFETCH(bool, braced);
+    QFETCH(QString, filled);
+    QStringList found;
+    for (const CsvMarker& m : CsvMarker::find(text)) {
+        found.append(m.key);
+        QCOMPARE(m.braced, braced);
+    }
+    QCOMPARE(found, keys);
+    QCOMPARE(CsvMarker::fill(text, [](const QString& key) { return u"<"_qs + key + u">"_qs; }),
+             filled);
+}
+
+void TestCsvData::resolvesColumns_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("column");
+    const QStringList names{u"氏名"_qs, u"住所"_qs, u"2020"_qs};
+    QTest::newRow("number") << u"3"_qs << names << 3;
+    QTest::newRow("number past the last column") << u"4"_qs << names << 0;
+    QTest::newRow("number without names") << u"2"_qs << QStringList(3) << 2;
+    QTest::newRow("zero") << u"0"_qs << names << 0;
+    QTest::newRow("negative") << u"-1"_qs << names << 0;
+    QTest::newRow("digits then text") << u"2x"_qs << names << 2;
+    QTest::newRow("name") << u"住所"_qs << names << 2;
+    QTest::newRow("name with blanks") << u" 氏名　"_qs << names << 1;
+    QTest::newRow("part of a name") << u"氏"_qs << names << 0;
+    QTest::newRow("name without names") << u"氏名"_qs << QStringList(3) << 0;
+    QTest::newRow("empty key never matches an empty name") << QString() << QStringList(3) << 0;
+    // A key of digits is a column number, even where a column is named so.
+    QTest::newRow("digits name a number") << u"2020"_qs << names << 0;
+    QTest::newRow("first of equal names")
+        << u"氏名"_qs << QStringList{u"x"_qs, u"氏名"_qs, u"氏名"_qs} << 2;
+}
+
+void TestCsvData::resolvesColumns()
+{
+    QFETCH(QString, key);
+    QFETCH(QStringList, names);
+    QFETCH(int, column);
+    QCOMPARE(CsvMarker::column(key, names), column);
+}
+
+void TestCsvData::placesNamedAndBracedMarkers_data()
+{
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("name") << u"@氏名(CSV)"_qs << true << false << u"山田 太郎"_qs;
+    QTest::newRow("name trimmed") << u"@ 住所 (CSV)"_qs << true << false << u"2-15"_qs;
+    QTest::newRow("name without a header line") << u"@氏名(CSV)"_qs << false << false
+                                                << QString();
+    QTest::newRow("missing name") << u"@会社(CSV)"_qs << true << false << QString();
+    QTest::newRow("number with a header line") << u"@1(CSV)"_qs << true << false
+                                               << u"山田 太郎"_qs;
+    QTest::newRow("number without a header line") << u"@1(CSV)"_qs << false << false
+                                                  << u" 氏名 "_qs;
+    QTest::newRow("braced") << u"{@1(CSV)} 様"_qs << true << false << u"山田 太郎 様"_qs;
+    QTest::newRow("braced, several")
+        << u"{@氏名(CSV)}{@会社(CSV)} 様 ({@3(CSV)})"_qs << true << false
+        << u"山田 太郎 様 (A-1)"_qs;
+    // Templates made before braces print as they did: the cell alone.
+    QTest::newRow("unbraced with text") << u"@1(CSV) 様"_qs << true << false << u"山田 太郎"_qs;
+    QTest::newRow("braced, kanji numerals") << u"{@住所(CSV)}番地"_qs << true << true
+                                            << u"二ー一五番地"_qs;
+}
+
+void TestCsvData::placesNamedAndBracedMarkers()
+{
+    QFETCH(QString, attribute);
+    QFETCH(bool, header);
+    QFETCH(bool, vertical);
+    QFETCH(QString, text);
+    QTemporaryDir folder;
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = folder.path();
+    setUp(doc, 1, 1);
+    doc.environment().kanjiNumerals = 1;
+    doc.labelTemplate().regions.setAttribute(0, attribute);
+    if (vertical)
+        doc.labelTemplate().regions.setFont(0, FontRecord::make(u"@ＭＳ 明朝"_qs, -40, 2700));
+    CsvDataTable table({u" 氏名 ,住所,番号"_qs, u"山田 太郎,2-15,A-1"_qs});
+    table.setFirstLineNames(header);
+    CsvPlacement::place(doc, table, {0}, QDate(2027, 1, 1), nullptr);
+    QCOMPARE(regionText(doc, 0, 0), text);
+}
+
+void TestCsvData::namesMissingColumns()
+{
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    setUp(doc, 1, 1);
+    TextRectFamily& regions = doc.labelTemplate().regions;
+    regions.setAttribute(0, u"@会社(CSV)"_qs);
+    regions.setAttribute(1, u"{@氏名(CSV)} {@部署(CSV)} {@ 会社 (CSV)} {@9(CSV)}"_qs);
+    regions.setAttribute(2, u"部署"_qs); // not a marker
+    CsvDataTable table({u"氏名,住所"_qs, u"a,b"_qs});
+    // Without a header line every name is missing; numbers never are.
+    QCOMPARE(CsvPlacement::missingNames(doc, table), (QStringList{u"会社"_qs, u"氏名"_qs, u"部署"_qs}));
+    table.setFirstLineNames(true);
+    const QStringList missing = CsvPlacement::missingNames(doc, table);
+    QCOMPARE(missing, (QStringList{u"会社"_qs, u"部署"_qs}));
+    QCOMPARE(CsvPlacement::missingNamesMessage(missing),
+             u"次の列名はCSVファイルの見出しにありません（何も印刷されません）：会社、部署"_qs);
+}
+
+void TestCsvData::batchNamesMissingColumns()
+{
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(u"rows.csv"_qs);
+    QVERIFY(writeFile(csv, u"番号,氏名\n1,山田\n"_qs.toUtf8()));
+    CLabelSheetTemplate t = csvTemplate(1);
+    t.regions.setAttribute(0, u"{@氏名(CSV)} 様"_qs);
+    t.regions.setAttribute(1, u"@会社(CSV)"_qs);
+    const BatchRun run = runBatch(dir, t, csv, {u"--csv-header"_qs});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errors.contains(
+                 u"orinote-batch: 次の列名はCSVファイルの見出しにありません（何も印刷されません）：会社\n"_qs),
+             qPrintable(run.errors));
+    const QStringList texts = regionTexts(run.out);
+    QCOMPARE(texts.value(0), u"山田 様"_qs);
+    QCOMPARE(texts.value(1), QString());
+}
+
+void TestCsvData::mapsRecordColumns_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("column");
+    QTest::newRow("氏名") << u"氏名"_qs << int(CAddressData::Name);
+    QTest::newRow("住所2, blanks") << u" 住所2 "_qs << int(CAddressData::Address2);
+    QTest::newRow("連名3") << u"連名3"_qs << int(CAddressData::JointName1) + 4;
+    QTest::newRow("敬称5") << u"敬称5"_qs << int(CAddressData::JointName1) + 9;
+    QTest::newRow("会社") << u"会社"_qs << int(CAddressData::Company);
+    QTest::newRow("住所") << u"住所"_qs << int(CAddressData::Address1);
+    // A CSV row must never pass for a record of the address book.
+    QTest::newRow("登録番号") << u"登録番号"_qs << -1;
+    QTest::newRow("Name") << u"Name"_qs << int(CAddressData::Name);
+    QTest::newRow("Postal Code") << u"Postal Code"_qs << int(CAddressData::PostalCode);
+    QTest::newRow("postal_code") << u"postal_code"_qs << int(CAddressData::PostalCode);
+    QTest::newRow("ZIP") << u"ZIP"_qs << int(CAddressData::PostalCode);
+    QTest::newRow("Address 1") << u"Address 1"_qs << int(CAddressData::Address1);
+    QTest::newRow("address2") << u"address2"_qs << int(CAddressData::Address2);
+    QTest::newRow("Title is no column") << u"Title"_qs << -1;
+    QTest::newRow("unknown") << u"メモ"_qs << -1;
+    QTest::newRow("empty") << QString() << -1;
+}
+
+void TestCsvData::mapsRecordColumns()
+{
+    QFETCH(QString, name);
+    QFETCH(int, column);
+    QCOMPARE(CsvRecords::columnFor(name), column);
+}
+
+void TestCsvData::placesRowsAsRecords()
+{
+    QTemporaryDir folder;
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = folder.path();
+    setUp(doc, 4, 2);
+    doc.environment().kanjiNumerals = 0;
+    TextRectFamily& design = doc.labelTemplate().regions;
+    design.setAttribute(0, u"氏名(R)"_qs);
+    design.setAttribute(1, u"郵便番号(R)"_qs);
+    design.setAttribute(3, u"{@メモ(CSV)}だけ"_qs);
+    // Two columns give 氏名: the first one takes it.
+    CsvDataTable table({u"氏名,郵便番号,メモ,Name,敬称,連名1,連名2,敬称2"_qs,
+                        u"山田 太郎,1640013,a,x,様,花子,一郎,殿"_qs,
+                        u"鈴木,１００－０００１,b,y"_qs});
+    table.setFirstLineNames(true);
+    CsvRecords::place(doc, table, {1, 0}, QDate(2027, 1, 1), nullptr);
+
+    const CAddressData& list = doc.recordList();
+    QCOMPARE(list.recordCount(), 3); // one blank record for the start position
+    QVERIFY(MergeExpander::isBlankRecord(list, 0));
+    QCOMPARE(list.field(1, CAddressData::PostalCode), u"100-0001"_qs);
+    QCOMPARE(list.field(2, CAddressData::Name), u"山田 太郎"_qs);
+    QCOMPARE(list.field(2, CAddressData::EntryNumber), QString());
+    // Joint names as the address book keeps them: without their own honorific, the main one.
+    QCOMPARE(list.field(2, CAddressData::JointName1 + 1), u"様"_qs);
+    QCOMPARE(list.field(2, CAddressData::JointName1 + 3), u"殿"_qs);
+    QCOMPARE(doc.currentPage, 1);
+    QVERIFY(doc.isModified());
+    const QStringList names{QString(), u"鈴木"_qs, u"山田 太郎"_qs, QString()};
+    const QStringList codes{QString(), u"100-0001"_qs, u"164-0013"_qs, QString()};
+    const QStringList notes{QString(), u"bだけ"_qs, u"aだけ"_qs, QString()};
+    for (int s = 0; s < 4; ++s) {
+        QCOMPARE(regionText(doc, s, 0), names.at(s));
+        QCOMPARE(regionText(doc, s, 1), codes.at(s));
+        QCOMPARE(regionText(doc, s, 3), notes.at(s));
+        QCOMPARE(regionText(doc, s, 2), names.at(s).isEmpty() ? QString() : u"固定"_qs);
+    }
+    // The rows stand in the record list as a reservation would, so the next CSV file or
+    // print reservation asks before it replaces them.
+    QVERIFY(CsvPlacement::holdsReservation(doc));
+}
+
+void TestCsvData::batchPlacesRowsAsRecords_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected"); // 氏名(R) of sheet 1, or the message
+    QTest::newRow("as records") << QStringList{u"--csv-header"_qs, u"--csv-as-records"_qs} << 0
+                                << u"山田"_qs;
+    QTest::newRow("header only: markers alone") << QStringList{u"--csv-header"_qs} << 0
+                                                << QString();
+    // A command line the parser refuses exits with 2.
+    QTest::newRow("without the header")
+        << QStringList{u"--csv-as-records"_qs} << 2
+        << u"--csv-as-records は --csv-header と一緒に指定してください。"_qs;
+}
+
+void TestCsvData::batchPlacesRowsAsRecords()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(u"rows.csv"_qs);
+    QVERIFY(writeFile(csv, u"Name,Zip Code\n山田,1640013\n"_qs.toUtf8()));
+    CLabelSheetTemplate t = csvTemplate(1);
+    t.regions.setAttribute(0, u"氏名(R)"_qs);
+    t.regions.setAttribute(2, u"郵便番号(R)"_qs);
+    const BatchRun run = runBatch(dir, t, csv, options);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0) {
+        QVERIFY2(run.errors.contains(expected), qPrintable(run.errors));
+        return;
+    }
+    const QStringList texts = regionTexts(run.out);
+    QCOMPARE(texts.value(0), expected);
+    QCOMPARE(texts.value(2), expected.isEmpty() ? QString() : u"164-0013"_qs);
 }
 
 void TestCsvData::checksTheSelection_data()
@@ -501,6 +902,15 @@ void TestCsvData::batchPlacesRows_data()
                                           << QStringList{u"行の指定が正しくありません: 2-5"_qs};
     QTest::newRow("no row") << QStringList{u"--rows"_qs, u"x"_qs} << 1
                             << QStringList{u"行の指定が正しくありません: x"_qs};
+    // The first line names the columns: it is not placed, and row 1 is the second line.
+    QTest::newRow("header") << QStringList{u"--csv-header"_qs} << 0
+                            << QStringList{u"r2"_qs, u"r3"_qs, u"r4"_qs};
+    QTest::newRow("header, rows after it")
+        << QStringList{u"--csv-header"_qs, u"--rows"_qs, u"3"_qs} << 0
+        << QStringList{u"r4"_qs, u"-"_qs, u"-"_qs};
+    QTest::newRow("header, row 4 is past the end")
+        << QStringList{u"--csv-header"_qs, u"--rows"_qs, u"4"_qs} << 1
+        << QStringList{u"行の指定が正しくありません: 4"_qs};
 }
 
 void TestCsvData::batchPlacesRows()
@@ -512,42 +922,23 @@ void TestCsvData::batchPlacesRows()
     QTemporaryDir dir;
     const QString csv = dir.filePath(u"rows.csv"_qs);
     QVERIFY(writeFile(csv, TextCodec::encode(u"r1,1-15\r\nr2,2-15\r\nr3,3-15\r\nr4,4-15\r\n"_qs)));
-    QSaveFile file(dir.filePath(u"label.ont"_qs));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    ArchiveWriter writer(&file);
-    csvTemplate(3).write(writer);
-    QVERIFY(writer.finish());
-    QVERIFY(file.commit());
-
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-    process.setProcessEnvironment(env);
-    process.start(kBatch,
-                  QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs), u"--data-folder"_qs,
-                              dir.path(), u"--template"_qs, dir.filePath(u"label.ont"_qs),
-                              u"--csv"_qs, csv, u"--json"_qs, u"-"_qs} +
-                      options);
-    QVERIFY(process.waitForFinished(20000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), exitCode);
+    const BatchRun run = runBatch(dir, csvTemplate(3), csv, options);
+    QCOMPARE(run.exitCode, exitCode);
     if (exitCode != 0) {
-        QVERIFY2(QString::fromUtf8(process.readAllStandardError()).contains(firsts.constFirst()),
-                 qPrintable(firsts.constFirst()));
-        QVERIFY(process.readAllStandardOutput().isEmpty());
+        QVERIFY2(run.errors.contains(firsts.constFirst()), qPrintable(firsts.constFirst()));
+        QVERIFY(run.out.isEmpty());
         return;
     }
-    const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    const QJsonArray regions = json.value(u"textRects"_qs).toArray();
-    QCOMPARE(regions.size(), firsts.size() * kAttributes.size());
+    const QStringList texts = regionTexts(run.out);
+    QCOMPARE(texts.size(), firsts.size() * kAttributes.size());
     for (int s = 0; s < firsts.size(); ++s) {
         const QString first = firsts.at(s) == u"-"_qs ? QString() : firsts.at(s);
         const int base = s * int(kAttributes.size());
-        QCOMPARE(regions.at(base).toObject().value(u"text"_qs).toString(), first);
+        QCOMPARE(texts.at(base), first);
         // The vertical region gets kanji numerals ("NTJ" is on by default).
         QString second = first.isEmpty() ? QString() : first.mid(1) + u"ー一五"_qs;
         second.replace(u'1', u'一').replace(u'2', u'二').replace(u'3', u'三').replace(u'4', u'四');
-        QCOMPARE(regions.at(base + 1).toObject().value(u"text"_qs).toString(), second);
+        QCOMPARE(texts.at(base + 1), second);
     }
 }
 

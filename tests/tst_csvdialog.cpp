@@ -8,6 +8,7 @@
 #include "model/MemoryProfile.h"
 #include "prompts/SessionPrompts.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -76,15 +77,25 @@ public:
     std::optional<QList<int>> rows;
     int dialogs = 0;
     int tableRows = -1;
+    std::optional<bool> names; // "1行目は見出し" as the user leaves it
+    bool namesGiven = false;   // as the dialog opened
+    std::optional<bool> records; // "住所録の項目として使う" as the user leaves it
+    bool recordsGiven = false;
 
     // The real file dialog, for the test of its folder and title.
     QString realChoice() { return CsvFileActions::choosePath(); }
 
 protected:
     QString choosePath() override { return path; }
-    std::optional<QList<int>> chooseRows(CsvDataTable t) override
+    std::optional<QList<int>> chooseRows(CsvDataTable& t, bool* asRecords) override
     {
         ++dialogs;
+        recordsGiven = *asRecords;
+        if (records)
+            *asRecords = *records;
+        namesGiven = t.firstLineNames();
+        if (names)
+            t.setFirstLineNames(*names);
         tableRows = t.rowCount();
         return rows;
     }
@@ -126,6 +137,13 @@ private slots:
     void refusesSelections();
     void sortDirectionFlipsOnEveryClick();
     void choosesRowsInTheOrderShown();
+    void firstLineNamesTheColumns();
+    void commandRemembersFirstLineNames_data();
+    void commandRemembersFirstLineNames();
+    void commandNamesMissingColumns();
+    void asRecordsNeedsNames();
+    void commandPlacesRowsAsRecords_data();
+    void commandPlacesRowsAsRecords();
     void commandFollowsTheAnswers_data();
     void commandFollowsTheAnswers();
     void commandIsForDataMode();
@@ -177,9 +195,9 @@ void TestCsvDialog::showsColumnsAndCountsSelectedRows()
         CsvDataTable({QStringLiteral("a,b,c"), QStringLiteral("d,e,f,g"), QStringLiteral("h")}));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("CSV差込印刷"));
     QTableView* view = dialog.view();
-    QCOMPARE(view->model()->columnCount(), 3);
-    QCOMPARE(view->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("3"));
-    QCOMPARE(view->horizontalHeader()->sectionSize(0), 150);
+    QCOMPARE(view->model()->columnCount(), 4); // the line numbers, then the file's columns
+    QCOMPARE(view->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("3"));
+    QCOMPARE(view->horizontalHeader()->sectionSize(1), 150);
     QCOMPARE(dialog.countText(), QStringLiteral("0"));
     dialog.click("selectAll");
     QCOMPARE(dialog.countText(), QStringLiteral("3"));
@@ -232,14 +250,14 @@ void TestCsvDialog::sortDirectionFlipsOnEveryClick()
     Dialog first(
         CsvDataTable({QStringLiteral("b,2"), QStringLiteral("a,3"), QStringLiteral("c,1")}));
     QVERIFY(CCSVDataDialog::nextSortAscending());
-    first.sortByColumn(0); // ascending: a, b, c
+    first.sortByColumn(1); // ascending: a, b, c
     QCOMPARE(first.model()->tableRows({0, 1, 2}), (QList<int>{1, 0, 2}));
-    first.sortByColumn(1); // another column, descending: 3, 2, 1
+    first.sortByColumn(2); // another column, descending: 3, 2, 1
     QCOMPARE(first.model()->tableRows({0, 1, 2}), (QList<int>{1, 0, 2}));
     // The direction belongs to the run, not to one dialog.
     Dialog second(CsvDataTable({QStringLiteral("b"), QStringLiteral("a")}));
     QVERIFY(CCSVDataDialog::nextSortAscending());
-    second.sortByColumn(0);
+    second.sortByColumn(1);
     QCOMPARE(second.model()->tableRows({0, 1}), (QList<int>{1, 0}));
     QVERIFY(!CCSVDataDialog::nextSortAscending());
 }
@@ -251,14 +269,178 @@ void TestCsvDialog::choosesRowsInTheOrderShown()
     // Selected before the sort: the selection moves with its rows.
     view->selectionModel()->select(view->model()->index(2, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    dialog.sortByColumn(0); // a, b, c
+    dialog.sortByColumn(1); // a, b, c
     QCOMPARE(dialog.selectedShownRows(), QList<int>{0});
-    dialog.sortByColumn(0); // descending: c, b, a
+    dialog.sortByColumn(1); // descending: c, b, a
     QCOMPARE(dialog.selectedShownRows(), QList<int>{2});
     dialog.click("selectAll");
     dialog.click("build");
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.chosenRows(), (QList<int>{1, 0, 2}));
+}
+
+void TestCsvDialog::firstLineNamesTheColumns()
+{
+    Dialog dialog(CsvDataTable(
+        {QStringLiteral("番号,氏名"), QStringLiteral("10,b"), QStringLiteral("9,a")}));
+    auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("firstLineNames"));
+    QVERIFY(box);
+    QCOMPARE(box->text(), QStringLiteral("1行目は見出し"));
+    QVERIFY(!box->isChecked()); // the file reads as before
+    QTableView* view = dialog.view();
+    QCOMPARE(view->model()->rowCount(), 3);
+    dialog.click("selectAll");
+    QCOMPARE(dialog.countText(), QStringLiteral("3"));
+
+    box->setChecked(true);
+    QVERIFY(dialog.firstLineNames());
+    QCOMPARE(view->model()->rowCount(), 2);
+    QCOMPARE(view->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("番号"));
+    QCOMPARE(view->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("氏名"));
+    // The rows changed: nothing stays selected.
+    QCOMPARE(dialog.countText(), QStringLiteral("0"));
+    QCOMPARE(view->horizontalHeader()->sectionSize(1), 150);
+
+    dialog.sortByColumn(1); // by number: 9, 10
+    QCOMPARE(view->model()->index(0, 0).data().toInt(), 3); // the file's third line
+    dialog.click("selectAll");
+    dialog.click("build");
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenRows(), (QList<int>{1, 0}));
+    QCOMPARE(dialog.table().cell(dialog.chosenRows().constFirst(), 1), QStringLiteral("a"));
+}
+
+void TestCsvDialog::commandRemembersFirstLineNames_data()
+{
+    QTest::addColumn<int>("stored");   // "CSVHEAD" before, -1 for none
+    QTest::addColumn<int>("left");     // as the user leaves the box, -1 untouched
+    QTest::addColumn<bool>("choose");
+    QTest::addColumn<bool>("given");   // ticked as the dialog opened
+    QTest::addColumn<int>("remembered");
+    QTest::addColumn<QString>("placed"); // @2(CSV) on sheet 1
+    QTest::newRow("first run: unticked") << -1 << -1 << true << false << 0 << QStringLiteral("y");
+    QTest::newRow("ticked last time") << 1 << -1 << true << true << 1 << QStringLiteral("w");
+    QTest::newRow("ticked now") << 0 << 1 << true << false << 1 << QStringLiteral("w");
+    QTest::newRow("unticked now") << 1 << 0 << true << true << 0 << QStringLiteral("y");
+    // The choice holds even when no rows were placed.
+    QTest::newRow("ticked, cancelled") << 0 << 1 << false << false << 1 << QString();
+}
+
+void TestCsvDialog::commandRemembersFirstLineNames()
+{
+    QFETCH(int, stored);
+    QFETCH(int, left);
+    QFETCH(bool, choose);
+    QFETCH(bool, given);
+    QFETCH(int, remembered);
+    QFETCH(QString, placed);
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    if (stored >= 0)
+        profile.writeInt(CsvFileActions::firstLineNamesKey(), stored);
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    setUpDocument(doc, false);
+    Prompts prompts;
+    Actions actions(doc, prompts);
+    actions.path = dir.filePath(QStringLiteral("rows.csv"));
+    QFile f(actions.path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x,y\nz,w\n");
+    f.close();
+    if (left >= 0)
+        actions.names = left == 1;
+    if (choose)
+        actions.rows = QList<int>{0};
+    actions.run();
+    QCOMPARE(actions.namesGiven, given);
+    QCOMPARE(profile.readInt(QStringLiteral("CSVHEAD"), -1), remembered);
+    QCOMPARE(doc.textRects().size() > 0 ? doc.textRects().text(0) : QString(), placed);
+}
+
+void TestCsvDialog::commandNamesMissingColumns()
+{
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    setUpDocument(doc, false);
+    doc.labelTemplate().regions.setAttribute(0, QStringLiteral("{@氏名(CSV)}{@会社(CSV)} 様"));
+    Prompts prompts;
+    Actions actions(doc, prompts);
+    actions.path = dir.filePath(QStringLiteral("rows.csv"));
+    QFile f(actions.path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("氏名,住所\n山田,東京\n");
+    f.close();
+    actions.names = true;
+    actions.rows = QList<int>{0};
+    actions.run();
+    QCOMPARE(prompts.messages,
+             QStringList{QStringLiteral(
+                 "次の列名はCSVファイルの見出しにありません（何も印刷されません）：会社")});
+    QCOMPARE(doc.textRects().text(0), QStringLiteral("山田 様"));
+}
+
+void TestCsvDialog::asRecordsNeedsNames()
+{
+    Dialog dialog(CsvDataTable({QStringLiteral("氏名"), QStringLiteral("山田")}));
+    auto* names = dialog.findChild<QCheckBox*>(QStringLiteral("firstLineNames"));
+    auto* records = dialog.findChild<QCheckBox*>(QStringLiteral("asRecords"));
+    QVERIFY(records);
+    QCOMPARE(records->text(), QStringLiteral("住所録の項目として使う"));
+    QVERIFY(!records->isEnabled());
+    dialog.setAsRecords(true); // as remembered: kept, greyed out
+    QVERIFY(dialog.asRecords());
+    names->setChecked(true);
+    QVERIFY(records->isEnabled());
+    names->setChecked(false);
+    QVERIFY(!records->isEnabled());
+}
+
+void TestCsvDialog::commandPlacesRowsAsRecords_data()
+{
+    QTest::addColumn<int>("stored");  // "CSVREC" before, -1 for none
+    QTest::addColumn<bool>("names");  // "1行目は見出し" as left
+    QTest::addColumn<bool>("records"); // "住所録の項目として使う" as left
+    QTest::addColumn<int>("listed");  // records in the record list afterwards
+    QTest::addColumn<QString>("placed"); // the region 氏名(R) of sheet 1
+    QTest::newRow("as records") << -1 << true << true << 1 << QStringLiteral("山田");
+    QTest::newRow("rows only") << 1 << true << false << 0 << QString();
+    // Without names there is nothing to map by: the rows go on as rows.
+    QTest::newRow("as records, no names") << 0 << false << true << 0 << QString();
+}
+
+void TestCsvDialog::commandPlacesRowsAsRecords()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, names);
+    QFETCH(bool, records);
+    QFETCH(int, listed);
+    QFETCH(QString, placed);
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    if (stored >= 0)
+        profile.writeInt(CsvFileActions::asRecordsKey(), stored);
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    setUpDocument(doc, false);
+    doc.labelTemplate().regions.setAttribute(0, QStringLiteral("氏名(R)"));
+    Prompts prompts;
+    Actions actions(doc, prompts);
+    actions.path = dir.filePath(QStringLiteral("rows.csv"));
+    QFile f(actions.path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("氏名,住所1\n山田,東京\n");
+    f.close();
+    actions.names = names;
+    actions.records = records;
+    actions.rows = QList<int>{0};
+    actions.run();
+    QCOMPARE(actions.recordsGiven, stored == 1);
+    QCOMPARE(profile.readInt(QStringLiteral("CSVREC"), -1), records ? 1 : 0);
+    QCOMPARE(doc.recordList().recordCount(), listed);
+    QCOMPARE(doc.textRects().text(0), placed);
 }
 
 void TestCsvDialog::commandFollowsTheAnswers_data()

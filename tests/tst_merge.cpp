@@ -217,10 +217,13 @@ void TestMerge::catalogueOrder()
     QCOMPARE(names.size(), MergeField::CatalogueSize);
 
     const QStringList choices = MergeField::attributeChoices();
-    QCOMPARE(choices.size(), MergeField::CatalogueSize + 1);
+    QCOMPARE(choices.size(), MergeField::CatalogueSize + 1 + 10);
     QVERIFY(choices.first().isEmpty());
     QCOMPARE(choices.at(1), QStringLiteral("登録番号(R)"));
-    QCOMPARE(choices.last(), QStringLiteral("ページNo.(A)"));
+    QCOMPARE(choices.at(MergeField::CatalogueSize), QStringLiteral("ページNo.(A)"));
+    // The CSV column markers close the list, each one the placement reads as its column.
+    for (int c = 1; c <= 10; ++c)
+        QCOMPARE(choices.at(MergeField::CatalogueSize + c), QStringLiteral("@%1(CSV)").arg(c));
 }
 
 void TestMerge::catalogueColumnsMatchRecordTitles()

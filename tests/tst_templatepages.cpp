@@ -189,11 +189,12 @@ void TestTemplatePages::pagesAndLists()
     QCOMPARE(f.page3()->list()->model()->rowCount(), 2);
     QCOMPARE(f.page1()->paperHeightEdit()->value(), 2970);
     QCOMPARE(f.page1()->paperWidthEdit()->value(), 2100);
-    // The attribute combo: an empty first entry, then the merge catalogue.
+    // The attribute combo: an empty first entry, the merge catalogue, the CSV markers.
     QComboBox* combo = f.page2()->attributeCombo();
-    QCOMPARE(combo->count(), MergeField::CatalogueSize + 1);
+    QCOMPARE(combo->count(), MergeField::CatalogueSize + 1 + MergeField::CsvChoiceCount);
     QCOMPARE(combo->itemText(0), QString());
     QCOMPARE(combo->itemText(1), MergeField::catalogue().first().name);
+    QCOMPARE(combo->itemText(combo->count() - 1), QStringLiteral("@10(CSV)"));
     QCOMPARE(combo->currentIndex(), 0);
 }
 

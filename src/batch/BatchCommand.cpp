@@ -72,7 +72,9 @@ const OptionEntry kOptions[] = {
     {"pdf", "FILE", "print the pages to the PDF file FILE", &BatchCommand::Options::pdf},
     {"csv", "FILE", "place the rows of this CSV file on the pages (at most 500)",
      &BatchCommand::Options::csv},
-    {"rows", "LIST", "rows of the CSV file in file order, e.g. 1-20,25 (default: all)",
+    {"rows", "LIST",
+     "rows of the CSV file in file order, e.g. 1-20,25, counted after the header line of "
+     "--csv-header (default: all)",
      &BatchCommand::Options::rows},
     {"postal-code", "CODE", "print the addresses of this postal code and do nothing else",
      &BatchCommand::Options::postalCode},
@@ -180,6 +182,13 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         QStringLiteral("keep what the pages hold and place the pictures on the sheets after the "
                        "last one that holds a picture, a record or a CSV cell, adding pages as "
                        "needed"));
+    const QCommandLineOption csvHeader(
+        QStringLiteral("csv-header"),
+        QStringLiteral("the CSV file's first line names its columns and is not placed"));
+    const QCommandLineOption csvAsRecords(
+        QStringLiteral("csv-as-records"),
+        QStringLiteral("with --csv-header: place the CSV rows as address records, their "
+                       "columns taken by name (氏名, 郵便番号, 住所1, Name, Zip ...)"));
     QCommandLineOption vcardFile(QStringLiteral("export-vcard-file"), QString(),
                                  QStringLiteral("FILE"));
     vcardFile.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -187,7 +196,7 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
                                       QStringLiteral("ADDRESS"));
     barcodeAddress.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({dpi, preview, edit, print, start, offset, calibration, picture,
-                       pictureRegions, keep, vcardFile, barcodeAddress});
+                       pictureRegions, keep, csvHeader, csvAsRecords, vcardFile, barcodeAddress});
     if (!parser.parse(normalisedArguments(arguments))) {
         *error = parser.errorText();
         return false;
@@ -235,8 +244,14 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         *error = tr("--picture-regions, --keep は --picture と一緒に指定してください。");
         return false;
     }
-    if (parser.isSet(QStringLiteral("rows")) && options->csv.isEmpty()) {
-        *error = tr("--rows は --csv と一緒に指定してください。");
+    options->csvHeader = parser.isSet(csvHeader);
+    options->csvAsRecords = parser.isSet(csvAsRecords);
+    if (options->csvAsRecords && !options->csvHeader) {
+        *error = tr("--csv-as-records は --csv-header と一緒に指定してください。");
+        return false;
+    }
+    if ((parser.isSet(QStringLiteral("rows")) || options->csvHeader) && options->csv.isEmpty()) {
+        *error = tr("--rows, --csv-header は --csv と一緒に指定してください。");
         return false;
     }
     options->postalCodeGiven = parser.isSet(QStringLiteral("postal-code"));
@@ -325,7 +340,7 @@ QString BatchCommand::placeData(CORINOTEDoc& doc) const
 {
     const Options& o = mOptions;
     if (!o.csv.isEmpty()) {
-        const QString message = BatchCsv::place(doc, o.csv, o.rows, today());
+        const QString message = BatchCsv::place(doc, o.csv, o.rows, o.csvHeader, o.csvAsRecords, today());
         if (!message.isEmpty())
             return message;
     }

@@ -41,6 +41,8 @@ public:
         bool calibration = false;
         QString csv;          // CSV file whose rows are placed on the pages
         QString rows;         // rows of the CSV file, e.g. "1-20,25"; empty: all
+        bool csvHeader = false; // the CSV file's first line names its columns
+        bool csvAsRecords = false; // the CSV rows go onto the pages as address records
         QStringList pictures; // pictures placed one per sheet (or per picture region)
         bool pictureRegions = false; // place into the picture regions, not the sheets
         bool keep = false;    // keep what the pages hold and fill the free sheets

@@ -2,12 +2,14 @@
 
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvPlacement.h"
+#include "datasource/CsvRecords.h"
 #include "model/CORINOTEDoc.h"
 #include "render/FontTextMeasurer.h"
 
 #include <QCoreApplication>
 #include <QDate>
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -59,7 +61,8 @@ QList<int> parseRows(const QString& list, int rowCount, QString* error)
     return rows;
 }
 
-QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, const QDate& today)
+QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, bool firstLineNames,
+              bool asRecords, const QDate& today)
 {
     if (doc.labelTemplate().sheets.isEmpty())
         return tr("シートは必ず1つ以上設定してください。");
@@ -67,7 +70,8 @@ QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, const 
     const QString message = CsvDataTable::readLines(file, &lines);
     if (!message.isEmpty())
         return QStringLiteral("%1: %2").arg(file, message);
-    const CsvDataTable table(std::move(lines));
+    CsvDataTable table(std::move(lines));
+    table.setFirstLineNames(firstLineNames);
     QString error;
     const QList<int> chosen = parseRows(rows, table.rowCount(), &error);
     if (!error.isEmpty())
@@ -76,9 +80,19 @@ QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, const 
     if (!refusal.isEmpty())
         return QStringLiteral("%1: %2").arg(file, refusal);
 
+    // A misspelt name prints empty labels; the script's user is told, and the run goes on
+    // as the window's does.
+    const QStringList missing = CsvPlacement::missingNames(doc, table);
+    if (!missing.isEmpty()) {
+        std::fprintf(stderr, "orinote-batch: %s\n",
+                     qPrintable(CsvPlacement::missingNamesMessage(missing)));
+    }
     doc.takeUndoSnapshot();
     const FontTextMeasurer measurer;
-    CsvPlacement::place(doc, table, chosen, today, &measurer);
+    if (asRecords && firstLineNames)
+        CsvRecords::place(doc, table, chosen, today, &measurer);
+    else
+        CsvPlacement::place(doc, table, chosen, today, &measurer);
     return QString();
 }
 

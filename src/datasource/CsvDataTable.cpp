@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -16,6 +17,74 @@ QString tr(const char* text)
 
 // Lines split between two reports to the progress window.
 constexpr int kProgressStep = 1024;
+
+// The half-width form of a character of a number; other characters as they are.
+char16_t narrow(char16_t c)
+{
+    if (c >= u'０' && c <= u'９')
+        return char16_t(u'0' + (c - u'０'));
+    switch (c) {
+    case u'＋':
+        return u'+';
+    case u'－':
+    case u'−':
+        return u'-';
+    case u'．':
+        return u'.';
+    case u'，':
+        return u',';
+    default:
+        return c;
+    }
+}
+
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The value of a cell that is a number: a sign, digits (in groups of three after the
+// first when commas separate them), a point and more digits; nothing else.
+std::optional<double> numberValue(QStringView text)
+{
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text.trimmed())
+        s.append(QChar(narrow(c.unicode())));
+    qsizetype i = 0;
+    if (i < s.size() && (s.at(i) == u'+' || s.at(i) == u'-'))
+        ++i;
+    const qsizetype intStart = i;
+    int digits = 0;
+    int group = 0; // digits since the last comma
+    bool grouped = false;
+    for (; i < s.size() && (isDigit(s.at(i).unicode()) || s.at(i) == u','); ++i) {
+        if (s.at(i) == u',') {
+            // The first group holds one to three digits, every later one exactly three.
+            if (group == 0 || (grouped ? group != 3 : group > 3))
+                return std::nullopt;
+            grouped = true;
+            group = 0;
+            continue;
+        }
+        ++digits;
+        ++group;
+    }
+    if (grouped && group != 3)
+        return std::nullopt;
+    const qsizetype intEnd = i;
+    if (i < s.size() && s.at(i) == u'.') {
+        for (++i; i < s.size() && isDigit(s.at(i).unicode()); ++i)
+            ++digits;
+    }
+    if (digits == 0 || i != s.size())
+        return std::nullopt;
+    QString plain =
+        s.left(intStart) + s.mid(intStart, intEnd - intStart).remove(u',') + s.mid(intEnd);
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
 
 } // namespace
 
@@ -49,19 +118,58 @@ CsvDataTable::CsvDataTable(QStringList lines, const Progress& progress) : mLines
         progress(total, total);
 }
 
+void CsvDataTable::setFirstLineNames(bool names)
+{
+    mFirstLineNames = names && !mLines.isEmpty();
+}
+
+QStringList CsvDataTable::columnNames() const
+{
+    QStringList names(mColumns);
+    for (int c = 0; c < mColumns; ++c)
+        names[c] = columnName(c);
+    return names;
+}
+
+QString CsvDataTable::columnName(int column) const
+{
+    return mFirstLineNames ? lineCell(0, column).trimmed().toString() : QString();
+}
+
+int CsvDataTable::lineNumber(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return 0;
+    return row + (mFirstLineNames ? 2 : 1);
+}
+
+int CsvDataTable::lineFieldCount(int line) const
+{
+    if (line < 0 || line >= mLines.size())
+        return 0;
+    return int(mRowStart.at(line + 1) - mRowStart.at(line));
+}
+
+QStringView CsvDataTable::lineCell(int line, int column) const
+{
+    if (column < 0 || column >= lineFieldCount(line))
+        return QStringView();
+    const CsvFieldSplitter::Span& span = mSpans.at(mRowStart.at(line) + column);
+    return QStringView(mLines.at(line)).mid(span.start, span.length);
+}
+
 int CsvDataTable::fieldCount(int row) const
 {
     if (row < 0 || row >= rowCount())
         return 0;
-    return int(mRowStart.at(row + 1) - mRowStart.at(row));
+    return lineFieldCount(row + (mFirstLineNames ? 1 : 0));
 }
 
 QStringView CsvDataTable::cellView(int row, int column) const
 {
-    if (column < 0 || column >= fieldCount(row))
+    if (row < 0 || row >= rowCount())
         return QStringView();
-    const CsvFieldSplitter::Span& span = mSpans.at(mRowStart.at(row) + column);
-    return QStringView(mLines.at(row)).mid(span.start, span.length);
+    return lineCell(row + (mFirstLineNames ? 1 : 0), column);
 }
 
 QString CsvDataTable::cell(int row, int column) const
@@ -75,6 +183,31 @@ void CsvDataTable::sortRows(QList<int>& order, int column, bool ascending) const
     for (int r : order) {
         if (r < 0 || r >= n)
             return;
+    }
+    // A column of numbers compares by value: byte order would put 10 before 9.
+    QList<std::optional<double>> values(n);
+    bool numeric = false;
+    for (int r : order) {
+        const QStringView text = cellView(r, column);
+        if (text.trimmed().isEmpty())
+            continue;
+        values[r] = numberValue(text);
+        if (!values[r]) {
+            numeric = false;
+            break;
+        }
+        numeric = true;
+    }
+    if (numeric) {
+        // Empty cells first, as the empty text sorts first.
+        const auto below = [&](int a, int b) {
+            if (!values.at(a) || !values.at(b))
+                return !values.at(a) && values.at(b);
+            return *values.at(a) < *values.at(b);
+        };
+        const auto less = [&](int a, int b) { return ascending ? below(a, b) : below(b, a); };
+        std::stable_sort(order.begin(), order.end(), less);
+        return;
     }
     // Each key is encoded once, not at every comparison. Characters without a CP932 form
     // count as '?', as they would in a CP932 file.

@@ -8,10 +8,11 @@
 
 #include <functional>
 
-// The rows of a CSV file given as print data: one row per line of the file, the first
-// line included (there is no header row), and as many columns as the first line has
-// fields. A row keeps the fields of its line up to that column count; the cells beyond
-// its last field read as empty.
+// The rows of a CSV file given as print data: one row per line of the file, and as many
+// columns as the first line has fields. A row keeps the fields of its line up to that
+// column count; the cells beyond its last field read as empty. The first line is a row
+// like the others unless it is taken as the columns' names (setFirstLineNames); it is
+// then no row, and row 0 is the file's second line.
 //
 // The lines are kept as they were read and each cell is a span of its line, so a file of
 // a hundred thousand lines costs its text and two integers per cell, not a string per
@@ -33,8 +34,18 @@ public:
     // Splits every line; the progress (when given) is told every thousand lines or so.
     explicit CsvDataTable(QStringList lines, const Progress& progress = {});
 
-    int rowCount() const { return int(mLines.size()); }
+    int rowCount() const { return int(mLines.size()) - (mFirstLineNames ? 1 : 0); }
     int columnCount() const { return mColumns; }
+
+    // Whether the first line names the columns instead of being row 0 (off at first).
+    bool firstLineNames() const { return mFirstLineNames; }
+    void setFirstLineNames(bool names);
+    // The name of every column: the first line's fields, trimmed; empty names without a
+    // first line of names.
+    QStringList columnNames() const;
+    QString columnName(int column) const;
+    // The line of the file (1-based) a row was read from; 0 outside the table.
+    int lineNumber(int row) const;
 
     // The text of a cell (0-based row and column); empty outside the table or beyond the
     // row's last field.
@@ -43,12 +54,21 @@ public:
     // The number of fields the row's line really has (at most columnCount()).
     int fieldCount(int row) const;
 
-    // Sorts an order of rows (a permutation of row indexes, as shown) by the text of a
-    // column compared by its CP932 bytes, ascending or descending; rows of equal text keep
-    // their place relative to each other. An order with a row outside the table is left.
+    // Sorts an order of rows (a permutation of row indexes, as shown) by a column,
+    // ascending or descending; rows of equal cells keep their place relative to each
+    // other. A column whose cells of those rows are all numbers or empty, with at least
+    // one number, compares by value (empty first, as for text); any other by the cells'
+    // CP932 bytes. A number is a decimal with an optional sign, point and thousands
+    // commas, in half- or full-width characters, blanks around it allowed ("12", "-3.5",
+    // "１,２００"). An order with a row outside the table is left.
     void sortRows(QList<int>& order, int column, bool ascending) const;
 
 private:
+    // A cell by the index of its line in mLines.
+    QStringView lineCell(int line, int column) const;
+    int lineFieldCount(int line) const;
+
+    bool mFirstLineNames = false;
     QStringList mLines;
     int mColumns = 0;
     QList<CsvFieldSplitter::Span> mSpans; // the fields of every row, row after row

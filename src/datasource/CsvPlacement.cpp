@@ -1,6 +1,7 @@
 #include "CsvPlacement.h"
 
 #include "CsvDataTable.h"
+#include "CsvMarker.h"
 
 #include "address/AddressBook.h"
 #include "merge/KanjiNumerals.h"
@@ -14,19 +15,12 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
 QString tr(const char* text)
 {
     return QCoreApplication::translate("CsvPlacement", text);
-}
-
-bool isBlank(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u' ' || (u >= u'\t' && u <= u'\r');
 }
 
 } // namespace
@@ -49,29 +43,34 @@ bool hasMarker(const QString& attribute)
 
 int columnNumber(const QString& attribute)
 {
-    const qsizetype at = attribute.indexOf(QLatin1Char('@'));
-    const qsizetype end = attribute.indexOf(MergeField::csvMarker());
-    if (at < 0 || end <= at)
-        return 0;
-    qsizetype i = at + 1;
-    while (i < end && isBlank(attribute.at(i)))
-        ++i;
-    bool negative = false;
-    if (i < end && (attribute.at(i) == u'+' || attribute.at(i) == u'-')) {
-        negative = attribute.at(i) == u'-';
-        ++i;
+    const QList<CsvMarker> markers = CsvMarker::find(attribute);
+    return markers.isEmpty() ? 0 : CsvMarker::number(markers.constFirst().key);
+}
+
+QStringList missingNames(const CORINOTEDoc& doc, const CsvDataTable& table)
+{
+    const QStringList names = table.columnNames();
+    QStringList missing;
+    const TextRectFamily& regions = doc.labelTemplate().regions;
+    for (int i = 0; i < regions.size(); ++i) {
+        const QString attribute = regions.attribute(i);
+        if (!hasMarker(attribute))
+            continue;
+        for (const CsvMarker& m : CsvMarker::find(attribute)) {
+            const QString name = m.key.trimmed();
+            if (CsvMarker::isNumber(m.key) || name.isEmpty() || missing.contains(name))
+                continue;
+            if (CsvMarker::column(m.key, names) == 0)
+                missing.append(name);
+        }
     }
-    qint64 value = 0;
-    constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
-    for (; i < end; ++i) {
-        const char16_t c = attribute.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            break;
-        value = std::min(value * 10 + (c - u'0'), limit);
-    }
-    if (negative)
-        return int(std::max<qint64>(-value, std::numeric_limits<int>::min()));
-    return int(std::min<qint64>(value, std::numeric_limits<int>::max()));
+    return missing;
+}
+
+QString missingNamesMessage(const QStringList& names)
+{
+    return tr("次の列名はCSVファイルの見出しにありません（何も印刷されません）：%1")
+        .arg(names.join(u'、'));
 }
 
 bool holdsReservation(const CORINOTEDoc& doc)
@@ -86,6 +85,47 @@ bool holdsReservation(const CORINOTEDoc& doc)
     return false;
 }
 
+void fillMarkers(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, int first,
+                 int count, const TextMeasurer* measurer, const std::function<void(int)>& step)
+{
+    TextRectFamily& regions = doc.textRects();
+    const int regionCount = regions.size();
+    const EnvironmentSettings& env = doc.environment();
+    const int m = doc.regionsPerSheet();
+    const QStringList names = table.columnNames();
+    const int sheetCount = doc.sheets().size();
+    for (int k = 0; k < count; ++k) {
+        const int sheet = first + k;
+        if (sheet >= sheetCount)
+            break;
+        for (qint64 w = qint64(sheet) * m; w < qint64(sheet + 1) * m && w < regionCount; ++w) {
+            const int i = int(w);
+            const QString attribute = regions.attribute(i);
+            if (!hasMarker(attribute))
+                continue;
+            const int row = rows.at(k);
+            const QString text = CsvMarker::fill(attribute, [&](const QString& key) {
+                const int n = CsvMarker::column(key, names);
+                return n > 0 ? table.cell(row, n - 1) : QString();
+            });
+            regions.setText(i, KanjiNumerals::forRegion(env, regions.font(i), text));
+            if (env.fitData == EnvironmentSettings::Shrink ||
+                env.fitData == EnvironmentSettings::Enlarge)
+                RegionFitter::fitRegion(regions, i, env.fitData, measurer);
+        }
+        if (step)
+            step(k);
+    }
+}
+
+void finish(CORINOTEDoc& doc)
+{
+    doc.selection().clear();
+    doc.currentPage = 1;
+    doc.setModified(true);
+    doc.updateAllViews();
+}
+
 void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, const QDate& today,
            const TextMeasurer* measurer, const Progress& progress)
 {
@@ -98,44 +138,19 @@ void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, 
     const int regionCount = doc.textRects().size();
     const int total = regionCount + count;
     MergeExpander expander(doc, today, measurer);
+    std::function<void(int)> step;
     if (progress) {
         progress(0, total);
         expander.setProgress([&progress, total](int region) { progress(region + 1, total); });
+        step = [&progress, regionCount, total](int k) { progress(regionCount + k + 1, total); };
     }
     expander.expandWithoutRecords();
-
-    TextRectFamily& regions = doc.textRects();
-    const EnvironmentSettings& env = doc.environment();
-    const int m = doc.regionsPerSheet();
-    const int columns = table.columnCount();
-    const int sheetCount = doc.sheets().size();
-    for (int k = 0; k < count; ++k) {
-        const int sheet = first + k;
-        if (sheet >= sheetCount)
-            break;
-        for (qint64 w = qint64(sheet) * m; w < qint64(sheet + 1) * m && w < regionCount; ++w) {
-            const int i = int(w);
-            const QString attribute = regions.attribute(i);
-            if (!hasMarker(attribute))
-                continue;
-            const int n = columnNumber(attribute);
-            QString text = n >= 1 && n <= columns ? table.cell(rows.at(k), n - 1) : regions.text(i);
-            regions.setText(i, KanjiNumerals::forRegion(env, regions.font(i), text));
-            if (env.fitData == EnvironmentSettings::Shrink ||
-                env.fitData == EnvironmentSettings::Enlarge)
-                RegionFitter::fitRegion(regions, i, env.fitData, measurer);
-        }
-        if (progress)
-            progress(regionCount + k + 1, total);
-    }
+    fillMarkers(doc, table, rows, first, count, measurer, step);
 
     // The labels before the start position were used already; those after the last row
     // have nothing to print.
     Pagination::clearSheetsOutside(doc, first, count);
-    doc.selection().clear();
-    doc.currentPage = 1;
-    doc.setModified(true);
-    doc.updateAllViews();
+    finish(doc);
 }
 
 } // namespace CsvPlacement

@@ -11,8 +11,9 @@ class CsvDataTable;
 class TextMeasurer;
 
 // Rows of a CSV file as the print data of data mode. A text region takes a column of the
-// row on its sheet through a marker in its template text: "@", the column number and
-// "(CSV)", as in "@3(CSV)".
+// row on its sheet through a marker in its template text: "@", the column's number or
+// name and "(CSV)", as in "@3(CSV)" or "@氏名(CSV)"; in braces, "{@3(CSV)} 様", with the
+// text around it (CsvMarker).
 namespace CsvPlacement {
 
 // The most rows one placement takes.
@@ -24,11 +25,19 @@ QString checkSelection(qsizetype count);
 
 // Whether a template text holds a column marker: an "@" and a "(CSV)".
 bool hasMarker(const QString& attribute);
-// The column number (1-based) of a marker: the characters between the first "@" and the
-// first "(CSV)" read as a decimal number (leading blanks and a sign allowed, digits up to
-// the first other character). Anything else, a "(CSV)" before the "@" included, gives 0;
-// numbers too large for an int give INT_MAX or INT_MIN.
+// The column number (1-based) of a text's first marker: its key read as a decimal number
+// (leading blanks and a sign allowed, digits up to the first other character). Anything
+// else, a name and a "(CSV)" before the "@" included, gives 0; numbers too large for an
+// int give INT_MAX or INT_MIN.
 int columnNumber(const QString& attribute);
+
+// The names that markers of the template's regions give and the table's columns do not
+// have (a table without a first line of names has none), trimmed, each once, in the
+// order of the regions. Their regions print nothing.
+QStringList missingNames(const CORINOTEDoc& doc, const CsvDataTable& table);
+// The message that names them: "次の列名はCSVファイルの見出しにありません（何も印刷されません）：
+// 氏名、会社".
+QString missingNamesMessage(const QStringList& names);
 
 // Whether the document holds print reservations: a reserved record in groups 0–18, or a
 // record list with a record that is not padding.
@@ -43,7 +52,8 @@ using Progress = std::function<void(int done, int total)>;
 // design on every sheet, enough pages for (print start position − 1) + rows sheets, the
 // regions expanded without records (fixed texts, sender and automatic fields; address
 // fields and markers empty), then row k on the sheet at print start position + k: each
-// region with a marker of column 1 … column count takes that cell as its whole text.
+// region with markers takes its text from them (CsvMarker::fill), a marker of a column
+// the table does not have giving nothing.
 // Every marked region of a row's sheet then gets kanji numerals ("NTJ", vertical face)
 // and is fitted to its text ("TROD" 1 shrink, 2 enlarge; a measurer is needed). The
 // sheets before the start position and after the last row are cleared.
@@ -52,5 +62,14 @@ using Progress = std::function<void(int done, int total)>;
 // document is marked modified and every view asked to redraw.
 void place(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, const QDate& today,
            const TextMeasurer* measurer, const Progress& progress = {});
+
+// Puts row k's cells (rows.at(k), k < count) into the regions with markers of the data-mode
+// sheet first + k, with kanji numerals and fitting as place() does; `step` (when given)
+// is told every k done. The pages must be built and expanded.
+void fillMarkers(CORINOTEDoc& doc, const CsvDataTable& table, const QList<int>& rows, int first,
+                 int count, const TextMeasurer* measurer, const std::function<void(int)>& step);
+// After a placement: the selection emptied, page 1 current, the document modified and
+// every view asked to redraw.
+void finish(CORINOTEDoc& doc);
 
 } // namespace CsvPlacement

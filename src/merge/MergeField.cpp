@@ -157,10 +157,12 @@ const MergeField* MergeField::find(const QString& attribute)
 QStringList MergeField::attributeChoices()
 {
     QStringList names;
-    names.reserve(CatalogueSize + 1);
+    names.reserve(CatalogueSize + 1 + CsvChoiceCount);
     names.append(QString());
     for (const MergeField& f : catalogue())
         names.append(f.name);
+    for (int c = 1; c <= CsvChoiceCount; ++c)
+        names.append(QLatin1Char('@') + QString::number(c) + csvMarker());
     return names;
 }
 

@@ -53,7 +53,10 @@ struct MergeField
     static const QList<MergeField>& catalogue();
     // The field whose name equals the attribute exactly, or nullptr for fixed text.
     static const MergeField* find(const QString& attribute);
-    // The attribute choices of the text region page: an empty entry, then every name.
+    // The CSV column markers the attribute list offers: "@1(CSV)" … "@10(CSV)".
+    static constexpr int CsvChoiceCount = 10;
+    // The attribute choices of the text region page: an empty entry, every name, then
+    // the CSV column markers of the first CsvChoiceCount columns.
     static QStringList attributeChoices();
 
     // The suffixes that tell the families apart, and the CSV column marker.

@@ -3,6 +3,7 @@
 #include "datasource/CsvDataModel.h"
 #include "datasource/CsvPlacement.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 namespace {
 
 constexpr int kColumnWidth = 150;
+constexpr int kLineColumnWidth = 60;
 
 // The first header click of the run sorts ascending; each later one flips the direction.
 bool gSortAscending = true;
@@ -28,7 +30,9 @@ bool gSortAscending = true;
 
 CCSVDataDialog::CCSVDataDialog(CsvDataTable table, QWidget* parent)
     : QDialog(parent), mModel(new CsvDataModel(std::move(table), this)),
-      mView(new QTableView(this)), mCount(new QLabel(this))
+      mView(new QTableView(this)), mCount(new QLabel(this)),
+      mFirstLineNames(new QCheckBox(tr("1行目は見出し"), this)),
+      mAsRecords(new QCheckBox(tr("住所録の項目として使う"), this))
 {
     setWindowTitle(tr("CSV差込印刷"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
@@ -45,12 +49,28 @@ CCSVDataDialog::CCSVDataDialog(CsvDataTable table, QWidget* parent)
     mView->verticalHeader()->hide();
     QHeaderView* header = mView->horizontalHeader();
     header->setDefaultSectionSize(kColumnWidth);
+    header->resizeSection(CsvDataModel::LineColumn, kLineColumnWidth);
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
     connect(header, &QHeaderView::sectionClicked, this, &CCSVDataDialog::sortByColumn);
     connect(mView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CCSVDataDialog::updateCount);
     connect(mModel, &QAbstractItemModel::layoutChanged, this, &CCSVDataDialog::updateCount);
+    connect(mModel, &QAbstractItemModel::modelReset, this, &CCSVDataDialog::updateCount);
+
+    mFirstLineNames->setObjectName(QStringLiteral("firstLineNames"));
+    mFirstLineNames->setChecked(mModel->table().firstLineNames());
+    mAsRecords->setObjectName(QStringLiteral("asRecords"));
+    mAsRecords->setToolTip(
+        tr("氏名、郵便番号、住所1などの見出しの列を住所録の項目として差し込みます"));
+    mAsRecords->setEnabled(mFirstLineNames->isChecked());
+    connect(mFirstLineNames, &QCheckBox::toggled, this, [this](bool names) {
+        mAsRecords->setEnabled(names);
+        mModel->setFirstLineNames(names);
+        // The rows are back in file order, and the reset sized every column alike.
+        mView->horizontalHeader()->setSortIndicatorShown(false);
+        mView->horizontalHeader()->resizeSection(CsvDataModel::LineColumn, kLineColumnWidth);
+    });
 
     mCount->setObjectName(QStringLiteral("count"));
     auto* selectAll = new QPushButton(tr("すべて選択"), this);
@@ -74,6 +94,8 @@ CCSVDataDialog::CCSVDataDialog(CsvDataTable table, QWidget* parent)
     top->addWidget(new QLabel(tr("選択アイテム数："), this));
     top->addWidget(mCount);
     top->addStretch();
+    top->addWidget(mFirstLineNames);
+    top->addWidget(mAsRecords);
     top->addWidget(selectAll);
     top->addWidget(selectNone);
 
@@ -94,6 +116,21 @@ CCSVDataDialog::~CCSVDataDialog() = default;
 const CsvDataTable& CCSVDataDialog::table() const
 {
     return mModel->table();
+}
+
+bool CCSVDataDialog::firstLineNames() const
+{
+    return mFirstLineNames->isChecked();
+}
+
+bool CCSVDataDialog::asRecords() const
+{
+    return mAsRecords->isChecked();
+}
+
+void CCSVDataDialog::setAsRecords(bool records)
+{
+    mAsRecords->setChecked(records);
 }
 
 QList<int> CCSVDataDialog::selectedShownRows() const

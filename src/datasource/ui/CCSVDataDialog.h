@@ -5,11 +5,15 @@
 
 class CsvDataModel;
 class CsvDataTable;
+class QCheckBox;
 class QLabel;
 class QTableView;
 
-// "CSV差込印刷": the rows of a CSV file in a table (one column per file column, captioned
-// 1 … C), the number of selected rows, "すべて選択" / "すべて解除", and "印刷データ作成",
+// "CSV差込印刷": the rows of a CSV file in a table (the line number, then one column per
+// file column), "1行目は見出し" (the first line names the columns and is no row; ticked as
+// the table given says), "住所録の項目として使う" (with names only: the rows go onto the
+// pages as address records, CsvRecords), the number of selected rows, "すべて選択" /
+// "すべて解除", and "印刷データ作成",
 // which checks the selection (at most 500 rows, at least one) and closes the dialog with
 // the chosen rows; the caller places them on the pages. Clicking a column's header sorts
 // the rows by it: the first click of the program run ascending, every later click, on
@@ -25,6 +29,13 @@ public:
     // accepted.
     const QList<int>& chosenRows() const { return mChosen; }
     const CsvDataTable& table() const;
+    // Whether "1行目は見出し" is ticked.
+    bool firstLineNames() const;
+    // Whether "住所録の項目として使う" is ticked; it takes effect with "1行目は見出し"
+    // only, and is greyed out without it.
+    bool asRecords() const;
+    // Ticks "住所録の項目として使う" as remembered (it takes effect with names only).
+    void setAsRecords(bool records);
 
     // The selected rows as shown now, top to bottom (positions in the view).
     QList<int> selectedShownRows() const;
@@ -53,5 +64,7 @@ private:
     CsvDataModel* mModel;
     QTableView* mView;
     QLabel* mCount;
+    QCheckBox* mFirstLineNames;
+    QCheckBox* mAsRecords;
     QList<int> mChosen;
 };

@@ -4,6 +4,7 @@
 
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvPlacement.h"
+#include "datasource/CsvRecords.h"
 #include "model/CORINOTEDoc.h"
 #include "model/Profile.h"
 #include "pages/Pagination.h"
@@ -80,10 +81,24 @@ void CsvFileActions::run()
         mProgress->finish();
     QApplication::restoreOverrideCursor();
 
-    // The dialog holds the table only while it is open; the placement needs it after.
-    const std::optional<QList<int>> rows = chooseRows(table);
+    Profile* profile = mDoc.profile();
+    bool asRecords = false;
+    if (profile) {
+        table.setFirstLineNames(profile->readInt(firstLineNamesKey(), 0) != 0);
+        asRecords = profile->readInt(asRecordsKey(), 0) != 0;
+    }
+    const std::optional<QList<int>> rows = chooseRows(table, &asRecords);
+    if (profile) {
+        profile->writeInt(firstLineNamesKey(), table.firstLineNames() ? 1 : 0);
+        profile->writeInt(asRecordsKey(), asRecords ? 1 : 0);
+    }
     if (!rows)
         return;
+    // Markers naming a column the file does not have print nothing; say which before the
+    // labels come out blank.
+    const QStringList missing = CsvPlacement::missingNames(mDoc, table);
+    if (!missing.isEmpty())
+        mPrompts.showMessage(CsvPlacement::missingNamesMessage(missing));
 
     takeSnapshotOnce();
     if (dropReservation) {
@@ -92,7 +107,11 @@ void CsvFileActions::run()
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const FontTextMeasurer measurer;
-    CsvPlacement::place(mDoc, table, *rows, QDate::currentDate(), &measurer, feed(mProgress));
+    // Records need names to map the columns by.
+    if (asRecords && table.firstLineNames())
+        CsvRecords::place(mDoc, table, *rows, QDate::currentDate(), &measurer, feed(mProgress));
+    else
+        CsvPlacement::place(mDoc, table, *rows, QDate::currentDate(), &measurer, feed(mProgress));
     if (mProgress)
         mProgress->finish();
     QApplication::restoreOverrideCursor();
@@ -101,6 +120,16 @@ void CsvFileActions::run()
 QString CsvFileActions::folderKey()
 {
     return QStringLiteral("DIRCSV");
+}
+
+QString CsvFileActions::firstLineNamesKey()
+{
+    return QStringLiteral("CSVHEAD");
+}
+
+QString CsvFileActions::asRecordsKey()
+{
+    return QStringLiteral("CSVREC");
 }
 
 // The dialog opens in the folder a CSV file was last chosen in (other file dialogs keep
@@ -122,10 +151,15 @@ QString CsvFileActions::choosePath()
     return path;
 }
 
-std::optional<QList<int>> CsvFileActions::chooseRows(CsvDataTable table)
+std::optional<QList<int>> CsvFileActions::chooseRows(CsvDataTable& table, bool* asRecords)
 {
-    CCSVDataDialog dialog(std::move(table), mWindow);
-    if (dialog.exec() != QDialog::Accepted)
+    // The dialog holds a copy only while it is open; the placement needs the table after.
+    CCSVDataDialog dialog(table, mWindow);
+    dialog.setAsRecords(*asRecords);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    table.setFirstLineNames(dialog.firstLineNames());
+    *asRecords = dialog.asRecords();
+    if (!accepted)
         return std::nullopt;
     return dialog.chosenRows();
 }

@@ -30,13 +30,19 @@ public:
 
     // The settings key of the folder a CSV file was last chosen in ("DIRCSV", section "ON").
     static QString folderKey();
+    // The settings key of "1行目は見出し" as last left in the dialog ("CSVHEAD", 0 or 1).
+    static QString firstLineNamesKey();
+    // The settings key of "住所録の項目として使う" as last left ("CSVREC", 0 or 1).
+    static QString asRecordsKey();
 
 protected:
     // The CSV file to read; empty when the user cancels.
     virtual QString choosePath();
     // Runs "CSV差込印刷" over the table; the chosen table rows in the order shown, or
-    // nothing when it was cancelled.
-    virtual std::optional<QList<int>> chooseRows(CsvDataTable table);
+    // nothing when it was cancelled. Leaves the table's first line as the dialog's
+    // "1行目は見出し" was left, and *asRecords (ticked as it comes) as
+    // "住所録の項目として使う" was, accepted or not.
+    virtual std::optional<QList<int>> chooseRows(CsvDataTable& table, bool* asRecords);
 
 private:
     void takeSnapshotOnce();
