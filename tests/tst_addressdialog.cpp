@@ -1279,7 +1279,7 @@ void TestAddressDialog::largeGroupStaysQuick()
         dialog.addressView()->viewport()->repaint();
         const qint64 ms = timer.elapsed();
         qInfo("%s: %lld ms", what, ms);
-        QVERIFY2(ms < 1000, what);
+        QVERIFY2(ms < 3000, what); // loose: a loaded 2-core machine under the sanitizers
     };
     measure("tab た, ages computed for the first time", [&] { dialog.setCurrentTab(3); });
     dialog.setCurrentTab(0);

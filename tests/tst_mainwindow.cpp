@@ -12,6 +12,7 @@
 #include "app/ui/CKalvettaEditorView.h"
 #include "app/ui/CLabelDataEditView.h"
 #include "app/ui/CMainFrame.h"
+#include "widgets/FolderMemory.h"
 #include "app/ui/CPageToolBar.h"
 #include "app/ui/CSoftwareSettingDialog.h"
 #include "app/ui/CSplitterFrame.h"
@@ -24,6 +25,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/PageBuilder.h"
+#include "model/MemoryProfile.h"
 #include "model/SettingsProfile.h"
 #include "model/TemplateFile.h"
 #include "pages/Pagination.h"
@@ -47,6 +49,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QFileInfo>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -183,6 +186,8 @@ private slots:
     void savePrompt();
     void dataFormEditing();
     void dataFormSender();
+    void folderMemory_data();
+    void folderMemory();
     void undoAfterFormChange();
     void databaseDataReceived_data();
     void databaseDataReceived();
@@ -747,6 +752,51 @@ void TestMainWindow::dataFormSender()
     w.doc->undo();
     QCOMPARE(w.doc->senderIndex(), 0);
     QCOMPARE(form->senderCombo()->currentIndex(), 0);
+}
+
+void TestMainWindow::folderMemory_data()
+{
+    QTest::addColumn<QString>("kept");     // the remembered folder: "" none, "gone", "dir"
+    QTest::addColumn<QString>("fileName"); // a name, "abs" for an absolute path, or none
+    QTest::addColumn<QString>("expected"); // "home", "dir", "dir/name", "abs"
+    QTest::newRow("first time") << QString() << QString() << u"home"_qs;
+    QTest::newRow("remembered") << u"dir"_qs << QString() << u"dir"_qs;
+    QTest::newRow("remembered, with a name") << u"dir"_qs << u"a.ond"_qs << u"dir/a.ond"_qs;
+    QTest::newRow("folder gone") << u"gone"_qs << QString() << u"home"_qs;
+    QTest::newRow("a path keeps its folder") << u"dir"_qs << u"abs"_qs << u"abs"_qs;
+}
+
+// Each kind of file dialog opens where that kind was last chosen.
+void TestMainWindow::folderMemory()
+{
+    QFETCH(QString, kept);
+    QFETCH(QString, fileName);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    const QString key = FolderMemory::documents();
+    const QString folder = dir.filePath(u"docs"_qs);
+    QVERIFY(QDir().mkpath(folder));
+    if (kept == u"dir")
+        profile.writeString(key, folder);
+    else if (kept == u"gone")
+        profile.writeString(key, dir.filePath(u"moved"_qs));
+    const QString absolute = dir.filePath(u"elsewhere/b.ond"_qs);
+    const QString name = fileName == u"abs" ? absolute : fileName;
+    const QString start = FolderMemory::start(&profile, key, name);
+    const QString want = expected == u"home"  ? QDir::homePath()
+                         : expected == u"abs" ? absolute
+                         : expected == u"dir" ? folder
+                                              : QDir(folder).filePath(u"a.ond"_qs);
+    QCOMPARE(start, want);
+
+    // A cancelled dialog changes nothing; a choice remembers its folder for that kind only.
+    const QString before = profile.readString(key, u"-"_qs);
+    FolderMemory::remember(&profile, key, QString());
+    QCOMPARE(profile.readString(key, u"-"_qs), before);
+    FolderMemory::remember(&profile, key, dir.filePath(u"chosen/x.ond"_qs));
+    QCOMPARE(profile.readString(key, QString()), dir.filePath(u"chosen"_qs));
+    QCOMPARE(profile.readString(FolderMemory::pictures(), u"-"_qs), u"-"_qs);
 }
 
 void TestMainWindow::databaseDataReceived_data()

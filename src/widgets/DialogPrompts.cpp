@@ -1,5 +1,7 @@
 #include "DialogPrompts.h"
 
+#include "FolderMemory.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -34,19 +36,26 @@ SessionPrompts::Answer DialogPrompts::askSaveChanges(const QString& question)
 
 QString DialogPrompts::chooseOpenPath()
 {
-    return QFileDialog::getOpenFileName(mParent, tr("開く"), QString(), documentFilter());
+    const QString path = QFileDialog::getOpenFileName(
+        mParent, tr("開く"), FolderMemory::start(mProfile, FolderMemory::documents()),
+        documentFilter());
+    FolderMemory::remember(mProfile, FolderMemory::documents(), path);
+    return path;
 }
 
 QString DialogPrompts::chooseSavePath(const QString& suggestion)
 {
-    QFileDialog dialog(mParent, tr("名前を付けて保存"), QString(), documentFilter());
+    QFileDialog dialog(mParent, tr("名前を付けて保存"),
+                       FolderMemory::start(mProfile, FolderMemory::documents()), documentFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("ond"));
-    dialog.selectFile(suggestion);
+    dialog.selectFile(FolderMemory::start(mProfile, FolderMemory::documents(), suggestion));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    FolderMemory::remember(mProfile, FolderMemory::documents(), path);
+    return path;
 }
 
 void DialogPrompts::showMessage(const QString& text)

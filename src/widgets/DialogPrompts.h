@@ -6,10 +6,16 @@ class QWidget;
 
 // The document session's questions as message boxes and file dialogs over the main
 // window.
+class Profile;
+
 class DialogPrompts : public SessionPrompts
 {
 public:
-    explicit DialogPrompts(QWidget* parent) : mParent(parent) {}
+    // With a profile the document dialogs open in the folder a document was last chosen in.
+    explicit DialogPrompts(QWidget* parent, Profile* profile = nullptr)
+        : mParent(parent), mProfile(profile)
+    {
+    }
 
     Answer askSaveChanges(const QString& question) override;
     QString chooseOpenPath() override;
@@ -21,4 +27,5 @@ public:
 
 private:
     QWidget* mParent;
+    Profile* mProfile;
 };

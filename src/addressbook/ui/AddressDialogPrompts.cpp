@@ -1,5 +1,7 @@
 #include "AddressDialogPrompts.h"
 
+#include "widgets/FolderMemory.h"
+
 #include "CAddressDataEditDialog.h"
 #include "CCSVListDialog.h"
 #include "CCardSeasonDialog.h"
@@ -7,6 +9,7 @@
 #include "CSendRecordDialog.h"
 
 #include <QDesktopServices>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -53,18 +56,25 @@ bool AddressDialogPrompts::printPages(const std::function<void(QPagedPaintDevice
 
 QString AddressDialogPrompts::chooseOpenPath(const QString& filter)
 {
-    return QFileDialog::getOpenFileName(mParent, QString(), QString(), filter);
+    const QString path = QFileDialog::getOpenFileName(
+        mParent, QCoreApplication::translate("AddressDialogPrompts", "ファイルを開く"), FolderMemory::start(mProfile, FolderMemory::addressFiles()),
+        filter);
+    FolderMemory::remember(mProfile, FolderMemory::addressFiles(), path);
+    return path;
 }
 
 QString AddressDialogPrompts::chooseSavePath(const QString& filter, const QString& defaultSuffix)
 {
-    QFileDialog dialog(mParent, QString(), QString(), filter);
+    QFileDialog dialog(mParent, QCoreApplication::translate("AddressDialogPrompts", "名前を付けて保存"),
+                       FolderMemory::start(mProfile, FolderMemory::addressFiles()), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix); // the overwrite question stays on
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().first();
+    const QString path = dialog.selectedFiles().first();
+    FolderMemory::remember(mProfile, FolderMemory::addressFiles(), path);
+    return path;
 }
 
 void AddressDialogPrompts::openLink(const QString& text)

@@ -2,6 +2,7 @@
 
 #include "addressbook/AddressBookPrompts.h"
 
+class Profile;
 class QWidget;
 
 // The address book window's questions as its dialogs over the window: the record editor,
@@ -10,7 +11,12 @@ class QWidget;
 class AddressDialogPrompts : public AddressBookPrompts
 {
 public:
-    explicit AddressDialogPrompts(QWidget* parent) : mParent(parent) {}
+    // With a profile the file choosers open in the folder an address file was last chosen
+    // in.
+    explicit AddressDialogPrompts(QWidget* parent, Profile* profile = nullptr)
+        : mParent(parent), mProfile(profile)
+    {
+    }
 
     void showMessage(const QString& text, Icon icon) override;
     bool editRecord(QStringList& values) override;
@@ -26,4 +32,5 @@ public:
 
 private:
     QWidget* mParent;
+    Profile* mProfile;
 };

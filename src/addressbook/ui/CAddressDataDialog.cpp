@@ -71,7 +71,7 @@ QTableView* makeList(QWidget* parent, const QString& name)
 CAddressDataDialog::CAddressDataDialog(CORINOTEDoc& doc, QWidget* parent,
                                        AddressBookPrompts* prompts)
     : QDialog(parent), mDoc(doc),
-      mOwnPrompts(prompts ? nullptr : std::make_unique<AddressDialogPrompts>(this)),
+      mOwnPrompts(prompts ? nullptr : std::make_unique<AddressDialogPrompts>(this, doc.profile())),
       mPrompts(prompts ? prompts : mOwnPrompts.get()),
       mMenus(new AddressDialogMenus(this, [this](int id) { runCommand(id); })),
       mTabs(new QTabBar(this)), mListModel(new AddressListModel(doc, this)),

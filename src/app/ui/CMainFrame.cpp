@@ -51,7 +51,7 @@ CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
     setAcceptDrops(true);
     resize(800, 600);
 
-    mOwnPrompts = std::make_unique<DialogPrompts>(this);
+    mOwnPrompts = std::make_unique<DialogPrompts>(this, &mProfile);
     mPrompts = mOwnPrompts.get();
     mActions = new CommandActions(this);
     mArrange = new ArrangeActions(mDoc, *mActions, this);

@@ -13,7 +13,7 @@
 #include <QTimer>
 
 CLabelTemplatePropSheet::CLabelTemplatePropSheet(CORINOTEDoc& doc, QWidget* parent)
-    : QTabWidget(parent), mContext(doc), mDialogs(std::make_unique<TemplatePageDialogs>(this)),
+    : QTabWidget(parent), mContext(doc), mDialogs(std::make_unique<TemplatePageDialogs>(this, doc.profile())),
       mMeasurer(std::make_unique<FontTextMeasurer>())
 {
     setObjectName(QStringLiteral("TemplatePropertySheet"));

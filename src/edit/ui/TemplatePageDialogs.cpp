@@ -1,5 +1,7 @@
 #include "TemplatePageDialogs.h"
 
+#include "widgets/FolderMemory.h"
+
 #include "render/RenderSupport.h"
 
 #include <QColorDialog>
@@ -56,6 +58,9 @@ std::optional<qint32> TemplatePageDialogs::chooseColor(qint32 current)
 
 QString TemplatePageDialogs::choosePicture()
 {
-    return QFileDialog::getOpenFileName(mParent, QString(), QString(),
-                                        tr("画像ファイル(*.jpg *.bmp *.png *.tif)"));
+    const QString path = QFileDialog::getOpenFileName(
+        mParent, tr("画像ファイルを開く"), FolderMemory::start(mProfile, FolderMemory::pictures()),
+        tr("画像ファイル(*.jpg *.bmp *.png *.tif)"));
+    FolderMemory::remember(mProfile, FolderMemory::pictures(), path);
+    return path;
 }

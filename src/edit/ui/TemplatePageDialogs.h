@@ -2,13 +2,18 @@
 
 #include "TemplatePagePrompts.h"
 
+class Profile;
 class QWidget;
 
 // The template pages' questions as message boxes and the system dialogs.
 class TemplatePageDialogs : public TemplatePagePrompts
 {
 public:
-    explicit TemplatePageDialogs(QWidget* parent) : mParent(parent) {}
+    // With a profile the picture chooser opens in the folder a picture was last chosen in.
+    explicit TemplatePageDialogs(QWidget* parent, Profile* profile = nullptr)
+        : mParent(parent), mProfile(profile)
+    {
+    }
 
     void showMessage(const QString& text) override;
     bool confirm(const QString& question) override;
@@ -19,4 +24,5 @@ public:
 
 private:
     QWidget* mParent;
+    Profile* mProfile;
 };
