@@ -43,9 +43,11 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
-// The value of a cell that is a number: a sign, digits (in groups of three after the
-// first when commas separate them), a point and more digits; nothing else.
-std::optional<double> numberValue(QStringView text)
+} // namespace
+
+// A sign, digits (in groups of three after the first when commas separate them), a point
+// and more digits; nothing else.
+std::optional<double> CsvDataTable::numberValue(QStringView text)
 {
     QString s;
     s.reserve(text.size());
@@ -85,8 +87,6 @@ std::optional<double> numberValue(QStringView text)
     const double value = plain.toDouble(&ok);
     return ok ? std::optional<double>(value) : std::nullopt;
 }
-
-} // namespace
 
 QString CsvDataTable::readLines(const QString& path, QStringList* lines)
 {

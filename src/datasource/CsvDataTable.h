@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include <functional>
 
 // The rows of a CSV file given as print data: one row per line of the file, and as many
@@ -62,6 +64,11 @@ public:
     // commas, in half- or full-width characters, blanks around it allowed ("12", "-3.5",
     // "１,２００"). An order with a row outside the table is left.
     void sortRows(QList<int>& order, int column, bool ascending) const;
+
+    // The value of a cell that is a number (sign, digits, commas between groups of three,
+    // a point; full-width forms too), or none. A column whose non-blank cells all have one
+    // sorts by value.
+    static std::optional<double> numberValue(QStringView text);
 
 private:
     // A cell by the index of its line in mLines.
