@@ -28,6 +28,8 @@
 
 #include <utility>
 
+// Without the old PointerHolder type, which nothing here uses.
+#define POINTERHOLDER_TRANSITION 4
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>

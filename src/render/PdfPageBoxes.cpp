@@ -1,5 +1,7 @@
 #include "PdfPageBoxes.h"
 
+// Without the old PointerHolder type, which nothing here uses.
+#define POINTERHOLDER_TRANSITION 4
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
