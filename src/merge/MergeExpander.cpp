@@ -102,11 +102,7 @@ void MergeExpander::expandWithRecords()
             }
             continue;
         }
-        RegionContext ctx;
-        ctx.records = &records;
-        ctx.record = r;
-        ctx.withRecords = true;
-        ctx.firstSheetOfPage = mSheetsPerPage <= 0 || r % mSheetsPerPage == 0;
+        const RegionContext ctx = recordContext(records, r);
         for (qint64 w = first; w < end; ++w)
             expandRegion(int(w), ctx);
     }
@@ -140,13 +136,21 @@ void MergeExpander::expandSenderRegions()
             const int sheet = w / m;
             if (sheet >= recordCount || isBlankRecord(records, sheet))
                 continue;
-            ctx.records = &records;
-            ctx.record = sheet;
-            ctx.withRecords = true;
-            ctx.firstSheetOfPage = mSheetsPerPage <= 0 || sheet % mSheetsPerPage == 0;
+            ctx = recordContext(records, sheet);
         }
         expandRegion(w, ctx);
     }
+}
+
+MergeExpander::RegionContext MergeExpander::recordContext(const CAddressData& records,
+                                                         int r) const
+{
+    RegionContext ctx;
+    ctx.records = &records;
+    ctx.record = r;
+    ctx.withRecords = true;
+    ctx.firstSheetOfPage = mSheetsPerPage <= 0 || r % mSheetsPerPage == 0;
+    return ctx;
 }
 
 void MergeExpander::expandRegion(int w, const RegionContext& ctx)

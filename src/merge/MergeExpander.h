@@ -78,6 +78,8 @@ private:
         bool firstSheetOfPage = true;
     };
 
+    // The context of the sheet that takes record r of the list.
+    RegionContext recordContext(const CAddressData& records, int r) const;
     void expandRegion(int w, const RegionContext& ctx);
     // The value of a catalogue field for region w; false when it does not apply (an (S)
     // field while there is no sender).

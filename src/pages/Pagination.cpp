@@ -16,21 +16,27 @@ int pagesFor(int records, int sheetsPerPage)
 
 void addPages(CORINOTEDoc& doc, int pages)
 {
+    addPagesFrom(doc, doc, pages);
+}
+
+void addPagesFrom(CORINOTEDoc& doc, const CORINOTEDoc& source, int pages)
+{
     const int n = doc.sheetsPerPage();
     const int m = doc.regionsPerSheet();
     const int k = doc.labelTemplate().keisenns.size();
-    if (n == 0)
+    if (n == 0 || source.sheets().size() < n || source.textRects().size() < qint64(n) * m ||
+        source.keisenns().size() < k)
         return;
     SheetFamily& sheets = doc.sheets();
     TextRectFamily& regions = doc.textRects();
     KeisennFamily& lines = doc.keisenns();
     for (int page = doc.sheets().size() / n; page < pages; ++page) {
         for (int s = 0; s < n; ++s)
-            sheets.append(sheets.at(s));
+            sheets.append(source.sheets().at(s));
         for (int l = 0; l < k; ++l)
-            lines.append(lines.at(l));
+            lines.append(source.keisenns().at(l));
         for (int r = 0; r < n * m; ++r) {
-            TextRect region = regions.at(r);
+            TextRect region = source.textRects().at(r);
             region.sheetNo += page * n;
             region.orderSheetNo += page * n;
             regions.append(region);

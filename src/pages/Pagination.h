@@ -42,6 +42,9 @@ void mergeHeldRecords(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
 // Appends copies of page 1 (sheets, ruled lines and regions, sheet numbers shifted) until
 // the document has `pages` pages. Page 1 must be what the template gives.
 void addPages(CORINOTEDoc& doc, int pages);
+// The same with copies of page 1 of `source`, a document of the same template (or `doc`
+// itself); nothing when the source has no whole page 1.
+void addPagesFrom(CORINOTEDoc& doc, const CORINOTEDoc& source, int pages);
 
 // The number of pages T records need on pages of N sheets: ceil(T / N), at least 1.
 int pagesFor(int records, int sheetsPerPage);

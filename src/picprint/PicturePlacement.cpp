@@ -91,10 +91,7 @@ qint64 lastUsedSheet(const CORINOTEDoc& doc)
 void appendFreshPages(CORINOTEDoc& doc, int pages, qint64 firstEmpty, const QDate& today,
                       const TextMeasurer* measurer)
 {
-    const int n = doc.sheetsPerPage();
-    const int m = doc.regionsPerSheet();
-    const int have = doc.pageCount();
-    if (n <= 0 || pages <= have)
+    if (doc.sheetsPerPage() <= 0 || pages <= doc.pageCount())
         return;
     CORINOTEDoc fresh(doc.profile());
     fresh.labelTemplate() = doc.labelTemplate();
@@ -105,18 +102,7 @@ void appendFreshPages(CORINOTEDoc& doc, int pages, qint64 firstEmpty, const QDat
     PageBuilder::buildPageOne(fresh);
     Pagination::mergeHeldRecords(fresh, today, measurer);
     const qint64 oldSheets = doc.sheets().size();
-    for (int page = have; page < pages; ++page) {
-        for (int s = 0; s < n && s < fresh.sheets().size(); ++s)
-            doc.sheets().append(fresh.sheets().at(s));
-        for (int l = 0; l < fresh.keisenns().size(); ++l)
-            doc.keisenns().append(fresh.keisenns().at(l));
-        for (int r = 0; r < n * m && r < fresh.textRects().size(); ++r) {
-            TextRect region = fresh.textRects().at(r);
-            region.sheetNo += page * n;
-            region.orderSheetNo += page * n;
-            doc.textRects().append(region);
-        }
-    }
+    Pagination::addPagesFrom(doc, fresh, pages);
     for (qint64 s = std::max(oldSheets, firstEmpty); s < doc.sheets().size(); ++s)
         Pagination::clearSheet(doc, int(s));
 }
