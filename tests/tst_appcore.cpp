@@ -1048,21 +1048,6 @@ void TestAppCore::softwareSettingsApply()
     QCOMPARE(f.profile.readInt(QStringLiteral("TROD"), -1), 3);
     QCOMPARE(f.profile.readInt(QStringLiteral("ARS"), -1), 0);
     QCOMPARE(f.profile.readInt(QStringLiteral("NTJ"), -1), 1);
-    QCOMPARE(f.profile.readInt(QStringLiteral("NTJStyle"), -1), 0);
-    QCOMPARE(f.profile.readInt(QStringLiteral("NTJDash"), -1), 1);
-
-    // Read back as written; a value outside the choices reads as the default.
-    f.profile.writeInt(QStringLiteral("NTJStyle"), 1);
-    f.profile.writeInt(QStringLiteral("NTJDash"), 7);
-    EnvironmentSettings env;
-    env.read(f.profile);
-    QCOMPARE(env.numeralStyle, 1);
-    QCOMPARE(env.numeralDashes, 1);
-    f.profile.writeInt(QStringLiteral("NTJStyle"), 9);
-    f.profile.writeInt(QStringLiteral("NTJDash"), 0);
-    env.read(f.profile);
-    QCOMPARE(env.numeralStyle, 0);
-    QCOMPARE(env.numeralDashes, 0);
 }
 
 QTEST_MAIN(TestAppCore)

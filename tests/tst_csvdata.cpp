@@ -158,8 +158,6 @@ private slots:
     void takesTheFirstLineAsNames();
     void readsColumnMarkers_data();
     void readsColumnMarkers();
-    void findsMarkers_data();
-    void findsMarkers();
     void resolvesColumns_data();
     void resolvesColumns();
     void placesNamedAndBracedMarkers_data();
@@ -168,7 +166,6 @@ private slots:
     void batchNamesMissingColumns();
     void mapsRecordColumns_data();
     void mapsRecordColumns();
-    void placesRowsAsRecords();
     void batchPlacesRowsAsRecords_data();
     void batchPlacesRowsAsRecords();
     void checksTheSelection_data();
@@ -485,49 +482,6 @@ void TestCsvData::readsColumnMarkers()
     QCOMPARE(CsvPlacement::columnNumber(attribute), column);
 }
 
-void TestCsvData::findsMarkers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<bool>("braced");
-    QTest::addColumn<QString>("filled"); // each marker replaced by "<key>"
-    QTest::newRow("whole text") << u"@3(CSV)"_qs << QStringList{u"3"_qs} << false << u"<3>"_qs;
-    // Without braces the text around a marker does not print, as before.
-    QTest::newRow("whole text, text around")
-        << u"〒@ 4(CSV)様"_qs << QStringList{u" 4"_qs} << false << u"< 4>"_qs;
-    QTest::newRow("braced, text after")
-        << u"{@2(CSV)} 様"_qs << QStringList{u"2"_qs} << true << u"<2> 様"_qs;
-    QTest::newRow("two braced")
-        << u"〒{@郵便番号(CSV)} {@1(CSV)}様"_qs << QStringList{u"郵便番号"_qs, u"1"_qs} << true
-        << u"〒<郵便番号> <1>様"_qs;
-    // A brace pair without a marker is text; an unbraced marker beside a braced one too.
-    QTest::newRow("braces of text kept")
-        << u"{x} {@1(CSV)} @2(CSV)"_qs << QStringList{u"1"_qs} << true << u"{x} <1> @2(CSV)"_qs;
-    QTest::newRow("brace opened twice")
-        << u"{{@1(CSV)}}"_qs << QStringList{u"1"_qs} << true << u"{<1>}"_qs;
-    QTest::newRow("unclosed brace: whole text")
-        << u"{@1(CSV)"_qs << QStringList{u"1"_qs} << false << u"<1>"_qs;
-    QTest::newRow("(CSV) before @") << u"(CSV)@3"_qs << QStringList{QString()} << false
-                                    << u"<>"_qs;
-    QTest::newRow("no marker") << u"様"_qs << QStringList() << false << u"様"_qs;
-}
-
-void TestCsvData::findsMarkers()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, keys);
-    QFETCH(bool, braced);
-    QFETCH(QString, filled);
-    QStringList found;
-    for (const CsvMarker& m : CsvMarker::find(text)) {
-        found.append(m.key);
-        QCOMPARE(m.braced, braced);
-    }
-    QCOMPARE(found, keys);
-    QCOMPARE(CsvMarker::fill(text, [](const QString& key) { return u"<"_qs + key + u">"_qs; }),
-             filled);
-}
-
 void TestCsvData::resolvesColumns_data()
 {
     QTest::addColumn<QString>("key");
@@ -670,50 +624,6 @@ void TestCsvData::mapsRecordColumns()
     QFETCH(QString, name);
     QFETCH(int, column);
     QCOMPARE(CsvRecords::columnFor(name), column);
-}
-
-void TestCsvData::placesRowsAsRecords()
-{
-    QTemporaryDir folder;
-    MemoryProfile profile;
-    CORINOTEDoc doc(&profile);
-    doc.dataFolder = folder.path();
-    setUp(doc, 4, 2);
-    doc.environment().kanjiNumerals = 0;
-    TextRectFamily& design = doc.labelTemplate().regions;
-    design.setAttribute(0, u"氏名(R)"_qs);
-    design.setAttribute(1, u"郵便番号(R)"_qs);
-    design.setAttribute(3, u"{@メモ(CSV)}だけ"_qs);
-    // Two columns give 氏名: the first one takes it.
-    CsvDataTable table({u"氏名,郵便番号,メモ,Name,敬称,連名1,連名2,敬称2"_qs,
-                        u"山田 太郎,1640013,a,x,様,花子,一郎,殿"_qs,
-                        u"鈴木,１００－０００１,b,y"_qs});
-    table.setFirstLineNames(true);
-    CsvRecords::place(doc, table, {1, 0}, QDate(2027, 1, 1), nullptr);
-
-    const CAddressData& list = doc.recordList();
-    QCOMPARE(list.recordCount(), 3); // one blank record for the start position
-    QVERIFY(MergeExpander::isBlankRecord(list, 0));
-    QCOMPARE(list.field(1, CAddressData::PostalCode), u"100-0001"_qs);
-    QCOMPARE(list.field(2, CAddressData::Name), u"山田 太郎"_qs);
-    QCOMPARE(list.field(2, CAddressData::EntryNumber), QString());
-    // Joint names as the address book keeps them: without their own honorific, the main one.
-    QCOMPARE(list.field(2, CAddressData::JointName1 + 1), u"様"_qs);
-    QCOMPARE(list.field(2, CAddressData::JointName1 + 3), u"殿"_qs);
-    QCOMPARE(doc.currentPage, 1);
-    QVERIFY(doc.isModified());
-    const QStringList names{QString(), u"鈴木"_qs, u"山田 太郎"_qs, QString()};
-    const QStringList codes{QString(), u"100-0001"_qs, u"164-0013"_qs, QString()};
-    const QStringList notes{QString(), u"bだけ"_qs, u"aだけ"_qs, QString()};
-    for (int s = 0; s < 4; ++s) {
-        QCOMPARE(regionText(doc, s, 0), names.at(s));
-        QCOMPARE(regionText(doc, s, 1), codes.at(s));
-        QCOMPARE(regionText(doc, s, 3), notes.at(s));
-        QCOMPARE(regionText(doc, s, 2), names.at(s).isEmpty() ? QString() : u"固定"_qs);
-    }
-    // The rows stand in the record list as a reservation would, so the next CSV file or
-    // print reservation asks before it replaces them.
-    QVERIFY(CsvPlacement::holdsReservation(doc));
 }
 
 void TestCsvData::batchPlacesRowsAsRecords_data()

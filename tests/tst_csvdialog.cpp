@@ -140,7 +140,6 @@ private slots:
     void firstLineNamesTheColumns();
     void commandRemembersFirstLineNames_data();
     void commandRemembersFirstLineNames();
-    void commandNamesMissingColumns();
     void asRecordsNeedsNames();
     void commandPlacesRowsAsRecords_data();
     void commandPlacesRowsAsRecords();
@@ -356,30 +355,6 @@ void TestCsvDialog::commandRemembersFirstLineNames()
     QCOMPARE(actions.namesGiven, given);
     QCOMPARE(profile.readInt(QStringLiteral("CSVHEAD"), -1), remembered);
     QCOMPARE(doc.textRects().size() > 0 ? doc.textRects().text(0) : QString(), placed);
-}
-
-void TestCsvDialog::commandNamesMissingColumns()
-{
-    QTemporaryDir dir;
-    MemoryProfile profile;
-    CORINOTEDoc doc(&profile);
-    doc.dataFolder = dir.path();
-    setUpDocument(doc, false);
-    doc.labelTemplate().regions.setAttribute(0, QStringLiteral("{@氏名(CSV)}{@会社(CSV)} 様"));
-    Prompts prompts;
-    Actions actions(doc, prompts);
-    actions.path = dir.filePath(QStringLiteral("rows.csv"));
-    QFile f(actions.path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("氏名,住所\n山田,東京\n");
-    f.close();
-    actions.names = true;
-    actions.rows = QList<int>{0};
-    actions.run();
-    QCOMPARE(prompts.messages,
-             QStringList{QStringLiteral(
-                 "次の列名はCSVファイルの見出しにありません（何も印刷されません）：会社")});
-    QCOMPARE(doc.textRects().text(0), QStringLiteral("山田 様"));
 }
 
 void TestCsvDialog::asRecordsNeedsNames()
