@@ -39,11 +39,14 @@ NameBlockLayout TextRegionRenderer::nameBlockLayout(const TextRect& region, cons
 {
     const int spacing = region.charSpacing;
     const int maxHeight = int(std::min<qint64>(std::abs(qint64(region.font.height)), INT_MAX));
+    mMeasured.clear();
     return NameBlockLayout::compute(region.rect, region.font.orientation, region.alignment,
                                     maxHeight, NameBlock::fromText(text),
                                     [&](const QString& t, int height) {
-                                        return mShaper.shape(t, region.font, height, spacing)
-                                            .extent(spacing);
+                                        mMeasured.append({t, height,
+                                                          mShaper.shape(t, region.font, height,
+                                                                        spacing)});
+                                        return mMeasured.last().line.extent(spacing);
                                     });
 }
 
@@ -57,7 +60,7 @@ void TextRegionRenderer::drawNameBlock(QPainter& painter, const TextRect& region
     const QColor textColor = RenderSupport::color(region.textColor);
     const QColor outlineColor = RenderSupport::color(region.outlineColor);
     for (const NameBlockLayout::Piece& p : l.pieces) {
-        const ShapedLine line = mShaper.shape(p.text, region.font, p.height, region.charSpacing);
+        const ShapedLine line = measuredLine(region, p.text, p.height);
         mLines.paint(painter, line, p.start, l.rotation, textColor, region.outlineWidth,
                      outlineColor);
     }
@@ -142,16 +145,20 @@ void TextRegionRenderer::drawText(QPainter& painter, const TextRect& region, con
     for (int i = 0; i < lineCount; ++i) {
         if (l.lines[i].isEmpty())
             continue;
-        // Measuring shaped the line already; draw what was measured.
-        const auto measured =
-            std::find_if(mMeasured.cbegin(), mMeasured.cend(), [&](const Measured& m) {
-                return m.height == l.fontHeight && m.text == l.lines[i];
-            });
-        const ShapedLine line =
-            measured != mMeasured.cend()
-                ? measured->line
-                : mShaper.shape(l.lines[i], region.font, l.fontHeight, region.charSpacing);
+        const ShapedLine line = measuredLine(region, l.lines[i], l.fontHeight);
         mLines.paint(painter, line, l.starts[i], l.rotation, textColor, region.outlineWidth,
                      outlineColor, l.squeeze);
     }
+}
+
+ShapedLine TextRegionRenderer::measuredLine(const TextRect& region, const QString& text,
+                                            int height)
+{
+    // Measuring shaped the line already; draw what was measured.
+    const auto measured = std::find_if(mMeasured.cbegin(), mMeasured.cend(), [&](const Measured& m) {
+        return m.height == height && m.text == text;
+    });
+    return measured != mMeasured.cend() ? measured->line
+                                        : mShaper.shape(text, region.font, height,
+                                                        region.charSpacing);
 }

@@ -61,6 +61,8 @@ private:
     void drawBackground(QPainter& painter, const TextRect& region, const Context& context);
     void drawFrame(QPainter& painter, const TextRect& region);
     void drawText(QPainter& painter, const TextRect& region, const RegionLayout& layout);
+    // The line the last layout shaped for this text and height, or a new shaping.
+    ShapedLine measuredLine(const TextRect& region, const QString& text, int height);
 
     // The lines the last layout() shaped while measuring.
     struct Measured
