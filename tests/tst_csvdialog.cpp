@@ -416,6 +416,10 @@ void TestCsvDialog::commandPlacesRowsAsRecords()
     QCOMPARE(profile.readInt(QStringLiteral("CSVREC"), -1), records ? 1 : 0);
     QCOMPARE(doc.recordList().recordCount(), listed);
     QCOMPARE(doc.textRects().text(0), placed);
+    // Remembered as placed, for a rebuild of the pages to place again.
+    QVERIFY(doc.placementMemory().csv());
+    QCOMPARE(doc.placementMemory().csv()->asRecords, names && records);
+    QCOMPARE(doc.placementMemory().csv()->firstLineNames, names);
 }
 
 void TestCsvDialog::commandFollowsTheAnswers_data()
@@ -496,6 +500,11 @@ void TestCsvDialog::commandFollowsTheAnswers()
     if (placed) {
         QCOMPARE(doc.textRects().text(0), QStringLiteral("w"));
         QCOMPARE(doc.textRects().text(1), QStringLiteral("y"));
+    }
+    QCOMPARE(bool(doc.placementMemory().csv()), placed);
+    if (placed) {
+        QCOMPARE(doc.placementMemory().csv()->path, actions.path);
+        QCOMPARE(doc.placementMemory().csv()->rows, (QList<int>{1, 0}));
     }
 }
 

@@ -53,8 +53,12 @@ QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressRepo
     // merged from: the reserved records are placed again, so that the trip to template
     // mode does not leave one empty page where addresses were placed.
     if (doc.recordList().recordCount() == 0 && doc.addressBook().reservedCount() > 0 &&
-        doc.addressBook().checkPrintLimit().isEmpty())
+        doc.addressBook().checkPrintLimit().isEmpty()) {
         doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());
+        // Placing CSV rows or pictures without keep releases the reservation: this one
+        // was made after them and replaces them.
+        doc.placementMemory().clear();
+    }
     if (merger)
         merger(doc, progress);
     doc.currentPage = std::clamp(doc.currentPage, 1, doc.pageCount());

@@ -13,7 +13,8 @@ class ProgressReporter;
 namespace ModeSwitch {
 
 // Merges the records the document holds (the print reservation or CSV rows) into the
-// pages after data mode has rebuilt page 1, adding pages as the records need. The merge
+// pages after data mode has rebuilt page 1, adding pages as the records need, and places
+// the CSV rows and pictures remembered again (PlacementReplay). The merge
 // and the pagination are not part of the shell; until one is installed, page 1 stays
 // as built, its texts empty.
 using RecordMerger = std::function<void(CORINOTEDoc& doc, ProgressReporter* progress)>;

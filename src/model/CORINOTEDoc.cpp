@@ -59,6 +59,7 @@ QString CORINOTEDoc::redoStepName() const
 void CORINOTEDoc::clearUndo()
 {
     undoSnapshots().clear(*this);
+    mPlacements.clear();
 }
 
 void CORINOTEDoc::undo()

@@ -5,6 +5,7 @@
 #include "DocumentScalars.h"
 #include "EnvironmentSettings.h"
 #include "Keisenn.h"
+#include "PlacementMemory.h"
 #include "ReservedArrays.h"
 #include "Selection.h"
 #include "Sheet.h"
@@ -66,6 +67,9 @@ public:
     // The auto-replace rules of data mode (kept in the rules file of the data folder).
     CAutoReplaceData& autoReplaceData() { return mAutoReplace; }
     const CAutoReplaceData& autoReplaceData() const { return mAutoReplace; }
+    // The CSV rows and pictures last placed on the pages, for a rebuild to place again.
+    PlacementMemory& placementMemory() { return mPlacements; }
+    const PlacementMemory& placementMemory() const { return mPlacements; }
     // The current sender record's index in the sender group.
     int senderIndex() const { return mScalars.senderIndex; }
 
@@ -138,7 +142,8 @@ public:
     void takeUndoSnapshot(const QString& name = QString(), const QString& mergeKey = QString());
     void undo();
     void redo();
-    // Forgets every undo and redo step.
+    // Forgets every undo and redo step, and the placements remembered (a new or opened
+    // document).
     void clearUndo();
     // The names of the steps undo and redo would take back; empty when none.
     QString undoStepName() const;
@@ -164,6 +169,7 @@ private:
     CLabelSheetTemplate mTemplate;
     AddressBook mAddressBook;
     CAddressData mRecordList;
+    PlacementMemory mPlacements;
     CAutoReplaceData mAutoReplace;
     std::array<QList<qint32>, AddressBook::GroupCount> mGroupLists;
     EnvironmentSettings mEnvironment;

@@ -73,6 +73,7 @@ UndoSnapshots::Step UndoSnapshots::capture(const CORINOTEDoc& doc, const QString
     step.size = raw.size();
     step.data = compress(raw);
     step.page = doc.currentPage;
+    step.placements = doc.placementMemory();
     return step;
 }
 
@@ -89,6 +90,7 @@ bool UndoSnapshots::restore(CORINOTEDoc& doc, const Step& step)
     DocumentFile::read(doc, in);
     doc.recordList().read(in);
     doc.currentPage = std::clamp(step.page, 1, std::max(1, doc.pageCount()));
+    doc.placementMemory() = step.placements;
     // The selection stays on the objects that are still there, so that the next nudge or
     // command acts on what the user had picked.
     doc.selection() = selection;

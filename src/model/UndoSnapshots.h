@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlacementMemory.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
@@ -10,8 +12,9 @@ class CORINOTEDoc;
 
 // Undo and redo as deep as the setting "元に戻す回数" (1–1000, 100 at first). Each step is
 // the document as its file writes it, compressed, with what the user saw beside it (the
-// record list of data mode and the current page) and the short name of the command that
-// made it ("移動", "文字列の変更"), held in memory: two running copies never share steps.
+// record list of data mode, the current page and the placements remembered) and the
+// short name of the command that made it ("移動", "文字列の変更"), held in memory: two
+// running copies never share steps.
 // A new step withdraws redo. The steps are bounded by the depth and by MaxBytes in all;
 // the oldest go first. The document's undoAvailable and redoAvailable flags say whether
 // a step is offered.
@@ -58,6 +61,7 @@ private:
         QByteArray data; // compressed: the document body, then the record list
         qint64 size = 0; // before compression
         int page = 1;
+        PlacementMemory placements;
     };
 
     static Step capture(const CORINOTEDoc& doc, const QString& name);

@@ -119,6 +119,8 @@ void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* 
 {
     doc.takeUndoSnapshot(QStringLiteral("印刷予約データのクリア"));
     dropReservation(doc);
+    // The pages are emptied for good: a later rebuild places nothing again.
+    doc.placementMemory().clear();
     PageBuilder::buildPageOne(doc);
     mergeHeldRecords(doc, today, measurer);
     doc.selection().clear();
@@ -132,6 +134,8 @@ void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasur
 {
     doc.takeUndoSnapshot(QStringLiteral("印刷予約"));
     PageBuilder::buildPageOne(doc);
+    // The reservation replaces CSV rows and pictures placed before it.
+    doc.placementMemory().clear();
 
     doc.recordList() = doc.addressBook().buildRecordList(doc.printStartPosition());
     if (doc.recordList().recordCount() > 0) {

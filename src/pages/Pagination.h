@@ -18,7 +18,8 @@ using Progress = std::function<void(int done, int total)>;
 // with sheet No. 1's design on every sheet, the record list ((print start position − 1)
 // blank records, then the reserved records of groups 0–18), as many copies of page 1 as
 // the records need, the merge and the auto-replace rules, and the sheets without a record
-// cleared. Current page 1, the document marked modified and redrawn. The 500-record
+// cleared; the placements remembered are forgotten (PlacementMemory). Current page 1, the
+// document marked modified and redrawn. The 500-record
 // limit of one print is AddressBook::checkPrintLimit, checked by the callers.
 void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,
                           const Progress& progress = {});
@@ -28,8 +29,8 @@ void buildFromReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasur
 void dropReservation(CORINOTEDoc& doc);
 
 // Clears the print reservation: undo snapshot, the reservation dropped, page 1 built
-// from the template with its texts expanded without records, the selection cleared;
-// modified and redrawn.
+// from the template with its texts expanded without records, the selection cleared, the
+// placements remembered forgotten; modified and redrawn.
 void clearReservation(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer);
 
 // Places the record list the document holds onto pages built from the template: as many

@@ -238,6 +238,25 @@ QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& o
     if (!refused.isEmpty())
         return refused;
     doc.takeUndoSnapshot(QStringLiteral("画像印刷"));
+    placeAgain(doc, pictures, options, today, measurer, progress, sizeOf);
+    PlacementMemory::Pictures memory;
+    for (const Picture& p : pictures) {
+        memory.names.append(p.name);
+        memory.paths.append(p.path);
+    }
+    memory.target = int(options.target);
+    memory.keep = options.keep;
+    doc.placementMemory().rememberPictures(memory);
+    return QString();
+}
+
+QString placeAgain(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& options,
+                   const QDate& today, const TextMeasurer* measurer, const Progress& progress,
+                   const SizeReader& sizeOf)
+{
+    const QString refused = refusal(doc, options);
+    if (!refused.isEmpty())
+        return refused;
     if (progress)
         progress(0, int(pictures.size()));
     int start = doc.printStartPosition();

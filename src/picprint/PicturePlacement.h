@@ -75,9 +75,16 @@ int pagesFor(int pictures, int startPosition, int sheetsPerPage, int regionsPerS
 // Keep on: nothing the pages hold changes; the pictures go on the sheets after the last
 // one that holds a placed picture, a record or a CSV cell (and not before the print start
 // position), on pages added from the template as they need, so every picture is placed.
-// Marks the document modified and redraws it.
+// Marks the document modified and redraws it. The document remembers the placement
+// (PlacementMemory) for a rebuild of its pages to place again.
 QString place(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& options,
               const QDate& today, const TextMeasurer* measurer, const Progress& progress = {},
               const SizeReader& sizeOf = {});
+
+// place() without the undo step and without remembering: a remembered placement made
+// again on pages just rebuilt.
+QString placeAgain(CORINOTEDoc& doc, const QList<Picture>& pictures, const Options& options,
+                   const QDate& today, const TextMeasurer* measurer, const Progress& progress = {},
+                   const SizeReader& sizeOf = {});
 
 } // namespace PicturePlacement

@@ -2,6 +2,7 @@
 
 #include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
+#include "app/PlacementReplay.h"
 #include "CMainFrame.h"
 #include "CTemplateFileDialog.h"
 #include "model/CORINOTEDoc.h"
@@ -242,11 +243,16 @@ int main(int argc, char* argv[])
     // Entering data mode and opening a template place the records the document holds.
     TextShaper shaper;
     const FontTextMeasurer measurer(shaper);
-    frame.setRecordMerger([&measurer](CORINOTEDoc& d, ProgressReporter* progress) {
+    // The CSV rows and pictures placed since the document was opened go back on too.
+    frame.setRecordMerger([&measurer, &frame](CORINOTEDoc& d, ProgressReporter* progress) {
         Pagination::mergeHeldRecords(d, QDate::currentDate(), &measurer,
                                      CWaitDialog::feed(progress));
+        const QString note = PlacementReplay::replay(d, QDate::currentDate(), &measurer,
+                                                     CWaitDialog::feed(progress));
         if (progress)
             progress->finish();
+        if (!note.isEmpty())
+            frame.prompts().showMessage(note);
     });
     if (!templateMessage.isEmpty())
         frame.prompts().showMessage(templateMessage);

@@ -112,6 +112,9 @@ void CsvFileActions::run()
         CsvRecords::place(mDoc, table, *rows, QDate::currentDate(), &measurer, feed(mProgress));
     else
         CsvPlacement::place(mDoc, table, *rows, QDate::currentDate(), &measurer, feed(mProgress));
+    // Kept for a rebuild of the pages (a trip to template mode) to place the rows again.
+    mDoc.placementMemory().rememberCsv(
+        {path, table.firstLineNames(), asRecords && table.firstLineNames(), *rows});
     if (mProgress)
         mProgress->finish();
     QApplication::restoreOverrideCursor();
