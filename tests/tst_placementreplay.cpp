@@ -2,9 +2,9 @@
 // from the template (a trip to template mode, with and without undo there); undo, a
 // reservation and a CSV file gone or shortened decide what comes back.
 
+#include "address/AddressBook.h"
 #include "app/ModeSwitch.h"
 #include "app/PlacementReplay.h"
-#include "address/AddressBook.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvPlacement.h"
 #include "model/CORINOTEDoc.h"
@@ -54,7 +54,7 @@ QString texts(const CORINOTEDoc& doc)
     QStringList list;
     for (int w = 0; w < doc.textRects().size(); ++w)
         list.append(doc.textRects().text(w).isEmpty() ? QStringLiteral("-")
-                                                       : doc.textRects().text(w));
+                                                      : doc.textRects().text(w));
     return list.join(QLatin1Char(' '));
 }
 
@@ -88,34 +88,72 @@ void TestPlacementReplay::rebuildPlacesAgain_data()
     // csv: rows 3 and 1 placed as the CSV command places them; pics: p1, p2 on the sheets;
     // keep: q1 with "keep"; edit: template mode, the region's text changed there;
     // back: template mode and back to data mode; undo; gone: the CSV file deleted;
-    // shrink: the file cut to one row; reserve: a record reserved and the pages rebuilt.
-    QTest::newRow("rows after a trip") << "csv back" << "a3 a1 - -" << "- - - -" << "";
-    QTest::newRow("the template's new text")
-        << "csv edit back" << "b3様 b1様 - -" << "- - - -" << "";
-    QTest::newRow("the edit undone in template mode")
-        << "csv edit undo back" << "a3 a1 - -" << "- - - -" << "";
-    QTest::newRow("pictures after a trip") << "pics back" << "- - - -" << "p1 p2 - -" << "";
-    QTest::newRow("kept pictures after the rows")
-        << "csv keep back" << "a3 a1 - -" << "- - q1 -" << "";
-    QTest::newRow("pictures without keep replace the rows")
-        << "csv pics back" << "- - - -" << "p1 p2 - -" << "";
-    QTest::newRow("rows replace the pictures") << "pics csv back" << "a3 a1 - -" << "- - - -" << "";
-    QTest::newRow("the placement undone is forgotten") << "csv undo back" << "- - - -" << "- - - -"
+    // garble: bytes no encoding reads; shrink: the file cut to one row; reserve: a record
+    // reserved and the pages rebuilt.
+    QTest::newRow("rows after a trip") << "csv back"
+                                       << "a3 a1 - -"
+                                       << "- - - -"
+                                       << "";
+    QTest::newRow("the template's new text") << "csv edit back"
+                                             << "b3様 b1様 - -"
+                                             << "- - - -"
+                                             << "";
+    QTest::newRow("the edit undone in template mode") << "csv edit undo back"
+                                                      << "a3 a1 - -"
+                                                      << "- - - -"
+                                                      << "";
+    QTest::newRow("pictures after a trip") << "pics back"
+                                           << "- - - -"
+                                           << "p1 p2 - -"
+                                           << "";
+    QTest::newRow("kept pictures after the rows") << "csv keep back"
+                                                  << "a3 a1 - -"
+                                                  << "- - q1 -"
+                                                  << "";
+    QTest::newRow("pictures without keep replace the rows") << "csv pics back"
+                                                            << "- - - -"
+                                                            << "p1 p2 - -"
+                                                            << "";
+    QTest::newRow("rows replace the pictures") << "pics csv back"
+                                               << "a3 a1 - -"
+                                               << "- - - -"
+                                               << "";
+    QTest::newRow("the placement undone is forgotten") << "csv undo back"
+                                                       << "- - - -"
+                                                       << "- - - -"
                                                        << "";
-    QTest::newRow("undoing the kept pictures keeps the rows")
-        << "csv keep undo back" << "a3 a1 - -" << "- - - -" << "";
-    QTest::newRow("a reservation replaces the rows")
-        << "csv reserve back" << "- - - -" << "- - - -" << "";
+    QTest::newRow("undoing the kept pictures keeps the rows") << "csv keep undo back"
+                                                              << "a3 a1 - -"
+                                                              << "- - - -"
+                                                              << "";
+    QTest::newRow("a reservation replaces the rows") << "csv reserve back"
+                                                     << "- - - -"
+                                                     << "- - - -"
+                                                     << "";
     QTest::newRow("the file gone: said, then forgotten")
-        << "csv gone back" << "- - - -" << "- - - -"
-        << "CSVファイル「rows.csv」を読み込めないため、CSVのデータは配置し直していません。";
-    QTest::newRow("said once") << "csv gone back back" << "- - - -" << "- - - -" << "";
+        << "csv gone back"
+        << "- - - -"
+        << "- - - -"
+        << "CSVファイル「rows.csv」が見つからないため、CSVのデータは配置し直していません。";
+    QTest::newRow("said once") << "csv gone back back"
+                               << "- - - -"
+                               << "- - - -"
+                               << "";
     // Kept pictures go after the last sheet used, and no row holds one now.
     QTest::newRow("pictures stay when the file is gone")
-        << "csv keep gone back" << "- - - -" << "q1 - - -"
+        << "csv keep gone back"
+        << "- - - -"
+        << "q1 - - -"
+        << "CSVファイル「rows.csv」が見つからないため、CSVのデータは配置し直していません。";
+    QTest::newRow("the file no longer readable")
+        << "csv garble back"
+        << "- - - -"
+        << "- - - -"
         << "CSVファイル「rows.csv」を読み込めないため、CSVのデータは配置し直していません。";
     QTest::newRow("rows the file no longer has")
-        << "csv shrink back" << "a1 - - -" << "- - - -"
+        << "csv shrink back"
+        << "a1 - - -"
+        << "- - - -"
         << "CSVファイル「rows.csv」の行が減っているため、1行は配置し直していません。";
 }
 
@@ -170,6 +208,8 @@ void TestPlacementReplay::rebuildPlacesAgain()
             doc.undo();
         } else if (step == u"gone") {
             QVERIFY(QFile::remove(csv));
+        } else if (step == u"garble") {
+            writeFile(csv, "a1,\x82\n"); // neither UTF-8 nor CP932
         } else if (step == u"shrink") {
             writeFile(csv, "a1,b1\n");
         } else if (step == u"reserve") {

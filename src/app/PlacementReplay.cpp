@@ -21,10 +21,15 @@ QString replayCsv(CORINOTEDoc& doc, const PlacementMemory::Csv& csv, const QDate
                   const TextMeasurer* measurer, const PlacementReplay::Progress& progress)
 {
     const QString name = QFileInfo(csv.path).fileName();
+    // Said once: the next rebuild does not ask for the file again.
+    if (!QFileInfo::exists(csv.path)) {
+        doc.placementMemory().forgetCsv();
+        return tr("CSVファイル「%1」が見つからないため、CSVのデータは配置し直していません。")
+            .arg(name);
+    }
     QStringList lines;
     const QString unread = CsvDataTable::readLines(csv.path, &lines);
     if (!unread.isEmpty()) {
-        // Said once: the next rebuild does not ask for the file again.
         doc.placementMemory().forgetCsv();
         return tr("CSVファイル「%1」を読み込めないため、CSVのデータは配置し直していません。\n%2")
             .arg(name, unread);

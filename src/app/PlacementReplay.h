@@ -21,8 +21,8 @@ using Progress = std::function<void(int done, int total)>;
 // they were placed so), then each picture placement in the order made. Takes no undo
 // step (the rebuild took one) and remembers nothing new.
 //
-// Returns an empty string, or what the user must hear: the CSV file can no longer be
-// read (its placement is then forgotten and the pictures are still placed), the file
+// Returns an empty string, or what the user must hear: the CSV file is gone or can no
+// longer be read (its placement is then forgotten and the pictures are still placed), the file
 // has fewer rows than were placed (the rows it still has are placed), or a picture
 // placement the template no longer allows (it stays remembered).
 QString replay(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measurer,

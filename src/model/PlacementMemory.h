@@ -41,7 +41,6 @@ public:
     const std::optional<Csv>& csv() const { return mCsv; }
     const QList<Pictures>& pictures() const { return mPictures; }
 
-
 private:
     std::optional<Csv> mCsv;
     QList<Pictures> mPictures;

@@ -76,8 +76,7 @@ qint64 lastUsedSheet(const CORINOTEDoc& doc)
                 break;
             const QString& attribute = t.regions.attribute(k);
             used = (attribute == pictureField() && !regions.backPicture(int(w)).isEmpty()) ||
-                   (attribute.contains(MergeField::csvMarker()) &&
-                    !regions.text(int(w)).isEmpty());
+                   (attribute.contains(MergeField::csvMarker()) && !regions.text(int(w)).isEmpty());
         }
         if (used)
             last = s;
@@ -270,8 +269,8 @@ QString placeAgain(CORINOTEDoc& doc, const QList<Picture>& pictures, const Optio
         end = first + sheetsFor(count, pictureRegionCount(doc), options.target);
         const qint64 n = doc.sheetsPerPage();
         const qint64 pages = (end + n - 1) / n;
-        appendFreshPages(doc, int(std::min<qint64>(pages, std::numeric_limits<int>::max())),
-                         end, today, measurer);
+        appendFreshPages(doc, int(std::min<qint64>(pages, std::numeric_limits<int>::max())), end,
+                         today, measurer);
         start = int(first) + 1;
     } else {
         if (clearsReservation(doc, options))

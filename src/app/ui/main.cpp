@@ -1,10 +1,10 @@
 // ORINOTE: the address book and address printing program.
 
+#include "CMainFrame.h"
+#include "CTemplateFileDialog.h"
 #include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
 #include "app/PlacementReplay.h"
-#include "CMainFrame.h"
-#include "CTemplateFileDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
@@ -17,8 +17,8 @@
 #include "widgets/CWaitDialog.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QCommandLineParser>
+#include <QDate>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QStandardPaths>
@@ -62,8 +62,7 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
         return;
     }
     // One print takes at most 500 records, as the address book window allows.
-    if (const QString limit = doc.addressBook().checkPrintLimit();
-        !limit.isEmpty()) {
+    if (const QString limit = doc.addressBook().checkPrintLimit(); !limit.isEmpty()) {
         frame.prompts().showMessage(limit);
         return;
     }
@@ -110,9 +109,9 @@ void useOffscreenWithoutDisplay(int argc, char* argv[])
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
         qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
         return;
-    static const char* const windowless[] = {"-h",        "-?",      "--help",  "--help-all",
-                                             "-v",        "--version", "--command",
-                                             "--print",   "--print-to"};
+    static const char* const windowless[] = {"-h",         "-?",      "--help",
+                                             "--help-all", "-v",      "--version",
+                                             "--command",  "--print", "--print-to"};
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         for (const char* name : windowless) {
@@ -153,7 +152,8 @@ int main(int argc, char* argv[])
         QStringLiteral("FILE"));
     const QCommandLineOption dataOption(
         QStringLiteral("data-folder"),
-        QCoreApplication::translate("main", "Keep the rules file and the database exchange file in DIR."),
+        QCoreApplication::translate("main",
+                                    "Keep the rules file and the database exchange file in DIR."),
         QStringLiteral("DIR"));
     const QCommandLineOption templateOption(
         QStringLiteral("template"),
@@ -203,8 +203,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
         return 1;
     }
-    const QString document =
-        parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().constFirst();
+    const QString document = parser.positionalArguments().isEmpty()
+                                 ? QString()
+                                 : parser.positionalArguments().constFirst();
     if (const QString refusal = SettingsProfile::checkPath(parser.value(profileOption));
         parser.isSet(profileOption) && !refusal.isEmpty()) {
         std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
@@ -212,8 +213,9 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(printOption) || parser.isSet(printToOption)) {
         const QString folder =
-            parser.isSet(dataOption) ? QDir(parser.value(dataOption)).absolutePath()
-                                     : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+            parser.isSet(dataOption)
+                ? QDir(parser.value(dataOption)).absolutePath()
+                : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         return printDocument(document, parser.value(printToOption), folder,
                              parser.value(profileOption));
     }
@@ -251,8 +253,11 @@ int main(int argc, char* argv[])
                                                      CWaitDialog::feed(progress));
         if (progress)
             progress->finish();
+        // Said once the window shows the pages, not over the template mode it leaves.
         if (!note.isEmpty())
-            frame.prompts().showMessage(note);
+            QMetaObject::invokeMethod(
+                &frame, [&frame, note] { frame.prompts().showMessage(note); },
+                Qt::QueuedConnection);
     });
     if (!templateMessage.isEmpty())
         frame.prompts().showMessage(templateMessage);
@@ -273,7 +278,8 @@ int main(int argc, char* argv[])
                      &CMainFrame::receiveCommand);
     QObject::connect(&channel, &CommandChannel::openRequested, &frame, &CMainFrame::openDocument);
     // Nothing from outside runs in the middle of a print or a merge.
-    QObject::connect(frame.waitDialog(), &CWaitDialog::workStarted, &channel, &CommandChannel::hold);
+    QObject::connect(frame.waitDialog(), &CWaitDialog::workStarted, &channel,
+                     &CommandChannel::hold);
     QObject::connect(frame.waitDialog(), &CWaitDialog::workFinished, &channel,
                      &CommandChannel::release);
     frame.showMaximized();
