@@ -3,6 +3,7 @@
 #include "model/TextRect.h"
 #include "postal/CustomerBarcode.h"
 
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -24,16 +25,15 @@ void BarcodePainter::draw(QPainter& painter, const TextRect& region, const QStri
     if (bars.isEmpty())
         return;
     const double unit = pointSize(region) / 10.0 * 6.0; // 0.6 mm at 10 points, in 0.1 mm
-    const double top = region.rect.top;
-    const double left = region.rect.left;
-    // The 67 bars in one call: a printer or PDF gets one list of rectangles.
-    QList<QRectF> rects;
-    rects.reserve(bars.size());
+    // Rows from the bottom: the painter's y runs upwards, so the picture's first row is
+    // drawn lowest.
+    const int width = 2 * int(bars.size()) - 1;
+    QImage image(width, 6, QImage::Format_Mono);
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    image.fill(1);
     for (int i = 0; i < bars.size(); ++i) {
-        // From the top: a long bar spans 6 units, an ascender the upper 4, a descender the
-        // lower 4, a timing bar the middle 2.
-        double from = 0;
-        double to = 6;
+        int from = 0;
+        int to = 6;
         switch (bars.at(i)) {
         case CustomerBarcode::Bar::Long:
             break;
@@ -48,12 +48,13 @@ void BarcodePainter::draw(QPainter& painter, const TextRect& region, const QStri
             to = 4;
             break;
         }
-        const double x = left + 2 * i * unit;
-        rects.append(QRectF(x, top - to * unit, unit, (to - from) * unit));
+        for (int y = 6 - to; y < 6 - from; ++y)
+            image.setPixel(2 * i, y, 0);
     }
+    const QRectF target(region.rect.left, region.rect.top - 6 * unit, width * unit, 6 * unit);
     painter.save();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    painter.drawRects(rects.constData(), int(rects.size()));
+    painter.setPen(Qt::black);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(target, image);
     painter.restore();
 }
