@@ -20,6 +20,7 @@
 #include "render/TextShaper.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -85,20 +86,19 @@ struct Job
         for (int i = 0; i < kRecords; ++i) {
             CAddressData& group = book.group(i % 4);
             QStringList values(CAddressData::TextColumnCount);
-            values[CAddressData::EntryNumber] = AddressBook::entryPrefix(i % 4) + QString::number(i + 1);
+            values[CAddressData::EntryNumber] =
+                AddressBook::entryPrefix(i % 4) + QString::number(i + 1);
             values[CAddressData::PostalCode] =
                 QStringLiteral("%1-%2").arg(100 + i % 900).arg(1000 + i, 4, 10, QLatin1Char('0'));
             values[CAddressData::Address1] = QString::fromUtf16(kTowns[i % 4]);
             values[CAddressData::Address2] = QStringLiteral("コーポ若葉%1号室").arg(100 + i % 50);
-            values[CAddressData::Name] =
-                QString::fromUtf16(kFamilies[i % 12]) + QStringLiteral("　") +
-                QString::fromUtf16(kGiven[i % 6]);
+            values[CAddressData::Name] = QString::fromUtf16(kFamilies[i % 12]) +
+                                         QStringLiteral("　") + QString::fromUtf16(kGiven[i % 6]);
             values[CAddressData::Honorific] = QStringLiteral("様");
             group.appendRecord(values);
             group.setFlag(group.recordCount() - 1, 1);
         }
-        if (!TemplateFile::save(doc, templatePath).isEmpty() ||
-            !book.storeFile(bookPath).isEmpty())
+        if (!TemplateFile::save(doc, templatePath).isEmpty() || !book.storeFile(bookPath).isEmpty())
             qFatal("cannot write the benchmark job");
         region(QStringLiteral("バーコード(R)"), Rect{60, -250, 900, -280}, false, 30);
         if (!TemplateFile::save(doc, barcodeTemplatePath).isEmpty())
@@ -112,6 +112,22 @@ Job& job()
     return j;
 }
 
+// The in-process job once: template, address book, pages, PDF. Returns the error, if any.
+QString runJob(Job& j, bool barcode, const FontTextMeasurer& measurer, const QString& pdf,
+               int* pages = nullptr)
+{
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = j.dir.path();
+    doc.newDocument();
+    TemplateFile::apply(doc, barcode ? j.barcodeTemplatePath : j.templatePath);
+    doc.addressBook().loadFile(j.bookPath);
+    Pagination::buildFromReservation(doc, QDate(2026, 12, 7), &measurer);
+    if (pages)
+        *pages = doc.pageCount();
+    return PdfExporter::exportPdf(doc, pdf, PrintJob::Settings());
+}
+
 void BM_PrintJobToPdf(benchmark::State& state)
 {
     ensureApplication();
@@ -120,21 +136,40 @@ void BM_PrintJobToPdf(benchmark::State& state)
     TextShaper shaper;
     const FontTextMeasurer measurer(shaper);
     for (auto _ : state) {
-        MemoryProfile profile;
-        CORINOTEDoc doc(&profile);
-        doc.dataFolder = j.dir.path();
-        doc.newDocument();
-        TemplateFile::apply(doc, state.range(0) ? j.barcodeTemplatePath : j.templatePath);
-        doc.addressBook().loadFile(j.bookPath);
-        Pagination::buildFromReservation(doc, QDate(2026, 12, 7), &measurer);
-        const QString error = PdfExporter::exportPdf(doc, pdf, PrintJob::Settings());
+        int pages = 0;
+        const QString error = runJob(j, state.range(0) != 0, measurer, pdf, &pages);
         if (!error.isEmpty())
             state.SkipWithError(qPrintable(error));
-        state.counters["pages"] = doc.pageCount();
+        state.counters["pages"] = pages;
     }
     state.counters["pdf_bytes"] = double(QFileInfo(pdf).size());
 }
 BENCHMARK(BM_PrintJobToPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The barcode's cost against the same job without it, the two run in turn in every
+// iteration so that the machine's load weighs on both alike (target: at most 25 %).
+void BM_BarcodeExtraCost(benchmark::State& state)
+{
+    ensureApplication();
+    Job& j = job();
+    const QString pdf = j.dir.filePath(QStringLiteral("extra.pdf"));
+    TextShaper shaper;
+    const FontTextMeasurer measurer(shaper);
+    double without = 0;
+    double with = 0;
+    for (auto _ : state) {
+        for (const bool barcode : {false, true}) {
+            QElapsedTimer clock;
+            clock.start();
+            const QString error = runJob(j, barcode, measurer, pdf);
+            (barcode ? with : without) += double(clock.nsecsElapsed());
+            if (!error.isEmpty())
+                state.SkipWithError(qPrintable(error));
+        }
+    }
+    state.counters["extra_percent"] = without > 0 ? 100.0 * (with / without - 1.0) : 0.0;
+}
+BENCHMARK(BM_BarcodeExtraCost)->Unit(benchmark::kMillisecond)->MinTime(5)->UseRealTime();
 
 void BM_BatchCommandToPdf(benchmark::State& state)
 {
@@ -145,8 +180,7 @@ void BM_BatchCommandToPdf(benchmark::State& state)
         process.start(QStringLiteral(ORINOTE_BATCH),
                       {QStringLiteral("--data-folder"), j.dir.path(), QStringLiteral("--template"),
                        state.range(0) ? j.barcodeTemplatePath : j.templatePath,
-                       QStringLiteral("--addressbook"), j.bookPath,
-                       QStringLiteral("--pdf"), pdf});
+                       QStringLiteral("--addressbook"), j.bookPath, QStringLiteral("--pdf"), pdf});
         if (!process.waitForFinished(60000) || process.exitCode() != 0)
             state.SkipWithError(process.readAllStandardError().constData());
     }

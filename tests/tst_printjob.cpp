@@ -12,6 +12,7 @@
 #include "render/CalibrationPage.h"
 #include "render/PageRenderer.h"
 #include "render/PdfExporter.h"
+#include "render/PdfPageBoxes.h"
 #include "render/PrintJob.h"
 #include "render/PrintSettings.h"
 
@@ -117,6 +118,40 @@ void setUpItalic(CORINOTEDoc& doc, bool italic)
     doc.templateMode = 0;
 }
 
+// A PDF as the writer makes them: the given objects, then a classic cross-reference
+// table and trailer.
+QByteArray pdfOf(const QList<QByteArray>& objects)
+{
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype o : offsets)
+        pdf += QByteArray::number(o).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
+           " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+// Whether every entry of the table points at its object's "N 0 obj".
+bool tableMatches(const QByteArray& pdf)
+{
+    const qsizetype start = pdf.lastIndexOf("startxref");
+    const qsizetype xref = pdf.mid(start + 9).trimmed().split('\n').value(0).toLongLong();
+    const QList<QByteArray> lines = pdf.mid(xref).split('\n');
+    const int count = lines.value(1).split(' ').value(1).toInt();
+    for (int i = 1; i < count; ++i) {
+        const qsizetype offset = lines.value(2 + i).left(10).toLongLong();
+        if (!pdf.mid(offset).startsWith(QByteArray::number(i) + " 0 obj"))
+            return false;
+    }
+    return count > 0;
+}
+
 } // namespace
 
 class TestPrintJob : public QObject
@@ -135,6 +170,8 @@ private slots:
     void pdfPageAtMostFiveMetres_data();
     void pdfPageAtMostFiveMetres();
     void pageLayoutFollowsThePaper();
+    void pageBoxesMadeExact_data();
+    void pageBoxesMadeExact();
     void printSettingsCheck_data();
     void printSettingsCheck();
     void printSettingsApply();
@@ -279,8 +316,8 @@ void TestPrintJob::pageLayoutFollowsThePaper_data()
                               << int(QPageLayout::Portrait);
     QTest::newRow("A4 landscape") << Rect{0, 0, 2970, -2100} << QSizeF(210, 297)
                                   << int(QPageLayout::Landscape);
-    QTest::newRow("long envelope") << Rect{0, 0, 1200, -2350} << QSizeF(120, 235)
-                                   << int(QPageLayout::Portrait);
+    QTest::newRow("long envelope")
+        << Rect{0, 0, 1200, -2350} << QSizeF(120, 235) << int(QPageLayout::Portrait);
 }
 
 void TestPrintJob::pageLayoutFollowsThePaper()
@@ -328,6 +365,51 @@ void TestPrintJob::pdfPageAtMostFiveMetres()
     }
     QCOMPARE(message, pdf + QStringLiteral(": 用紙の大きさから画像を作れません。"));
     QVERIFY(!QFile::exists(pdf));
+}
+
+// Every page box that is the paper's size, give or take a point, becomes the paper's exact
+// size with its top edge kept; the table still finds every object. Files without the
+// writer's table are refused and left as they were.
+void TestPrintJob::pageBoxesMadeExact_data()
+{
+    QTest::addColumn<QByteArray>("pdf");
+    QTest::addColumn<QByteArray>("boxes"); // the MediaBoxes afterwards, "-" for a refusal
+    const QByteArray page = "<< /Type /Page /Parent 3 0 R /MediaBox [0 0 284 420] >>";
+    const QByteArray pages = "<< /Type /Pages /Kids [2 0 R] /MediaBox [0 0 284 420] >>";
+    QTest::newRow("two pages")
+        << pdfOf({"<< /Type /Catalog /Pages 3 0 R >>", page, pages, page})
+        << QByteArray("[0 0.4724 283.4646 420] [0 0 284 420] [0 0.4724 283.4646 420]");
+    QTest::newRow("a box of another size stays")
+        << pdfOf({"<< /Type /Page /MediaBox [0 0 595 842] >>"}) << QByteArray("[0 0 595 842]");
+    QTest::newRow("a stream that names a page stays")
+        << pdfOf({"<< /Length 44 >>\nstream\n/Type /Page /MediaBox [0 0 284 420]\nendstream"})
+        << QByteArray("[0 0 284 420]");
+    QByteArray cut = pdfOf({page});
+    cut.chop(30);
+    QTest::newRow("cut short") << cut << QByteArray("-");
+    QByteArray claims = pdfOf({page});
+    claims.replace("xref\n0 2", "xref\n0 99999999");
+    QTest::newRow("a table claiming more entries than the file holds") << claims << QByteArray("-");
+    QTest::newRow("not a PDF") << QByteArray("startxref\n5\n%%EOF") << QByteArray("-");
+}
+
+void TestPrintJob::pageBoxesMadeExact()
+{
+    QFETCH(QByteArray, pdf);
+    QFETCH(QByteArray, boxes);
+    const QByteArray before = pdf;
+    const QString message = PdfPageBoxes::setPageSizes(pdf, PdfPageBoxes::pointsOf(1000, 1480));
+    if (boxes == "-") {
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(pdf, before);
+        return;
+    }
+    QCOMPARE(message, QString());
+    QList<QByteArray> found;
+    for (qsizetype at = pdf.indexOf("/MediaBox "); at >= 0; at = pdf.indexOf("/MediaBox ", at + 1))
+        found.append(pdf.mid(at + 10, pdf.indexOf(']', at) - at - 9));
+    QCOMPARE(found.join(' '), boxes);
+    QVERIFY(tableMatches(pdf));
 }
 
 void TestPrintJob::printSettingsCheck_data()
@@ -414,10 +496,9 @@ void TestPrintJob::batchPrintOptions_data()
         << QStringList{QStringLiteral("--start"), QStringLiteral("2")}
         << QStringLiteral("印刷開始シート位置の数値が正しくありません。") << 0;
     QTest::newRow("start 0") << QStringList{QStringLiteral("--start"), QStringLiteral("0")}
-                             << QStringLiteral("印刷開始シート位置の数値が正しくありません。")
-                             << 0;
-    QTest::newRow("pages outside") << QStringList{QStringLiteral("--pages"), QStringLiteral("3")}
-                                   << QStringLiteral("3") << 0;
+                             << QStringLiteral("印刷開始シート位置の数値が正しくありません。") << 0;
+    QTest::newRow("pages outside")
+        << QStringList{QStringLiteral("--pages"), QStringLiteral("3")} << QStringLiteral("3") << 0;
 }
 
 void TestPrintJob::batchPrintOptions()
@@ -460,15 +541,17 @@ void TestPrintJob::batchRefusesMoreThan500Records()
         const QString json = mDir.filePath(QStringLiteral("book.json"));
         QFile::remove(json);
         QProcess process;
-        process.start(kBatch, {QStringLiteral("--data-folder"), mDir.path(),
-                               QStringLiteral("--addressbook"), ona, QStringLiteral("--json"), json});
+        process.start(kBatch,
+                      {QStringLiteral("--data-folder"), mDir.path(),
+                       QStringLiteral("--addressbook"), ona, QStringLiteral("--json"), json});
         QVERIFY(process.waitForFinished(60000));
         const QString stderrText = QString::fromLocal8Bit(process.readAllStandardError());
         if (reserved <= AddressBook::PrintLimit) {
             QVERIFY2(process.exitCode() == 0, qPrintable(stderrText));
         } else {
             QVERIFY(process.exitCode() != 0);
-            QVERIFY(stderrText.contains(QStringLiteral("一度に印刷できる住所録データは500件までです。")));
+            QVERIFY(stderrText.contains(
+                QStringLiteral("一度に印刷できる住所録データは500件までです。")));
             QVERIFY(!QFile::exists(json));
         }
     }
@@ -492,8 +575,8 @@ void TestPrintJob::printsThroughTheSpooler()
     const QStringList before = folder.entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
     QProcess process;
     process.start(kBatch, {QStringLiteral("--data-folder"), mDir.path(),
-                           QStringLiteral("--document"), document, QStringLiteral("--print"),
-                           queue, QStringLiteral("--offset"), QStringLiteral("25,-10")});
+                           QStringLiteral("--document"), document, QStringLiteral("--print"), queue,
+                           QStringLiteral("--offset"), QStringLiteral("25,-10")});
     QVERIFY(process.waitForFinished(60000));
     QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
 

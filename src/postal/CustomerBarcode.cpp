@@ -27,6 +27,7 @@ QList<CustomerBarcode::Bar> encodedBars(const zint_symbol& symbol)
 {
     using Bar = CustomerBarcode::Bar;
     QList<Bar> out;
+    out.reserve(CustomerBarcode::BarCount);
     if (symbol.rows != 3 || symbol.width != 2 * CustomerBarcode::BarCount - 1)
         return out;
     const auto set = [&symbol](int row, int column) {
@@ -155,6 +156,7 @@ QString CustomerBarcode::characterText(int value)
 QList<CustomerBarcode::Bar> CustomerBarcode::barsOf(const QList<int>& characters)
 {
     QList<Bar> out;
+    out.reserve(BarCount);
     const auto add = [&out](const char* pattern) {
         for (const char* p = pattern; *p; ++p)
             out.append(*p == 'L'   ? Bar::Long
@@ -202,9 +204,7 @@ QList<CustomerBarcode::Bar> CustomerBarcode::bars(const QString& content, QStrin
         // a 500-label job's barcode time went there). They are libzint's own layout, so
         // what is read is checked against the content before it is used.
         out = encodedBars(*symbol);
-        QList<int> expected = characters(content);
-        expected.append(checkCharacter(expected));
-        if (decode(out) == expected)
+        if (out == barsOf(characters(content)))
             return out;
         out.clear();
     }

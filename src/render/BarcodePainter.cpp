@@ -4,6 +4,7 @@
 #include "postal/CustomerBarcode.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,7 +14,7 @@ double BarcodePainter::pointSize(const TextRect& region)
 {
     // The font height is in 0.1 mm; a region without one takes its rectangle's height.
     const double height = region.font.height != 0 ? std::abs(double(region.font.height))
-                                                   : std::abs(double(region.rect.height()));
+                                                  : std::abs(double(region.rect.height()));
     return std::clamp(height * 0.1 / (25.4 / 72.0), 8.0, 11.5);
 }
 
@@ -31,6 +32,8 @@ void BarcodePainter::draw(QPainter& painter, const TextRect& region, const QStri
     QImage image(width, 6, QImage::Format_Mono);
     image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     image.fill(1);
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (int i = 0; i < bars.size(); ++i) {
         int from = 0;
         int to = 6;
@@ -48,13 +51,21 @@ void BarcodePainter::draw(QPainter& painter, const TextRect& region, const QStri
             to = 4;
             break;
         }
+        // Format_Mono keeps the leftmost pixel in a byte's highest bit; 0 is black.
+        const int x = 2 * i;
         for (int y = 6 - to; y < 6 - from; ++y)
-            image.setPixel(2 * i, y, 0);
+            bits[y * stride + (x >> 3)] &= uchar(~(0x80 >> (x & 7)));
     }
     const QRectF target(region.rect.left, region.rect.top - 6 * unit, width * unit, 6 * unit);
-    painter.save();
-    painter.setPen(Qt::black);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Without save() and restore(): on a PDF page each costs a rewrite of the graphics
+    // state, and only the smoothing hint needs to change, on pixels only (the PDF writer
+    // never smooths a picture, and each change of a hint rewrites its fill colour).
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform) && engine &&
+                        engine->type() != QPaintEngine::Pdf;
+    if (smooth)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(target, image);
-    painter.restore();
+    if (smooth)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }

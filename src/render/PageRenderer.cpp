@@ -335,7 +335,7 @@ void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mo
             context.number = i + 1;
             if (!s.templateMode && CustomerBarcode::isField(region.attribute)) {
                 // Background and frame as any region, then the bars instead of text.
-                mRegions.draw(painter, region, QString(), context);
+                mRegions.drawBox(painter, region, context);
                 BarcodePainter::draw(painter, region, region.text);
                 continue;
             }

@@ -40,14 +40,12 @@ NameBlockLayout TextRegionRenderer::nameBlockLayout(const TextRect& region, cons
     const int spacing = region.charSpacing;
     const int maxHeight = int(std::min<qint64>(std::abs(qint64(region.font.height)), INT_MAX));
     mMeasured.clear();
-    return NameBlockLayout::compute(region.rect, region.font.orientation, region.alignment,
-                                    maxHeight, NameBlock::fromText(text),
-                                    [&](const QString& t, int height) {
-                                        mMeasured.append({t, height,
-                                                          mShaper.shape(t, region.font, height,
-                                                                        spacing)});
-                                        return mMeasured.last().line.extent(spacing);
-                                    });
+    return NameBlockLayout::compute(
+        region.rect, region.font.orientation, region.alignment, maxHeight,
+        NameBlock::fromText(text), [&](const QString& t, int height) {
+            mMeasured.append({t, height, mShaper.shape(t, region.font, height, spacing)});
+            return mMeasured.last().line.extent(spacing);
+        });
 }
 
 void TextRegionRenderer::drawNameBlock(QPainter& painter, const TextRect& region,
@@ -78,6 +76,17 @@ int TextRegionRenderer::draw(QPainter& painter, const TextRect& region, const QS
         drawText(painter, region, l);
     painter.restore();
     return l.fontHeight;
+}
+
+void TextRegionRenderer::drawBox(QPainter& painter, const TextRect& region, const Context& context)
+{
+    drawBackground(painter, region, context);
+    const BorderSides& s = region.borderSides;
+    if (!s.top && !s.bottom && !s.left && !s.right)
+        return;
+    painter.save();
+    drawFrame(painter, region);
+    painter.restore();
 }
 
 void TextRegionRenderer::drawBackground(QPainter& painter, const TextRect& region,
@@ -151,14 +160,13 @@ void TextRegionRenderer::drawText(QPainter& painter, const TextRect& region, con
     }
 }
 
-ShapedLine TextRegionRenderer::measuredLine(const TextRect& region, const QString& text,
-                                            int height)
+ShapedLine TextRegionRenderer::measuredLine(const TextRect& region, const QString& text, int height)
 {
     // Measuring shaped the line already; draw what was measured.
-    const auto measured = std::find_if(mMeasured.cbegin(), mMeasured.cend(), [&](const Measured& m) {
-        return m.height == height && m.text == text;
-    });
-    return measured != mMeasured.cend() ? measured->line
-                                        : mShaper.shape(text, region.font, height,
-                                                        region.charSpacing);
+    const auto measured =
+        std::find_if(mMeasured.cbegin(), mMeasured.cend(),
+                     [&](const Measured& m) { return m.height == height && m.text == text; });
+    return measured != mMeasured.cend()
+               ? measured->line
+               : mShaper.shape(text, region.font, height, region.charSpacing);
 }

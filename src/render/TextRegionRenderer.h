@@ -46,6 +46,11 @@ public:
     int draw(QPainter& painter, const TextRect& region, const QString& text,
              const Context& context);
 
+    // The region's background and frame alone, for a region that draws something other
+    // than text (a barcode); the painter is left as it was, without a save and restore
+    // where there is no frame (each costs a PDF page a rewrite of its graphics state).
+    void drawBox(QPainter& painter, const TextRect& region, const Context& context);
+
     // Where the text goes, measured with the real fonts.
     RegionLayout layout(const TextRect& region, const QString& text, const Context& context);
 
