@@ -84,77 +84,37 @@ void TestPlacementReplay::rebuildPlacesAgain_data()
     QTest::addColumn<QString>("texts");
     QTest::addColumn<QString>("pictures");
     QTest::addColumn<QString>("message");
+    const auto row = [](const char* name, const char* steps, const char* texts,
+                        const char* pictures, const QString& message = QString()) {
+        QTest::newRow(name) << QString::fromUtf8(steps) << QString::fromUtf8(texts)
+                            << QString::fromUtf8(pictures) << message;
+    };
+    const QString gone =
+        u"CSVファイル「rows.csv」が見つからないため、CSVのデータは配置し直していません。"_qs;
 
     // csv: rows 3 and 1 placed as the CSV command places them; pics: p1, p2 on the sheets;
     // keep: q1 with "keep"; edit: template mode, the region's text changed there;
     // back: template mode and back to data mode; undo; gone: the CSV file deleted;
     // garble: bytes no encoding reads; shrink: the file cut to one row; reserve: a record
     // reserved and the pages rebuilt.
-    QTest::newRow("rows after a trip") << "csv back"
-                                       << "a3 a1 - -"
-                                       << "- - - -"
-                                       << "";
-    QTest::newRow("the template's new text") << "csv edit back"
-                                             << "b3様 b1様 - -"
-                                             << "- - - -"
-                                             << "";
-    QTest::newRow("the edit undone in template mode") << "csv edit undo back"
-                                                      << "a3 a1 - -"
-                                                      << "- - - -"
-                                                      << "";
-    QTest::newRow("pictures after a trip") << "pics back"
-                                           << "- - - -"
-                                           << "p1 p2 - -"
-                                           << "";
-    QTest::newRow("kept pictures after the rows") << "csv keep back"
-                                                  << "a3 a1 - -"
-                                                  << "- - q1 -"
-                                                  << "";
-    QTest::newRow("pictures without keep replace the rows") << "csv pics back"
-                                                            << "- - - -"
-                                                            << "p1 p2 - -"
-                                                            << "";
-    QTest::newRow("rows replace the pictures") << "pics csv back"
-                                               << "a3 a1 - -"
-                                               << "- - - -"
-                                               << "";
-    QTest::newRow("the placement undone is forgotten") << "csv undo back"
-                                                       << "- - - -"
-                                                       << "- - - -"
-                                                       << "";
-    QTest::newRow("undoing the kept pictures keeps the rows") << "csv keep undo back"
-                                                              << "a3 a1 - -"
-                                                              << "- - - -"
-                                                              << "";
-    QTest::newRow("a reservation replaces the rows") << "csv reserve back"
-                                                     << "- - - -"
-                                                     << "- - - -"
-                                                     << "";
-    QTest::newRow("the file gone: said, then forgotten")
-        << "csv gone back"
-        << "- - - -"
-        << "- - - -"
-        << "CSVファイル「rows.csv」が見つからないため、CSVのデータは配置し直していません。";
-    QTest::newRow("said once") << "csv gone back back"
-                               << "- - - -"
-                               << "- - - -"
-                               << "";
+    row("rows after a trip", "csv back", "a3 a1 - -", "- - - -");
+    row("the template's new text", "csv edit back", "b3様 b1様 - -", "- - - -");
+    row("the edit undone in template mode", "csv edit undo back", "a3 a1 - -", "- - - -");
+    row("pictures after a trip", "pics back", "- - - -", "p1 p2 - -");
+    row("kept pictures after the rows", "csv keep back", "a3 a1 - -", "- - q1 -");
+    row("pictures without keep replace the rows", "csv pics back", "- - - -", "p1 p2 - -");
+    row("rows replace the pictures", "pics csv back", "a3 a1 - -", "- - - -");
+    row("the placement undone is forgotten", "csv undo back", "- - - -", "- - - -");
+    row("undoing the kept pictures keeps the rows", "csv keep undo back", "a3 a1 - -", "- - - -");
+    row("a reservation replaces the rows", "csv reserve back", "- - - -", "- - - -");
+    row("the file gone: said, then forgotten", "csv gone back", "- - - -", "- - - -", gone);
+    row("said once", "csv gone back back", "- - - -", "- - - -");
     // Kept pictures go after the last sheet used, and no row holds one now.
-    QTest::newRow("pictures stay when the file is gone")
-        << "csv keep gone back"
-        << "- - - -"
-        << "q1 - - -"
-        << "CSVファイル「rows.csv」が見つからないため、CSVのデータは配置し直していません。";
-    QTest::newRow("the file no longer readable")
-        << "csv garble back"
-        << "- - - -"
-        << "- - - -"
-        << "CSVファイル「rows.csv」を読み込めないため、CSVのデータは配置し直していません。";
-    QTest::newRow("rows the file no longer has")
-        << "csv shrink back"
-        << "a1 - - -"
-        << "- - - -"
-        << "CSVファイル「rows.csv」の行が減っているため、1行は配置し直していません。";
+    row("pictures stay when the file is gone", "csv keep gone back", "- - - -", "q1 - - -", gone);
+    row("the file no longer readable", "csv garble back", "- - - -", "- - - -",
+        u"CSVファイル「rows.csv」を読み込めないため、CSVのデータは配置し直していません。"_qs);
+    row("rows the file no longer has", "csv shrink back", "a1 - - -", "- - - -",
+        u"CSVファイル「rows.csv」の行が減っているため、1行は配置し直していません。"_qs);
 }
 
 void TestPlacementReplay::rebuildPlacesAgain()
