@@ -121,29 +121,36 @@ QString AddressCsvImport::checkEncoding(const QByteArray& bytes)
 QStringList AddressCsvImport::decodeLines(const QByteArray& bytes)
 {
     static const QByteArray bom("\xEF\xBB\xBF", 3);
-    // Decoded as a whole: LF and CR are never part of a CP932 double-byte character, so
-    // splitting the decoded text at them is the same as splitting the bytes.
-    QString text;
-    if (bytes.startsWith(bom)) {
-        text = QString::fromUtf8(bytes.mid(bom.size()));
-    } else {
-        // Japanese CP932 text is practically never valid UTF-8; ASCII reads the same either way.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        text = utf8.decode(bytes);
-        if (utf8.hasError())
-            text = TextCodec::decode(bytes);
+    const bool marked = bytes.startsWith(bom);
+    // Japanese CP932 text is practically never valid UTF-8; ASCII reads the same either way.
+    // Checked in pieces that end at a line feed (never inside a UTF-8 sequence).
+    bool utf8 = true;
+    if (!marked) {
+        for (qsizetype at = 0; at < bytes.size() && utf8;) {
+            qsizetype end = bytes.indexOf('\n', std::min(bytes.size(), at + (qsizetype(1) << 16)));
+            end = end < 0 ? bytes.size() : end + 1;
+            QStringDecoder check(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString piece = check(QByteArrayView(bytes).sliced(at, end - at));
+            utf8 = !check.hasError();
+            at = end;
+        }
     }
+    // Line by line from the bytes, so that a large file is held as bytes and as lines but
+    // never a third time as one whole text: LF and CR are never part of a CP932 double-byte
+    // character or of a UTF-8 sequence.
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
+    qsizetype start = marked ? bom.size() : 0;
+    const qsizetype n = bytes.size();
     while (start < n) {
-        qsizetype end = text.indexOf(u'\n', start);
+        qsizetype end = bytes.indexOf('\n', start);
         const qsizetype next = end < 0 ? n : end + 1;
         if (end < 0)
             end = n;
-        else if (end > start && text.at(end - 1) == u'\r')
+        else if (end > start && bytes.at(end - 1) == '\r')
             --end;
-        lines.append(text.mid(start, end - start));
+        const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
+        lines.append(utf8 ? QString::fromUtf8(line)
+                          : TextCodec::decode(line.constData(), int(line.size())));
         start = next;
     }
     return lines;
