@@ -133,9 +133,8 @@ void TestPlacementReplay::rebuildPlacesAgain()
     writeFile(csv, "a1,b1\na2,b2\na3,b3\n");
 
     QString said;
-    // As the program's merger: the held records, then the placements again.
+    // As the program's merger.
     const ModeSwitch::RecordMerger merger = [&said](CORINOTEDoc& d, ProgressReporter*) {
-        Pagination::mergeHeldRecords(d, kDay, nullptr);
         said = PlacementReplay::replay(d, kDay, nullptr);
     };
     for (const QString& step : steps.split(QLatin1Char(' '))) {

@@ -44,6 +44,22 @@ QString tr(const char* text)
     return QCoreApplication::translate("AddressCsvImport", text);
 }
 
+// Whether the whole file is UTF-8, checked in pieces that end at a line feed (never
+// inside a UTF-8 sequence), so that a large file is not held a second time as text.
+bool isUtf8(const QByteArray& bytes)
+{
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', std::min(bytes.size(), at + (qsizetype(1) << 16)));
+        end = end < 0 ? bytes.size() : end + 1;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString piece = utf8.decode(QByteArrayView(bytes).sliced(at, end - at));
+        if (utf8.hasError())
+            return false;
+        at = end;
+    }
+    return true;
+}
+
 } // namespace
 
 QString AddressCsvImport::readLines(const QString& path, QStringList* lines)
@@ -87,18 +103,7 @@ QString AddressCsvImport::checkEncoding(const QByteArray& bytes)
     static const QByteArray bom("\xEF\xBB\xBF", 3);
     if (bytes.startsWith(bom))
         return QString(); // UTF-8 by its own word; what does not decode reads as U+FFFD
-    // Checked in pieces that end at a line feed (never inside a UTF-8 sequence), so that a
-    // large file is not held twice over as text.
-    bool isUtf8 = true;
-    for (qsizetype at = 0; at < bytes.size() && isUtf8;) {
-        qsizetype end = bytes.indexOf('\n', std::min(bytes.size(), at + (qsizetype(1) << 16)));
-        end = end < 0 ? bytes.size() : end + 1;
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString piece = utf8.decode(QByteArrayView(bytes).sliced(at, end - at));
-        isUtf8 = !utf8.hasError();
-        at = end;
-    }
-    if (isUtf8)
+    if (isUtf8(bytes))
         return QString();
     // Not UTF-8: every line must be CP932. LF never occurs inside a CP932 character.
     qsizetype start = 0;
@@ -123,18 +128,7 @@ QStringList AddressCsvImport::decodeLines(const QByteArray& bytes)
     static const QByteArray bom("\xEF\xBB\xBF", 3);
     const bool marked = bytes.startsWith(bom);
     // Japanese CP932 text is practically never valid UTF-8; ASCII reads the same either way.
-    // Checked in pieces that end at a line feed (never inside a UTF-8 sequence).
-    bool utf8 = true;
-    if (!marked) {
-        for (qsizetype at = 0; at < bytes.size() && utf8;) {
-            qsizetype end = bytes.indexOf('\n', std::min(bytes.size(), at + (qsizetype(1) << 16)));
-            end = end < 0 ? bytes.size() : end + 1;
-            QStringDecoder check(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            const QString piece = check(QByteArrayView(bytes).sliced(at, end - at));
-            utf8 = !check.hasError();
-            at = end;
-        }
-    }
+    const bool utf8 = marked || isUtf8(bytes);
     // Line by line from the bytes, so that a large file is held as bytes and as lines but
     // never a third time as one whole text: LF and CR are never part of a CP932 double-byte
     // character or of a UTF-8 sequence.

@@ -4,6 +4,7 @@
 #include "datasource/CsvPlacement.h"
 #include "datasource/CsvRecords.h"
 #include "model/CORINOTEDoc.h"
+#include "pages/Pagination.h"
 #include "picprint/PicturePlacement.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,10 @@ QString tr(const char* text)
 }
 
 // The CSV rows again; an empty string, or the message for the user.
+// `placed` tells whether the rows went on (pages rebuilt and merged by the placement).
 QString replayCsv(CORINOTEDoc& doc, const PlacementMemory::Csv& csv, const QDate& today,
-                  const TextMeasurer* measurer, const PlacementReplay::Progress& progress)
+                  const TextMeasurer* measurer, const PlacementReplay::Progress& progress,
+                  bool* placed)
 {
     const QString name = QFileInfo(csv.path).fileName();
     // Said once: the next rebuild does not ask for the file again.
@@ -47,6 +50,7 @@ QString replayCsv(CORINOTEDoc& doc, const PlacementMemory::Csv& csv, const QDate
         CsvRecords::place(doc, table, rows, today, measurer, progress);
     else
         CsvPlacement::place(doc, table, rows, today, measurer, progress);
+    *placed = true;
     const qsizetype lost = csv.rows.size() - rows.size();
     if (lost == 0)
         return QString();
@@ -65,11 +69,16 @@ QString replay(CORINOTEDoc& doc, const QDate& today, const TextMeasurer* measure
     // A copy: placing may forget the CSV part of what is remembered.
     const PlacementMemory memory = doc.placementMemory();
     QStringList messages;
+    bool placed = false;
     if (memory.csv()) {
-        const QString message = replayCsv(doc, *memory.csv(), today, measurer, progress);
+        const QString message = replayCsv(doc, *memory.csv(), today, measurer, progress, &placed);
         if (!message.isEmpty())
             messages.append(message);
     }
+    // CSV rows build and merge the pages themselves; otherwise the records held (the
+    // reservation, or rows whose file is gone) are merged into the pages as rebuilt.
+    if (!placed)
+        Pagination::mergeHeldRecords(doc, today, measurer, progress);
     for (const PlacementMemory::Pictures& step : memory.pictures()) {
         QList<PicturePlacement::Picture> pictures;
         for (qsizetype i = 0; i < step.names.size() && i < step.paths.size(); ++i)

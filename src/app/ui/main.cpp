@@ -247,8 +247,6 @@ int main(int argc, char* argv[])
     const FontTextMeasurer measurer(shaper);
     // The CSV rows and pictures placed since the document was opened go back on too.
     frame.setRecordMerger([&measurer, &frame](CORINOTEDoc& d, ProgressReporter* progress) {
-        Pagination::mergeHeldRecords(d, QDate::currentDate(), &measurer,
-                                     CWaitDialog::feed(progress));
         const QString note = PlacementReplay::replay(d, QDate::currentDate(), &measurer,
                                                      CWaitDialog::feed(progress));
         if (progress)
