@@ -7,6 +7,11 @@
 // BM_BatchCommandToPdf runs the real command, start-up included. The /1 runs use the same
 // template with a customer barcode under the address of every label (target: at most 25 %
 // more than without).
+//
+// BM_BatchAgainstPeer runs the same 500 addresses on the same sheet through glabels-3-batch
+// (Debian's label program, package glabels; a CSV merge into a document of five text
+// objects and the sender's two lines turned a quarter) and through orinote-batch, in turn
+// in every iteration, and reports how many times faster the command is (target: 30).
 
 #include "BenchApplication.h"
 
@@ -21,6 +26,7 @@
 
 #include <QDate>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -37,12 +43,49 @@ const char16_t* const kGiven[] = {u"太郎", u"花子", u"一郎", u"美咲", u"
 const char16_t* const kTowns[] = {u"東京都世田谷区桜新町1-2-3", u"神奈川県横浜市港北区日吉4-5",
                                   u"大阪府大阪市北区梅田2-8-1", u"愛知県名古屋市中区栄3-3"};
 
+// The same sheet for glabels-3-batch: 2 × 6 labels of 105 × 49.5 mm, the regions' places
+// and sizes (a region's height of 4.0 mm is an 11.3 pt font), %1 the CSV file.
+constexpr char kPeerDocument[] = R"(<?xml version="1.0"?>
+<Glabels-document xmlns="http://glabels.org/xmlns/3.0/">
+ <Template brand="ORINOTE" part="A4-12" size="A4" description="A4 12 labels">
+  <Meta category="label"/>
+  <Label-rectangle id="0" width="105mm" height="49.5mm" round="0mm" x_waste="0mm" y_waste="0mm">
+   <Markup-margin size="0mm"/>
+   <Layout nx="2" ny="6" x0="0mm" y0="0mm" dx="105mm" dy="49.5mm"/>
+  </Label-rectangle>
+ </Template>
+ <Objects id="0" rotate="False">%2</Objects>
+ <Merge type="Text/Comma/Line1Keys" src="%1"/>
+</Glabels-document>
+)";
+
+QString peerText(double x, double y, double w, double h, double points, bool turned,
+                 const QString& text)
+{
+    return QStringLiteral(R"(<Object-text x="%1mm" y="%2mm" w="%3mm" h="%4mm" justify="Left" )"
+                          R"(valign="Top" auto_shrink="False" a0="%6" a1="%7" a2="%8" a3="%6" )"
+                          R"(a4="0" a5="0"><Span font_family="IPAGothic" font_size="%5" )"
+                          R"(font_weight="Regular" font_italic="False" color="0x000000ff" )"
+                          R"(line_spacing="1">%9</Span></Object-text>)")
+        .arg(x)
+        .arg(y)
+        .arg(w)
+        .arg(h)
+        .arg(points)
+        .arg(turned ? 0 : 1)
+        .arg(turned ? 1 : 0)
+        .arg(turned ? -1 : 0)
+        .arg(text);
+}
+
 struct Job
 {
     QTemporaryDir dir;
     QString templatePath;
     QString barcodeTemplatePath;
     QString bookPath;
+    QString peerDocumentPath;
+    QString peerCsvPath;
 
     Job()
     {
@@ -83,6 +126,7 @@ struct Job
             .appendRecord({QStringLiteral("SENDER-1"), QStringLiteral("100-0001"),
                            QStringLiteral("東京都千代田区千代田1-1"), QString(), QString(),
                            QStringLiteral("差出一郎")});
+        QString csv = QStringLiteral("postal,address1,address2,name,honorific\n");
         for (int i = 0; i < kRecords; ++i) {
             CAddressData& group = book.group(i % 4);
             QStringList values(CAddressData::TextColumnCount);
@@ -97,12 +141,38 @@ struct Job
             values[CAddressData::Honorific] = QStringLiteral("様");
             group.appendRecord(values);
             group.setFlag(group.recordCount() - 1, 1);
+            csv += QStringList{values[CAddressData::PostalCode], values[CAddressData::Address1],
+                               values[CAddressData::Address2], values[CAddressData::Name],
+                               values[CAddressData::Honorific]}
+                       .join(QLatin1Char(',')) +
+                   QLatin1Char('\n');
         }
+        writePeerJob(csv);
         if (!TemplateFile::save(doc, templatePath).isEmpty() || !book.storeFile(bookPath).isEmpty())
             qFatal("cannot write the benchmark job");
         region(QStringLiteral("バーコード(R)"), Rect{60, -250, 900, -280}, false, 30);
         if (!TemplateFile::save(doc, barcodeTemplatePath).isEmpty())
             qFatal("cannot write the benchmark job");
+    }
+
+    void writePeerJob(const QString& csv)
+    {
+        peerCsvPath = dir.filePath(QStringLiteral("peer.csv"));
+        peerDocumentPath = dir.filePath(QStringLiteral("peer.glabels"));
+        const QString objects =
+            peerText(6, 4, 40, 5, 11.3, false, QStringLiteral("${postal}")) +
+            peerText(6, 11, 94, 6, 12.8, false, QStringLiteral("${address1}")) +
+            peerText(12, 18, 88, 6, 12.8, false, QStringLiteral("${address2}")) +
+            peerText(12, 29, 68, 9, 19.8, false, QStringLiteral("${name}")) +
+            peerText(82, 29, 18, 9, 19.8, false, QStringLiteral("${honorific}")) +
+            peerText(102, 6, 40, 6, 11.3, true, QStringLiteral("差出一郎")) +
+            peerText(95, 6, 40, 5, 8.5, true, QStringLiteral("東京都千代田区千代田1-1"));
+        QFile c(peerCsvPath);
+        QFile d(peerDocumentPath);
+        if (!c.open(QIODevice::WriteOnly) || !d.open(QIODevice::WriteOnly) ||
+            c.write(csv.toUtf8()) < 0 ||
+            d.write(QString::fromUtf8(kPeerDocument).arg(peerCsvPath, objects).toUtf8()) < 0)
+            qFatal("cannot write the peer's job");
     }
 };
 
@@ -187,5 +257,56 @@ void BM_BatchCommandToPdf(benchmark::State& state)
     state.counters["pdf_bytes"] = double(QFileInfo(pdf).size());
 }
 BENCHMARK(BM_BatchCommandToPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Runs a command to its end; returns its wall time in nanoseconds, or -1 when it failed.
+double timedRun(const QString& program, const QStringList& arguments, QString* error)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        *error = program + QLatin1Char(' ') + process.errorString() + QLatin1Char(' ') +
+                 QString::fromLocal8Bit(process.readAllStandardError());
+        return -1;
+    }
+    return double(clock.nsecsElapsed());
+}
+
+void BM_BatchAgainstPeer(benchmark::State& state)
+{
+    Job& j = job();
+    const QString peer = QStringLiteral("/usr/bin/glabels-3-batch");
+    if (!QFileInfo(peer).isExecutable()) {
+        state.SkipWithError("glabels-3-batch is not installed (apt-get install glabels)");
+        return;
+    }
+    const QString ours = j.dir.filePath(QStringLiteral("ours.pdf"));
+    const QString theirs = j.dir.filePath(QStringLiteral("peer.pdf"));
+    const QStringList ourArguments{QStringLiteral("--data-folder"), j.dir.path(),
+                                   QStringLiteral("--template"),    j.templatePath,
+                                   QStringLiteral("--addressbook"), j.bookPath,
+                                   QStringLiteral("--pdf"),         ours};
+    const QStringList peerArguments{QStringLiteral("-o"), theirs, j.peerDocumentPath};
+    double ourTime = 0;
+    double peerTime = 0;
+    for (auto _ : state) {
+        QString error;
+        const double o = timedRun(QStringLiteral(ORINOTE_BATCH), ourArguments, &error);
+        const double p = o < 0 ? -1 : timedRun(peer, peerArguments, &error);
+        if (p < 0) {
+            state.SkipWithError(qPrintable(error));
+            return;
+        }
+        ourTime += o;
+        peerTime += p;
+    }
+    const double n = double(state.iterations());
+    state.counters["orinote_ms"] = ourTime / n / 1e6;
+    state.counters["peer_ms"] = peerTime / n / 1e6;
+    state.counters["times_faster"] = ourTime > 0 ? peerTime / ourTime : 0.0;
+}
+BENCHMARK(BM_BatchAgainstPeer)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "address/AddressBook.h"
 #include "base/RegularFile.h"
+#include "base/StartupTrace.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/DocumentJson.h"
@@ -320,12 +321,15 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
 QString BatchCommand::run(CORINOTEDoc& doc) const
 {
     QString error = loadInputs(doc);
+    StartupTrace::mark("inputs");
     if (error.isEmpty())
         error = buildPages(doc);
+    StartupTrace::mark("pages");
     if (error.isEmpty())
         error = placeData(doc);
     if (error.isEmpty())
         error = writeOutputs(doc);
+    StartupTrace::mark("outputs");
     return error;
 }
 

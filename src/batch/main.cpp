@@ -2,6 +2,7 @@
 #include "BatchPostalCode.h"
 
 #include "base/PrivateFolder.h"
+#include "base/StartupTrace.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 
@@ -16,6 +17,7 @@
 
 int main(int argc, char* argv[])
 {
+    StartupTrace::mark("main");
     // Headless whatever the environment: fonts and painting work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -31,6 +33,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orinote-batch"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORINOTE_VERSION));
+    StartupTrace::mark("platform");
 
     BatchCommand::Options options;
     QString error;
@@ -57,6 +60,7 @@ int main(int argc, char* argv[])
     doc.dataFolder = options.dataFolder.isEmpty() ? scratch.path() : options.dataFolder;
 
     error = BatchCommand(options).run(doc);
+    StartupTrace::mark("end");
     if (!error.isEmpty()) {
         std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(error));
         return 1;

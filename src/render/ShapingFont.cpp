@@ -2,6 +2,7 @@
 
 #include "FontResolver.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <hb-ot.h>
@@ -69,6 +70,31 @@ ShapingFont::ShapingFont(const QString& family, bool bold, bool italic)
         mRequest.setItalic(false);
         mBase = QRawFont::fromFont(mRequest);
     }
+}
+
+std::shared_ptr<ShapingFont> ShapingFont::shared(const QString& family, bool bold, bool italic)
+{
+    using Registry = QHash<QString, std::shared_ptr<ShapingFont>>;
+    static Registry* registry = nullptr;
+    if (!registry) {
+        registry = new Registry;
+        // Raw fonts must go before the font database that made them.
+        qAddPostRoutine([] {
+            delete registry;
+            registry = nullptr;
+        });
+    }
+    const QString key = family + QLatin1Char(bold ? 'B' : '-') + QLatin1Char(italic ? 'I' : '-');
+    auto it = registry->find(key);
+    if (it == registry->end())
+        it = registry->insert(key, std::make_shared<ShapingFont>(family, bold, italic));
+    return *it;
+}
+
+const char* const* ShapingFont::shaperList()
+{
+    static const char* const list[] = {"ot", "fallback", nullptr};
+    return list;
 }
 
 ShapingFont::~ShapingFont()
@@ -162,7 +188,7 @@ bool ShapingFont::hasVerticalForm(char32_t codePoint)
         hb_buffer_set_language(buffer, hb_language_from_string("ja", -1));
         const hb_feature_t features[] = {{HB_TAG('v', 'e', 'r', 't'), 1, 0, ~0u},
                                          {HB_TAG('v', 'r', 't', '2'), 1, 0, ~0u}};
-        hb_shape(mHbFont, buffer, features, 2);
+        hb_shape_full(mHbFont, buffer, features, 2, shaperList());
         unsigned count = 0;
         const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer, &count);
         substituted = count == 1 && info[0].codepoint != nominal;

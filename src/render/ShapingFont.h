@@ -5,6 +5,8 @@
 #include <QRawFont>
 #include <QString>
 
+#include <memory>
+
 struct hb_font_t;
 
 // One installed font as the shaper uses it: its HarfBuzz font built on the font's own
@@ -20,6 +22,15 @@ public:
     ~ShapingFont();
     ShapingFont(const ShapingFont&) = delete;
     ShapingFont& operator=(const ShapingFont&) = delete;
+
+    // The one ShapingFont of a family and style in this run of the program, shared by
+    // every shaper (the window's views, the print job, the measurer), so that each face's
+    // tables are read once. Released when the application object goes.
+    static std::shared_ptr<ShapingFont> shared(const QString& family, bool bold, bool italic);
+
+    // The shapers HarfBuzz is asked to use: OpenType layout only. The fonts are OpenType;
+    // trying the Graphite shaper first would look for its table on every line.
+    static const char* const* shaperList();
 
     bool isValid() const { return mHbFont != nullptr; }
     // A number no other ShapingFont of this run of the program has, for cache keys.

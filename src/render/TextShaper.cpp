@@ -67,7 +67,7 @@ std::shared_ptr<ShapingFont> TextShaper::fontFor(const FontRecord& record)
     const QString key = *family + QLatin1Char(bold ? 'B' : '-') + QLatin1Char(italic ? 'I' : '-');
     auto it = mFonts.find(key);
     if (it == mFonts.end())
-        it = mFonts.insert(key, std::make_shared<ShapingFont>(*family, bold, italic));
+        it = mFonts.insert(key, ShapingFont::shared(*family, bold, italic));
     return it->get()->isValid() ? *it : nullptr;
 }
 
@@ -158,9 +158,11 @@ void TextShaper::shapeRun(ShapedLine& line, ShapingFont& font, const QString& te
     static const hb_language_t japanese = hb_language_from_string("ja", -1);
     hb_buffer_set_language(mBuffer, japanese);
     if (upright)
-        hb_shape(font.hbFont(), mBuffer, kVerticalFeatures, std::size(kVerticalFeatures));
+        hb_shape_full(font.hbFont(), mBuffer, kVerticalFeatures, std::size(kVerticalFeatures),
+                      ShapingFont::shaperList());
     else
-        hb_shape(font.hbFont(), mBuffer, kHorizontalFeatures, std::size(kHorizontalFeatures));
+        hb_shape_full(font.hbFont(), mBuffer, kHorizontalFeatures, std::size(kHorizontalFeatures),
+                      ShapingFont::shaperList());
 
     unsigned count = 0;
     const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(mBuffer, &count);

@@ -26,7 +26,8 @@ class ShapingFont;
 //
 // The character spacing is added after every code point, the last one included.
 //
-// The shaper keeps one ShapingFont per resolved family and style for as long as it lives.
+// The fonts are the ones the whole program shares (ShapingFont::shared); the shaper keeps
+// the families its faces resolve to.
 class TextShaper
 {
 public:

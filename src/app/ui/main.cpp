@@ -5,6 +5,7 @@
 #include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
 #include "app/PlacementReplay.h"
+#include "base/StartupTrace.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 #include "model/SettingsProfile.h"
@@ -20,6 +21,7 @@
 #include <QCommandLineParser>
 #include <QDate>
 #include <QDir>
+#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -127,6 +129,7 @@ void useOffscreenWithoutDisplay(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    StartupTrace::mark("main");
     useOffscreenWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("ORINOTE"));
@@ -140,6 +143,13 @@ int main(int argc, char* argv[])
     if (qtTranslator.load(QStringLiteral("qtbase_ja"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator);
+    StartupTrace::mark("platform");
+    if (StartupTrace::enabled()) {
+        // Measured apart only: the window's first font would load the font database and
+        // the face just the same a little later.
+        QFontInfo(QApplication::font()).family();
+        StartupTrace::mark("fonts");
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -240,8 +250,12 @@ int main(int argc, char* argv[])
     // bundled catalogue the first time.
     CTemplateFileDialog::setFolderProfile(profile.get());
 
+    StartupTrace::mark("settings");
+
     const QString templateMessage = doc.newDocument();
+    StartupTrace::mark("new-document");
     CMainFrame frame(doc, *profile);
+    StartupTrace::mark("window");
     // Entering data mode and opening a template place the records the document holds.
     TextShaper shaper;
     const FontTextMeasurer measurer(shaper);
@@ -263,6 +277,7 @@ int main(int argc, char* argv[])
         frame.session().load(document);
     if (parser.isSet(templateOption) || parser.isSet(bookOption))
         openStartFiles(frame, parser.value(templateOption), parser.value(bookOption), &measurer);
+    StartupTrace::mark("document");
     // A database program sends its command to the copy that listens, the first one started.
     CommandChannel channel(channelName);
     if (channelName.isEmpty()) {
@@ -281,6 +296,8 @@ int main(int argc, char* argv[])
     QObject::connect(frame.waitDialog(), &CWaitDialog::workFinished, &channel,
                      &CommandChannel::release);
     frame.showMaximized();
+    StartupTrace::mark("shown");
+    StartupTrace::markFirstPaint(&app);
     const int status = app.exec();
     CTemplateFileDialog::setFolderProfile(nullptr);
     return status;
