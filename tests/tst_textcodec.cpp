@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <iconv.h>
+
 class TestTextCodec : public QObject
 {
     Q_OBJECT
@@ -13,6 +15,7 @@ private slots:
     void prefixNeverCutsCharacters_data();
     void prefixNeverCutsCharacters();
     void comparesInByteOrder();
+    void tablesMatchIconvCharacterByCharacter();
 };
 
 void TestTextCodec::roundTrip_data()
@@ -107,6 +110,61 @@ void TestTextCodec::comparesInByteOrder()
     QVERIFY(TextCodec::compare(u"あ"_qs, u"ア"_qs) < 0);
     QVERIFY(TextCodec::compare(u"あい"_qs, u"あ"_qs) > 0);
     QCOMPARE(TextCodec::compare(u"同じ"_qs, u"同じ"_qs), 0);
+}
+
+
+// The tables are filled from iconv a row at a time; they must say what iconv says of
+// every character on its own.
+void TestTextCodec::tablesMatchIconvCharacterByCharacter()
+{
+    iconv_t dec = iconv_open("UTF-16LE", "CP932");
+    iconv_t enc = iconv_open("CP932", "UTF-16LE");
+    QVERIFY(dec != iconv_t(-1) && enc != iconv_t(-1));
+    const auto convert = [](iconv_t cd, QByteArray in) {
+        QByteArray out(16, 0);
+        char* inPtr = in.data();
+        char* outPtr = out.data();
+        size_t inLeft = size_t(in.size());
+        size_t outLeft = size_t(out.size());
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0)
+            return QByteArray();
+        return out.left(out.size() - int(outLeft));
+    };
+    int pairs = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!convert(dec, QByteArray(1, char(lead))).isEmpty())
+            continue; // a single-byte character, not a lead byte
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            QByteArray pair(2, char(lead));
+            pair[1] = char(trail);
+            const QByteArray utf16 = convert(dec, pair);
+            const QString decoded = TextCodec::decode(pair);
+            if (utf16.size() == 2) {
+                ++pairs;
+                QCOMPARE(decoded, QString(QChar(char16_t(quint8(utf16[0]) | quint8(utf16[1]) << 8))));
+            } else {
+                QCOMPARE(decoded.left(1), QString(QChar(0xFFFD)));
+            }
+        }
+    }
+    QVERIFY(pairs > 7000);
+    for (int u = 0; u < 0x10000; ++u) {
+        if (u >= 0xD800 && u <= 0xDFFF)
+            continue;
+        const QString unit = QString(QChar(char16_t(u)));
+        const QByteArray expected =
+            convert(enc, QByteArray(reinterpret_cast<const char*>(unit.utf16()), 2));
+        bool lossless = false;
+        const QByteArray bytes = TextCodec::encode(unit, &lossless);
+        if (expected.size() == 1 || expected.size() == 2) {
+            QVERIFY2(lossless && bytes == expected, qPrintable(QString::number(u, 16)));
+        } else {
+            QVERIFY2(!lossless && bytes == "?", qPrintable(QString::number(u, 16)));
+        }
+    }
+    iconv_close(dec);
+    iconv_close(enc);
 }
 
 QTEST_APPLESS_MAIN(TestTextCodec)

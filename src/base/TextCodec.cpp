@@ -7,6 +7,7 @@
 #include <iconv.h>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace {
 
@@ -44,10 +45,120 @@ char16_t iconvDecode(iconv_t cd, const char* in, size_t inLen)
     return out[0];
 }
 
+// The CP932 code of one UTF-16 unit through iconv: 0xFFFF when it has none.
+uint16_t iconvEncode(iconv_t cd, char16_t unit)
+{
+    char* inPtr = reinterpret_cast<char*>(&unit);
+    size_t inLeft = 2;
+    unsigned char out[8];
+    char* outPtr = reinterpret_cast<char*>(out);
+    size_t outLeft = sizeof(out);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1))
+        return 0xFFFF;
+    const size_t n = sizeof(out) - outLeft;
+    if (n == 1)
+        return out[0];
+    if (n == 2)
+        return uint16_t((out[0] << 8) | out[1]);
+    return 0xFFFF;
+}
+
+// Feeds `count` items of `width` bytes to iconv in as few calls as it takes: an item it
+// refuses is reported through refused(i) and skipped; the output of every accepted stretch
+// goes to accepted(first item, items, output bytes), which returns false when it cannot
+// place the output item by item. One call per character costs about 70 ns; a whole
+// stretch converts at memory speed, so the tables fill in a fraction of a millisecond.
+template <typename Refused, typename Accepted>
+bool convertStretches(iconv_t cd, const char* in, int count, int width, Refused refused,
+                      Accepted accepted)
+{
+    std::vector<char> out(size_t(count) * 8);
+    int item = 0;
+    while (item < count) {
+        char* inPtr = const_cast<char*>(in) + size_t(item) * size_t(width);
+        size_t inLeft = size_t(count - item) * size_t(width);
+        char* outPtr = out.data();
+        size_t outLeft = out.size();
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        const int done = count - item - int(inLeft / size_t(width));
+        if (inLeft % size_t(width) != 0 ||
+            !accepted(item, done, out.data(), size_t(outPtr - out.data())))
+            return false;
+        item += done;
+        if (result == size_t(-1)) {
+            if (errno != EILSEQ && errno != EINVAL)
+                return false;
+            refused(item);
+            ++item;
+        }
+    }
+    return true;
+}
+
+void encodeOneByOne(Tables& t, iconv_t enc)
+{
+    for (int u = 0; u < 0x10000; ++u)
+        t.encode[u] = u >= 0xD800 && u <= 0xDFFF ? 0xFFFF : iconvEncode(enc, char16_t(u));
+}
+
+bool encodeAll(Tables& t)
+{
+    iconv_t cd = iconv_open("CP932//IGNORE", "UTF-16LE");
+    if (cd == iconv_t(-1))
+        return false;
+    std::vector<char16_t> in;
+    in.reserve(2 * 0x10000);
+    for (int u = 0; u < 0x10000; ++u) {
+        if (u < 0xD800 || u > 0xDFFF) {
+            in.push_back(char16_t(u));
+            in.push_back(u'\n');
+        }
+    }
+    std::vector<unsigned char> out(in.size() * 2);
+    char* inPtr = reinterpret_cast<char*>(in.data());
+    size_t inLeft = in.size() * 2;
+    char* outPtr = reinterpret_cast<char*>(out.data());
+    size_t outLeft = out.size();
+    // The converter reports the dropped units with EILSEQ once it has gone on past them.
+    for (int calls = 0; inLeft > 0 && calls < 1000; ++calls) {
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1) || errno != EILSEQ)
+            break;
+    }
+    iconv_close(cd);
+    if (inLeft != 0)
+        return false;
+    const unsigned char* p = out.data();
+    const unsigned char* end = reinterpret_cast<unsigned char*>(outPtr);
+    for (int u = 0; u < 0x10000; ++u) {
+        if (u >= 0xD800 && u <= 0xDFFF) {
+            t.encode[u] = 0xFFFF;
+            continue;
+        }
+        if (p == end)
+            return false;
+        if (*p == '\n' && u != '\n') {
+            t.encode[u] = 0xFFFF;
+        } else if (t.isLead[*p]) {
+            if (end - p < 2)
+                return false;
+            t.encode[u] = uint16_t((p[0] << 8) | p[1]);
+            p += 2;
+        } else {
+            t.encode[u] = p[0];
+            ++p;
+        }
+        if (p == end || *p != '\n')
+            return false;
+        ++p;
+    }
+    return p == end;
+}
+
 std::unique_ptr<Tables> buildTables()
 {
     auto t = std::make_unique<Tables>();
-    t->encode.fill(0xFFFF);
     iconv_t dec = iconv_open("UTF-16LE", "CP932");
     iconv_t enc = iconv_open("CP932", "UTF-16LE");
     if (dec == iconv_t(-1) || enc == iconv_t(-1))
@@ -59,33 +170,38 @@ std::unique_ptr<Tables> buildTables()
         if (u != 0 || b == 0)
             t->decodeSingle[b] = u;
     }
+    // Each lead byte's row of pairs in one go; every pair decodes to one unit or is
+    // refused, so the output lines up with the pairs. A row that does not is decoded
+    // pair by pair.
+    constexpr int kTrails = 0xFC - 0x40 + 1;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (t->decodeSingle[lead] != 0)
             continue;
         t->isLead[lead] = true;
-        for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            const char pair[2] = {char(lead), char(trail)};
-            t->decodeDouble[(lead << 8) | trail] = iconvDecode(dec, pair, 2);
+        char row[kTrails * 2];
+        for (int i = 0; i < kTrails; ++i) {
+            row[2 * i] = char(lead);
+            row[2 * i + 1] = char(0x40 + i);
+        }
+        char16_t* cells = &t->decodeDouble[size_t(lead << 8) | 0x40];
+        const bool whole = convertStretches(
+            dec, row, kTrails, 2, [&](int i) { cells[i] = 0; },
+            [&](int first, int n, const char* out, size_t bytes) {
+                if (bytes != size_t(n) * 2)
+                    return false;
+                std::memcpy(cells + first, out, bytes);
+                return true;
+            });
+        if (!whole) {
+            for (int i = 0; i < kTrails; ++i)
+                cells[i] = iconvDecode(dec, row + 2 * i, 2);
         }
     }
-    for (int u = 0; u < 0x10000; ++u) {
-        if (u >= 0xD800 && u <= 0xDFFF)
-            continue;
-        const char16_t unit = char16_t(u);
-        char* inPtr = reinterpret_cast<char*>(const_cast<char16_t*>(&unit));
-        size_t inLeft = 2;
-        unsigned char out[8];
-        char* outPtr = reinterpret_cast<char*>(out);
-        size_t outLeft = sizeof(out);
-        iconv(enc, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(enc, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1))
-            continue;
-        const size_t n = sizeof(out) - outLeft;
-        if (n == 1)
-            t->encode[u] = out[0];
-        else if (n == 2)
-            t->encode[u] = uint16_t((out[0] << 8) | out[1]);
-    }
+    // Every unit outside the surrogates in one go, each followed by a line feed, through
+    // a converter that drops what CP932 cannot hold: a line feed with nothing before it is
+    // a unit without a code (a line feed is never the second byte of a pair).
+    if (!encodeAll(*t))
+        encodeOneByOne(*t, enc);
     iconv_close(dec);
     iconv_close(enc);
     for (int u = 0; u < 0x10000; ++u) {

@@ -5,6 +5,8 @@
 #include "base/StartupTrace.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
+#include "model/UndoSnapshots.h"
+#include "render/FontSystemWarmUp.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +20,7 @@
 int main(int argc, char* argv[])
 {
     StartupTrace::mark("main");
+    const FontSystemWarmUp fonts;
     // Headless whatever the environment: fonts and painting work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -58,6 +61,7 @@ int main(int argc, char* argv[])
     QTemporaryDir scratch;
     CORINOTEDoc doc(profile.get());
     doc.dataFolder = options.dataFolder.isEmpty() ? scratch.path() : options.dataFolder;
+    doc.undoSnapshots().setKeeping(false);
 
     error = BatchCommand(options).run(doc);
     StartupTrace::mark("end");

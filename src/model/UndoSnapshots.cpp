@@ -132,6 +132,8 @@ void UndoSnapshots::updateFlags(CORINOTEDoc& doc) const
 
 void UndoSnapshots::take(CORINOTEDoc& doc, const QString& name, const QString& mergeKey)
 {
+    if (!mKeeping)
+        return;
     // The edit that follows makes every redo step a branch nobody can reach again.
     for (const Step& s : mRedo)
         mBytes -= s.data.size();

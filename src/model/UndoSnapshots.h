@@ -35,6 +35,10 @@ public:
     void setDepth(int depth);
     int depth() const { return mDepth; }
 
+    // A document nobody can undo on (the batch command's) keeps no steps: take() then
+    // does nothing, which spares writing the whole document before every operation.
+    void setKeeping(bool keeping) { mKeeping = keeping; }
+
     // Keeps the document as it is now, before an edit named `name`. With a merge key equal
     // to the last step's, taken within MergeMilliseconds of it and with nothing undone or
     // redone since, the edit joins that step and nothing new is kept (ten nudges in a row
@@ -75,6 +79,7 @@ private:
     std::deque<Step> mRedo; // the next redo last
     qint64 mBytes = 0;
     int mDepth = DefaultDepth;
+    bool mKeeping = true;
     QString mMergeKey;
     QElapsedTimer mMergeClock;
 };

@@ -1,5 +1,6 @@
 #include "ShapingFont.h"
 
+#include "FontFileFace.h"
 #include "FontResolver.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,8 @@
 
 namespace {
 
-// HarfBuzz reads the font's tables through Qt, so it shapes with exactly the font file
-// Qt draws, whatever fontconfig would pick for the family name.
+// Without the font's file (FontFileFace), HarfBuzz reads the font's tables through Qt, so
+// it shapes with exactly the font file Qt draws, whatever fontconfig would pick.
 hb_blob_t* referenceTable(hb_face_t*, hb_tag_t tag, void* userData)
 {
     const auto* raw = static_cast<const QRawFont*>(userData);
@@ -49,8 +50,10 @@ ShapingFont::ShapingFont(const QString& family, bool bold, bool italic)
         return;
     readMetrics();
 
-    hb_face_t* face = hb_face_create_for_tables(referenceTable, new QRawFont(mBase),
-                                                [](void* p) { delete static_cast<QRawFont*>(p); });
+    hb_face_t* face = FontFileFace::matching(mBase, bold, italic);
+    if (!face)
+        face = hb_face_create_for_tables(referenceTable, new QRawFont(mBase),
+                                         [](void* p) { delete static_cast<QRawFont*>(p); });
     hb_face_set_upem(face, uint(mUnitsPerEm));
     mHbFont = hb_font_create(face);
     hb_face_destroy(face);
@@ -170,6 +173,24 @@ quint32 ShapingFont::nominalGlyph(char32_t codePoint) const
     if (!mHbFont || !hb_font_get_nominal_glyph(mHbFont, codePoint, &glyph))
         return 0;
     return glyph;
+}
+
+const ShapedLine* ShapingFont::shapedLine(const QString& key) const
+{
+    const auto it = mLines.constFind(key);
+    return it == mLines.constEnd() ? nullptr : &*it;
+}
+
+void ShapingFont::keepShapedLine(const QString& key, const ShapedLine& line)
+{
+    // A long session's texts would otherwise all stay; what is in use comes back at once.
+    if (mLines.size() >= 16384)
+        mLines.clear();
+    ShapedLine kept = line;
+    kept.font.reset(); // the font keeps the line: the line must not keep the font
+    kept.underline = false;
+    kept.strikeOut = false;
+    mLines.insert(key, kept);
 }
 
 bool ShapingFont::hasVerticalForm(char32_t codePoint)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShapedLine.h"
+
 #include <QHash>
 #include <QPainterPath>
 #include <QRawFont>
@@ -65,6 +67,13 @@ public:
     // with a vertical form.
     bool hasVerticalForm(char32_t codePoint);
 
+    // Lines this font has shaped, by their text, em size, character spacing and writing
+    // direction: the pages, the measurer and the print job shape the same names and
+    // addresses again and again. Kept without their font (the caller sets it) and without
+    // underline or strike-out, which shaping does not depend on.
+    const ShapedLine* shapedLine(const QString& key) const;
+    void keepShapedLine(const QString& key, const ShapedLine& line);
+
 private:
     void readMetrics();
 
@@ -82,4 +91,5 @@ private:
     QHash<int, QRawFont> mSized;
     QHash<quint32, QPainterPath> mPaths;
     QHash<char32_t, bool> mVerticalForms;
+    QHash<QString, ShapedLine> mLines;
 };

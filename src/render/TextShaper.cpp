@@ -111,6 +111,18 @@ ShapedLine TextShaper::shape(const QString& text, const FontRecord& record, int 
     const std::shared_ptr<ShapingFont> font = size > 0 ? fontFor(record) : nullptr;
     if (!font)
         return line;
+    const QString key = QStringLiteral("%1 %2 %3\n")
+                            .arg(size)
+                            .arg(charSpacing)
+                            .arg(QLatin1Char(record.isVertical() ? 'V' : 'H')) +
+                        text;
+    if (const ShapedLine* shaped = font->shapedLine(key)) {
+        line = *shaped;
+        line.font = font;
+        line.underline = record.underline != 0;
+        line.strikeOut = record.strikeOut != 0;
+        return line;
+    }
     line.font = font;
     line.ascent = size * font->ascentRatio();
     line.syntheticBold = font->syntheticBold();
@@ -143,6 +155,7 @@ ShapedLine TextShaper::shape(const QString& text, const FontRecord& record, int 
             shapeRun(line, *font, text, runStart, int(text.size()), runUpright, charSpacing, pen);
     }
     line.spacedAdvance = pen;
+    font->keepShapedLine(key, line);
     return line;
 }
 

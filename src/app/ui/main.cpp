@@ -12,6 +12,7 @@
 #include "model/TemplateFile.h"
 #include "pages/Pagination.h"
 #include "prompts/SessionPrompts.h"
+#include "render/FontSystemWarmUp.h"
 #include "render/FontTextMeasurer.h"
 #include "render/TextShaper.h"
 #include "render/ui/PrinterOutput.h"
@@ -130,6 +131,7 @@ void useOffscreenWithoutDisplay(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     StartupTrace::mark("main");
+    const FontSystemWarmUp fonts;
     useOffscreenWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("ORINOTE"));
