@@ -148,6 +148,7 @@ private slots:
     void pageCount();
     void chooserListsFoldersAndPictures();
     void chooserAppendsAndRemoves();
+    void cacheDownscalesForPdf_data();
     void cacheDownscalesForPdf();
     void batchPlacesPictures_data();
     void batchPlacesPictures();
@@ -537,8 +538,16 @@ void TestPicPrint::chooserAppendsAndRemoves()
 
 // A photograph printed on a label is embedded at no more than 300 dots an inch of paper,
 // decoded at that size rather than whole.
+void TestPicPrint::cacheDownscalesForPdf_data()
+{
+    QTest::addColumn<bool>("ahead");
+    QTest::newRow("decoded when drawn") << false;
+    QTest::newRow("decoded ahead") << true;
+}
+
 void TestPicPrint::cacheDownscalesForPdf()
 {
+    QFETCH(bool, ahead);
     QTemporaryDir folder;
     const QString photo = folder.filePath(u"photo.jpg"_qs);
     writeImage(photo, QSize(3000, 2000), Qt::darkGreen);
@@ -546,14 +555,32 @@ void TestPicPrint::cacheDownscalesForPdf()
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::WriteOnly));
     PictureCache cache;
+    // 50.8 mm wide: 600 dots at 300 dpi, 2400 at the writer's 1200.
+    const QRectF target(0, -339, 508, 339);
+    if (ahead) {
+        // As a print job notes the next page's pictures: on a scratch image, nothing drawn.
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        scratch.fill(Qt::white);
+        for (int round = 0; round < 2; ++round) {
+            QPainter painter(&scratch);
+            painter.setTransform(PageRenderer::deviceTransform(1200, 1200));
+            cache.startCollecting(1200, true);
+            QVERIFY(cache.draw(painter, target, photo, 0, 1.0));
+            painter.end();
+            QCOMPARE(cache.decodeCollected(), round == 0 ? 1 : 0); // the second finds it started
+        }
+        QCOMPARE(scratch.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(cache.decodedAhead(), 1);
+    }
     {
         QPdfWriter writer(&file);
         writer.setResolution(1200);
         QPainter painter(&writer);
         painter.setTransform(PageRenderer::deviceTransform(1200, 1200));
-        // 50.8 mm wide: 600 dots at 300 dpi, 2400 at the writer's 1200.
-        QVERIFY(cache.draw(painter, QRectF(0, -339, 508, 339), photo, 0, 1.0));
+        QVERIFY(cache.draw(painter, target, photo, 0, 1.0));
     }
+    // What was decoded ahead is what the page took.
+    QCOMPARE(cache.decodedAhead(), 0);
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

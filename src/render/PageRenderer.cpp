@@ -189,6 +189,33 @@ void PageRenderer::draw(QPainter& painter, CORINOTEDoc& doc, int page, const Opt
     }
 }
 
+void PageRenderer::drawPictures(QPainter& painter, CORINOTEDoc& doc, int page,
+                                const Options& options)
+{
+    const Source s = sourceOf(doc, page);
+    painter.save();
+    painter.setClipRect(RenderSupport::rectF(s.paper), Qt::IntersectClip);
+    drawSheetBackgrounds(painter, s, options.mode);
+    if (!s.regions->isEmpty() && s.currentSheetNo >= 1) {
+        const TextRectFamily& regions = *s.regions;
+        TextRegionRenderer::Context context;
+        context.mode = options.mode;
+        context.templateMode = s.templateMode;
+        context.fitData = s.fitData;
+        const int first = s.objects.firstRegion;
+        for (int i = first; i < first + s.objects.regionCount; ++i) {
+            if (!s.layerShown(regions.layer(i)))
+                continue;
+            const TextRect region = regions.at(i);
+            if (region.backPicture.isEmpty())
+                continue;
+            context.number = i + 1;
+            mRegions.drawBox(painter, region, context);
+        }
+    }
+    painter.restore();
+}
+
 void PageRenderer::drawOffPaperOutlines(QPainter& painter, const Source& s, const QRectF& paper)
 {
     painter.save();

@@ -60,6 +60,11 @@ public:
 
     void draw(QPainter& painter, CORINOTEDoc& doc, int page, const Options& options);
 
+    // Only what holds pictures, as draw() would draw them: the sheets' backgrounds and the
+    // regions' boxes. With the picture cache collecting, this tells it what a page will
+    // decode (print jobs decode the next page's pictures while one page is drawn).
+    void drawPictures(QPainter& painter, CORINOTEDoc& doc, int page, const Options& options);
+
     static PageObjects pageObjects(const CORINOTEDoc& doc, int page)
     {
         return PageObjects::of(doc, page);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QThreadPool>
 
 #include <cmath>
 
@@ -61,6 +62,7 @@ PictureCache::PictureCache()
 
 void PictureCache::clear()
 {
+    mAhead.clear();
     mPictures.clear();
     mDrawn.clear();
     mSizes.clear();
@@ -141,6 +143,13 @@ QImage PictureCache::drawnPicture(const QString& k, const QString& path, int rot
     const QString drawnKey = k + QStringLiteral("\n%1x%2").arg(size.width()).arg(size.height());
     if (const QImage* cached = mDrawn.object(drawnKey))
         return *cached;
+    if (const auto ahead = mAhead.find(drawnKey); ahead != mAhead.end()) {
+        const QImage decoded = ahead->second.first.get();
+        mAhead.erase(ahead);
+        if (!decoded.isNull())
+            mDrawn.insert(drawnKey, new QImage(decoded), costOf(decoded));
+        return decoded;
+    }
     QImage image;
     if (colorKey) {
         // The key must match the file's own pixels, before resampling blends them.
@@ -174,9 +183,22 @@ bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& 
     // A PDF keeps every picture as embedded; it needs no more than print resolution.
     const QSizeF onDevice = painter.combinedTransform().mapRect(local).size();
     const QPaintEngine* engine = painter.paintEngine();
-    const bool embedded = engine && engine->type() == QPaintEngine::Pdf;
-    const qreal dpi = painter.device() ? painter.device()->logicalDpiX() : 0;
+    bool embedded = engine && engine->type() == QPaintEngine::Pdf;
+    qreal dpi = painter.device() ? painter.device()->logicalDpiX() : 0;
+    if (mCollecting) {
+        embedded = mCollecting->embedded;
+        dpi = mCollecting->dpi;
+    }
     const QSize size = drawnSize(onDevice, whole, dpi, embedded ? PrintDpi : 0);
+    if (mCollecting) {
+        painter.restore();
+        if (!colorKey && size != whole) {
+            const QString drawnKey = key(path, rotation, {}) +
+                                     QStringLiteral("\n%1x%2").arg(size.width()).arg(size.height());
+            mCollecting->pictures.append({drawnKey, path, rotation, size});
+        }
+        return true;
+    }
     const QImage drawn =
         drawnPicture(key(path, rotation, colorKey), path, rotation, colorKey, size, whole);
     if (!drawn.isNull()) {
@@ -185,4 +207,35 @@ bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& 
     }
     painter.restore();
     return !drawn.isNull();
+}
+
+void PictureCache::startCollecting(qreal dpi, bool embedded)
+{
+    mCollecting = Collecting{dpi, embedded, {}};
+}
+
+int PictureCache::decodeCollected()
+{
+    if (!mCollecting)
+        return 0;
+    const Collecting collected = std::move(*mCollecting);
+    mCollecting.reset();
+    ++mRound;
+    for (auto it = mAhead.begin(); it != mAhead.end();)
+        it = it->second.second < mRound - 2 ? mAhead.erase(it) : std::next(it);
+    int started = 0;
+    for (const auto& [drawnKey, path, rotation, size] : collected.pictures) {
+        if (mDrawn.contains(drawnKey) || mAhead.count(drawnKey))
+            continue;
+        // The task holds copies only: the cache may go before it ends.
+        auto promise = std::make_shared<std::promise<QImage>>();
+        mAhead.emplace(drawnKey, std::make_pair(promise->get_future().share(), mRound));
+        const QString p = path;
+        const int r = rotation;
+        const QSize decodeSize = quarterTurned(r) ? size.transposed() : size;
+        QThreadPool::globalInstance()->start(
+            [promise, p, r, decodeSize] { promise->set_value(load(p, r, {}, decodeSize)); });
+        ++started;
+    }
+    return started;
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QCache>
+#include <QList>
 #include <QImage>
 #include <QRectF>
 #include <QSize>
 #include <QString>
 
+#include <future>
+#include <map>
 #include <optional>
+#include <tuple>
 
 class QPainter;
 
@@ -62,6 +66,17 @@ public:
     // Bytes held by the drawn copies.
     qint64 drawnBytes() const { return mDrawn.totalCost() * 1024LL; }
 
+    // Decoding ahead, for print jobs of many photographs: between startCollecting() and
+    // decodeCollected(), draw() paints nothing and notes the pictures it would decode for
+    // a device of `dpi` dots per inch that embeds them (PDF) or not; decodeCollected()
+    // starts decoding those on the thread pool, one per core, and draw() takes each from
+    // there when it comes to it, waiting for it if it is not done. Pictures with a colour
+    // key and pictures drawn whole are left to draw(). Returns how many were started.
+    void startCollecting(qreal dpi, bool embedded);
+    int decodeCollected();
+    // Pictures decoded or being decoded ahead that draw() has not taken yet.
+    int decodedAhead() const { return int(mAhead.size()); }
+
     void clear();
 
 private:
@@ -69,7 +84,19 @@ private:
     QImage drawnPicture(const QString& key, const QString& path, int rotation,
                         std::optional<QRgb> colorKey, const QSize& size, const QSize& whole);
 
+    struct Collecting
+    {
+        qreal dpi = 0;
+        bool embedded = false;
+        QList<std::tuple<QString, QString, int, QSize>> pictures; // key, path, rotation, size
+    };
+
     QCache<QString, QImage> mPictures;
     QCache<QString, QImage> mDrawn;
     QCache<QString, QSize> mSizes;
+    std::optional<Collecting> mCollecting;
+    // Decoding ahead, by drawn key, with the round of decodeCollected() that started it:
+    // what two rounds later nobody drew was asked for wrongly and goes.
+    std::map<QString, std::pair<std::shared_future<QImage>, int>> mAhead;
+    int mRound = 0;
 };

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QPagedPaintDevice>
+#include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -69,8 +71,25 @@ QString PrintJob::run(QPagedPaintDevice& device, CORINOTEDoc& doc, const Setting
     const QTransform transform = PageRenderer::deviceTransform(
         device.logicalDpiX(), device.logicalDpiY(), offsetX, offsetY);
     const PageRenderer::Options options{RenderMode::Print};
+    const bool embedded =
+        painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    // The pictures of a page decode on the other cores while the page before is drawn:
+    // each page is first drawn for its pictures alone, on a one-pixel image with the
+    // device's mapping, with the cache noting what it would decode.
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    const auto decodeAhead = [&](int index) {
+        if (index >= pages.size())
+            return;
+        QPainter ahead(&scratch);
+        ahead.setTransform(transform);
+        renderer.pictures().startCollecting(device.logicalDpiX(), embedded);
+        renderer.drawPictures(ahead, doc, pages[index], options);
+        renderer.pictures().decodeCollected();
+    };
+    decodeAhead(0);
     bool calibration = settings.calibration;
     for (int i = 0; i < pages.size(); ++i) {
+        decodeAhead(i + 1);
         if (i > 0 && !device.newPage()) {
             painter.end();
             return tr("次のページを開始できませんでした。");
