@@ -214,3 +214,7 @@ QString CommandChannel::sendLine(const QByteArray& line, const QString& name, in
         socket.waitForDisconnected(timeoutMs);
     return QString();
 }
+
+// Compiled here rather than with the library's other meta-object code, so that a program
+// that does not use the channel (orinote-batch) does not link the network library.
+#include "moc_CommandChannel.cpp"
