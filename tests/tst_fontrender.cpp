@@ -1,6 +1,7 @@
 // Fonts: which installed file each face of the stored files draws with, which characters
 // stand upright in vertical writing, and that measuring is the shaping that draws.
 
+#include "render/FontFileFace.h"
 #include "render/FontResolver.h"
 #include "render/FontTextMeasurer.h"
 #include "render/ShapingFont.h"
@@ -15,6 +16,37 @@
 #include <QFontInfo>
 #include <QRawFont>
 #include <QTest>
+
+#include <hb-ot.h>
+#include <hb.h>
+
+namespace {
+
+// The glyphs and positions HarfBuzz gives a face, in a vertical or a horizontal line.
+QList<int> shapedBy(hb_face_t* face, const QString& text, bool vertical)
+{
+    hb_font_t* font = hb_font_create(face);
+    hb_ot_font_set_funcs(font);
+    hb_buffer_t* buffer = hb_buffer_create();
+    hb_buffer_add_utf16(buffer, reinterpret_cast<const uint16_t*>(text.utf16()), int(text.size()),
+                        0, -1);
+    hb_buffer_set_direction(buffer, vertical ? HB_DIRECTION_TTB : HB_DIRECTION_LTR);
+    hb_buffer_guess_segment_properties(buffer);
+    const hb_feature_t vert = {HB_TAG('v', 'e', 'r', 't'), 1, 0, ~0u};
+    hb_shape(font, buffer, &vert, vertical ? 1 : 0);
+    unsigned count = 0;
+    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer, &count);
+    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer, &count);
+    QList<int> out;
+    for (unsigned g = 0; g < count; ++g)
+        out << int(info[g].codepoint) << pos[g].x_advance << pos[g].y_advance << pos[g].x_offset
+            << pos[g].y_offset;
+    hb_buffer_destroy(buffer);
+    hb_font_destroy(font);
+    return out;
+}
+
+} // namespace
 
 class TestFontRender : public QObject
 {
@@ -303,6 +335,61 @@ private slots:
         FontTextMeasurer own;
         QCOMPARE(own.textExtent(text, font, 100), qRound(at100));
         QCOMPARE(own.textExtent(text, font, 0), 0);
+    }
+
+    // Shaped lines are kept by their font: what shaping does not depend on still comes
+    // from the record of every call.
+    void keptLinesTakeEachRecordsDecorations()
+    {
+        const FontRecord plain = FontRecord::make(QStringLiteral("ＭＳ 明朝"), 100, 0);
+        FontRecord decorated = plain;
+        decorated.underline = 1;
+        decorated.strikeOut = 1;
+        const ShapedLine first = mShaper.shape(QStringLiteral("山田太郎"), plain, 100, 0);
+        for (const FontRecord& record : {decorated, plain, decorated}) {
+            const ShapedLine line = mShaper.shape(QStringLiteral("山田太郎"), record, 100, 0);
+            QCOMPARE(line.underline, record.underline != 0);
+            QCOMPARE(line.strikeOut, record.strikeOut != 0);
+            QVERIFY(line.font);
+            QCOMPARE(line.advance, first.advance);
+        }
+    }
+
+    void fileFaceShapesAsQtsTables_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("vertical mincho") << QStringLiteral("@ＭＳ 明朝")
+                                         << QStringLiteral("東京都千代田区一ー二「コーポ」（２０１）");
+        QTest::newRow("proportional gothic") << QStringLiteral("ＭＳ Ｐゴシック")
+                                             << QStringLiteral("Address 123 あいう 様");
+    }
+    // HarfBuzz reads the font file Qt loaded instead of Qt's copies of its tables: the
+    // same glyphs and positions, vertical origins included.
+    void fileFaceShapesAsQtsTables()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, text);
+        const QRawFont raw = QRawFont::fromFont(
+            FontResolver::familyFont(FontResolver::family(face), false, false, 1000));
+        QVERIFY(raw.isValid());
+        hb_face_t* file = FontFileFace::matching(raw, false, false);
+        QVERIFY(file);
+        hb_face_t* tables = hb_face_create_for_tables(
+            [](hb_face_t*, hb_tag_t tag, void* font) -> hb_blob_t* {
+                const char name[4] = {char(tag >> 24), char(tag >> 16), char(tag >> 8), char(tag)};
+                auto* data = new QByteArray(static_cast<const QRawFont*>(font)->fontTable(name));
+                return hb_blob_create(data->constData(), uint(data->size()),
+                                      HB_MEMORY_MODE_READONLY, data,
+                                      [](void* p) { delete static_cast<QByteArray*>(p); });
+            },
+            const_cast<QRawFont*>(&raw), nullptr);
+        const bool vertical = face.startsWith(u'@');
+        const QList<int> fromFile = shapedBy(file, text, vertical);
+        QCOMPARE(fromFile.size(), text.size() * 5);
+        QCOMPARE(fromFile, shapedBy(tables, text, vertical));
+        hb_face_destroy(file);
+        hb_face_destroy(tables);
     }
 };
 

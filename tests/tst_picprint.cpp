@@ -10,7 +10,9 @@
 #include "render/PageRenderer.h"
 #include "render/PictureCache.h"
 #include "render/PictureFile.h"
+#include "render/PrintJob.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -148,6 +150,8 @@ private slots:
     void pageCount();
     void chooserListsFoldersAndPictures();
     void chooserAppendsAndRemoves();
+    void printJobDecodesPicturesAhead_data();
+    void printJobDecodesPicturesAhead();
     void cacheDownscalesForPdf_data();
     void cacheDownscalesForPdf();
     void batchPlacesPictures_data();
@@ -538,6 +542,55 @@ void TestPicPrint::chooserAppendsAndRemoves()
 
 // A photograph printed on a label is embedded at no more than 300 dots an inch of paper,
 // decoded at that size rather than whole.
+void TestPicPrint::printJobDecodesPicturesAhead_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<bool>("keepAspect");
+    QTest::addColumn<int>("turn");
+    QTest::newRow("sheets, aspect kept") << int(Target::Sheets) << true << 0;
+    QTest::newRow("sheets, stretched, a quarter turn") << int(Target::Sheets) << false << 90;
+    QTest::newRow("regions") << int(Target::Regions) << false << 0;
+}
+
+// Each page's pictures are decoded while the page before is drawn: the job takes every
+// one from there, which holds only when the pass that notes them sees the sizes the page
+// draws them at.
+void TestPicPrint::printJobDecodesPicturesAhead()
+{
+    QFETCH(int, target);
+    QFETCH(bool, keepAspect);
+    QFETCH(int, turn);
+    QTemporaryDir folder;
+    QList<Picture> photos;
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan};
+    for (int i = 0; i < 5; ++i) {
+        const QString path = folder.filePath(QStringLiteral("p%1.jpg").arg(i));
+        // Larger than 300 dpi of a 40 × 30 mm sheet, so drawn at a reduced size.
+        writeImage(path, QSize(1200 + 40 * i, 900), colours[i]);
+        photos.append({QFileInfo(path).fileName(), path});
+    }
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = folder.path();
+    setUp(doc, 2, {u"画像(A)"_qs}, 1);
+    QVERIFY(PicturePlacement::place(doc, photos, {Target(target), false}, QDate(2027, 1, 1),
+                                    nullptr)
+                .isEmpty());
+    for (int s = 0; s < doc.sheets().size(); ++s) {
+        doc.sheets().setKeepPictureAspect(s, keepAspect ? 1 : 0);
+        doc.sheets().setBackPictureRotation(s, turn);
+    }
+    QCOMPARE(doc.pageCount(), 3);
+    QBuffer out;
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QPdfWriter writer(&out);
+    writer.setResolution(600);
+    PageRenderer renderer;
+    QVERIFY(PrintJob::run(writer, doc, PrintJob::Settings(), renderer).isEmpty());
+    QCOMPARE(renderer.pictures().takenAhead(), 5);
+    QCOMPARE(renderer.pictures().decodedAhead(), 0);
+}
+
 void TestPicPrint::cacheDownscalesForPdf_data()
 {
     QTest::addColumn<bool>("ahead");

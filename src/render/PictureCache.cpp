@@ -146,6 +146,7 @@ QImage PictureCache::drawnPicture(const QString& k, const QString& path, int rot
     if (const auto ahead = mAhead.find(drawnKey); ahead != mAhead.end()) {
         const QImage decoded = ahead->second.first.get();
         mAhead.erase(ahead);
+        ++mTakenAhead;
         if (!decoded.isNull())
             mDrawn.insert(drawnKey, new QImage(decoded), costOf(decoded));
         return decoded;

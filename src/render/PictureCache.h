@@ -74,8 +74,10 @@ public:
     // key and pictures drawn whole are left to draw(). Returns how many were started.
     void startCollecting(qreal dpi, bool embedded);
     int decodeCollected();
-    // Pictures decoded or being decoded ahead that draw() has not taken yet.
+    // Pictures decoded or being decoded ahead that draw() has not taken yet, and how many
+    // it has taken.
     int decodedAhead() const { return int(mAhead.size()); }
+    int takenAhead() const { return mTakenAhead; }
 
     void clear();
 
@@ -99,4 +101,5 @@ private:
     // what two rounds later nobody drew was asked for wrongly and goes.
     std::map<QString, std::pair<std::shared_future<QImage>, int>> mAhead;
     int mRound = 0;
+    int mTakenAhead = 0;
 };
