@@ -64,43 +64,48 @@ uint16_t iconvEncode(iconv_t cd, char16_t unit)
     return 0xFFFF;
 }
 
-// Feeds `count` items of `width` bytes to iconv in as few calls as it takes: an item it
-// refuses is reported through refused(i) and skipped; the output of every accepted stretch
-// goes to accepted(first item, items, output bytes), which returns false when it cannot
-// place the output item by item. One call per character costs about 70 ns; a whole
-// stretch converts at memory speed, so the tables fill in a fraction of a millisecond.
-template <typename Refused, typename Accepted>
-bool convertStretches(iconv_t cd, const char* in, int count, int width, Refused refused,
-                      Accepted accepted)
+// Decodes a lead byte's row of pairs (trail bytes 0x40 to 0xFC) into `cells`, in as
+// few iconv calls as the row's unassigned pairs allow: every other pair decodes to one
+// unit, so the output lines up with the pairs. One call per pair costs about 70 ns; a
+// stretch converts at memory speed. False when the output does not line up.
+constexpr int kTrails = 0xFC - 0x40 + 1;
+
+bool decodeRow(iconv_t cd, int lead, char16_t* cells)
 {
-    std::vector<char> out(size_t(count) * 8);
-    int item = 0;
-    while (item < count) {
-        char* inPtr = const_cast<char*>(in) + size_t(item) * size_t(width);
-        size_t inLeft = size_t(count - item) * size_t(width);
-        char* outPtr = out.data();
-        size_t outLeft = out.size();
+    char row[kTrails * 2];
+    for (int i = 0; i < kTrails; ++i) {
+        row[2 * i] = char(lead);
+        row[2 * i + 1] = char(0x40 + i);
+    }
+    int pair = 0;
+    while (pair < kTrails) {
+        char* inPtr = row + 2 * pair;
+        size_t inLeft = size_t(kTrails - pair) * 2;
+        char* outPtr = reinterpret_cast<char*>(cells + pair);
+        size_t outLeft = inLeft;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        const int done = count - item - int(inLeft / size_t(width));
-        if (inLeft % size_t(width) != 0 ||
-            !accepted(item, done, out.data(), size_t(outPtr - out.data())))
+        // Two bytes in, two bytes out, for every pair it took.
+        if (inLeft != outLeft || inLeft % 2 != 0)
             return false;
-        item += done;
-        if (result == size_t(-1)) {
-            if (errno != EILSEQ && errno != EINVAL)
-                return false;
-            refused(item);
-            ++item;
-        }
+        pair = kTrails - int(inLeft / 2);
+        if (result != size_t(-1))
+            break;
+        if (errno != EILSEQ && errno != EINVAL)
+            return false;
+        cells[pair++] = 0; // unassigned
     }
     return true;
 }
 
-void encodeOneByOne(Tables& t, iconv_t enc)
+void encodeOneByOne(Tables& t)
 {
+    iconv_t enc = iconv_open("CP932", "UTF-16LE");
+    if (enc == iconv_t(-1))
+        qFatal("iconv has no CP932 conversion");
     for (int u = 0; u < 0x10000; ++u)
         t.encode[u] = u >= 0xD800 && u <= 0xDFFF ? 0xFFFF : iconvEncode(enc, char16_t(u));
+    iconv_close(enc);
 }
 
 bool encodeAll(Tables& t)
@@ -160,8 +165,7 @@ std::unique_ptr<Tables> buildTables()
 {
     auto t = std::make_unique<Tables>();
     iconv_t dec = iconv_open("UTF-16LE", "CP932");
-    iconv_t enc = iconv_open("CP932", "UTF-16LE");
-    if (dec == iconv_t(-1) || enc == iconv_t(-1))
+    if (dec == iconv_t(-1))
         qFatal("iconv has no CP932 conversion");
 
     for (int b = 0; b < 256; ++b) {
@@ -170,40 +174,24 @@ std::unique_ptr<Tables> buildTables()
         if (u != 0 || b == 0)
             t->decodeSingle[b] = u;
     }
-    // Each lead byte's row of pairs in one go; every pair decodes to one unit or is
-    // refused, so the output lines up with the pairs. A row that does not is decoded
-    // pair by pair.
-    constexpr int kTrails = 0xFC - 0x40 + 1;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (t->decodeSingle[lead] != 0)
             continue;
         t->isLead[lead] = true;
-        char row[kTrails * 2];
-        for (int i = 0; i < kTrails; ++i) {
-            row[2 * i] = char(lead);
-            row[2 * i + 1] = char(0x40 + i);
-        }
         char16_t* cells = &t->decodeDouble[size_t(lead << 8) | 0x40];
-        const bool whole = convertStretches(
-            dec, row, kTrails, 2, [&](int i) { cells[i] = 0; },
-            [&](int first, int n, const char* out, size_t bytes) {
-                if (bytes != size_t(n) * 2)
-                    return false;
-                std::memcpy(cells + first, out, bytes);
-                return true;
-            });
-        if (!whole) {
-            for (int i = 0; i < kTrails; ++i)
-                cells[i] = iconvDecode(dec, row + 2 * i, 2);
+        if (!decodeRow(dec, lead, cells)) {
+            for (int i = 0; i < kTrails; ++i) {
+                const char pair[2] = {char(lead), char(0x40 + i)};
+                cells[i] = iconvDecode(dec, pair, 2);
+            }
         }
     }
+    iconv_close(dec);
     // Every unit outside the surrogates in one go, each followed by a line feed, through
     // a converter that drops what CP932 cannot hold: a line feed with nothing before it is
     // a unit without a code (a line feed is never the second byte of a pair).
     if (!encodeAll(*t))
-        encodeOneByOne(*t, enc);
-    iconv_close(dec);
-    iconv_close(enc);
+        encodeOneByOne(*t);
     for (int u = 0; u < 0x10000; ++u) {
         const uint16_t code = t->encode[u];
         if (code == 0xFFFF)

@@ -64,7 +64,6 @@ int main(int argc, char* argv[])
     doc.undoSnapshots().setKeeping(false);
 
     error = BatchCommand(options).run(doc);
-    StartupTrace::mark("end");
     if (!error.isEmpty()) {
         std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(error));
         return 1;

@@ -198,10 +198,7 @@ void PageRenderer::drawPictures(QPainter& painter, CORINOTEDoc& doc, int page,
     drawSheetBackgrounds(painter, s, options.mode);
     if (!s.regions->isEmpty() && s.currentSheetNo >= 1) {
         const TextRectFamily& regions = *s.regions;
-        TextRegionRenderer::Context context;
-        context.mode = options.mode;
-        context.templateMode = s.templateMode;
-        context.fitData = s.fitData;
+        TextRegionRenderer::Context context = regionContext(s, options.mode);
         const int first = s.objects.firstRegion;
         for (int i = first; i < first + s.objects.regionCount; ++i) {
             if (!s.layerShown(regions.layer(i)))
@@ -341,15 +338,21 @@ void PageRenderer::drawRegionOutlines(QPainter& painter, const Source& s)
     painter.restore();
 }
 
+TextRegionRenderer::Context PageRenderer::regionContext(const Source& s, RenderMode mode)
+{
+    TextRegionRenderer::Context context;
+    context.mode = mode;
+    context.templateMode = s.templateMode;
+    context.fitData = s.fitData;
+    return context;
+}
+
 void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mode)
 {
     // Drawing never writes into the document: the height a region is drawn at comes from
     // its rectangle at every drawing, whatever its font record holds.
     const TextRectFamily& regions = *s.regions;
-    TextRegionRenderer::Context context;
-    context.mode = mode;
-    context.templateMode = s.templateMode;
-    context.fitData = s.fitData;
+    TextRegionRenderer::Context context = regionContext(s, mode);
     const int first = s.objects.firstRegion;
     const int end = first + s.objects.regionCount;
     for (int layer = 1; layer <= 10; ++layer) {

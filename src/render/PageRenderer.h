@@ -90,6 +90,7 @@ public:
 private:
     struct Source;
     Source sourceOf(CORINOTEDoc& doc, int page) const;
+    static TextRegionRenderer::Context regionContext(const Source& s, RenderMode mode);
 
     void drawGrid(QPainter& painter, const Rect& paper);
     void drawSheetBackgrounds(QPainter& painter, const Source& s, RenderMode mode);

@@ -53,6 +53,12 @@ QImage load(const QString& path, int rotation, std::optional<QRgb> colorKey,
     return image;
 }
 
+// The picture without a colour key, decoded straight to its drawn size (once turned).
+QImage loadDrawn(const QString& path, int rotation, const QSize& size)
+{
+    return load(path, rotation, {}, quarterTurned(rotation) ? size.transposed() : size);
+}
+
 } // namespace
 
 PictureCache::PictureCache()
@@ -134,13 +140,18 @@ QSize PictureCache::drawnSize(const QSizeF& onDevice, const QSize& picture, qrea
     return QSize(std::max(1, w), std::max(1, h));
 }
 
+QString PictureCache::drawnKey(const QString& key, const QSize& size)
+{
+    return key + QStringLiteral("\n%1x%2").arg(size.width()).arg(size.height());
+}
+
 QImage PictureCache::drawnPicture(const QString& k, const QString& path, int rotation,
                                   std::optional<QRgb> colorKey, const QSize& size,
                                   const QSize& whole)
 {
     if (size == whole)
         return picture(path, rotation, colorKey);
-    const QString drawnKey = k + QStringLiteral("\n%1x%2").arg(size.width()).arg(size.height());
+    const QString drawnKey = PictureCache::drawnKey(k, size);
     if (const QImage* cached = mDrawn.object(drawnKey))
         return *cached;
     if (const auto ahead = mAhead.find(drawnKey); ahead != mAhead.end()) {
@@ -158,7 +169,7 @@ QImage PictureCache::drawnPicture(const QString& k, const QString& path, int rot
         if (!image.isNull())
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } else {
-        image = load(path, rotation, {}, quarterTurned(rotation) ? size.transposed() : size);
+        image = loadDrawn(path, rotation, size);
     }
     if (!image.isNull())
         mDrawn.insert(drawnKey, new QImage(image), costOf(image));
@@ -193,11 +204,9 @@ bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& 
     const QSize size = drawnSize(onDevice, whole, dpi, embedded ? PrintDpi : 0);
     if (mCollecting) {
         painter.restore();
-        if (!colorKey && size != whole) {
-            const QString drawnKey = key(path, rotation, {}) +
-                                     QStringLiteral("\n%1x%2").arg(size.width()).arg(size.height());
-            mCollecting->pictures.append({drawnKey, path, rotation, size});
-        }
+        if (!colorKey && size != whole)
+            mCollecting->pictures.append(
+                {drawnKey(key(path, rotation, {}), size), path, rotation, size});
         return true;
     }
     const QImage drawn =
@@ -225,17 +234,14 @@ int PictureCache::decodeCollected()
     for (auto it = mAhead.begin(); it != mAhead.end();)
         it = it->second.second < mRound - 2 ? mAhead.erase(it) : std::next(it);
     int started = 0;
-    for (const auto& [drawnKey, path, rotation, size] : collected.pictures) {
-        if (mDrawn.contains(drawnKey) || mAhead.count(drawnKey))
+    for (const Wanted& w : collected.pictures) {
+        if (mDrawn.contains(w.drawnKey) || mAhead.count(w.drawnKey))
             continue;
         // The task holds copies only: the cache may go before it ends.
         auto promise = std::make_shared<std::promise<QImage>>();
-        mAhead.emplace(drawnKey, std::make_pair(promise->get_future().share(), mRound));
-        const QString p = path;
-        const int r = rotation;
-        const QSize decodeSize = quarterTurned(r) ? size.transposed() : size;
+        mAhead.emplace(w.drawnKey, std::make_pair(promise->get_future().share(), mRound));
         QThreadPool::globalInstance()->start(
-            [promise, p, r, decodeSize] { promise->set_value(load(p, r, {}, decodeSize)); });
+            [promise, w] { promise->set_value(loadDrawn(w.path, w.rotation, w.size)); });
         ++started;
     }
     return started;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QCache>
-#include <QList>
 #include <QImage>
+#include <QList>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -10,7 +10,6 @@
 #include <future>
 #include <map>
 #include <optional>
-#include <tuple>
 
 class QPainter;
 
@@ -86,12 +85,22 @@ private:
     QImage drawnPicture(const QString& key, const QString& path, int rotation,
                         std::optional<QRgb> colorKey, const QSize& size, const QSize& whole);
 
+    // A picture a page will draw at a reduced size, under the key drawnPicture() keeps it.
+    struct Wanted
+    {
+        QString drawnKey;
+        QString path;
+        int rotation = 0;
+        QSize size;
+    };
     struct Collecting
     {
         qreal dpi = 0;
         bool embedded = false;
-        QList<std::tuple<QString, QString, int, QSize>> pictures; // key, path, rotation, size
+        QList<Wanted> pictures;
     };
+
+    static QString drawnKey(const QString& key, const QSize& size);
 
     QCache<QString, QImage> mPictures;
     QCache<QString, QImage> mDrawn;

@@ -62,13 +62,9 @@ std::shared_ptr<ShapingFont> TextShaper::fontFor(const FontRecord& record)
     auto family = mFamilies.constFind(face);
     if (family == mFamilies.constEnd())
         family = mFamilies.insert(face, FontResolver::family(face));
-    const bool bold = record.weight >= 600;
-    const bool italic = record.italic != 0;
-    const QString key = *family + QLatin1Char(bold ? 'B' : '-') + QLatin1Char(italic ? 'I' : '-');
-    auto it = mFonts.find(key);
-    if (it == mFonts.end())
-        it = mFonts.insert(key, ShapingFont::shared(*family, bold, italic));
-    return it->get()->isValid() ? *it : nullptr;
+    std::shared_ptr<ShapingFont> font =
+        ShapingFont::shared(*family, record.weight >= 600, record.italic != 0);
+    return font->isValid() ? font : nullptr;
 }
 
 bool TextShaper::isTurnedMark(char32_t c)

@@ -56,6 +56,5 @@ private:
                   bool upright, int charSpacing, qreal& pen);
 
     QHash<QString, QString> mFamilies; // face name -> installed family
-    QHash<QString, std::shared_ptr<ShapingFont>> mFonts;
     hb_buffer_t* mBuffer = nullptr;
 };
