@@ -3,6 +3,7 @@
 #include "datasource/CsvDataModel.h"
 #include "datasource/CsvDataTable.h"
 #include "datasource/CsvFieldSplitter.h"
+#include "datasource/CsvQuotedRecord.h"
 #include "datasource/CsvMarker.h"
 #include "datasource/CsvPlacement.h"
 #include "datasource/CsvRecords.h"
@@ -151,6 +152,8 @@ private slots:
     void readsLines_data();
     void readsLines();
     void tableKeepsTheFirstLinesColumns();
+    void keepsQuotedLineBreaksInOneRow_data();
+    void keepsQuotedLineBreaksInOneRow();
     void sortsByCp932Bytes_data();
     void sortsByCp932Bytes();
     void modelKeepsSelectedRowsThroughASort();
@@ -330,6 +333,56 @@ void TestCsvData::tableKeepsTheFirstLinesColumns()
     QCOMPARE(table.cell(-1, 0), QString());
     QCOMPARE(table.cell(4, 0), QString());
     QCOMPARE(table.cell(0, -1), QString());
+}
+
+// A quoted cell of two lines, as spreadsheets save a note, stays one cell of one row; the
+// rows after it keep their own lines' numbers. Lines without such a cell split as before.
+void TestCsvData::keepsQuotedLineBreaksInOneRow_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QList<int>>("lineNumbers");
+    QTest::newRow("spreadsheet note of two lines")
+        << QStringList{u"氏名,備考,住所"_qs, u"山田,\"今年もよろしく"_qs, u"来年春\",東京"_qs,
+                       u"鈴木,なし,大阪"_qs}
+        << QList<QStringList>{{u"氏名"_qs, u"備考"_qs, u"住所"_qs},
+                              {u"山田"_qs, u"今年もよろしく\n来年春"_qs, u"東京"_qs},
+                              {u"鈴木"_qs, u"なし"_qs, u"大阪"_qs}}
+        << QList<int>{1, 2, 4};
+    QTest::newRow("doubled quotes inside a cell of several lines")
+        << QStringList{u"a,b"_qs, u"1,\"\"\"大事\"\"な人"_qs, u"二行目\""_qs, u"2,x"_qs}
+        << QList<QStringList>{{u"a"_qs, u"b"_qs},
+                              {u"1"_qs, u"\"大事\"な人\n二行目"_qs},
+                              {u"2"_qs, u"x"_qs}}
+        << QList<int>{1, 2, 4};
+    QTest::newRow("quotes closed on their line: as before")
+        << QStringList{u"a,b"_qs, u"\"x,y\",z"_qs, u"\"\"\"大事\"\"な人\",w"_qs}
+        << QList<QStringList>{{u"a"_qs, u"b"_qs},
+                              CsvFieldSplitter::fields(u"\"x,y\",z", 2),
+                              CsvFieldSplitter::fields(u"\"\"\"大事\"\"な人\",w", 2)}
+        << QList<int>{1, 2, 3};
+    QTest::newRow("a quote that never closes takes no line")
+        << QStringList{u"a,b"_qs, u"\"open,1"_qs, u"2,3"_qs}
+                   + QStringList(CsvQuotedRecord::MaxLines, u"4,5"_qs)
+        << QList<QStringList>{{u"a"_qs, u"b"_qs}, CsvFieldSplitter::fields(u"\"open,1", 2),
+                              {u"2"_qs, u"3"_qs}}
+        << QList<int>{1, 2, 3};
+}
+
+void TestCsvData::keepsQuotedLineBreaksInOneRow()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QList<int>, lineNumbers);
+    const CsvDataTable table(lines);
+    QCOMPARE(table.columnCount(), rows.first().size());
+    for (int r = 0; r < rows.size(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table.fieldCount(r); ++c)
+            cells.append(table.cell(r, c));
+        QCOMPARE(cells, rows.at(r));
+        QCOMPARE(table.lineNumber(r), lineNumbers.at(r));
+    }
 }
 
 void TestCsvData::sortsByCp932Bytes_data()

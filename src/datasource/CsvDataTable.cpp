@@ -1,11 +1,14 @@
 #include "CsvDataTable.h"
 
+#include "CsvQuotedRecord.h"
+
 #include "address/AddressCsvImport.h"
 #include "base/TextCodec.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 
 namespace {
@@ -103,19 +106,71 @@ CsvDataTable::CsvDataTable(QStringList lines, const Progress& progress) : mLines
     const int total = int(mLines.size());
     if (total == 0)
         return;
-    mColumns = CsvFieldSplitter::columnCount(mLines.constFirst());
-    mRowStart.reserve(total + 1);
+    joinQuotedLines();
+    const int rows = int(mLines.size());
+    mColumns = mJoined.contains(0) ? int(CsvQuotedRecord::fields(mLines.constFirst(), INT_MAX).size())
+                                   : CsvFieldSplitter::columnCount(mLines.constFirst());
+    mRowStart.reserve(rows + 1);
     if (progress)
         progress(0, total);
-    for (int r = 0; r < total; ++r) {
+    for (int r = 0; r < rows; ++r) {
         mRowStart.append(mSpans.size());
-        CsvFieldSplitter::split(mLines.at(r), mColumns, &mSpans);
+        if (mJoined.contains(r)) {
+            // The record's fields, unquoted, become its stored text; the spans point into it.
+            const QStringList fields = CsvQuotedRecord::fields(mLines.at(r), mColumns);
+            QString text;
+            for (const QString& field : fields) {
+                mSpans.append({qint32(text.size()), qint32(field.size())});
+                text += field;
+            }
+            mLines[r] = text;
+        } else {
+            CsvFieldSplitter::split(mLines.at(r), mColumns, &mSpans);
+        }
         if (progress && (r + 1) % kProgressStep == 0)
-            progress(r + 1, total);
+            progress(std::min(total, lineOfIndex(r + 1) - 1), total);
     }
     mRowStart.append(mSpans.size());
     if (progress)
         progress(total, total);
+}
+
+void CsvDataTable::joinQuotedLines()
+{
+    // Only lines with a quote can open a record of several lines; most files have none,
+    // and keep their lines as they are.
+    qsizetype to = 0;
+    for (qsizetype from = 0; from < mLines.size(); ++from, ++to) {
+        qsizetype last = from;
+        if (mLines.at(from).contains(u'"') && CsvQuotedRecord::endsInsideQuotes(mLines.at(from))) {
+            QString record = mLines.at(from);
+            while (last + 1 < mLines.size() && last - from + 1 < CsvQuotedRecord::MaxLines &&
+                   CsvQuotedRecord::endsInsideQuotes(record))
+                record += u'\n' + mLines.at(++last);
+            if (CsvQuotedRecord::endsInsideQuotes(record)) {
+                last = from; // a quote that never closes: the line alone, as before
+            } else {
+                mLines[from] = record;
+                mJoined.insert(int(to));
+            }
+        }
+        if (last > from || !mFirstLines.isEmpty()) {
+            if (mFirstLines.isEmpty()) {
+                for (qsizetype i = 0; i < to; ++i)
+                    mFirstLines.append(int(i + 1));
+            }
+            mFirstLines.append(int(from + 1));
+        }
+        if (to != from)
+            mLines[to] = std::move(mLines[from]);
+        from = last;
+    }
+    mLines.resize(to);
+}
+
+int CsvDataTable::lineOfIndex(int index) const
+{
+    return index < mFirstLines.size() ? mFirstLines.at(index) : index + 1;
 }
 
 void CsvDataTable::setFirstLineNames(bool names)
@@ -140,7 +195,7 @@ int CsvDataTable::lineNumber(int row) const
 {
     if (row < 0 || row >= rowCount())
         return 0;
-    return row + (mFirstLineNames ? 2 : 1);
+    return lineOfIndex(row + (mFirstLineNames ? 1 : 0));
 }
 
 int CsvDataTable::lineFieldCount(int line) const

@@ -3,6 +3,7 @@
 #include "CsvFieldSplitter.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +12,9 @@
 #include <functional>
 
 // The rows of a CSV file given as print data: one row per line of the file, and as many
-// columns as the first line has fields. A row keeps the fields of its line up to that
+// columns as the first line has fields. A quoted field holding line breaks (RFC 4180, as
+// spreadsheets save a cell of two lines) keeps its lines together in one row, read by
+// CsvQuotedRecord's rules; every other line is split as CsvFieldSplitter says. A row keeps the fields of its line up to that
 // column count; the cells beyond its last field read as empty. The first line is a row
 // like the others unless it is taken as the columns' names (setFirstLineNames); it is
 // then no row, and row 0 is the file's second line.
@@ -46,7 +49,8 @@ public:
     // first line of names.
     QStringList columnNames() const;
     QString columnName(int column) const;
-    // The line of the file (1-based) a row was read from; 0 outside the table.
+    // The line of the file (1-based) a row was read from (its first, for a row of several
+    // lines); 0 outside the table.
     int lineNumber(int row) const;
 
     // The text of a cell (0-based row and column); empty outside the table or beyond the
@@ -74,10 +78,16 @@ private:
     // A cell by the index of its line in mLines.
     QStringView lineCell(int line, int column) const;
     int lineFieldCount(int line) const;
+    // Joins the lines of records that quoted line breaks hold together.
+    void joinQuotedLines();
+    // The file line (1-based) of an index of mLines.
+    int lineOfIndex(int index) const;
 
     bool mFirstLineNames = false;
     QStringList mLines;
     int mColumns = 0;
     QList<CsvFieldSplitter::Span> mSpans; // the fields of every row, row after row
     QList<qsizetype> mRowStart; // row r's fields: mSpans[mRowStart[r] … mRowStart[r + 1])
+    QSet<int> mJoined;          // indexes of mLines that hold a record of several lines
+    QList<int> mFirstLines;     // the file line of every index once a record was joined
 };
