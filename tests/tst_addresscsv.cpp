@@ -218,8 +218,9 @@ void TestAddressCsv::decodeLines_data()
     QTest::newRow("ascii only") << QByteArray("Name,Tel\n") << QStringList{u"Name,Tel"_qs};
 }
 
-// A file that is neither UTF-8 nor CP932 is refused, naming its first line that is neither;
-// both readings are checked only where UTF-8 fails.
+// A file that is neither UTF-8 nor CP932 is refused, naming its first line that does not
+// decode: in a file of UTF-8 text the first line that is not UTF-8, else the first that is
+// not CP932.
 void TestAddressCsv::encodingChecked_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -231,6 +232,9 @@ void TestAddressCsv::encodingChecked_data()
     QTest::newRow("invalid bytes on line 3")
         << (TextCodec::encode(u"山田\nﾀﾛｳ\n"_qs) + QByteArray("ok\xFF\xFF\n")) << 3;
     QTest::newRow("a lone lead byte at the end") << QByteArray("a\nb\x81") << 2;
+    QTest::newRow("utf-8 with a cp932 line 7")
+        << (QByteArray("氏名,住所\n").repeated(6) + TextCodec::encode(u"山田,東京\n"_qs) + "x\n")
+        << 7;
 }
 
 void TestAddressCsv::encodingChecked()

@@ -151,8 +151,9 @@ void TestContactCsv::mapped_data()
     QTest::newRow("Outlook, English") << QByteArray(kOutlookEn) << ContactCsvImport::Outlook << 0
                                       << Fields{{C::Name, u"Smith John"_qs},
                                                 {C::Company, u"ACME"_qs},
-                                                {C::CompanyAddress1, u"ILSpringfield1 Main St"_qs},
-                                                {C::CompanyPostalCode, u"62701"_qs},
+                                                {C::CompanyAddress1, u"1 Main St"_qs},
+                                                {C::CompanyAddress2, u"Springfield IL 62701"_qs},
+                                                {C::CompanyPostalCode, QString()},
                                                 {C::CompanyPhone1, u"555-0100"_qs},
                                                 {C::Phone1, u"555-0101"_qs},
                                                 {C::Mobile1, u"555-0102"_qs},
@@ -207,10 +208,10 @@ void TestContactCsv::joinedLines_data()
     QTest::newRow("none") << QStringList{u"a,b"_qs, u"c"_qs} << QStringList{u"a,b"_qs, u"c"_qs};
     QTest::newRow("address over two lines")
         << QStringList{u"h"_qs, u"x,\"東京都"_qs, u"日本\",y"_qs, u"z"_qs}
-        << QStringList{u"h"_qs, u"x,\"東京都 日本\",y"_qs, u"z"_qs};
+        << QStringList{u"h"_qs, u"x,\"東京都\n日本\",y"_qs, u"z"_qs};
     QTest::newRow("stray quote takes at most eight lines")
         << (QStringList{u"\""_qs} + QStringList(10, u"l"_qs))
-        << (QStringList{u"\" l l l l l l l l"_qs} + QStringList(2, u"l"_qs));
+        << (QStringList{u"\"\nl\nl\nl\nl\nl\nl\nl\nl"_qs} + QStringList(2, u"l"_qs));
 }
 
 void TestContactCsv::joinedLines()

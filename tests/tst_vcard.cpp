@@ -3,6 +3,7 @@
 
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
+#include "address/ContactFields.h"
 #include "address/VCardReader.h"
 #include "address/VCardWriter.h"
 #include "base/TextCodec.h"
@@ -134,6 +135,8 @@ private slots:
     void realCards();
     void hostile_data();
     void hostile();
+    void reportNamesCards_data();
+    void reportNamesCards();
     void fullWidthKatakana_data();
     void fullWidthKatakana();
     void roundTrip();
@@ -205,7 +208,7 @@ void TestVCard::realCards_data()
                   {C::CompanyPostalCode, u"104-0061"_qs},
                   {C::CompanyAddress1, u"東京都中央区銀座4-5-6"_qs},
                   {C::BirthDate, u""_qs},
-                  {C::Note1, u"一行目 二行目の続き"_qs}};
+                  {C::Note1, u"一行目 / 二行目の続き"_qs}};
     QTest::newRow("FN when N is empty, SORT-STRING")
         << QByteArray("BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:ニック\nSORT-STRING:にっく\n"
                       "ADR:;;本町1;;;5300001;\nEND:VCARD\n")
@@ -221,7 +224,7 @@ void TestVCard::realCards_data()
         << QByteArray(
                "begin:vcard\nversion:2.1\nn;encoding=quoted-printable;charset=utf-8:=E7=94=B0=\n"
                "=E4=B8=AD;=E4=B8=80\ntel;voice:1\ntel;voice:2\ntel;voice:3\n"
-               "adr;home:;;x;;;12-34;\nend:vcard\n")
+               "adr;home:;;本町;;;12-34;\nend:vcard\n")
         << Fields{{C::Name, u"田中 一"_qs},
                   {C::Phone1, u"1"_qs},
                   {C::Phone2, u"2"_qs},
@@ -256,14 +259,23 @@ void TestVCard::hostile_data()
     const QByteArray ok = "BEGIN:VCARD\nFN:ok\nEND:VCARD\n";
     QTest::newRow("empty") << QByteArray() << 0 << 0 << 0;
     QTest::newRow("no card") << QByteArray("FN:x\n foo\n=\n") << 0 << 0 << 0;
-    QTest::newRow("card over 1 MB, then a sound one")
-        << QByteArray("BEGIN:VCARD\nNOTE:" + QByteArray(VCardReader::MaxCardBytes, 'x') +
+    QTest::newRow("value over 1 MB alone in its card, then a sound one")
+        << QByteArray("BEGIN:VCARD\nNOTE:" + QByteArray(VCardReader::MaxLineBytes, 'x') +
                       "\nEND:VCARD\n" + ok)
-        << 1 << 1 << 0;
-    QTest::newRow("card over 1 MB in folded lines")
-        << QByteArray("BEGIN:VCARD\nNOTE:x\n" + QByteArray(" y\n").repeated(400000) +
+        << 1 << 1 << 1;
+    QTest::newRow("value over 1 MB in folded lines")
+        << QByteArray("BEGIN:VCARD\nNOTE:x\n" + QByteArray(" yyy\n").repeated(400000) +
                       "END:VCARD\n" + ok)
-        << 1 << 1 << 0;
+        << 1 << 1 << 1;
+    QTest::newRow("photo over 1 MB: the rest of the card kept")
+        << QByteArray("BEGIN:VCARD\nVERSION:3.0\nPHOTO;ENCODING=b;TYPE=JPEG:" +
+                      QByteArray(" QUFBQUFB\n").repeated(140000) + "FN:big\nEND:VCARD\n" + ok)
+        << 2 << 0 << 1;
+    QTest::newRow("byte-order mark before the only card")
+        << QByteArray("\xEF\xBB\xBF" + ok) << 1 << 0 << 0;
+    QTest::newRow("QP value ending in '=' before END")
+        << QByteArray("BEGIN:VCARD\nFN:a\nNOTE;ENCODING=QUOTED-PRINTABLE:x=\nEND:VCARD\n" + ok)
+        << 2 << 0 << 0;
     QTest::newRow("never closed") << QByteArray(ok + "BEGIN:VCARD\nFN:lost\n") << 1 << 1 << 0;
     QTest::newRow("empty card") << QByteArray("BEGIN:VCARD\nVERSION:3.0\nEND:VCARD\n" + ok) << 1
                                 << 1 << 0;
@@ -285,6 +297,8 @@ void TestVCard::hostile_data()
                                          << 1 << 0 << 0;
     QTest::newRow("NUL bytes and lone CR")
         << QByteArray("BEGIN:VCARD\nFN:o\0k\r\r\nEND:VCARD", 30) << 1 << 0 << 0;
+    QTest::newRow("backslash before a lone CR")
+        << QByteArray("BEGIN:VCARD\nFN:a\\\rEND:VCARD\\\rBEGIN:VCARD\nEND:VCARD\n") << 1 << 0 << 0;
     QTest::newRow("100000 cards") << ok.repeated(100000) << 100000 << 0 << 0;
 }
 
@@ -301,7 +315,45 @@ void TestVCard::hostile()
     for (int c = 0; c < C::TextColumnCount; ++c) {
         if (!C::isReservedColumn(c))
             QCOMPARE(result.records.columnSize(c), records);
+        for (int r = 0; r < records; ++r) {
+            QVERIFY(!result.records.field(r, c).contains(u'\r'));
+            QVERIFY(!result.records.field(r, c).contains(u'\n'));
+        }
     }
+}
+
+// What a card holds beyond what is kept is named with the card in the report.
+void TestVCard::reportNamesCards_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("photo over 1 MB")
+        << QByteArray("BEGIN:VCARD\nPHOTO;ENCODING=b:" + QByteArray(VCardReader::MaxLineBytes, 'A') +
+                      "\nFN:大きな写真\nEND:VCARD\n")
+        << u"長すぎて読み込まなかった項目 1件: 大きな写真（PHOTO）"_qs;
+    QTest::newRow("note over the field bound")
+        << QByteArray("BEGIN:VCARD\nFN:長文\nNOTE:" + QByteArray(5000, 'x') + "\nEND:VCARD\n")
+        << u"長すぎて途中までにした項目 1件: 長文（備考 5000文字）"_qs;
+    QTest::newRow("third number, second fax")
+        << QByteArray("BEGIN:VCARD\nFN:多\nTEL:1\nTEL:2\nTEL:3\nTEL;TYPE=FAX:4\n"
+                      "TEL;TYPE=FAX:5\nEND:VCARD\n")
+        << u"入りきらなかった項目 2件: 多（電話 3）、多（FAX 5）"_qs;
+    QTest::newRow("docomo SOUND with a half-width space")
+        << QByteArray("BEGIN:VCARD\nVERSION:2.1\nN:x;y\nSOUND;X-IRMC-N;CHARSET=SHIFT_JIS:" +
+                      TextCodec::encode(u"ﾔﾏﾀﾞ ﾀﾛｳ;;;;"_qs) + "\nEND:VCARD\n")
+        << QString();
+}
+
+void TestVCard::reportNamesCards()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const VCardReader::Result result = VCardReader::read(bytes);
+    QCOMPARE(result.records.recordCount(), 1);
+    QCOMPARE(result.report.message(), message);
+    if (message.isEmpty())
+        QCOMPARE(result.records.field(0, C::Reading), u"ヤマダ　タロウ"_qs);
+    QVERIFY(result.records.field(0, C::Note1).size() <= ContactFields::MaxFieldChars);
 }
 
 void TestVCard::fullWidthKatakana_data()

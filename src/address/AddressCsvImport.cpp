@@ -1,6 +1,7 @@
 #include "AddressCsvImport.h"
 
 #include "AddressBook.h"
+#include "ContactFields.h"
 #include "CsvImportDefinition.h"
 
 #include "base/RegularFile.h"
@@ -60,6 +61,13 @@ bool isUtf8(const QByteArray& bytes)
     return true;
 }
 
+QString unreadableLineMessage(int line)
+{
+    return tr("%1行目の文字を読み取れません。UTF-8またはShift_JIS（CP932）のファイルを"
+              "指定してください。")
+        .arg(line);
+}
+
 } // namespace
 
 QString AddressCsvImport::readLines(const QString& path, QStringList* lines)
@@ -105,20 +113,36 @@ QString AddressCsvImport::checkEncoding(const QByteArray& bytes)
         return QString(); // UTF-8 by its own word; what does not decode reads as U+FFFD
     if (isUtf8(bytes))
         return QString();
-    // Not UTF-8: every line must be CP932. LF never occurs inside a CP932 character.
-    qsizetype start = 0;
+    // Not UTF-8 as a whole. CP932 text is practically never valid UTF-8, so a line of
+    // non-ASCII text that is valid UTF-8 before the first one that is not makes it a UTF-8
+    // file with a broken line (one saved in CP932, say): that line is named. Otherwise
+    // every line must be CP932, and the first that is not is named. LF is never part of a
+    // CP932 or UTF-8 character.
+    const auto lineAt = [&bytes](qsizetype start) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        return QByteArrayView(bytes).sliced(start, (end < 0 ? bytes.size() : end) - start);
+    };
+    bool utf8Text = false;
     int line = 1;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        if (TextCodec::decode(bytes.constData() + start, int(end - start))
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        const QByteArrayView text = lineAt(start);
+        start += text.size() + 1;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8.decode(text);
+        if (utf8.hasError()) {
+            if (utf8Text)
+                return unreadableLineMessage(line);
+            break;
+        }
+        utf8Text = utf8Text || decoded.size() < text.size(); // multi-byte characters
+    }
+    line = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        const QByteArrayView text = lineAt(start);
+        start += text.size() + 1;
+        if (TextCodec::decode(text.constData(), int(text.size()))
                 .contains(QChar::ReplacementCharacter))
-            return tr("%1行目の文字を読み取れません。UTF-8またはShift_JIS（CP932）のファイルを"
-                      "指定してください。")
-                .arg(line);
-        start = end + 1;
-        ++line;
+            return unreadableLineMessage(line);
     }
     return QString();
 }
@@ -202,12 +226,21 @@ QString AddressCsvImport::noEntryNumbersMessage()
 }
 
 int AddressCsvImport::importRows(AddressBook& book, int group, const QList<QStringList>& rows,
-                                 const QString& definition, bool append)
+                                 const QString& definition, bool append,
+                                 ContactImportReport* report)
 {
     QList<QStringList> records;
     records.reserve(rows.size());
-    for (const QStringList& row : rows)
+    for (const QStringList& row : rows) {
         records.append(CsvImportDefinition::composeRecord(row, definition, QString()));
+        if (report) {
+            QStringList& record = records.last();
+            record.resize(CAddressData::TextColumnCount);
+            for (int column : {int(CAddressData::PostalCode), int(CAddressData::CompanyPostalCode)})
+                record[column] = PostalCode::storedForm(record.at(column));
+            ContactFields::restoreCodes(record, report);
+        }
+    }
     return importRecords(book, group, records, append);
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class AddressBook;
+class ContactImportReport;
 
 // Import of address records from a CSV file: reading the file into lines, the cycle of
 // target groups the import window's button walks through, and the import of selected
@@ -42,8 +43,10 @@ public:
     // removed; a last line without an LF still counts; no bytes, no lines.
     static QStringList decodeLines(const QByteArray& bytes);
 
-    // "N行目の文字を読み取れません。…" when the bytes are neither UTF-8 nor CP932 (N the
-    // first line with a byte sequence that is neither), empty otherwise. Both readers of
+    // "N行目の文字を読み取れません。…" when the bytes are neither UTF-8 nor CP932, empty
+    // otherwise. N is the first line that is not UTF-8 when lines of non-ASCII UTF-8 text
+    // come before it (a UTF-8 file with one line saved in CP932), else the first line
+    // that is not CP932. Both readers of
     // CSV files refuse such a file rather than show and print mojibake.
     static QString checkEncoding(const QByteArray& bytes);
 
@@ -76,8 +79,11 @@ public:
     // stored as PostalCode::storedForm() gives them. Returns the number
     // of records appended, or -1 when the group's entry numbers would run past the
     // largest 64-bit number (nothing is changed then).
+    // With a report, codes whose leading zero a spreadsheet dropped get it back where the
+    // postal table and the address agree (ContactFields::restoreCodes), counted there.
     static int importRows(AddressBook& book, int group, const QList<QStringList>& rows,
-                          const QString& definition, bool append);
+                          const QString& definition, bool append,
+                          ContactImportReport* report = nullptr);
     // The same for records already made (one text per record column, as
     // ContactCsvImport gives them): their entry numbers are replaced by the group's.
     static int importRecords(AddressBook& book, int group, const QList<QStringList>& records,

@@ -1,10 +1,9 @@
 #include "ContactCsvImport.h"
 
 #include "CAddressData.h"
+#include "ContactFields.h"
+#include "ContactImportReport.h"
 #include "CsvLineSplitter.h"
-#include "VCardReader.h"
-
-#include "postal/PostalCode.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -17,7 +16,8 @@ namespace {
 
 using C = CAddressData;
 
-// Parts a record is composed of; the record columns themselves are below 100.
+// Parts a record is composed of; the record columns themselves are below 100. Every
+// address kind has its parts at the same offsets from its base.
 enum Part
 {
     Family = 100,
@@ -26,20 +26,30 @@ enum Part
     ReadFamily,
     ReadGiven,
     ReadFull,
-    HomeStreet,
-    HomeStreet2,
-    HomeStreet3,
-    HomeCity,
-    HomeRegion,
-    HomePostal,
-    WorkStreet,
-    WorkStreet2,
-    WorkStreet3,
-    WorkCity,
-    WorkRegion,
-    WorkPostal,
     Birth,
-    PartEnd
+    BirthYear,
+    BirthMonth,
+    BirthDay,
+    PhoneMore,  // a further telephone number: any free 電話番号
+    MailMore,   // a further mail address: any free E-メール
+    FaxMore,    // a further fax number
+    Home = 120, // + AddressPart
+    Work = 130,
+    Other = 140,
+    PartEnd = 150
+};
+
+enum AddressPart
+{
+    Street,
+    Street2,
+    Street3,
+    City,
+    Region,
+    Postal,
+    Country,
+    POBox,
+    AddressPartCount
 };
 
 struct Alias
@@ -79,34 +89,56 @@ const Alias kGoogle[] = {
     {u"メモ", C::Note1},
 };
 
+// Outlook (its English and Japanese desktop exports) and Outlook.com.
 const Alias kOutlook[] = {
     {u"firstname", Given},
     {u"lastname", Family},
+    {u"givenyomi", ReadGiven},
+    {u"surnameyomi", ReadFamily},
     {u"company", C::Company},
     {u"department", C::Department},
     {u"jobtitle", C::Position},
-    {u"businessstreet", WorkStreet},
-    {u"businessstreet2", WorkStreet2},
-    {u"businessstreet3", WorkStreet3},
-    {u"businesscity", WorkCity},
-    {u"businessstate", WorkRegion},
-    {u"businesspostalcode", WorkPostal},
-    {u"homestreet", HomeStreet},
-    {u"homestreet2", HomeStreet2},
-    {u"homestreet3", HomeStreet3},
-    {u"homecity", HomeCity},
-    {u"homestate", HomeRegion},
-    {u"homepostalcode", HomePostal},
+    {u"businessstreet", Work + Street},
+    {u"businessstreet2", Work + Street2},
+    {u"businessstreet3", Work + Street3},
+    {u"businesscity", Work + City},
+    {u"businessstate", Work + Region},
+    {u"businesspostalcode", Work + Postal},
+    {u"businesscountry/region", Work + Country},
+    {u"businesscountry", Work + Country},
+    {u"businessaddresspobox", Work + POBox},
+    {u"homestreet", Home + Street},
+    {u"homestreet2", Home + Street2},
+    {u"homestreet3", Home + Street3},
+    {u"homecity", Home + City},
+    {u"homestate", Home + Region},
+    {u"homepostalcode", Home + Postal},
+    {u"homecountry/region", Home + Country},
+    {u"homecountry", Home + Country},
+    {u"homeaddresspobox", Home + POBox},
+    {u"otherstreet", Other + Street},
+    {u"otherstreet2", Other + Street2},
+    {u"otherstreet3", Other + Street3},
+    {u"othercity", Other + City},
+    {u"otherstate", Other + Region},
+    {u"otherpostalcode", Other + Postal},
+    {u"othercountry/region", Other + Country},
+    {u"othercountry", Other + Country},
+    {u"otheraddresspobox", Other + POBox},
     {u"businessfax", C::CompanyFax},
     {u"businessphone", C::CompanyPhone1},
     {u"businessphone2", C::CompanyPhone2},
     {u"homefax", C::Fax},
+    {u"otherfax", FaxMore},
     {u"homephone", C::Phone1},
     {u"homephone2", C::Phone2},
+    {u"otherphone", PhoneMore},
+    {u"primaryphone", PhoneMore},
     {u"mobilephone", C::Mobile1},
     {u"birthday", Birth},
     {u"e-mailaddress", C::Mail1},
     {u"e-mail2address", C::Mail2},
+    {u"e-mail3address", MailMore},
     {u"notes", C::Note1},
     {u"webpage", C::Url},
     {u"姓", Family},
@@ -117,33 +149,86 @@ const Alias kOutlook[] = {
     {u"フリガナ(名)", ReadGiven},
     {u"ふりがな(姓)", ReadFamily},
     {u"ふりがな(名)", ReadGiven},
+    {u"姓フリガナ", ReadFamily},
+    {u"名前フリガナ", ReadGiven},
+    {u"名フリガナ", ReadGiven},
     {u"会社名", C::Company},
     {u"部署", C::Department},
     {u"役職", C::Position},
-    {u"番地(会社)", WorkStreet},
-    {u"番地2(会社)", WorkStreet2},
-    {u"番地3(会社)", WorkStreet3},
-    {u"市町村(会社)", WorkCity},
-    {u"都道府県(会社)", WorkRegion},
-    {u"郵便番号(会社)", WorkPostal},
-    {u"番地(自宅)", HomeStreet},
-    {u"番地2(自宅)", HomeStreet2},
-    {u"番地3(自宅)", HomeStreet3},
-    {u"市町村(自宅)", HomeCity},
-    {u"都道府県(自宅)", HomeRegion},
-    {u"郵便番号(自宅)", HomePostal},
+    {u"番地(会社)", Work + Street},
+    {u"番地2(会社)", Work + Street2},
+    {u"番地3(会社)", Work + Street3},
+    {u"住所1(会社)", Work + Street},
+    {u"住所2(会社)", Work + Street2},
+    {u"住所3(会社)", Work + Street3},
+    {u"市町村(会社)", Work + City},
+    {u"市区町村(会社)", Work + City},
+    {u"都道府県(会社)", Work + Region},
+    {u"郵便番号(会社)", Work + Postal},
+    {u"国/地域(会社)", Work + Country},
+    {u"番地(自宅)", Home + Street},
+    {u"番地2(自宅)", Home + Street2},
+    {u"番地3(自宅)", Home + Street3},
+    {u"住所1(自宅)", Home + Street},
+    {u"住所2(自宅)", Home + Street2},
+    {u"住所3(自宅)", Home + Street3},
+    {u"市町村(自宅)", Home + City},
+    {u"市区町村(自宅)", Home + City},
+    {u"都道府県(自宅)", Home + Region},
+    {u"郵便番号(自宅)", Home + Postal},
+    {u"国/地域(自宅)", Home + Country},
+    {u"番地(その他)", Other + Street},
+    {u"市区町村(その他)", Other + City},
+    {u"都道府県(その他)", Other + Region},
+    {u"郵便番号(その他)", Other + Postal},
     {u"会社fax", C::CompanyFax},
     {u"会社電話", C::CompanyPhone1},
     {u"会社電話2", C::CompanyPhone2},
     {u"自宅fax", C::Fax},
     {u"自宅電話", C::Phone1},
     {u"自宅電話2", C::Phone2},
+    {u"その他の電話", PhoneMore},
     {u"携帯電話", C::Mobile1},
     {u"誕生日", Birth},
     {u"電子メールアドレス", C::Mail1},
     {u"電子メール2アドレス", C::Mail2},
+    {u"電子メール3アドレス", MailMore},
     {u"メモ", C::Note1},
     {u"webページ", C::Url},
+};
+
+// Thunderbird's address book export (English headers).
+const Alias kThunderbird[] = {
+    {u"firstname", Given},
+    {u"lastname", Family},
+    {u"displayname", FullName},
+    {u"primaryemail", C::Mail1},
+    {u"secondaryemail", C::Mail2},
+    {u"workphone", C::CompanyPhone1},
+    {u"homephone", C::Phone1},
+    {u"faxnumber", C::Fax},
+    {u"mobilenumber", C::Mobile1},
+    {u"homeaddress", Home + Street},
+    {u"homeaddress2", Home + Street2},
+    {u"homecity", Home + City},
+    {u"homestate", Home + Region},
+    {u"homezipcode", Home + Postal},
+    {u"homecountry", Home + Country},
+    {u"workaddress", Work + Street},
+    {u"workaddress2", Work + Street2},
+    {u"workcity", Work + City},
+    {u"workstate", Work + Region},
+    {u"workzipcode", Work + Postal},
+    {u"workcountry", Work + Country},
+    {u"jobtitle", C::Position},
+    {u"department", C::Department},
+    {u"organization", C::Company},
+    {u"webpage1", C::Url},
+    {u"webpage2", C::CompanyUrl},
+    {u"birthyear", BirthYear},
+    {u"birthmonth", BirthMonth},
+    {u"birthday", BirthDay},
+    {u"notes", C::Note1},
 };
 
 QString normalised(const QString& header)
@@ -163,7 +248,14 @@ int target(const QString& key, ContactCsvImport::Preset preset)
         }
         return -1;
     };
-    return preset == ContactCsvImport::Google ? find(kGoogle) : find(kOutlook);
+    switch (preset) {
+    case ContactCsvImport::Google:
+        return find(kGoogle);
+    case ContactCsvImport::Outlook:
+        return find(kOutlook);
+    default:
+        return find(kThunderbird);
+    }
 }
 
 // Google's labelled columns: "Phone 1 - Label" → ("phone", 1, "label").
@@ -200,35 +292,108 @@ QString joined(const QString& a, const QString& b, const QString& space)
     return a.isEmpty() ? b : b.isEmpty() ? a : a + space + b;
 }
 
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ContactCsvImport", text);
+}
+
+// What a column holds, for the report of values without a place.
+QString kindName(int target)
+{
+    switch (target) {
+    case C::Phone1:
+    case C::Phone2:
+    case PhoneMore:
+        return tr("電話");
+    case C::Mobile1:
+    case C::Mobile2:
+        return tr("携帯電話");
+    case C::CompanyPhone1:
+    case C::CompanyPhone2:
+        return tr("会社電話");
+    case C::Fax:
+    case C::CompanyFax:
+    case FaxMore:
+        return tr("FAX");
+    case C::Mail1:
+    case C::Mail2:
+    case C::CompanyMail:
+    case C::MobileMail1:
+    case C::MobileMail2:
+    case MailMore:
+        return tr("E-メール");
+    case C::Url:
+    case C::CompanyUrl:
+        return tr("URL");
+    case C::Note1:
+    case C::Note2:
+        return tr("備考");
+    default:
+        return target < C::TextColumnCount ? C::columnTitle(target) : QString();
+    }
+}
+
 class RecordBuilder
 {
 public:
     RecordBuilder() : mRecord(C::TextColumnCount), mParts(PartEnd - Family) {}
 
-    void set(int target, const QString& value)
+    void set(int target, const QString& value);
+    void place(std::initializer_list<int> columns, const QString& value, int kind)
     {
-        QString& slot = target < Family ? mRecord[target] : mParts[target - Family];
-        if (slot.isEmpty())
-            slot = value;
-    }
-    void place(std::initializer_list<int> columns, const QString& value)
-    {
-        for (int column : columns) {
-            if (mRecord[column].isEmpty()) {
-                mRecord[column] = value;
-                return;
-            }
-        }
+        if (!ContactFields::place(mRecord, columns, value))
+            mUnplaced.append(kindName(kind) + u' ' + value);
     }
     void labelled(const QString& kind, const QString& label, const QHash<QString, QString>& v);
-    QStringList finish();
+    QStringList finish(ContactImportReport* report);
 
 private:
     QString part(int p) const { return mParts[p - Family]; }
+    ContactFields::Address address(int base) const
+    {
+        return {part(base + POBox),
+                joined(part(base + Street2), part(base + Street3), QStringLiteral(" ")),
+                part(base + Street),
+                part(base + City),
+                part(base + Region),
+                part(base + Postal),
+                part(base + Country)};
+    }
+    bool hasAddress(int base) const { return !address(base).isEmpty(); }
 
     QStringList mRecord;
     QStringList mParts;
+    QList<std::pair<QString, ContactFields::Address>> mMoreAddresses; // with their labels
+    QStringList mUnplaced;
+    QStringList mCut;
 };
+
+void RecordBuilder::set(int target, const QString& text)
+{
+    QString value = target == C::Note1 ? ContactFields::singleLine(text) : text;
+    value.replace(u'\n', u' ').remove(u'\r');
+    if (value.size() > ContactFields::MaxFieldChars) {
+        mCut.append(tr("%1 %2文字").arg(kindName(target)).arg(value.size()));
+        value = ContactFields::bounded(value, nullptr, QString(), QString());
+    }
+    switch (target) {
+    case PhoneMore:
+        return place({C::Phone1, C::Phone2}, value, target);
+    case MailMore:
+        return place({C::Mail1, C::Mail2}, value, target);
+    case FaxMore:
+        return place({C::Fax, C::CompanyFax}, value, target);
+    case C::Note1:
+        return place({C::Note1, C::Note2}, value, target);
+    default:
+        break;
+    }
+    QString& slot = target < Family ? mRecord[target] : mParts[target - Family];
+    if (slot.isEmpty())
+        slot = value;
+    else if (target < Family && slot != value)
+        mUnplaced.append(kindName(target) + u' ' + value);
+}
 
 void RecordBuilder::labelled(const QString& kind, const QString& label,
                              const QHash<QString, QString>& v)
@@ -241,18 +406,18 @@ void RecordBuilder::labelled(const QString& kind, const QString& label,
             if (value.isEmpty())
                 continue;
             if (kind == u"phone" && mobile)
-                place({C::Mobile1, C::Mobile2}, value);
+                place({C::Mobile1, C::Mobile2}, value, C::Mobile1);
             else if (kind == u"phone" && label.contains(u"fax"))
-                set(work ? C::CompanyFax : C::Fax, value);
+                place({work ? C::CompanyFax : C::Fax}, value, C::Fax);
             else if (kind == u"phone")
-                work ? place({C::CompanyPhone1, C::CompanyPhone2}, value)
-                     : place({C::Phone1, C::Phone2}, value);
+                work ? place({C::CompanyPhone1, C::CompanyPhone2}, value, C::CompanyPhone1)
+                     : place({C::Phone1, C::Phone2}, value, C::Phone1);
             else if (work)
-                place({C::CompanyMail, C::Mail1, C::Mail2}, value);
+                place({C::CompanyMail, C::Mail1, C::Mail2}, value, C::Mail1);
             else if (mobile)
-                place({C::MobileMail1, C::MobileMail2}, value);
+                place({C::MobileMail1, C::MobileMail2}, value, C::Mail1);
             else
-                place({C::Mail1, C::Mail2}, value);
+                place({C::Mail1, C::Mail2}, value, C::Mail1);
         }
     } else if (kind == u"website") {
         const QString value = v.value(QStringLiteral("value")).section(QStringLiteral(":::"), 0, 0);
@@ -262,41 +427,72 @@ void RecordBuilder::labelled(const QString& kind, const QString& label,
         set(C::Position, v.value(QStringLiteral("title")));
         set(C::Department, v.value(QStringLiteral("department")));
     } else if (kind == u"address") {
-        const bool toWork = work && part(WorkStreet).isEmpty() && part(WorkCity).isEmpty();
-        const int base = toWork ? WorkStreet : HomeStreet;
-        if (!part(base).isEmpty() || !part(base + 3).isEmpty() || !part(base + 4).isEmpty())
-            return; // the first address of each kind
-        QString street = v.value(QStringLiteral("street"));
-        if (street.isEmpty() && v.value(QStringLiteral("city")).isEmpty() &&
-            v.value(QStringLiteral("region")).isEmpty())
-            street = v.value(QStringLiteral("formatted")).simplified();
-        set(base, street);
-        set(base + 1, v.value(QStringLiteral("extendedaddress")));
-        set(base + 3, v.value(QStringLiteral("city")));
-        set(base + 4, v.value(QStringLiteral("region")));
-        set(base + 5, v.value(QStringLiteral("postalcode")));
+        ContactFields::Address a{v.value(QStringLiteral("pobox")),
+                                 v.value(QStringLiteral("extendedaddress")),
+                                 v.value(QStringLiteral("street")),
+                                 v.value(QStringLiteral("city")),
+                                 v.value(QStringLiteral("region")),
+                                 v.value(QStringLiteral("postalcode")),
+                                 v.value(QStringLiteral("country"))};
+        if (a.street.isEmpty() && a.city.isEmpty() && a.region.isEmpty() && a.extended.isEmpty())
+            a.street = ContactFields::singleLine(v.value(QStringLiteral("formatted")));
+        if (a.isEmpty())
+            return;
+        const int base = work && !hasAddress(Work) ? Work : !hasAddress(Home) ? Home : -1;
+        if (base < 0) {
+            mMoreAddresses.append({work ? tr("会社") : tr("自宅"), a});
+            return;
+        }
+        set(base + POBox, a.poBox);
+        set(base + Street2, a.extended);
+        set(base + Street, a.street);
+        set(base + City, a.city);
+        set(base + Region, a.region);
+        set(base + Postal, a.code);
+        set(base + Country, a.country);
     }
 }
 
-QStringList RecordBuilder::finish()
+QStringList RecordBuilder::finish(ContactImportReport* report)
 {
     mRecord[C::Name] = joined(part(Family), part(Given), QStringLiteral(" "));
     if (mRecord[C::Name].isEmpty())
         mRecord[C::Name] = part(FullName);
-    QString reading = joined(part(ReadFamily), part(ReadGiven), QStringLiteral("　"));
+    QString reading = joined(part(ReadFamily), part(ReadGiven), QStringLiteral(" "));
     if (reading.isEmpty())
         reading = part(ReadFull);
-    mRecord[C::Reading] = VCardReader::fullWidthKatakana(reading);
-    const auto address = [this](int base, int code, int line1, int line2) {
-        mRecord[code] = PostalCode::storedForm(part(base + 5));
-        mRecord[line1] = part(base + 4) + part(base + 3) + part(base);
-        mRecord[line2] = joined(part(base + 1), part(base + 2), QStringLiteral(" "));
-    };
-    address(HomeStreet, C::PostalCode, C::Address1, C::Address2);
-    address(WorkStreet, C::CompanyPostalCode, C::CompanyAddress1, C::CompanyAddress2);
-    mRecord[C::BirthDate] = birthDate(part(Birth));
-    for (QString& field : mRecord)
-        field.replace(u'\n', u' ').remove(u'\r');
+    mRecord[C::Reading] = ContactFields::reading(reading);
+    // The home address, else the other one; a second address goes into the notes.
+    const int home = hasAddress(Home) ? Home : hasAddress(Other) ? Other : -1;
+    if (home == Home && hasAddress(Other))
+        mMoreAddresses.prepend({tr("その他"), address(Other)});
+    if (home >= 0)
+        ContactFields::fillAddress(mRecord, C::PostalCode, C::Address1, C::Address2, address(home));
+    if (hasAddress(Work)) {
+        ContactFields::fillAddress(mRecord, C::CompanyPostalCode, C::CompanyAddress1,
+                                   C::CompanyAddress2, address(Work));
+    }
+    for (const auto& [label, a] : std::as_const(mMoreAddresses))
+        place({C::Note1, C::Note2}, ContactFields::noteLine(label, a), C::Address1);
+    // Thunderbird gives the date in three columns.
+    QString birth = part(Birth);
+    if (birth.isEmpty() && !part(BirthMonth).isEmpty() && !part(BirthDay).isEmpty())
+        birth = part(BirthYear).isEmpty()
+                    ? QStringLiteral("--%1-%2").arg(part(BirthMonth), part(BirthDay))
+                    : QStringLiteral("%1/%2/%3").arg(part(BirthYear), part(BirthMonth),
+                                                     part(BirthDay));
+    mRecord[C::BirthDate] = birthDate(birth);
+    if (mRecord[C::BirthDate].isEmpty() && birth.startsWith(u"--"))
+        mUnplaced.append(tr("年のない誕生日 %1月%2日")
+                             .arg(birth.section(u'-', 2, 2).toInt())
+                             .arg(birth.section(u'-', 3, 3).toInt()));
+    if (report) {
+        ContactFields::restoreCodes(mRecord, report);
+        for (const QString& what : std::as_const(mUnplaced))
+            report->addUnplaced(mRecord[C::Name], what);
+        for (const QString& what : std::as_const(mCut))
+            report->addCut(mRecord[C::Name], what);
+    }
     return mRecord;
 }
 
@@ -304,8 +500,14 @@ QStringList RecordBuilder::finish()
 
 QString ContactCsvImport::presetName(Preset preset)
 {
-    return preset == Google ? QCoreApplication::translate("ContactCsvImport", "Googleコンタクト")
-                            : QStringLiteral("Outlook");
+    switch (preset) {
+    case Google:
+        return tr("Googleコンタクト");
+    case Outlook:
+        return QStringLiteral("Outlook");
+    default:
+        return QStringLiteral("Thunderbird");
+    }
 }
 
 bool ContactCsvImport::recognises(const QStringList& header, Preset preset)
@@ -360,7 +562,7 @@ QStringList ContactCsvImport::joinedLines(const QStringList& lines)
         QString line = lines.at(i);
         int joined = 0;
         while (line.count(u'"') % 2 == 1 && joined < MaxJoinedLines && i + 1 < lines.size()) {
-            line += u' ' + lines.at(++i);
+            line += u'\n' + lines.at(++i);
             ++joined;
         }
         out.append(line);
@@ -369,7 +571,8 @@ QStringList ContactCsvImport::joinedLines(const QStringList& lines)
 }
 
 QList<QStringList> ContactCsvImport::records(const QStringList& header,
-                                             const QList<QStringList>& rows, Preset preset)
+                                             const QList<QStringList>& rows, Preset preset,
+                                             ContactImportReport* report)
 {
     // What each column is, worked out once.
     struct Column
@@ -412,7 +615,7 @@ QList<QStringList> ContactCsvImport::records(const QStringList& header,
         for (const auto& [key, values] : ordered)
             builder.labelled(key.second, normalised(values->value(QStringLiteral("label"))),
                              *values);
-        out.append(builder.finish());
+        out.append(builder.finish(report));
     }
     return out;
 }

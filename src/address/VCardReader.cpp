@@ -1,6 +1,8 @@
 #include "VCardReader.h"
 
 #include "CAddressData.h"
+#include "ContactFields.h"
+#include "ContactImportReport.h"
 
 #include "base/RegularFile.h"
 #include "base/TextCodec.h"
@@ -10,7 +12,10 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
+
+#include <optional>
 
 namespace {
 
@@ -140,20 +145,30 @@ bool decodeValue(const Property& p, QString* out)
     return !out->contains(QChar::ReplacementCharacter);
 }
 
+// The value with its escapes undone. A line break, escaped ("\n") or raw (a CR or LF
+// left inside a line, also after a backslash), is given as LF for the caller to decide.
 QString unescape(QStringView text)
 {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+        QChar c = text.at(i);
         if (c == u'\\' && i + 1 < text.size()) {
-            const QChar next = text.at(++i);
-            out.append(next == u'n' || next == u'N' ? QChar(u' ') : next);
-        } else {
-            out.append(c == u'\r' || c == u'\n' ? QChar(u' ') : c);
+            c = text.at(++i);
+            if (c == u'n' || c == u'N')
+                c = u'\n';
         }
+        out.append(c == u'\r' ? QChar(u'\n') : c);
     }
     return out;
+}
+
+// A value for a column of one line: line breaks as spaces, blanks around it removed.
+QString plain(const QString& text)
+{
+    QString out = text;
+    out.replace(u'\n', u' ');
+    return out.trimmed();
 }
 
 // The components of a structured value, split at unescaped separators and unescaped.
@@ -163,7 +178,7 @@ QStringList components(const QString& value, QChar separator)
     qsizetype start = 0;
     for (qsizetype i = 0; i <= value.size(); ++i) {
         if (i == value.size() || value.at(i) == separator) {
-            parts.append(unescape(QStringView(value).mid(start, i - start)).trimmed());
+            parts.append(plain(unescape(QStringView(value).mid(start, i - start))));
             start = i + 1;
         } else if (value.at(i) == u'\\') {
             ++i;
@@ -183,8 +198,9 @@ QString joined(const QString& a, const QString& b, const QString& space)
 }
 
 // A stored birth date from a vCard date ("19850407", "1985-04-07", "1985-04-07T00:00:00Z");
-// empty for a date without a year; any other text as it is.
-QString birthDate(const QString& value)
+// empty for a date without a year (also the year a phone puts in for "no year"); any other
+// text as it is.
+QString birthDate(const QString& value, const QByteArray& omittedYear)
 {
     if (value.startsWith(u"--"))
         return QString();
@@ -196,7 +212,23 @@ QString birthDate(const QString& value)
             return value;
     }
     const QDate date = QDate::fromString(digits, QStringLiteral("yyyyMMdd"));
+    if (date.isValid() && !omittedYear.isEmpty() && date.year() == omittedYear.toInt())
+        return QString();
     return date.isValid() ? date.toString(QStringLiteral("yyyy/MM/dd")) : value;
+}
+
+// The month and day of a birthday without a year, for the report: "11月23日".
+QString monthDay(const QString& value)
+{
+    const QString digits = QString(value).remove(QRegularExpression(QStringLiteral("[^0-9]")));
+    if (digits.size() < 4)
+        return value;
+    return tr("%1月%2日").arg(digits.mid(digits.size() - 4, 2).toInt()).arg(digits.right(2).toInt());
+}
+
+QString addressLabel(const Property& p)
+{
+    return p.hasType("HOME") ? tr("自宅") : p.hasType("WORK") ? tr("会社") : tr("その他");
 }
 
 // What one card gathers until its end.
@@ -206,31 +238,49 @@ public:
     CardBuilder() : mRecord(C::TextColumnCount) {}
 
     void apply(const Property& p, int* skipped);
-    bool finish(QStringList* record);
+    // A property whose line was too long to read: named in the report at the card's end.
+    void skipLong(const QByteArray& name) { mNotes.append({Note::Skipped, QString::fromLatin1(name)}); }
+    bool finish(QStringList* record, ContactImportReport* report);
 
 private:
-    void set(int column, const QString& value)
+    enum class Note
+    {
+        Unplaced,
+        Skipped,
+        Cut
+    };
+    void set(int column, const QString& value, const QString& kind)
     {
         if (mRecord[column].isEmpty())
-            mRecord[column] = value;
+            mRecord[column] = bounded(value, kind);
+        else if (!value.isEmpty() && value != mRecord[column])
+            mNotes.append({Note::Unplaced, kind + u' ' + value});
     }
-    bool place(int first, int second, const QString& value)
+    void place(std::initializer_list<int> columns, const QString& value, const QString& kind)
     {
-        for (int column : {first, second}) {
-            if (mRecord[column].isEmpty()) {
-                mRecord[column] = value;
-                return true;
-            }
-        }
-        return false;
+        if (!value.isEmpty() && !ContactFields::place(mRecord, columns, bounded(value, kind)))
+            mNotes.append({Note::Unplaced, kind + u' ' + value});
+    }
+    QString bounded(const QString& value, const QString& kind)
+    {
+        if (value.size() > ContactFields::MaxFieldChars)
+            mNotes.append({Note::Cut, tr("%1 %2文字").arg(kind).arg(value.size())});
+        return ContactFields::bounded(value, nullptr, QString(), QString());
     }
 
     QStringList mRecord;
     QString mFormatted;
     QString mReadings[4]; // X-PHONETIC-*, SORT-AS, SOUND;X-IRMC-N, SORT-STRING
     QString mPhoneticLast, mPhoneticFirst;
-    QStringList mHome, mOther, mWork; // address components
+    std::optional<ContactFields::Address> mHome, mOther, mWork;
+    QList<std::pair<QString, ContactFields::Address>> mMoreAddresses; // with their labels
+    QList<std::pair<Note, QString>> mNotes;
 };
+
+ContactFields::Address addressOf(const QStringList& a)
+{
+    return {part(a, 0), part(a, 1), part(a, 2), part(a, 3), part(a, 4), part(a, 5), part(a, 6)};
+}
 
 void CardBuilder::apply(const Property& p, int* skipped)
 {
@@ -257,102 +307,120 @@ void CardBuilder::apply(const Property& p, int* skipped)
     }
     if (p.name == "N") {
         const QStringList n = components(value, u';');
-        set(C::Name, joined(part(n, 0), part(n, 1), QStringLiteral(" ")));
+        set(C::Name, joined(part(n, 0), part(n, 1), QStringLiteral(" ")), tr("名前"));
         Property param; // the reading as a value of the line's own charset
         param.params = {{"CHARSET", p.param("CHARSET")}};
         param.value = p.param("SORT-AS");
         QString sortText;
-        const QStringList sortAs =
-            decodeValue(param, &sortText) ? components(sortText, u',') : QStringList();
-        if (mReadings[1].isEmpty())
-            mReadings[1] = joined(part(sortAs, 0), part(sortAs, 1), QStringLiteral("　"));
+        if (mReadings[1].isEmpty() && decodeValue(param, &sortText))
+            mReadings[1] = sortText;
     } else if (p.name == "FN") {
         if (mFormatted.isEmpty())
-            mFormatted = unescape(value).trimmed();
+            mFormatted = plain(unescape(value));
     } else if (p.name == "X-PHONETIC-LAST-NAME") {
-        mPhoneticLast = unescape(value).trimmed();
+        mPhoneticLast = plain(unescape(value));
     } else if (p.name == "X-PHONETIC-FIRST-NAME") {
-        mPhoneticFirst = unescape(value).trimmed();
+        mPhoneticFirst = plain(unescape(value));
     } else if (p.name == "SOUND") {
         const QStringList n = components(value, u';');
         if (mReadings[2].isEmpty())
-            mReadings[2] = joined(part(n, 0), part(n, 1), QStringLiteral("　"));
+            mReadings[2] = joined(part(n, 0), part(n, 1), QStringLiteral(" "));
     } else if (p.name == "SORT-STRING") {
         if (mReadings[3].isEmpty())
-            mReadings[3] = unescape(value).trimmed();
+            mReadings[3] = plain(unescape(value));
     } else if (p.name == "ADR") {
-        const QStringList a = components(value, u';');
-        QStringList& target = p.hasType("HOME") ? mHome : p.hasType("WORK") ? mWork : mOther;
-        if (target.isEmpty())
-            target = a.isEmpty() ? QStringList{QString()} : a;
+        const ContactFields::Address address = addressOf(components(value, u';'));
+        auto& target = p.hasType("HOME") ? mHome : p.hasType("WORK") ? mWork : mOther;
+        if (!target)
+            target = address;
+        else if (!address.isEmpty())
+            mMoreAddresses.append({addressLabel(p), address});
     } else if (p.name == "TEL") {
-        QString number = unescape(value).trimmed();
+        QString number = plain(unescape(value));
         if (p.param("VALUE").toLower() == "uri" && number.startsWith(u"tel:", Qt::CaseInsensitive))
             number = number.mid(4);
         if (p.hasType("CELL") || p.hasType("IPHONE"))
-            place(C::Mobile1, C::Mobile2, number);
+            place({C::Mobile1, C::Mobile2}, number, tr("携帯電話"));
         else if (p.hasType("FAX"))
-            set(p.hasType("WORK") ? C::CompanyFax : C::Fax, number);
+            set(p.hasType("WORK") ? C::CompanyFax : C::Fax, number, tr("FAX"));
         else if (p.hasType("WORK"))
-            place(C::CompanyPhone1, C::CompanyPhone2, number);
+            place({C::CompanyPhone1, C::CompanyPhone2}, number, tr("会社電話"));
         else
-            place(C::Phone1, C::Phone2, number);
+            place({C::Phone1, C::Phone2}, number, tr("電話"));
     } else if (p.name == "EMAIL") {
-        const QString mail = unescape(value).trimmed();
+        const QString mail = plain(unescape(value));
         if (p.hasType("WORK") && mRecord[C::CompanyMail].isEmpty())
-            set(C::CompanyMail, mail);
+            set(C::CompanyMail, mail, tr("会社E-メール"));
         else if (p.hasType("CELL"))
-            place(C::MobileMail1, C::MobileMail2, mail);
+            place({C::MobileMail1, C::MobileMail2}, mail, tr("携帯電話メール"));
         else
-            place(C::Mail1, C::Mail2, mail);
+            place({C::Mail1, C::Mail2}, mail, tr("E-メール"));
     } else if (p.name == "URL") {
-        set(p.hasType("WORK") ? C::CompanyUrl : C::Url, unescape(value).trimmed());
+        set(p.hasType("WORK") ? C::CompanyUrl : C::Url, plain(unescape(value)), tr("URL"));
     } else if (p.name == "ORG") {
         const QStringList o = components(value, u';');
-        set(C::Company, part(o, 0));
-        set(C::Department, o.mid(1).join(u' ').trimmed());
+        set(C::Company, part(o, 0), tr("会社"));
+        set(C::Department, o.mid(1).join(u' ').trimmed(), tr("部署"));
     } else if (p.name == "TITLE") {
-        set(C::Position, unescape(value).trimmed());
+        set(C::Position, plain(unescape(value)), tr("役職"));
     } else if (p.name == "BDAY") {
-        const QString text = unescape(value).trimmed();
-        set(C::BirthDate, p.param("VALUE").toLower() == "text" ? text : birthDate(text));
+        const QString text = plain(unescape(value));
+        const QString date = p.param("VALUE").toLower() == "text"
+                                 ? text
+                                 : birthDate(text, p.param("X-APPLE-OMIT-YEAR"));
+        if (date.isEmpty() && !text.isEmpty())
+            mNotes.append({Note::Unplaced, tr("年のない誕生日 %1").arg(monthDay(text))});
+        else
+            set(C::BirthDate, date, tr("誕生日"));
     } else if (p.name == "NOTE") {
-        set(C::Note1, unescape(value).trimmed());
+        place({C::Note1, C::Note2}, ContactFields::singleLine(unescape(value)), tr("備考"));
     }
 }
 
-bool CardBuilder::finish(QStringList* record)
+bool CardBuilder::finish(QStringList* record, ContactImportReport* report)
 {
     if (mRecord[C::Name].isEmpty())
-        mRecord[C::Name] = mFormatted;
-    mReadings[0] = joined(mPhoneticLast, mPhoneticFirst, QStringLiteral("　"));
+        mRecord[C::Name] = bounded(mFormatted, tr("名前"));
+    mReadings[0] = joined(mPhoneticLast, mPhoneticFirst, QStringLiteral(" "));
     for (const QString& reading : mReadings) {
         if (!reading.isEmpty()) {
-            mRecord[C::Reading] = VCardReader::fullWidthKatakana(reading);
+            mRecord[C::Reading] = bounded(ContactFields::reading(reading), tr("フリガナ"));
             break;
         }
     }
-    const auto address = [this](const QStringList& a, int code, int line1, int line2) {
-        if (a.isEmpty())
-            return;
-        mRecord[code] = PostalCode::storedForm(part(a, 5));
-        mRecord[line1] = part(a, 4) + part(a, 3) + part(a, 2);
-        if (mRecord[line1].isEmpty())
-            mRecord[line1] = part(a, 0);
-        mRecord[line2] = part(a, 1);
-    };
-    address(mHome.isEmpty() ? mOther : mHome, C::PostalCode, C::Address1, C::Address2);
-    address(mWork, C::CompanyPostalCode, C::CompanyAddress1, C::CompanyAddress2);
-    for (const QString& field : std::as_const(mRecord)) {
-        if (!field.isEmpty()) {
-            *record = mRecord;
-            return true;
-        }
+    // Home first, else the first address of no kind; the rest go into the notes.
+    if (mHome && mOther)
+        mMoreAddresses.prepend({tr("その他"), *mOther});
+    if (const auto& home = mHome ? mHome : mOther)
+        ContactFields::fillAddress(mRecord, C::PostalCode, C::Address1, C::Address2, *home);
+    if (mWork) {
+        ContactFields::fillAddress(mRecord, C::CompanyPostalCode, C::CompanyAddress1,
+                                   C::CompanyAddress2, *mWork);
     }
-    return false;
+    for (int c : {C::Address1, C::Address2, C::CompanyAddress1, C::CompanyAddress2})
+        mRecord[c] = bounded(mRecord[c], tr("住所"));
+    for (const auto& [label, address] : std::as_const(mMoreAddresses))
+        place({C::Note1, C::Note2}, ContactFields::noteLine(label, address), tr("住所"));
+    bool any = false;
+    for (const QString& field : std::as_const(mRecord))
+        any = any || !field.isEmpty();
+    if (!any)
+        return false;
+    ContactFields::restoreCodes(mRecord, report);
+    const QString who = mRecord[C::Name];
+    for (const auto& [kind, what] : std::as_const(mNotes)) {
+        if (kind == Note::Unplaced)
+            report->addUnplaced(who, what);
+        else if (kind == Note::Skipped)
+            report->addSkipped(who, what);
+        else
+            report->addCut(who, what);
+    }
+    *record = mRecord;
+    return true;
 }
 
-bool isBase64(const QByteArray& line)
+bool isBase64(QByteArrayView line)
 {
     for (char c : line) {
         if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
@@ -362,55 +430,120 @@ bool isBase64(const QByteArray& line)
     return true;
 }
 
-bool isLine(const QByteArray& line, const char* text)
+bool isLine(QByteArrayView line, const char* text)
 {
-    return line.size() < 40 && line.trimmed().toUpper() == text;
+    return line.size() < 40 && line.trimmed().toByteArray().toUpper() == text;
 }
 
-} // namespace
-
-VCardReader::Result VCardReader::read(const QByteArray& bytes)
+// Reads cards one physical line at a time, so that a file is never held whole: a logical
+// line (folded lines and QUOTED-PRINTABLE soft breaks joined) is kept up to MaxLineBytes,
+// beyond that only its name is kept and the value is skipped and named.
+class CardParser
 {
-    Result result;
-    bool inCard = false;
-    bool oversized = false;
-    int depth = 0;
-    qint64 cardBytes = 0;
-    CardBuilder card;
-    QByteArray logical;
-    bool logicalIsQp = false; // the logical line's parameters name QUOTED-PRINTABLE
+public:
+    explicit CardParser(VCardReader::Result& result) : mResult(result) {}
 
-    const auto handle = [&](const QByteArray& line) {
-        if (!inCard) {
-            if (isLine(line, "BEGIN:VCARD")) {
-                inCard = true;
-                oversized = false;
-                depth = 1;
-                cardBytes = 0;
-                card = CardBuilder();
-            }
-            return;
+    // A line without its end; `cut` when the file's line went on beyond it.
+    void line(QByteArrayView line, bool cut);
+    void end();
+
+private:
+    void handle();
+
+    VCardReader::Result& mResult;
+    bool mInCard = false;
+    int mDepth = 0;
+    CardBuilder mCard;
+    QByteArray mLogical;
+    bool mOpen = false;     // a logical line has begun
+    bool mOverlong = false; // its value went beyond MaxLineBytes: only the name is kept
+    bool mQp = false;       // its parameters name QUOTED-PRINTABLE
+    bool mLastEq = false;   // its last physical line ended in '='
+};
+
+void CardParser::line(QByteArrayView line, bool cut)
+{
+    // A QUOTED-PRINTABLE value whose line ends in '=' goes on in the next line, unless
+    // that line closes or opens a card: a stray last '=' must not swallow the card's end.
+    const bool softBreak =
+        mOpen && mQp && mLastEq && !isLine(line, "END:VCARD") && !isLine(line, "BEGIN:VCARD");
+    const bool folded = !line.isEmpty() && (line.at(0) == ' ' || line.at(0) == '\t');
+    if (mOpen && (softBreak || folded)) {
+        const QByteArrayView more = softBreak ? line : line.sliced(1);
+        if (!mOverlong && (cut || mLogical.size() + more.size() > VCardReader::MaxLineBytes)) {
+            mOverlong = true;
+            mLogical.truncate(std::max<qsizetype>(0, mLogical.indexOf(':')));
         }
+        if (!mOverlong) {
+            if (softBreak)
+                mLogical.chop(1);
+            mLogical.append(more);
+        }
+        mLastEq = line.endsWith('=');
+        return;
+    }
+    if (mOpen)
+        handle();
+    mOpen = !line.isEmpty();
+    mOverlong = cut || line.size() > VCardReader::MaxLineBytes;
+    const qsizetype colon = line.indexOf(':');
+    const QByteArrayView head = colon >= 0 ? line.first(colon) : line;
+    mLogical = mOverlong ? head.first(std::min<qsizetype>(head.size(), 256)).toByteArray()
+                         : line.toByteArray();
+    mQp = colon >= 0 && head.toByteArray().toUpper().contains("QUOTED-PRINTABLE");
+    mLastEq = line.endsWith('=');
+}
+
+void CardParser::handle()
+{
+    const QByteArray& line = mLogical;
+    if (!mInCard) {
         if (isLine(line, "BEGIN:VCARD")) {
-            ++depth; // an embedded card (2.1's AGENT) is passed over
-        } else if (isLine(line, "END:VCARD")) {
-            if (--depth > 0)
-                return;
-            inCard = false;
-            QStringList record;
-            if (!oversized && card.finish(&record))
-                result.records.appendRecord(record);
-            else
-                ++result.skippedCards;
-        } else if (depth == 1 && !oversized && !line.trimmed().isEmpty()) {
-            Property p;
-            if (parseProperty(line, &p))
-                card.apply(p, &result.skippedValues);
-            else if (!isBase64(line)) // older phones write a picture's lines unfolded
-                ++result.skippedValues;
+            mInCard = true;
+            mDepth = 1;
+            mCard = CardBuilder();
         }
-    };
+        return;
+    }
+    if (isLine(line, "BEGIN:VCARD")) {
+        ++mDepth; // an embedded card (2.1's AGENT) is passed over
+    } else if (isLine(line, "END:VCARD")) {
+        if (--mDepth > 0)
+            return;
+        mInCard = false;
+        QStringList record;
+        if (mCard.finish(&record, &mResult.report))
+            mResult.records.appendRecord(record);
+        else
+            ++mResult.skippedCards;
+    } else if (mDepth == 1 && mOverlong) {
+        Property p;
+        mCard.skipLong(parseProperty(line + ':', &p) ? p.name : QByteArray("?"));
+        ++mResult.skippedValues;
+    } else if (mDepth == 1 && !line.trimmed().isEmpty()) {
+        Property p;
+        if (parseProperty(line, &p))
+            mCard.apply(p, &mResult.skippedValues);
+        else if (!isBase64(line)) // older phones write a picture's lines unfolded
+            ++mResult.skippedValues;
+    }
+}
 
+void CardParser::end()
+{
+    if (mOpen)
+        handle();
+    mOpen = false;
+    if (mInCard)
+        ++mResult.skippedCards;
+    mInCard = false;
+}
+
+const QByteArray kByteOrderMark("\xEF\xBB\xBF", 3);
+
+// Feeds the lines of bytes (LF or CRLF endings) to the parser.
+void feedLines(CardParser& parser, QByteArrayView bytes)
+{
     const qsizetype n = bytes.size();
     qsizetype start = 0;
     while (start < n) {
@@ -420,43 +553,20 @@ VCardReader::Result VCardReader::read(const QByteArray& bytes)
             end = n;
         if (end > start && bytes.at(end - 1) == '\r')
             --end;
-        const QByteArrayView line(bytes.constData() + start, end - start);
+        parser.line(bytes.sliced(start, end - start), false);
         start = next;
-        if (inCard) {
-            cardBytes += line.size() + 1;
-            if (cardBytes > MaxCardBytes && !oversized) {
-                oversized = true;
-                logical.clear();
-            }
-        }
-        // A QUOTED-PRINTABLE value whose line ends in '=' goes on in the next line.
-        const bool softBreak = logicalIsQp && logical.endsWith('=');
-        const bool folded = !line.isEmpty() && (line.at(0) == ' ' || line.at(0) == '\t');
-        if ((softBreak || folded) && !logical.isEmpty()) {
-            if (oversized || logical.size() > MaxCardBytes)
-                continue;
-            if (softBreak) {
-                logical.chop(1);
-                logical.append(line);
-            } else {
-                logical.append(line.sliced(1));
-            }
-            continue;
-        }
-        if (!logical.isEmpty())
-            handle(logical);
-        const bool dropping = inCard && oversized;
-        logical = dropping || line.size() > MaxCardBytes ? QByteArray() : line.toByteArray();
-        // While a card is too large, its end is still looked for.
-        if (dropping && line.size() < 40 && isLine(line.toByteArray(), "END:VCARD"))
-            logical = line.toByteArray();
-        const qsizetype colon = logical.indexOf(':');
-        logicalIsQp = colon >= 0 && logical.left(colon).toUpper().contains("QUOTED-PRINTABLE");
     }
-    if (!logical.isEmpty())
-        handle(logical);
-    if (inCard)
-        ++result.skippedCards;
+}
+
+} // namespace
+
+VCardReader::Result VCardReader::read(const QByteArray& bytes)
+{
+    Result result;
+    CardParser parser(result);
+    // Windows tools open the file with a byte-order mark: it is no part of BEGIN:VCARD.
+    feedLines(parser, QByteArrayView(bytes).sliced(bytes.startsWith(kByteOrderMark) ? 3 : 0));
+    parser.end();
     return result;
 }
 
@@ -468,12 +578,53 @@ VCardReader::Result VCardReader::readFile(const QString& path)
         result.error = tr("エラーが発生しました。");
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = tr("エラーが発生しました。");
-        return result;
+    // Read in pieces: a line longer than MaxLineBytes is given cut and the rest of it
+    // passed over, so that the memory held is a piece and a line whatever the file.
+    CardParser parser(result);
+    constexpr qint64 Piece = qint64(1) << 20;
+    QByteArray pending;
+    bool skipping = false; // inside a line already given cut
+    bool first = true;
+    while (true) {
+        QByteArray piece = file.read(Piece);
+        if (file.error() != QFileDevice::NoError) {
+            result = Result();
+            result.error = tr("エラーが発生しました。");
+            return result;
+        }
+        if (piece.isEmpty())
+            break;
+        if (first && piece.startsWith(kByteOrderMark))
+            piece.remove(0, 3);
+        first = false;
+        qsizetype start = 0;
+        while (start < piece.size()) {
+            const qsizetype lf = piece.indexOf('\n', start);
+            const qsizetype end = lf < 0 ? piece.size() : lf;
+            if (!skipping)
+                pending.append(QByteArrayView(piece).sliced(start, end - start));
+            if (lf >= 0) {
+                if (!skipping) {
+                    if (pending.endsWith('\r'))
+                        pending.chop(1);
+                    parser.line(pending, false);
+                }
+                pending.clear();
+                skipping = false;
+            } else if (!skipping && pending.size() > MaxLineBytes) {
+                parser.line(QByteArrayView(pending).first(MaxLineBytes), true);
+                pending.clear();
+                skipping = true;
+            }
+            start = end + 1;
+        }
     }
-    result = read(bytes);
+    if (!skipping && !pending.isEmpty()) {
+        if (pending.endsWith('\r'))
+            pending.chop(1);
+        parser.line(pending, false);
+    }
+    parser.end();
     if (result.records.isEmpty() && result.skippedCards == 0)
         result.error = tr("vCardが見つかりませんでした。");
     return result;

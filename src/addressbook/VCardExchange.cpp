@@ -3,6 +3,7 @@
 #include "address/AddressBook.h"
 #include "address/AddressCsvImport.h"
 #include "address/CAddressData.h"
+#include "address/ContactImportReport.h"
 #include "address/VCardWriter.h"
 
 #include "model/CORINOTEDoc.h"
@@ -61,6 +62,31 @@ QString VCardExchange::skippedMessage(int skippedCards, int skippedValues)
     return tr("読み込めなかったvCard %1件と項目 %2件を飛ばしました。")
         .arg(skippedCards)
         .arg(skippedValues);
+}
+
+QString VCardExchange::readerMessage(int skippedCards, int skippedValues,
+                                     const ContactImportReport& report)
+{
+    QStringList lines;
+    if (const QString skipped = skippedMessage(skippedCards, skippedValues); !skipped.isEmpty())
+        lines.append(skipped);
+    if (const QString notes = report.message(); !notes.isEmpty())
+        lines.append(notes);
+    return lines.join(u'\n');
+}
+
+QString VCardExchange::importSummary(const QString& path, const QString& format, int group,
+                                     int added, int skippedCards, int skippedValues,
+                                     const ContactImportReport& report)
+{
+    QString text = tr("%1（%2）: %3件を読み込み、「%4」に%5件を追加しました。")
+                       .arg(QFileInfo(path).fileName(), format)
+                       .arg(added + skippedCards)
+                       .arg(groupName(group))
+                       .arg(added);
+    if (const QString more = readerMessage(skippedCards, skippedValues, report); !more.isEmpty())
+        text += u'\n' + more;
+    return text;
 }
 
 int VCardExchange::appendRecords(AddressBook& book, int group, const CAddressData& records)

@@ -9,6 +9,7 @@
 class AddressBook;
 class CAddressData;
 class CORINOTEDoc;
+class ContactImportReport;
 
 // Contact files (vCard) in and out of the address groups: the question before an import,
 // the import itself with the group's own entry numbers, the report of what was passed
@@ -29,6 +30,15 @@ public:
     static QString importQuestion(const QString& path, int group, int cards);
     // What was passed over, or empty: "読み込めなかったvCard 2件と項目 3件を飛ばしました。"
     static QString skippedMessage(int skippedCards, int skippedValues);
+    // Everything a reader has to say after an import: skippedMessage() and the lines of
+    // its report (values without a place, values skipped or cut, restored codes), or empty.
+    static QString readerMessage(int skippedCards, int skippedValues,
+                                 const ContactImportReport& report);
+    // What an import without a window tells: "contacts.csv（Thunderbird）: 3件を読み込み、
+    // 「あ行」に3件を追加しました。" followed by readerMessage()'s lines.
+    static QString importSummary(const QString& path, const QString& format, int group,
+                                 int added, int skippedCards, int skippedValues,
+                                 const ContactImportReport& report);
 
     // Appends the records (as VCardReader gives them) to the group, numbered on from the
     // group's next entry number. Returns the number appended; -1 (nothing changed) when

@@ -85,8 +85,13 @@ const OptionEntry kOptions[] = {
      &BatchCommand::Options::barcodeCode},
     {"import-vcard", "FILE", "append the cards of this vCard file to the group of --group",
      &BatchCommand::Options::importVCard},
+    {"import-contacts", "FILE",
+     "append the contacts of this vCard or contact CSV file (Google, Outlook, Outlook.com, "
+     "Thunderbird) to the group of --group, telling what was kept",
+     &BatchCommand::Options::importContacts},
     {"group", "NAME",
-     "the group --import-vcard fills and --list-pdf lists: its tab caption or its number 0-19",
+     "the group --import-vcard or --import-contacts fills and --list-pdf lists: its tab "
+     "caption or its number 0-19",
      &BatchCommand::Options::importGroup},
     {"export-vcard", "GROUP FILE",
      "write the records of the group (tab caption or 0-19) to the vCard file FILE",
@@ -233,9 +238,14 @@ bool BatchCommand::parse(const QStringList& arguments, Options* options, QString
         *error = tr("--import-vcard と --group は一緒に指定してください。");
         return false;
     }
+    if (!options->importContacts.isEmpty() && options->importGroup.isEmpty()) {
+        *error = tr("--import-contacts と --group は一緒に指定してください。");
+        return false;
+    }
     if (!options->importGroup.isEmpty() && options->importVCard.isEmpty() &&
-        options->listPdf.isEmpty()) {
-        *error = tr("--group は --import-vcard か --list-pdf と一緒に指定してください。");
+        options->importContacts.isEmpty() && options->listPdf.isEmpty()) {
+        *error = tr("--group は --import-vcard、--import-contacts か --list-pdf と一緒に指定して"
+                    "ください。");
         return false;
     }
     options->pictures = parser.values(picture);
@@ -435,6 +445,14 @@ QString BatchCommand::loadInputs(CORINOTEDoc& doc) const
         if (!warning.isEmpty())
             std::fprintf(stderr, "orinote-batch: %s: %s\n", qPrintable(o.importVCard),
                          qPrintable(warning));
+    }
+    if (!o.importContacts.isEmpty()) {
+        QString summary;
+        const QString message =
+            BatchVCard::importContacts(doc, o.importContacts, o.importGroup, &summary);
+        if (!message.isEmpty())
+            return message;
+        std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(summary));
     }
     return QString();
 }

@@ -51,6 +51,7 @@ public:
         QString barcodeCode;  // the customer barcode of this code and address, nothing else
         QString barcodeAddress;
         QString importVCard;  // contact file appended to importGroup after the address book
+        QString importContacts; // vCard or contact CSV file appended to importGroup
         QString importGroup;  // also the group --list-pdf lists
         QString listPdf;      // PDF file of the address list, written with the outputs
         QString exportVCardGroup; // group written to exportVCardFile with the outputs

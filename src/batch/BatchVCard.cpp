@@ -2,6 +2,7 @@
 
 #include "address/AddressBook.h"
 #include "address/AddressCsvImport.h"
+#include "address/ContactFileImport.h"
 #include "address/VCardReader.h"
 #include "addressbook/VCardExchange.h"
 #include "model/CORINOTEDoc.h"
@@ -25,9 +26,28 @@ QString BatchVCard::importFile(CORINOTEDoc& doc, const QString& file, const QStr
     const VCardReader::Result result = VCardReader::readFile(file);
     if (!result.error.isEmpty())
         return QStringLiteral("%1: %2").arg(file, result.error);
-    *warning = VCardExchange::skippedMessage(result.skippedCards, result.skippedValues);
+    *warning = VCardExchange::readerMessage(result.skippedCards, result.skippedValues,
+                                            result.report);
     if (VCardExchange::importRecords(doc, g, result.records) < 0)
         return QStringLiteral("%1: %2").arg(file, AddressCsvImport::noEntryNumbersMessage());
+    return QString();
+}
+
+QString BatchVCard::importContacts(CORINOTEDoc& doc, const QString& file, const QString& group,
+                                   QString* summary)
+{
+    const int g = VCardExchange::groupForName(group);
+    if (g < 0)
+        return unknownGroup(group);
+    const ContactFileImport::Result read = ContactFileImport::read(file);
+    const VCardReader::Result& result = read.contacts;
+    if (!result.error.isEmpty())
+        return QStringLiteral("%1: %2").arg(file, result.error);
+    const int added = VCardExchange::importRecords(doc, g, result.records);
+    if (added < 0)
+        return QStringLiteral("%1: %2").arg(file, AddressCsvImport::noEntryNumbersMessage());
+    *summary = VCardExchange::importSummary(file, read.format, g, added, result.skippedCards,
+                                            result.skippedValues, result.report);
     return QString();
 }
 

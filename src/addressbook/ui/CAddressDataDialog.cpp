@@ -566,7 +566,7 @@ void CAddressDataDialog::importVCardFile()
         return;
     const VCardReader::Result result = VCardReader::readFile(path);
     const QString skipped =
-        VCardExchange::skippedMessage(result.skippedCards, result.skippedValues);
+        VCardExchange::readerMessage(result.skippedCards, result.skippedValues, result.report);
     if (!result.error.isEmpty() || result.records.isEmpty()) {
         mPrompts->showMessage(result.error.isEmpty() ? skipped : result.error,
                               AddressBookPrompts::Icon::Warning);

@@ -4,6 +4,7 @@
 
 #include "address/AddressCsvImport.h"
 #include "address/ContactCsvImport.h"
+#include "address/ContactImportReport.h"
 #include "address/CsvImportDefinition.h"
 
 #include <QCheckBox>
@@ -143,18 +144,22 @@ void CCSVListDialog::importSelected()
         AddressCsvImport::question(mBook, mGroup, int(fields.size()), mAppend->isChecked());
     if (!question.isEmpty() && !confirm(question))
         return;
+    ContactImportReport report;
     const int imported =
         preset < 0
             ? AddressCsvImport::importRows(mBook, mGroup, fields, mDefinition->text(),
-                                           mAppend->isChecked())
-            : AddressCsvImport::importRecords(
-                  mBook, mGroup,
-                  ContactCsvImport::records(mHeader, fields, ContactCsvImport::Preset(preset)),
-                  mAppend->isChecked());
+                                           mAppend->isChecked(), &report)
+            : AddressCsvImport::importRecords(mBook, mGroup,
+                                              ContactCsvImport::records(
+                                                  mHeader, fields,
+                                                  ContactCsvImport::Preset(preset), &report),
+                                              mAppend->isChecked());
     if (imported < 0) {
         showWarning(AddressCsvImport::noEntryNumbersMessage());
         return;
     }
+    if (!report.isEmpty())
+        showWarning(report.message());
     mChanged = true;
     mGroup = AddressCsvImport::nextGroup(mGroup);
     updateCaption();
