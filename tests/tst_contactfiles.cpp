@@ -2,12 +2,16 @@
 // people in the published layouts): each file read as the batch's --import-contacts reads
 // it, field by field, with what the import's message must name.
 
+#include "address/AddressBook.h"
 #include "address/CAddressData.h"
 #include "address/ContactFields.h"
 #include "address/ContactFileImport.h"
 #include "postal/PostalData.h"
 #include "postal/PostalTable.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using C = CAddressData;
@@ -24,6 +28,8 @@ private slots:
     void files();
     void restoredCode_data();
     void restoredCode();
+    void batch_data();
+    void batch();
 };
 
 void TestContactFiles::files_data()
@@ -253,6 +259,71 @@ void TestContactFiles::restoredCode()
     if (!PostalData::table().isLoaded())
         QSKIP("no postal code table in this build");
     QCOMPARE(ContactFields::restoredCode(code, address, PostalData::table()), restored);
+}
+
+void TestContactFiles::batch_data()
+{
+    QTest::addColumn<QString>("file");     // in tests/data/contacts, or a text written here
+    QTest::addColumn<QStringList>("extra"); // further options
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("records");      // records in group か afterwards
+    QTest::addColumn<QStringList>("message");
+    QTest::newRow("Japanese Outlook CSV")
+        << u"outlook-ja.csv"_qs << QStringList{u"--group"_qs, u"か"_qs} << 0 << 1
+        << QStringList{u"outlook-ja.csv（Outlook）: 1件を読み込み、「か行」に1件を追加しました。"_qs,
+                       u"先頭の0を補った郵便番号 1件"_qs, u"E-メール d3@example.jp"_qs};
+    QTest::newRow("Shift_JIS vCard")
+        << u"android-sjis.vcf"_qs << QStringList{u"--group"_qs, u"1"_qs} << 0 << 2
+        << QStringList{u"android-sjis.vcf（vCard）: 2件を読み込み、「か行」に2件を追加しました。"_qs};
+    QTest::newRow("no contact file")
+        << u"氏名,住所\n山田,東京\n"_qs << QStringList{u"--group"_qs, u"か"_qs} << 1 << 0
+        << QStringList{u"連絡先のファイル"_qs};
+    QTest::newRow("no group") << u"thunderbird.csv"_qs << QStringList() << 2 << 0
+                              << QStringList{u"--import-contacts と --group"_qs};
+}
+
+// orinote-batch appends the contacts of any supported export to a group and says what it
+// read, added and could not place.
+void TestContactFiles::batch()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, extra);
+    QFETCH(int, exitCode);
+    QFETCH(int, records);
+    QFETCH(QStringList, message);
+    if (!PostalData::table().isLoaded())
+        QSKIP("no postal code table in this build");
+    QTemporaryDir dir;
+    QString in = QStringLiteral(ORINOTE_CONTACTS) + u'/' + file;
+    if (file.contains(u'\n')) {
+        in = dir.filePath(u"other.csv"_qs);
+        QFile out(in);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file.toUtf8());
+    }
+    const QString book = dir.filePath(u"out.ona"_qs);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    env.insert(u"ORINOTE_POSTAL_TABLE"_qs, PostalData::tablePath());
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ORINOTE_BATCH),
+                  QStringList{u"--profile"_qs, dir.filePath(u"batch.ini"_qs), u"--data-folder"_qs,
+                              dir.path(), u"--import-contacts"_qs, in, u"--save-addressbook"_qs,
+                              book} +
+                      extra);
+    QVERIFY(process.waitForFinished(20000));
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(process.exitCode() == exitCode,
+             qPrintable(QStringLiteral("exit %1: %2").arg(process.exitCode()).arg(error)));
+    for (const QString& piece : message)
+        QVERIFY2(error.contains(piece), qPrintable(error));
+    if (exitCode != 0)
+        return;
+    AddressBook saved;
+    QCOMPARE(saved.loadFile(book), QString());
+    QCOMPARE(saved.group(1).recordCount(), records);
+    QCOMPARE(saved.group(1).field(0, C::EntryNumber), AddressBook::entryPrefix(1) + u"1"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestContactFiles)
