@@ -61,6 +61,49 @@ bool isUtf8(const QByteArray& bytes)
     return true;
 }
 
+// Calls `line` with every line of the file from its current position (without its LF),
+// read in pieces of 1 MB, until it returns false. False when the file cannot be read or
+// holds more than MaxFileBytes.
+template <typename Line> bool forEachLine(QFile& file, Line line)
+{
+    constexpr qint64 Piece = qint64(1) << 20;
+    QByteArray pending;
+    qint64 total = 0;
+    while (true) {
+        const QByteArray piece = file.read(Piece);
+        if (file.error() != QFileDevice::NoError)
+            return false;
+        total += piece.size();
+        if (total > AddressCsvImport::MaxFileBytes)
+            return false;
+        if (piece.isEmpty())
+            break;
+        qsizetype start = 0;
+        while (start < piece.size()) {
+            const qsizetype lf = piece.indexOf('\n', start);
+            if (lf < 0) {
+                pending.append(QByteArrayView(piece).sliced(start));
+                break;
+            }
+            const QByteArrayView part = QByteArrayView(piece).sliced(start, lf - start);
+            bool goOn;
+            if (pending.isEmpty()) {
+                goOn = line(part);
+            } else {
+                pending.append(part);
+                goOn = line(QByteArrayView(pending));
+                pending.clear();
+            }
+            if (!goOn)
+                return true;
+            start = lf + 1;
+        }
+    }
+    if (!pending.isEmpty())
+        line(QByteArrayView(pending));
+    return true;
+}
+
 QString unreadableLineMessage(int line)
 {
     return tr("%1行目の文字を読み取れません。UTF-8またはShift_JIS（CP932）のファイルを"
@@ -85,18 +128,61 @@ QString AddressCsvImport::readFileLines(const QString& path, QStringList* lines)
     QFile file(path);
     if (!RegularFile::open(file) || file.size() > MaxFileBytes)
         return tr("エラーが発生しました。");
-    // Read at most one byte more than the limit: the file may have grown since.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
+    // Two passes over the file a piece at a time, so that it is never held whole as bytes:
+    // the first counts the lines and finds the encoding, the second decodes line by line.
+    static const QByteArray bom("\xEF\xBB\xBF", 3);
+    qint64 count = 0;
+    bool marked = false;
+    int firstNotUtf8 = 0;
+    bool utf8Text = false; // a line of non-ASCII UTF-8 text before the first that is not
+    const bool read = forEachLine(file, [&](QByteArrayView line) {
+        if (++count == 1 && line.startsWith(bom))
+            marked = true;
+        if (count > MaxLines)
+            return false;
+        if (firstNotUtf8 == 0 && !marked) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString decoded = utf8.decode(line);
+            if (utf8.hasError())
+                firstNotUtf8 = int(count);
+            else
+                utf8Text = utf8Text || decoded.size() < line.size();
+        }
+        return true;
+    });
+    if (!read)
         return tr("エラーが発生しました。");
-    // Counted on the bytes, before any line takes memory of its own: LF is never part of
-    // a CP932 or UTF-8 character.
-    const qsizetype count = bytes.count('\n') + (bytes.isEmpty() || bytes.endsWith('\n') ? 0 : 1);
     if (count > MaxLines)
         return tooManyLinesMessage();
-    if (const QString refusal = checkEncoding(bytes); !refusal.isEmpty())
-        return refusal;
-    *lines = decodeLines(bytes);
+    if (firstNotUtf8 > 0 && utf8Text)
+        return unreadableLineMessage(firstNotUtf8);
+    const bool utf8 = firstNotUtf8 == 0;
+    if (!file.seek(0))
+        return tr("エラーが発生しました。");
+    lines->reserve(count);
+    int refused = 0;
+    const bool decoded = forEachLine(file, [&](QByteArrayView line) {
+        if (lines->isEmpty() && marked)
+            line = line.sliced(bom.size());
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (utf8) {
+            lines->append(QString::fromUtf8(line));
+            return true;
+        }
+        lines->append(TextCodec::decode(line.constData(), int(line.size())));
+        if (lines->constLast().contains(QChar::ReplacementCharacter)) {
+            refused = int(lines->size());
+            return false;
+        }
+        return true;
+    });
+    if (refused > 0 || !decoded || lines->size() != count) {
+        lines->clear();
+        return refused > 0 ? unreadableLineMessage(refused) : tr("エラーが発生しました。");
+    }
+    if (marked && count == 1 && file.size() == bom.size())
+        lines->clear(); // the mark alone: no line
     return QString();
 }
 

@@ -33,7 +33,9 @@ public:
     // as print data): a regular file of at most MaxFileBytes and MaxLines lines, UTF-8 or
     // CP932 (checkEncoding(), decodeLines()). Returns an empty string, with no line at all
     // for an empty file, or the message to show: "エラーが発生しました。" when the file
-    // cannot be read or is too large, tooManyLinesMessage(), or checkEncoding()'s.
+    // cannot be read or is too large, tooManyLinesMessage(), or checkEncoding()'s. The
+    // file is read twice a piece at a time (the lines counted and the encoding found,
+    // then decoded), so it is held only as its lines, never also as its bytes.
     static QString readFileLines(const QString& path, QStringList* lines);
     static QString tooManyLinesMessage();
 
