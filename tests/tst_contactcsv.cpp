@@ -5,6 +5,8 @@
 #include "address/AddressCsvImport.h"
 #include "address/CAddressData.h"
 #include "address/ContactCsvImport.h"
+#include "address/ContactFields.h"
+#include "address/ContactImportReport.h"
 #include "address/CsvRowTable.h"
 #include "base/TextCodec.h"
 
@@ -83,6 +85,7 @@ private slots:
     void decodesUtf8WithoutMark_data();
     void decodesUtf8WithoutMark();
     void importedWithNumbers();
+    void longValuesCutAndNamed();
 };
 
 void TestContactCsv::mapped_data()
@@ -252,6 +255,21 @@ void TestContactCsv::importedWithNumbers()
     QCOMPARE(book.group(2).textColumn(C::EntryNumber),
              (QStringList{u"SA-4"_qs, u"SA-5"_qs, u"SA-6"_qs}));
     QCOMPARE(book.group(2).field(2, C::Name), u"鈴木 花子"_qs);
+}
+
+// Values longer than a field keeps are cut there and named with the contact.
+void TestContactCsv::longValuesCutAndNamed()
+{
+    const QString header = u"First Name,Last Name,Notes,E-mail 1 - Label,E-mail 1 - Value"_qs;
+    const QStringList row{u"花子"_qs, u"鈴木"_qs, QString(5000, u'n'), u"* Home"_qs,
+                          QString(6000, u'm')};
+    ContactImportReport report;
+    const QList<QStringList> records = ContactCsvImport::records(
+        header.split(u','), {row}, ContactCsvImport::Google, &report);
+    QCOMPARE(records.at(0).at(C::Note1).size(), ContactFields::MaxFieldChars);
+    QCOMPARE(records.at(0).at(C::Mail1).size(), ContactFields::MaxFieldChars);
+    QCOMPARE(report.cutCount(), 2);
+    QVERIFY2(report.message().contains(u"鈴木 花子（備考 5000文字）"_qs), qPrintable(report.message()));
 }
 
 QTEST_GUILESS_MAIN(TestContactCsv)

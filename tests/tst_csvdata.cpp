@@ -154,6 +154,7 @@ private slots:
     void tableKeepsTheFirstLinesColumns();
     void keepsQuotedLineBreaksInOneRow_data();
     void keepsQuotedLineBreaksInOneRow();
+    void cutsLongCells();
     void sortsByCp932Bytes_data();
     void sortsByCp932Bytes();
     void modelKeepsSelectedRowsThroughASort();
@@ -383,6 +384,19 @@ void TestCsvData::keepsQuotedLineBreaksInOneRow()
         QCOMPARE(cells, rows.at(r));
         QCOMPARE(table.lineNumber(r), lineNumbers.at(r));
     }
+}
+
+// A cell longer than the bound reads cut there (a surrogate pair kept whole) and is counted.
+void TestCsvData::cutsLongCells()
+{
+    const QString pairAtBound = QString(CsvDataTable::MaxCellChars - 1, u'x') + u"𠮷"_qs;
+    const CsvDataTable table({u"a,b"_qs, QString(5000, u'y') + u",short"_qs, pairAtBound + u",z"_qs});
+    QCOMPARE(table.cell(1, 0).size(), CsvDataTable::MaxCellChars);
+    QCOMPARE(table.cell(1, 1), u"short"_qs);
+    QCOMPARE(table.cell(2, 0), QString(CsvDataTable::MaxCellChars - 1, u'x'));
+    QCOMPARE(table.longCellCount(), 2);
+    QCOMPARE(table.longCellsMessage(), u"4,096文字を超えるセルが2個あり、4,096文字までを使います。"_qs);
+    QCOMPARE(CsvDataTable({u"a"_qs}).longCellsMessage(), QString());
 }
 
 void TestCsvData::sortsByCp932Bytes_data()

@@ -322,6 +322,10 @@ int AddressCsvImport::importRows(AddressBook& book, int group, const QList<QStri
         if (report) {
             QStringList& record = records.last();
             record.resize(CAddressData::TextColumnCount);
+            for (int c = 0; c < CAddressData::TextColumnCount; ++c) {
+                record[c] = ContactFields::bounded(record.at(c), report, record.at(CAddressData::Name),
+                                                   CAddressData::columnTitle(c));
+            }
             for (int column : {int(CAddressData::PostalCode), int(CAddressData::CompanyPostalCode)})
                 record[column] = PostalCode::storedForm(record.at(column));
             ContactFields::restoreCodes(record, report);

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -346,6 +347,14 @@ public:
     }
     void labelled(const QString& kind, const QString& label, const QHash<QString, QString>& v);
     QStringList finish(ContactImportReport* report);
+    // The value cut to ContactFields::MaxFieldChars, the cut noted for the report.
+    QString bounded(const QString& value)
+    {
+        if (value.size() <= ContactFields::MaxFieldChars)
+            return value;
+        mCut.append(tr("%1文字の値").arg(value.size()));
+        return ContactFields::bounded(value, nullptr, QString(), QString());
+    }
 
 private:
     QString part(int p) const { return mParts[p - Family]; }
@@ -556,6 +565,10 @@ QStringList ContactCsvImport::importLines(const QStringList& lines)
 
 QStringList ContactCsvImport::joinedLines(const QStringList& lines)
 {
+    // Most files have no field over two lines: they are given back as they are, shared.
+    const auto odd = [](const QString& line) { return line.count(u'"') % 2 == 1; };
+    if (std::none_of(lines.begin(), lines.end(), odd))
+        return lines;
     QStringList out;
     out.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -606,7 +619,7 @@ QList<QStringList> ContactCsvImport::records(const QStringList& header,
             if (column.target >= 0)
                 builder.set(column.target, value);
             else if (!column.kind.isEmpty())
-                groups[{column.kind, column.number.toInt()}][column.field] = value;
+                groups[{column.kind, column.number.toInt()}][column.field] = builder.bounded(value);
         }
         // In the order of their numbers, so that "Phone 1" comes before "Phone 2".
         std::map<std::pair<int, QString>, const QHash<QString, QString>*> ordered;

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
+
 bool ContactFileImport::looksLikeVCard(const QByteArray& head)
 {
     QByteArray text = head.startsWith("\xEF\xBB\xBF") ? head.mid(3) : head;
@@ -44,20 +46,23 @@ ContactFileImport::Result ContactFileImport::read(const QString& path)
         return result;
     }
     result.format = ContactCsvImport::presetName(ContactCsvImport::Preset(preset));
-    QList<QStringList> rows;
-    rows.reserve(table.rowCount() - 1);
-    for (int r = 1; r < table.rowCount(); ++r)
-        rows.append(table.row(r));
-    const QList<QStringList> records = ContactCsvImport::records(
-        table.row(0), rows, ContactCsvImport::Preset(preset), &result.contacts.report);
-    for (const QStringList& record : records) {
-        bool any = false;
-        for (const QString& field : record)
-            any = any || !field.isEmpty();
-        if (any)
-            result.contacts.records.appendRecord(record);
-        else
-            ++result.contacts.skippedCards; // a row with nothing to keep
+    // A thousand rows at a time, so that only the packed records grow with the file.
+    const QStringList header = table.row(0);
+    for (int first = 1; first < table.rowCount(); first += 1000) {
+        QList<QStringList> rows;
+        for (int r = first; r < std::min(table.rowCount(), first + 1000); ++r)
+            rows.append(table.row(r));
+        const QList<QStringList> records = ContactCsvImport::records(
+            header, rows, ContactCsvImport::Preset(preset), &result.contacts.report);
+        for (const QStringList& record : records) {
+            bool any = false;
+            for (const QString& field : record)
+                any = any || !field.isEmpty();
+            if (any)
+                result.contacts.records.appendRecord(record);
+            else
+                ++result.contacts.skippedCards; // a row with nothing to keep
+        }
     }
     return result;
 }

@@ -46,16 +46,21 @@ int CsvLineSplitter::columnCount(QStringView firstLine)
     return int(std::min<qint64>(commas + 1, std::numeric_limits<int>::max()));
 }
 
-QStringList CsvLineSplitter::split(QStringView line, int maxFields)
+void CsvLineSplitter::splitSpans(QStringView line, int maxFields, QList<Span>* spans)
 {
-    QStringList fields;
-    const qsizetype n = line.size();
+    const qsizetype n = std::min<qsizetype>(line.size(), std::numeric_limits<qint32>::max());
+    line = line.first(n);
     qsizetype start = 0;
+    int count = 0;
+    const auto append = [&](qsizetype from, qsizetype length) {
+        spans->append({qint32(from), qint32(length)});
+        ++count;
+    };
     // Once a search for `", ` has failed, every later one fails too; remembering that keeps
     // a line with many unmatched quotes linear.
     bool noClosingQuote = false;
 
-    while (fields.size() < maxFields) {
+    while (count < maxFields) {
         const qsizetype comma = line.indexOf(kComma, start);
         const qsizetype fieldEnd = comma < 0 ? n : comma;
         const qsizetype open = line.left(fieldEnd).indexOf(kQuote, start);
@@ -63,7 +68,7 @@ QStringList CsvLineSplitter::split(QStringView line, int maxFields)
         if (open >= 0) {
             const qsizetype close = noClosingQuote ? -1 : findClosingQuote(line, open + 1);
             if (close >= 0) {
-                fields.append(line.mid(open + 1, close - open - 1).toString());
+                append(open + 1, close - open - 1);
                 start = close + 2;
                 continue;
             }
@@ -71,15 +76,25 @@ QStringList CsvLineSplitter::split(QStringView line, int maxFields)
             if (line.indexOf(kQuote, open + 1) >= 0) {
                 // The last field: up to the character before the line's last one. A
                 // further quote lies after `open`, so this length is never negative.
-                fields.append(line.mid(open + 1, n - 1 - (open + 1)).toString());
+                append(open + 1, n - 1 - (open + 1));
                 break;
             }
         }
 
-        fields.append(line.mid(start, fieldEnd - start).toString());
+        append(start, fieldEnd - start);
         if (comma < 0)
             break;
         start = comma + 1;
     }
+}
+
+QStringList CsvLineSplitter::split(QStringView line, int maxFields)
+{
+    QList<Span> spans;
+    splitSpans(line, maxFields, &spans);
+    QStringList fields;
+    fields.reserve(spans.size());
+    for (const Span& s : spans)
+        fields.append(line.mid(s.start, s.length).toString());
     return fields;
 }

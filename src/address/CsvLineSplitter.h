@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 #include <QStringView>
 
@@ -24,7 +25,18 @@
 class CsvLineSplitter
 {
 public:
+    // A field as a piece of its line.
+    struct Span
+    {
+        qint32 start = 0;
+        qint32 length = 0;
+    };
+
     static int columnCount(QStringView firstLine);
+
+    // Appends the spans of the line's fields (as split() gives them) to *spans; a line
+    // longer than 2^31 − 1 characters is cut there.
+    static void splitSpans(QStringView line, int maxFields, QList<Span>* spans);
 
     // The line's fields, at most maxFields of them (later ones are dropped). A line
     // ending in a comma has an empty last field; an empty line has one empty field.

@@ -9,22 +9,51 @@
 #include <algorithm>
 #include <numeric>
 
-CsvRowTable::CsvRowTable(const QStringList& lines)
+CsvRowTable::CsvRowTable(const QStringList& lines) : mLines(lines)
 {
     if (lines.isEmpty())
         return;
     mColumns = CsvLineSplitter::columnCount(lines.first());
-    mRows.reserve(lines.size());
-    for (const QString& line : lines)
-        mRows.append(CsvLineSplitter::split(line, mColumns));
+    mLineStart.reserve(lines.size() + 1);
+    mOrder.reserve(lines.size());
+    for (const QString& line : lines) {
+        mOrder.append(int(mLineStart.size()));
+        mLineStart.append(mSpans.size());
+        CsvLineSplitter::splitSpans(line, mColumns, &mSpans);
+    }
+    mLineStart.append(mSpans.size());
+}
+
+int CsvRowTable::fieldCount(int row) const
+{
+    if (row < 0 || row >= mOrder.size())
+        return 0;
+    const int line = mOrder.at(row);
+    return int(mLineStart.at(line + 1) - mLineStart.at(line));
+}
+
+QStringView CsvRowTable::cellView(int row, int column) const
+{
+    if (column < 0 || column >= fieldCount(row))
+        return QStringView();
+    const int line = mOrder.at(row);
+    const CsvLineSplitter::Span& span = mSpans.at(mLineStart.at(line) + column);
+    return QStringView(mLines.at(line)).mid(span.start, span.length);
 }
 
 QString CsvRowTable::cell(int row, int column) const
 {
-    if (row < 0 || row >= mRows.size() || column < 0)
-        return QString();
-    const QStringList& fields = mRows.at(row);
-    return column < fields.size() ? fields.at(column) : QString();
+    return cellView(row, column).toString();
+}
+
+QStringList CsvRowTable::row(int r) const
+{
+    QStringList fields;
+    const int count = fieldCount(r);
+    fields.reserve(count);
+    for (int c = 0; c < count; ++c)
+        fields.append(cellView(r, c).toString());
+    return fields;
 }
 
 QList<int> CsvRowTable::sortOrder(int column, bool ascending) const
@@ -41,7 +70,7 @@ QList<int> CsvRowTable::sortOrder(int column, bool ascending) const
     QList<QByteArray> keys;
     keys.reserve(n);
     for (int r = 0; r < n; ++r)
-        keys.append(TextCodec::encode(cell(r, column)));
+        keys.append(TextCodec::encode(cellView(r, column).toString()));
     const auto less = [&](int a, int b) {
         const QByteArray& ka = keys.at(a);
         const QByteArray& kb = keys.at(b);
@@ -53,14 +82,14 @@ QList<int> CsvRowTable::sortOrder(int column, bool ascending) const
 
 void CsvRowTable::reorder(const QList<int>& order)
 {
-    if (order.size() != mRows.size())
+    if (order.size() != mOrder.size())
         return;
-    QList<QStringList> rows;
-    rows.reserve(mRows.size());
+    QList<int> lines;
+    lines.reserve(mOrder.size());
     for (int from : order) {
-        if (from < 0 || from >= mRows.size())
+        if (from < 0 || from >= mOrder.size())
             return;
-        rows.append(mRows.at(from));
+        lines.append(mOrder.at(from));
     }
-    mRows.swap(rows);
+    mOrder.swap(lines);
 }

@@ -71,6 +71,8 @@ QString place(CORINOTEDoc& doc, const QString& file, const QString& rows, bool f
     if (!message.isEmpty())
         return QStringLiteral("%1: %2").arg(file, message);
     CsvDataTable table(std::move(lines));
+    if (const QString cut = table.longCellsMessage(); !cut.isEmpty())
+        std::fprintf(stderr, "orinote-batch: %s: %s\n", qPrintable(file), qPrintable(cut));
     table.setFirstLineNames(firstLineNames);
     QString error;
     const QList<int> chosen = parseRows(rows, table.rowCount(), &error);

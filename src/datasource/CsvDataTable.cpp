@@ -6,6 +6,7 @@
 #include "base/TextCodec.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <climits>
@@ -131,6 +132,8 @@ CsvDataTable::CsvDataTable(QStringList lines, const Progress& progress) : mLines
             progress(std::min(total, lineOfIndex(r + 1) - 1), total);
     }
     mRowStart.append(mSpans.size());
+    for (const CsvFieldSplitter::Span& span : std::as_const(mSpans))
+        mLongCells += span.length > MaxCellChars ? 1 : 0;
     if (progress)
         progress(total, total);
 }
@@ -173,6 +176,16 @@ int CsvDataTable::lineOfIndex(int index) const
     return index < mFirstLines.size() ? mFirstLines.at(index) : index + 1;
 }
 
+QString CsvDataTable::longCellsMessage() const
+{
+    if (mLongCells == 0)
+        return QString();
+    const QLocale japanese(QLocale::Japanese);
+    return tr("%1文字を超えるセルが%2個あり、%1文字までを使います。")
+        .arg(japanese.toString(MaxCellChars))
+        .arg(mLongCells);
+}
+
 void CsvDataTable::setFirstLineNames(bool names)
 {
     mFirstLineNames = names && !mLines.isEmpty();
@@ -210,7 +223,11 @@ QStringView CsvDataTable::lineCell(int line, int column) const
     if (column < 0 || column >= lineFieldCount(line))
         return QStringView();
     const CsvFieldSplitter::Span& span = mSpans.at(mRowStart.at(line) + column);
-    return QStringView(mLines.at(line)).mid(span.start, span.length);
+    qsizetype length = std::min<qsizetype>(span.length, MaxCellChars);
+    const QStringView text = QStringView(mLines.at(line)).mid(span.start, span.length);
+    if (length < text.size() && text.at(length - 1).isHighSurrogate())
+        --length; // a pair is never split
+    return text.first(length);
 }
 
 int CsvDataTable::fieldCount(int row) const

@@ -39,6 +39,14 @@ public:
     // Splits every line; the progress (when given) is told every thousand lines or so.
     explicit CsvDataTable(QStringList lines, const Progress& progress = {});
 
+    // The most characters a cell gives: a longer one (a runaway quote, a pasted document)
+    // is cut there, so that placing it in a region costs what a long address costs.
+    static constexpr int MaxCellChars = 4096;
+    // How many cells of the file are longer and read cut.
+    int longCellCount() const { return mLongCells; }
+    // "4,096文字を超えるセルが3個あり、4,096文字までを使います。", or empty when none is.
+    QString longCellsMessage() const;
+
     int rowCount() const { return int(mLines.size()) - (mFirstLineNames ? 1 : 0); }
     int columnCount() const { return mColumns; }
 
@@ -53,8 +61,8 @@ public:
     // lines); 0 outside the table.
     int lineNumber(int row) const;
 
-    // The text of a cell (0-based row and column); empty outside the table or beyond the
-    // row's last field.
+    // The text of a cell (0-based row and column), at most MaxCellChars; empty outside the
+    // table or beyond the row's last field.
     QString cell(int row, int column) const;
     QStringView cellView(int row, int column) const;
     // The number of fields the row's line really has (at most columnCount()).
@@ -90,4 +98,5 @@ private:
     QList<qsizetype> mRowStart; // row r's fields: mSpans[mRowStart[r] … mRowStart[r + 1])
     QSet<int> mJoined;          // indexes of mLines that hold a record of several lines
     QList<int> mFirstLines;     // the file line of every index once a record was joined
+    int mLongCells = 0;
 };

@@ -80,6 +80,8 @@ void CsvFileActions::run()
     if (mProgress)
         mProgress->finish();
     QApplication::restoreOverrideCursor();
+    if (const QString cut = table.longCellsMessage(); !cut.isEmpty())
+        mPrompts.showMessage(cut);
 
     Profile* profile = mDoc.profile();
     bool asRecords = false;
