@@ -1,6 +1,8 @@
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
 #include "address/NameBlock.h"
+#include "addressbook/AddressHistory.h"
+#include "addressbook/CardSeason.h"
 #include "app/TemplatePreview.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
@@ -570,6 +572,19 @@ void TestCatalogue::sampleAddressBook()
         joint += list.field(r, CAddressData::JointName1).isEmpty() ? 0 : 1;
     }
     QVERIFY(joint >= 3);
+
+    // Its history uses the kinds the program knows, so 年賀状の準備 finds last season's
+    // cards and leaves out a mourning notice.
+    const QStringList kinds = AddressHistory::subjects();
+    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
+        const CAddressData& group = book.group(g);
+        for (int h = 0; h < group.historyCount(); ++h)
+            QVERIFY2(kinds.contains(group.history(h, CAddressData::HistorySubject)),
+                     qPrintable(group.history(h, CAddressData::HistorySubject)));
+    }
+    const CardSeason::Plan plan = CardSeason::plan(book, 2027);
+    QCOMPARE(plan.records.size(), 4);
+    QCOMPARE(plan.mourning, 1);
 }
 
 void TestCatalogue::catalogueFolders_data()
