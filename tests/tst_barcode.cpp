@@ -59,6 +59,36 @@ QList<ScannedBar> scanBars(const QImage& image, const QRect& band)
     return bars;
 }
 
+// A postcard with a barcode region of the given font, one record reserved and merged.
+std::unique_ptr<CORINOTEDoc> barcodeCard(MemoryProfile& profile, const QString& dataFolder,
+                                         const QString& code, const QStringList& lines)
+{
+    auto doc = std::make_unique<CORINOTEDoc>(&profile);
+    doc->dataFolder = dataFolder;
+    doc->newDocument();
+    CLabelSheetTemplate& t = doc->labelTemplate();
+    t.sheets.clear();
+    Sheet card;
+    card.rect = Rect{0, 0, 1000, -1480};
+    t.sheets.append(card);
+    TextRect region;
+    region.rect = Rect{100, -1000, 900, -1060};
+    region.attribute = u"バーコード(R)"_qs;
+    region.font = FontRecord::make(u"ＭＳ 明朝"_qs, -35, 0); // 3.5 mm: 9.9 points
+    t.regions.append(region);
+    QStringList values(CAddressData::TextColumnCount);
+    values[CAddressData::EntryNumber] = u"A-1"_qs;
+    values[CAddressData::PostalCode] = code;
+    const int columns[3] = {CAddressData::Address1, CAddressData::Address2,
+                            CAddressData::Address3};
+    for (int i = 0; i < 3 && i < lines.size(); ++i)
+        values[columns[i]] = lines.at(i);
+    doc->addressBook().group(0).appendRecord(values);
+    doc->addressBook().group(0).setFlag(0, 1);
+    Pagination::buildFromReservation(*doc, QDate(2026, 12, 8), nullptr);
+    return doc;
+}
+
 } // namespace
 
 class TestBarcode : public QObject
@@ -74,6 +104,8 @@ private slots:
     void charactersAndCheck();
     void barsDecodeToTheCharacters_data();
     void barsDecodeToTheCharacters();
+    void addressLinesJoined_data();
+    void addressLinesJoined();
     void noBarcode_data();
     void noBarcode();
     void renderedBarsReadBack_data();
@@ -173,6 +205,8 @@ void TestBarcode::charactersAndCheck_data()
     QTest::newRow("a control code on the 20th place")
         << u"91000673-80-25J1-2B"_qs
         << u"9 1 0 0 0 6 7 3 - 8 0 - 2 5 CC1 9 1 - 2 CC1 | 9"_qs;
+    QTest::newRow("a business code alone") << u"1008798"_qs
+                                           << u"1 0 0 8 7 9 8 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 | 13"_qs;
     QTest::newRow("letters of each control code") << u"1000013A-K-U"_qs
                                                   << u"1 0 0 0 0 1 3 CC1 0 - CC2 0 - CC3 0 CC4 CC4 CC4 CC4 CC4 | 2"_qs;
 }
@@ -219,6 +253,47 @@ void TestBarcode::barsDecodeToTheCharacters()
     QCOMPARE(CustomerBarcode::barsOf(CustomerBarcode::characters(content)), bars);
 }
 
+void TestBarcode::addressLinesJoined_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("lines"); // 住所1–3
+    QTest::addColumn<QString>("content");
+    QTest::newRow("room number on 住所2")
+        << u"164-0013"_qs << QStringList{u"東京都中野区弥生町2-8-15"_qs, u"201"_qs}
+        << u"16400132-8-15-201"_qs;
+    QTest::newRow("building on 住所2, room on 住所3")
+        << u"164-0013"_qs
+        << QStringList{u"東京都中野区弥生町2-8-15"_qs, u"コーポ若葉"_qs, u"201"_qs}
+        << u"16400132-8-15-201"_qs;
+    QTest::newRow("丁目 at the end of 住所1")
+        << u"263-0023"_qs
+        << QStringList{u"千葉県千葉市稲毛区緑町3丁目"_qs, u"30-8"_qs, u"郵便ビル403号"_qs}
+        << u"26300233-30-8-403"_qs;
+    QTest::newRow("empty 住所2 between") << u"164-0013"_qs
+                                         << QStringList{u"東京都中野区弥生町2-8-15"_qs,
+                                                        QString(), u"201"_qs}
+                                         << u"16400132-8-15-201"_qs;
+    // A business's own code (大口事業所個別番号) is not in the national table: the code
+    // alone, padded with CC4.
+    QTest::newRow("business code")
+        << u"100-8798"_qs << QStringList{u"東京都千代田区霞が関1丁目3-2"_qs, u"郵便事業株式会社"_qs}
+        << u"1008798"_qs;
+}
+
+void TestBarcode::addressLinesJoined()
+{
+    QFETCH(QString, code);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, content);
+    if (!PostalData::table().isLoaded())
+        QSKIP("no postal code table");
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    const auto doc = barcodeCard(profile, dir.path(), code, lines);
+    QCOMPARE(doc->textRects().text(0), content);
+    QVERIFY(PostalPrintCheck::problems(*doc).isEmpty());
+}
+
 void TestBarcode::noBarcode_data()
 {
     QTest::addColumn<QString>("code");
@@ -257,27 +332,8 @@ void TestBarcode::renderedBarsReadBack()
         QSKIP("no postal code table");
     QTemporaryDir dir;
     MemoryProfile profile;
-    auto doc = std::make_unique<CORINOTEDoc>(&profile);
-    doc->dataFolder = dir.path();
-    doc->newDocument();
-    CLabelSheetTemplate& t = doc->labelTemplate();
-    t.sheets.clear();
-    Sheet card;
-    card.rect = Rect{0, 0, 1000, -1480};
-    t.sheets.append(card);
-    TextRect region;
-    region.rect = Rect{100, -1000, 900, -1060};
-    region.attribute = u"バーコード(R)"_qs;
-    region.font = FontRecord::make(u"ＭＳ 明朝"_qs, -35, 0); // 3.5 mm: 9.9 points
-    t.regions.append(region);
-    QStringList values(CAddressData::TextColumnCount);
-    values[CAddressData::EntryNumber] = u"A-1"_qs;
-    values[CAddressData::PostalCode] = u"263-0023"_qs;
-    values[CAddressData::Address1] = u"千葉県千葉市稲毛区緑町3丁目30-8"_qs;
-    values[CAddressData::Address2] = u"郵便ビル403号"_qs;
-    doc->addressBook().group(0).appendRecord(values);
-    doc->addressBook().group(0).setFlag(0, 1);
-    Pagination::buildFromReservation(*doc, QDate(2026, 12, 8), nullptr);
+    const auto doc = barcodeCard(profile, dir.path(), u"263-0023"_qs,
+                                 {u"千葉県千葉市稲毛区緑町3丁目30-8"_qs, u"郵便ビル403号"_qs});
     QCOMPARE(doc->textRects().text(0), u"26300233-30-8-403"_qs);
 
     QFETCH(bool, pdf);
@@ -387,6 +443,9 @@ void TestBarcode::batchOption_data()
     QTest::newRow("letters as letters")
         << QStringList{u"910-0067"_qs, u"福井県福井市新田塚3丁目80-25 J1ビル2-B"_qs} << 0
         << u"91000673-80-25J1-2B\t9\n"_qs;
+    QTest::newRow("business code alone")
+        << QStringList{u"100-8798"_qs, u"東京都千代田区霞が関1丁目3-2 郵便事業株式会社"_qs} << 0
+        << u"1008798\tCC3\n"_qs;
     QTest::newRow("representative code") << QStringList{u"100-0000"_qs, u"東京都千代田区"_qs} << 1
                                          << u"代表の番号"_qs;
     QTest::newRow("no address") << QStringList{u"100-0013"_qs} << 2 << u"郵便番号と住所"_qs;

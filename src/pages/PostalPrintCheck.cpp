@@ -76,8 +76,9 @@ QList<PostalPrintCheck::Problem> PostalPrintCheck::problems(const CORINOTEDoc& d
         const QString code = records.field(r, CAddressData::PostalCode);
         const CustomerBarcode::Content c = CustomerBarcode::content(
             code,
-            records.field(r, CAddressData::Address1) + records.field(r, CAddressData::Address2) +
-                records.field(r, CAddressData::Address3),
+            CustomerBarcode::joinedAddress(records.field(r, CAddressData::Address1),
+                                           records.field(r, CAddressData::Address2),
+                                           records.field(r, CAddressData::Address3)),
             &PostalData::table());
         if (c.text.isEmpty())
             result.append({r, entry, name, code, false, true, c.error});
