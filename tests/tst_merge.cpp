@@ -744,6 +744,12 @@ void TestMerge::nameBlocks_data()
     family[7] = u"くん"_qs;
     QTest::newRow("empty joint name closed up")
         << u"宛名(R)"_qs << family << u"山田\t太郎\t様\n\t花子\t様\n\t一郎\tくん"_qs;
+    QStringList joint = none;
+    joint[0] = u"鈴木　花子"_qs; // a joint name with its own surname, 敬称1 empty as imported
+    joint[1] = u"一郎"_qs;
+    joint[6] = u"くん"_qs;
+    QTest::newRow("own surname, empty honorific takes the main one")
+        << u"宛名(R)"_qs << joint << u"山田\t太郎\t様\n鈴木\t花子\t様\n\t一郎\tくん"_qs;
     QTest::newRow("company lines") << u"宛名会社(R)"_qs << none
                                    << u"山田商事株式会社\n営業部　課長\n山田\t太郎\t様"_qs;
     QTest::newRow("sender") << u"宛名(S)"_qs << none << u"差出\t花子\t"_qs;
