@@ -266,7 +266,9 @@ void TestCatalogue::templates()
             QCOMPARE(-f.height, cross);
     }
     QCOMPARE(t.verticalText, vertical ? 1 : 0);
-    const qsizetype block = t.regions.attribute().indexOf(QStringLiteral("宛名(R)"));
+    qsizetype block = t.regions.attribute().indexOf(QStringLiteral("宛名(R)"));
+    if (block < 0)
+        block = t.regions.attribute().indexOf(QStringLiteral("宛名会社(R)"));
     const qsizetype name = t.regions.attribute().indexOf(QStringLiteral("氏名(R)"));
     QVERIFY(block >= 0 || name >= 0);
 

@@ -152,7 +152,9 @@ void TestNameBlock::bundledTemplates_data()
     QTest::addColumn<QString>("title");
     for (const char* t : {"はがき宛名（縦書き）", "はがき宛名（横書き）", "往復はがき宛名（縦書き）",
                           "長形3号封筒宛名（縦書き）", "長形4号封筒宛名（縦書き）",
-                          "洋形2号封筒宛名（縦書き）", "角形2号封筒宛名（縦書き）"})
+                          "洋形2号封筒宛名（縦書き）", "角形2号封筒宛名（縦書き）", "A4ラベル10面",
+                          "A4ラベル12面", "A4ラベル12面（バーコード付き）", "A4ラベル18面",
+                          "A4ラベル21面", "A4ラベル24面", "A4ラベル44面", "A4ラベル65面"})
         QTest::newRow(t) << QString::fromUtf8(t);
 }
 
@@ -172,6 +174,10 @@ void TestNameBlock::bundledTemplates()
                                {CAddressData::PostalCode, u"164-0013"_qs},
                                {CAddressData::Address1, u"鹿児島県鹿児島市吉野町字大明ヶ丘一丁目二千三百四十五番地六十"_qs},
                                {CAddressData::Address2, u"グランドメゾン札幌中央公園前１２０３号室"_qs},
+                               {CAddressData::Address3, u"長谷川様方"_qs},
+                               {CAddressData::Company, u"長谷川商事株式会社"_qs},
+                               {CAddressData::Department, u"営業部"_qs},
+                               {CAddressData::Position, u"部長"_qs},
                                {CAddressData::Name, u"長谷川　太郎"_qs},
                                {CAddressData::Honorific, u"様"_qs},
                                {9, u"花子"_qs}, {10, u"様"_qs}, {11, u"一郎"_qs}, {12, u"様"_qs},
@@ -191,9 +197,14 @@ void TestNameBlock::bundledTemplates()
     PictureCache pictures;
     TextRegionRenderer renderer(shaper, pictures);
     const Rect paper = doc.labelTemplate().paperRect;
+    const bool labels = title.contains(u"ラベル");
     int blocks = 0;
+    QStringList printed; // the merge fields of the first sheet that print something
     for (int i = 0; i < doc.textRects().size(); ++i) {
         const TextRect region = doc.textRects().at(i);
+        if (labels && (i >= doc.regionsPerSheet() || region.text.isEmpty()))
+            continue; // the other labels stay blank
+        printed.append(region.attribute);
         const QByteArray what = region.attribute.toUtf8();
         QVERIFY2(region.rect.left >= paper.left && region.rect.right <= paper.right &&
                      region.rect.top <= paper.top && region.rect.bottom >= paper.bottom,
@@ -219,8 +230,15 @@ void TestNameBlock::bundledTemplates()
             QVERIFY2(l.offset >= 0 && qint64(l.offset) + l.width <= l.span, what);
         }
     }
-    // The 洋形 and 角形 envelopes keep their one-name regions.
-    QCOMPARE(blocks, title.contains(u"長形") ? 1 : title.contains(u"封筒") ? 0 : 2);
+    // The 洋形 and 角形 envelopes keep their one-name regions; a label has the recipient's
+    // block with the company lines, and 住所3.
+    QCOMPARE(blocks, title.contains(u"長形") || labels ? 1 : title.contains(u"封筒") ? 0 : 2);
+    if (labels) {
+        QVERIFY(printed.contains(u"宛名会社(R)"_qs));
+        QVERIFY(printed.contains(u"住所3(R)"_qs));
+    }
+    if (title.startsWith(u"長形3号"))
+        QVERIFY(printed.contains(u"役職(R)"_qs));
 }
 
 QTEST_MAIN(TestNameBlock)
