@@ -10,17 +10,21 @@
 #include "postal/CustomerBarcode.h"
 #include "postal/PostalData.h"
 #include "postal/PostalTable.h"
+#include "render/BarcodePainter.h"
 #include "render/PageImageExporter.h"
 #include "render/PageRenderer.h"
 #include "render/PdfExporter.h"
 
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(Rect)
 
 namespace {
 
@@ -106,6 +110,9 @@ private slots:
     void barsDecodeToTheCharacters();
     void addressLinesJoined_data();
     void addressLinesJoined();
+    void scaledIntoRegion_data();
+    void scaledIntoRegion();
+    void smallRegionNamedAndNotDrawn();
     void noBarcode_data();
     void noBarcode();
     void renderedBarsReadBack_data();
@@ -294,6 +301,90 @@ void TestBarcode::addressLinesJoined()
     QVERIFY(PostalPrintCheck::problems(*doc).isEmpty());
 }
 
+void TestBarcode::scaledIntoRegion_data()
+{
+    QTest::addColumn<Rect>("rect");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("fontHeight"); // 0.1 mm
+    QTest::addColumn<double>("points");  // below 8: too small, nothing drawn
+
+    // 79.8 × 3.6 mm at 10 points.
+    QTest::newRow("font height within a wide region") << Rect{0, 0, 900, -60} << u"ＭＳ 明朝"_qs
+                                                      << 35 << 35 / (25.4 / 7.2);
+    QTest::newRow("a large font stops at 11.5") << Rect{0, 0, 1000, -60} << u"ＭＳ 明朝"_qs << 60
+                                                << 11.5;
+    QTest::newRow("a small font is taken as 8") << Rect{0, 0, 900, -60} << u"ＭＳ 明朝"_qs << 20
+                                                << 8.0;
+    QTest::newRow("a narrow region scales it down") << Rect{0, 0, 700, -60} << u"ＭＳ 明朝"_qs
+                                                    << 40 << 10.0 * 700 / 798;
+    QTest::newRow("a low region scales it down") << Rect{0, 0, 900, -30} << u"ＭＳ 明朝"_qs << 40
+                                                 << 10.0 * 30 / 36;
+    QTest::newRow("an @ face's height is not the bars'") << Rect{0, 0, 900, -40}
+                                                         << u"@ＭＳ 明朝"_qs << 900
+                                                         << 10.0 * 40 / 36;
+    QTest::newRow("a vertical region too narrow") << Rect{0, 0, 60, -800} << u"@ＭＳ 明朝"_qs << 60
+                                                  << 10.0 * 60 / 798;
+    QTest::newRow("too low for 8 points") << Rect{0, 0, 900, -28} << u"ＭＳ 明朝"_qs << 28
+                                          << 10.0 * 28 / 36;
+}
+
+void TestBarcode::scaledIntoRegion()
+{
+    QFETCH(Rect, rect);
+    QFETCH(QString, face);
+    QFETCH(int, fontHeight);
+    QFETCH(double, points);
+    TextRect region;
+    region.rect = rect;
+    region.attribute = u"バーコード(R)"_qs;
+    region.font = FontRecord::make(face, -fontHeight, face.startsWith(u'@') ? 900 : 0);
+    QVERIFY(std::abs(BarcodePainter::pointSize(region) - points) < 1e-6);
+    QCOMPARE(BarcodePainter::fits(region), points >= 8.0);
+
+    // Drawn at 10 pixels a millimetre: the bars stay inside the region, or are not drawn.
+    QImage image(1100, 900, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setTransform(QTransform(1, 0, 0, -1, 50, 50));
+    BarcodePainter::draw(painter, region, u"26300233-30-8-403"_qs);
+    painter.end();
+    QRect black;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                black |= QRect(x, y, 1, 1);
+        }
+    }
+    if (points < 8.0) {
+        QVERIFY(black.isNull());
+        return;
+    }
+    QVERIFY(!black.isNull());
+    QVERIFY2(black.right() <= 50 + rect.right && black.bottom() <= 50 - rect.bottom,
+             qPrintable(u"%1 %2"_qs.arg(black.right()).arg(black.bottom())));
+}
+
+// A vertical card whose barcode region is narrower than the barcode at 8 points: the check
+// before printing names the region, with or without records.
+void TestBarcode::smallRegionNamedAndNotDrawn()
+{
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    TextRect region;
+    region.attribute = u"バーコード(R)"_qs;
+    region.rect = Rect{800, -300, 860, -1300};
+    region.font = FontRecord::make(u"@ＭＳ 明朝"_qs, -60, 900);
+    doc.labelTemplate().regions.append(region);
+    const QList<PostalPrintCheck::Problem> problems = PostalPrintCheck::problems(doc);
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(problems.front().region, 0);
+    QCOMPARE(PostalPrintCheck::recordCount(problems), 0);
+    QCOMPARE(PostalPrintCheck::describe(problems.front()),
+             u"バーコード(R)の領域 1（幅 6.0 mm、高さ 100.0 mm では8ポイントのバーコードが入りません）"_qs);
+    QVERIFY(PostalPrintCheck::question(problems).startsWith(u"バーコードの領域が小さすぎます。"_qs));
+    QVERIFY(PostalPrintCheck::warning(problems).contains(u"バーコード(R)の領域 1"_qs));
+}
+
 void TestBarcode::noBarcode_data()
 {
     QTest::addColumn<QString>("code");
@@ -404,6 +495,7 @@ void TestBarcode::printCheckNamesRecordsWithoutBarcode()
     for (const char16_t* attribute : {u"郵1(R)", u"バーコード(R)"}) {
         TextRect r;
         r.attribute = QString::fromUtf16(attribute);
+        r.rect = Rect{0, 0, 900, -60};
         doc.labelTemplate().regions.append(r);
     }
     const auto add = [&doc](const QString& name, const QString& code, const QString& address) {
