@@ -35,9 +35,10 @@ void BM_HistorySearch100k(benchmark::State& state)
     const CAddressData& g = bigGroup();
     AddressSearch::Criteria c;
     c.relation = AddressSearch::relationChoices().first();
-    c.useHistory = true;
-    c.historySubject = QStringLiteral("送信-年賀状");
-    AddressSearch::setHistoryYear(c, 2025);
+    AddressSearch::HistoryCondition h;
+    h.subject = QStringLiteral("送信-年賀状");
+    AddressSearch::setHistoryYear(h, 2025);
+    c.history.append(h);
     for (auto _ : state)
         benchmark::DoNotOptimize(AddressSearch::matchGroup(g, c));
 }

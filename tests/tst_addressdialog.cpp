@@ -14,6 +14,7 @@
 #include "addressbook/ui/CAddressDataDialog.h"
 #include "addressbook/ui/CAddressDataEditDialog.h"
 #include "addressbook/ui/CCardSeasonDialog.h"
+#include "addressbook/ui/CHistoryConditionRow.h"
 #include "addressbook/ui/CPictureEditCtrl.h"
 #include "addressbook/ui/CSearchDataDialog.h"
 #include "addressbook/ui/CSendRecordDialog.h"
@@ -108,14 +109,20 @@ public:
     }
     QString openPath;
     QString chooseOpenPath(const QString&) override { return openPath; }
-    bool confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan) override
+    bool confirmCardPlan(const AddressBook& book, CardSeason::Plan& plan) override
     {
-        CCardSeasonDialog dialog(book, plan, today().year());
+        CCardSeasonDialog dialog(book, plan);
+        planYear = dialog.yearBox()->value();
+        if (chooseYear)
+            dialog.yearBox()->setValue(chooseYear);
+        plan = dialog.plan();
         planRows.clear();
         for (int i = 0; i < dialog.list()->count(); ++i)
             planRows.append(dialog.list()->item(i)->text());
         return acceptPlan;
     }
+    int planYear = 0;
+    int chooseYear = 0;
     QString chooseSavePath(const QString&, const QString&) override { return savePath; }
     void openLink(const QString& text) override { links.append(text); }
     bool importCsv(AddressBook&, const QStringList&) override { return false; }
@@ -236,6 +243,7 @@ private slots:
     void deleteAndUndo();
     void searchSwitchesToResults();
     void searchByHistory();
+    void searchChoicesAreIndependent();
     void prepareCardsReservesInOneStep();
     void keyboardAndMouse();
     void editorTabOrder();
@@ -654,14 +662,16 @@ void TestAddressDialog::searchByHistory()
     CAddressData& g = fx.doc->addressBook().group(0);
     g.appendHistory(u"A-2"_qs, u"送信-年賀状"_qs, u"2025/01/01"_qs, QString());
     g.appendHistory(u"A-1"_qs, u"送信-年賀状"_qs, u"2024/12/31"_qs, QString());
+    g.appendHistory(u"A-1"_qs, u"受信-年賀状"_qs, u"2025/01/03"_qs, QString());
     ScriptedDialog dialog(*fx.doc);
     dialog.fillSearch = [](CSearchDataDialog& d) {
-        QVERIFY(!d.historyYearBox()->isEnabled());
-        d.historyCheck()->setChecked(true);
-        QVERIFY(d.historyYearBox()->isEnabled());
-        QVERIFY(!d.historyFromEdit()->isEnabled());
-        d.historySubjectBox()->setCurrentText(u"送信-年賀状"_qs);
-        d.historyYearBox()->setValue(2025);
+        CHistoryConditionRow* h = d.historyRow(0);
+        QVERIFY(!h->yearBox()->isEnabled());
+        h->check()->setChecked(true);
+        QVERIFY(h->yearBox()->isEnabled());
+        QVERIFY(!h->fromEdit()->isEnabled());
+        h->subjectBox()->setCurrentText(u"送信-年賀状"_qs);
+        h->yearBox()->setValue(2025);
     };
     dialog.runCommand(AddressCommand::Search);
     QCOMPARE(dialog.currentTab(), AddressListRows::SearchTab);
@@ -669,28 +679,71 @@ void TestAddressDialog::searchByHistory()
 
     // A typed range over the new year finds both; なし finds neither.
     dialog.fillSearch = [](CSearchDataDialog& d) {
-        d.historyCheck()->setChecked(true);
-        d.historySubjectBox()->setCurrentText(u"年賀状"_qs);
-        d.historyRangeButton()->setChecked(true);
-        d.historyFromEdit()->setDate(QDate(2024, 12, 31));
-        d.historyToEdit()->setDate(QDate(2025, 1, 1));
+        CHistoryConditionRow* h = d.historyRow(0);
+        h->check()->setChecked(true);
+        h->subjectBox()->setCurrentText(u"年賀状"_qs);
+        h->rangeButton()->setChecked(true);
+        h->fromEdit()->setDate(QDate(2024, 12, 31));
+        h->toEdit()->setDate(QDate(2025, 1, 1));
     };
     dialog.runCommand(AddressCommand::Search);
     QCOMPARE(shownEntries(dialog), (QStringList{u"A-1"_qs, u"A-2"_qs}));
+
+    // Received in 2025 and not sent in 2025, as two lines.
+    dialog.fillSearch = [](CSearchDataDialog& d) {
+        CHistoryConditionRow* received = d.historyRow(0);
+        received->check()->setChecked(true);
+        received->subjectBox()->setCurrentText(u"受信-年賀状"_qs);
+        received->yearBox()->setValue(2025);
+        CHistoryConditionRow* notSent = d.historyRow(1);
+        notSent->check()->setChecked(true);
+        notSent->subjectBox()->setCurrentText(u"送信-年賀状"_qs);
+        notSent->presenceBox()->setCurrentIndex(1);
+        notSent->yearBox()->setValue(2025);
+    };
+    dialog.runCommand(AddressCommand::Search);
+    QCOMPARE(shownEntries(dialog), QStringList{u"A-1"_qs});
+}
+
+void TestAddressDialog::searchChoicesAreIndependent()
+{
+    // AND/OR and each line's 年/期間 are separate choices, chosen from the start.
+    CSearchDataDialog d(QDate(2026, 12, 9));
+    CHistoryConditionRow* h = d.historyRow(0);
+    QVERIFY(d.andButton()->isChecked());
+    QVERIFY(h->yearButton()->isChecked());
+    d.orButton()->click();
+    QVERIFY(d.orButton()->isChecked());
+    QVERIFY(h->yearButton()->isChecked());
+    h->check()->setChecked(true);
+    h->rangeButton()->click();
+    QVERIFY(d.orButton()->isChecked());
+    QVERIFY(!d.historyRow(1)->rangeButton()->isChecked());
+    h->yearButton()->click();
+    QVERIFY(d.orButton()->isChecked());
+    const AddressSearch::Criteria c = d.criteria();
+    QVERIFY(c.useOr);
+    QCOMPARE(c.history.size(), 1);
+    QCOMPARE(c.history.front().from, QDate(2025, 1, 1));
+    // Dates in the Japanese form.
+    QCOMPARE(h->fromEdit()->text(), u"2025/01/01"_qs);
+    QCOMPARE(h->toEdit()->text(), u"2025/12/31"_qs);
 }
 
 void TestAddressDialog::prepareCardsReservesInOneStep()
 {
     Fixture fx;
     ScriptedDialog dialog(*fx.doc);
-    const int last = dialog.today().year() - 1;
+    const int newYear = CardSeason::defaultNewYear(dialog.today());
+    const int last = newYear - 1;
     CAddressData& g = fx.doc->addressBook().group(0);
     const QString name = g.field(1, C::Name);
     g.appendHistory(u"A-1"_qs, u"送信-年賀状"_qs, u"%1/01/01"_qs.arg(last), QString());
-    g.appendHistory(u"A-1"_qs, u"受信-喪中"_qs, u"%1/11/01"_qs.arg(last + 1), QString());
+    g.appendHistory(u"A-1"_qs, u"受信-喪中"_qs, u"%1/11/01"_qs.arg(last), QString());
     g.appendHistory(u"A-2"_qs, u"受信-年賀状"_qs, u"%1/01/03"_qs.arg(last), QString());
     QVERIFY(dialog.menus()->action(AddressCommand::PrepareCards));
     dialog.runCommand(AddressCommand::PrepareCards);
+    QCOMPARE(dialog.planYear, newYear);
     QCOMPARE(dialog.planRows, QStringList{u"A-2  "_qs + name});
     QCOMPARE(g.flag(1), 0); // declined
     dialog.acceptPlan = true;
@@ -699,6 +752,11 @@ void TestAddressDialog::prepareCardsReservesInOneStep()
     QCOMPARE(g.flag(1), 1);
     dialog.runCommand(AddressCommand::Undo);
     QCOMPARE(fx.doc->addressBook().group(0).flag(1), 0);
+    // Another year chosen in the dialog plans again: years later nobody qualifies.
+    dialog.chooseYear = newYear + 5;
+    dialog.runCommand(AddressCommand::PrepareCards);
+    QVERIFY(dialog.planRows.isEmpty());
+    QCOMPARE(g.flag(1), 0);
 }
 
 void TestAddressDialog::makeSenderShowsItsIcon()

@@ -10,17 +10,21 @@
 #include "postal/CustomerBarcode.h"
 #include "postal/PostalData.h"
 #include "postal/PostalTable.h"
+#include "render/BarcodePainter.h"
 #include "render/PageImageExporter.h"
 #include "render/PageRenderer.h"
 #include "render/PdfExporter.h"
 
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(Rect)
 
 namespace {
 
@@ -59,6 +63,36 @@ QList<ScannedBar> scanBars(const QImage& image, const QRect& band)
     return bars;
 }
 
+// A postcard with a barcode region of the given font, one record reserved and merged.
+std::unique_ptr<CORINOTEDoc> barcodeCard(MemoryProfile& profile, const QString& dataFolder,
+                                         const QString& code, const QStringList& lines)
+{
+    auto doc = std::make_unique<CORINOTEDoc>(&profile);
+    doc->dataFolder = dataFolder;
+    doc->newDocument();
+    CLabelSheetTemplate& t = doc->labelTemplate();
+    t.sheets.clear();
+    Sheet card;
+    card.rect = Rect{0, 0, 1000, -1480};
+    t.sheets.append(card);
+    TextRect region;
+    region.rect = Rect{100, -1000, 900, -1060};
+    region.attribute = u"バーコード(R)"_qs;
+    region.font = FontRecord::make(u"ＭＳ 明朝"_qs, -35, 0); // 3.5 mm: 9.9 points
+    t.regions.append(region);
+    QStringList values(CAddressData::TextColumnCount);
+    values[CAddressData::EntryNumber] = u"A-1"_qs;
+    values[CAddressData::PostalCode] = code;
+    const int columns[3] = {CAddressData::Address1, CAddressData::Address2,
+                            CAddressData::Address3};
+    for (int i = 0; i < 3 && i < lines.size(); ++i)
+        values[columns[i]] = lines.at(i);
+    doc->addressBook().group(0).appendRecord(values);
+    doc->addressBook().group(0).setFlag(0, 1);
+    Pagination::buildFromReservation(*doc, QDate(2026, 12, 8), nullptr);
+    return doc;
+}
+
 } // namespace
 
 class TestBarcode : public QObject
@@ -74,6 +108,11 @@ private slots:
     void charactersAndCheck();
     void barsDecodeToTheCharacters_data();
     void barsDecodeToTheCharacters();
+    void addressLinesJoined_data();
+    void addressLinesJoined();
+    void scaledIntoRegion_data();
+    void scaledIntoRegion();
+    void smallRegionNamedAndNotDrawn();
     void noBarcode_data();
     void noBarcode();
     void renderedBarsReadBack_data();
@@ -173,6 +212,8 @@ void TestBarcode::charactersAndCheck_data()
     QTest::newRow("a control code on the 20th place")
         << u"91000673-80-25J1-2B"_qs
         << u"9 1 0 0 0 6 7 3 - 8 0 - 2 5 CC1 9 1 - 2 CC1 | 9"_qs;
+    QTest::newRow("a business code alone") << u"1008798"_qs
+                                           << u"1 0 0 8 7 9 8 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 | 13"_qs;
     QTest::newRow("letters of each control code") << u"1000013A-K-U"_qs
                                                   << u"1 0 0 0 0 1 3 CC1 0 - CC2 0 - CC3 0 CC4 CC4 CC4 CC4 CC4 | 2"_qs;
 }
@@ -219,6 +260,131 @@ void TestBarcode::barsDecodeToTheCharacters()
     QCOMPARE(CustomerBarcode::barsOf(CustomerBarcode::characters(content)), bars);
 }
 
+void TestBarcode::addressLinesJoined_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("lines"); // 住所1–3
+    QTest::addColumn<QString>("content");
+    QTest::newRow("room number on 住所2")
+        << u"164-0013"_qs << QStringList{u"東京都中野区弥生町2-8-15"_qs, u"201"_qs}
+        << u"16400132-8-15-201"_qs;
+    QTest::newRow("building on 住所2, room on 住所3")
+        << u"164-0013"_qs
+        << QStringList{u"東京都中野区弥生町2-8-15"_qs, u"コーポ若葉"_qs, u"201"_qs}
+        << u"16400132-8-15-201"_qs;
+    QTest::newRow("丁目 at the end of 住所1")
+        << u"263-0023"_qs
+        << QStringList{u"千葉県千葉市稲毛区緑町3丁目"_qs, u"30-8"_qs, u"郵便ビル403号"_qs}
+        << u"26300233-30-8-403"_qs;
+    QTest::newRow("empty 住所2 between") << u"164-0013"_qs
+                                         << QStringList{u"東京都中野区弥生町2-8-15"_qs,
+                                                        QString(), u"201"_qs}
+                                         << u"16400132-8-15-201"_qs;
+    // A business's own code (大口事業所個別番号) is not in the national table: the code
+    // alone, padded with CC4.
+    QTest::newRow("business code")
+        << u"100-8798"_qs << QStringList{u"東京都千代田区霞が関1丁目3-2"_qs, u"郵便事業株式会社"_qs}
+        << u"1008798"_qs;
+}
+
+void TestBarcode::addressLinesJoined()
+{
+    QFETCH(QString, code);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, content);
+    if (!PostalData::table().isLoaded())
+        QSKIP("no postal code table");
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    const auto doc = barcodeCard(profile, dir.path(), code, lines);
+    QCOMPARE(doc->textRects().text(0), content);
+    QVERIFY(PostalPrintCheck::problems(*doc).isEmpty());
+}
+
+void TestBarcode::scaledIntoRegion_data()
+{
+    QTest::addColumn<Rect>("rect");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("fontHeight"); // 0.1 mm
+    QTest::addColumn<double>("points");  // below 8: too small, nothing drawn
+
+    // 79.8 × 3.6 mm at 10 points.
+    QTest::newRow("font height within a wide region") << Rect{0, 0, 900, -60} << u"ＭＳ 明朝"_qs
+                                                      << 35 << 35 / (25.4 / 7.2);
+    QTest::newRow("a large font stops at 11.5") << Rect{0, 0, 1000, -60} << u"ＭＳ 明朝"_qs << 60
+                                                << 11.5;
+    QTest::newRow("a small font is taken as 8") << Rect{0, 0, 900, -60} << u"ＭＳ 明朝"_qs << 20
+                                                << 8.0;
+    QTest::newRow("a narrow region scales it down") << Rect{0, 0, 700, -60} << u"ＭＳ 明朝"_qs
+                                                    << 40 << 10.0 * 700 / 798;
+    QTest::newRow("a low region scales it down") << Rect{0, 0, 900, -30} << u"ＭＳ 明朝"_qs << 40
+                                                 << 10.0 * 30 / 36;
+    QTest::newRow("an @ face's height is not the bars'") << Rect{0, 0, 900, -40}
+                                                         << u"@ＭＳ 明朝"_qs << 900
+                                                         << 10.0 * 40 / 36;
+    QTest::newRow("a vertical region too narrow") << Rect{0, 0, 60, -800} << u"@ＭＳ 明朝"_qs << 60
+                                                  << 10.0 * 60 / 798;
+    QTest::newRow("too low for 8 points") << Rect{0, 0, 900, -28} << u"ＭＳ 明朝"_qs << 28
+                                          << 10.0 * 28 / 36;
+}
+
+void TestBarcode::scaledIntoRegion()
+{
+    QFETCH(Rect, rect);
+    QFETCH(QString, face);
+    QFETCH(int, fontHeight);
+    QFETCH(double, points);
+    TextRect region;
+    region.rect = rect;
+    region.attribute = u"バーコード(R)"_qs;
+    region.font = FontRecord::make(face, -fontHeight, face.startsWith(u'@') ? 900 : 0);
+    QVERIFY(std::abs(BarcodePainter::pointSize(region) - points) < 1e-6);
+    QCOMPARE(BarcodePainter::fits(region), points >= 8.0);
+
+    // Drawn at 10 pixels a millimetre: the bars stay inside the region, or are not drawn.
+    QImage image(1100, 900, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setTransform(QTransform(1, 0, 0, -1, 50, 50));
+    BarcodePainter::draw(painter, region, u"26300233-30-8-403"_qs);
+    painter.end();
+    QRect black;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                black |= QRect(x, y, 1, 1);
+        }
+    }
+    if (points < 8.0) {
+        QVERIFY(black.isNull());
+        return;
+    }
+    QVERIFY(!black.isNull());
+    QVERIFY2(black.right() <= 50 + rect.right && black.bottom() <= 50 - rect.bottom,
+             qPrintable(u"%1 %2"_qs.arg(black.right()).arg(black.bottom())));
+}
+
+// A vertical card whose barcode region is narrower than the barcode at 8 points: the check
+// before printing names the region, with or without records.
+void TestBarcode::smallRegionNamedAndNotDrawn()
+{
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    TextRect region;
+    region.attribute = u"バーコード(R)"_qs;
+    region.rect = Rect{800, -300, 860, -1300};
+    region.font = FontRecord::make(u"@ＭＳ 明朝"_qs, -60, 900);
+    doc.labelTemplate().regions.append(region);
+    const QList<PostalPrintCheck::Problem> problems = PostalPrintCheck::problems(doc);
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(problems.front().region, 0);
+    QCOMPARE(PostalPrintCheck::recordCount(problems), 0);
+    QCOMPARE(PostalPrintCheck::describe(problems.front()),
+             u"バーコード(R)の領域 1（幅 6.0 mm、高さ 100.0 mm では8ポイントのバーコードが入りません）"_qs);
+    QVERIFY(PostalPrintCheck::question(problems).startsWith(u"バーコードの領域が小さすぎます。"_qs));
+    QVERIFY(PostalPrintCheck::warning(problems).contains(u"バーコード(R)の領域 1"_qs));
+}
+
 void TestBarcode::noBarcode_data()
 {
     QTest::addColumn<QString>("code");
@@ -257,27 +423,8 @@ void TestBarcode::renderedBarsReadBack()
         QSKIP("no postal code table");
     QTemporaryDir dir;
     MemoryProfile profile;
-    auto doc = std::make_unique<CORINOTEDoc>(&profile);
-    doc->dataFolder = dir.path();
-    doc->newDocument();
-    CLabelSheetTemplate& t = doc->labelTemplate();
-    t.sheets.clear();
-    Sheet card;
-    card.rect = Rect{0, 0, 1000, -1480};
-    t.sheets.append(card);
-    TextRect region;
-    region.rect = Rect{100, -1000, 900, -1060};
-    region.attribute = u"バーコード(R)"_qs;
-    region.font = FontRecord::make(u"ＭＳ 明朝"_qs, -35, 0); // 3.5 mm: 9.9 points
-    t.regions.append(region);
-    QStringList values(CAddressData::TextColumnCount);
-    values[CAddressData::EntryNumber] = u"A-1"_qs;
-    values[CAddressData::PostalCode] = u"263-0023"_qs;
-    values[CAddressData::Address1] = u"千葉県千葉市稲毛区緑町3丁目30-8"_qs;
-    values[CAddressData::Address2] = u"郵便ビル403号"_qs;
-    doc->addressBook().group(0).appendRecord(values);
-    doc->addressBook().group(0).setFlag(0, 1);
-    Pagination::buildFromReservation(*doc, QDate(2026, 12, 8), nullptr);
+    const auto doc = barcodeCard(profile, dir.path(), u"263-0023"_qs,
+                                 {u"千葉県千葉市稲毛区緑町3丁目30-8"_qs, u"郵便ビル403号"_qs});
     QCOMPARE(doc->textRects().text(0), u"26300233-30-8-403"_qs);
 
     QFETCH(bool, pdf);
@@ -348,6 +495,7 @@ void TestBarcode::printCheckNamesRecordsWithoutBarcode()
     for (const char16_t* attribute : {u"郵1(R)", u"バーコード(R)"}) {
         TextRect r;
         r.attribute = QString::fromUtf16(attribute);
+        r.rect = Rect{0, 0, 900, -60};
         doc.labelTemplate().regions.append(r);
     }
     const auto add = [&doc](const QString& name, const QString& code, const QString& address) {
@@ -387,6 +535,9 @@ void TestBarcode::batchOption_data()
     QTest::newRow("letters as letters")
         << QStringList{u"910-0067"_qs, u"福井県福井市新田塚3丁目80-25 J1ビル2-B"_qs} << 0
         << u"91000673-80-25J1-2B\t9\n"_qs;
+    QTest::newRow("business code alone")
+        << QStringList{u"100-8798"_qs, u"東京都千代田区霞が関1丁目3-2 郵便事業株式会社"_qs} << 0
+        << u"1008798\tCC3\n"_qs;
     QTest::newRow("representative code") << QStringList{u"100-0000"_qs, u"東京都千代田区"_qs} << 1
                                          << u"代表の番号"_qs;
     QTest::newRow("no address") << QStringList{u"100-0013"_qs} << 2 << u"郵便番号と住所"_qs;

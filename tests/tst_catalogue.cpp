@@ -1,6 +1,8 @@
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
 #include "address/NameBlock.h"
+#include "addressbook/AddressHistory.h"
+#include "addressbook/CardSeason.h"
 #include "app/TemplatePreview.h"
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
@@ -264,7 +266,9 @@ void TestCatalogue::templates()
             QCOMPARE(-f.height, cross);
     }
     QCOMPARE(t.verticalText, vertical ? 1 : 0);
-    const qsizetype block = t.regions.attribute().indexOf(QStringLiteral("宛名(R)"));
+    qsizetype block = t.regions.attribute().indexOf(QStringLiteral("宛名(R)"));
+    if (block < 0)
+        block = t.regions.attribute().indexOf(QStringLiteral("宛名会社(R)"));
     const qsizetype name = t.regions.attribute().indexOf(QStringLiteral("氏名(R)"));
     QVERIFY(block >= 0 || name >= 0);
 
@@ -570,6 +574,19 @@ void TestCatalogue::sampleAddressBook()
         joint += list.field(r, CAddressData::JointName1).isEmpty() ? 0 : 1;
     }
     QVERIFY(joint >= 3);
+
+    // Its history uses the kinds the program knows, so 年賀状の準備 finds last season's
+    // cards and leaves out a mourning notice.
+    const QStringList kinds = AddressHistory::subjects();
+    for (int g = 0; g < AddressBook::SenderGroup; ++g) {
+        const CAddressData& group = book.group(g);
+        for (int h = 0; h < group.historyCount(); ++h)
+            QVERIFY2(kinds.contains(group.history(h, CAddressData::HistorySubject)),
+                     qPrintable(group.history(h, CAddressData::HistorySubject)));
+    }
+    const CardSeason::Plan plan = CardSeason::plan(book, 2027);
+    QCOMPARE(plan.records.size(), 4);
+    QCOMPARE(plan.mourning, 1);
 }
 
 void TestCatalogue::catalogueFolders_data()

@@ -47,18 +47,14 @@ AddressSearch::Criteria history(const QString& subject, const QDate& from, const
 {
     AddressSearch::Criteria c;
     c.relation = AddressSearch::relationChoices().first();
-    c.useHistory = true;
-    c.historySubject = subject;
-    c.historyFrom = from;
-    c.historyTo = to;
-    c.historyPresent = present;
+    c.history.append({subject, from, to, present});
     return c;
 }
 
 AddressSearch::Criteria year(const QString& subject, int y, bool present = true)
 {
     AddressSearch::Criteria c = history(subject, QDate(), QDate(), present);
-    AddressSearch::setHistoryYear(c, y);
+    AddressSearch::setHistoryYear(c.history.front(), y);
     return c;
 }
 
@@ -120,6 +116,18 @@ void TestHistorySearch::matches_data()
     orReserved.useOr = true;
     orReserved.reservation = AddressSearch::Reserved;
     QTest::newRow("OR with the reservation") << orReserved << QList<qint32>{4, 2};
+
+    // Several history conditions: received in 2025 and not sent in 2025; sent in 2024 or
+    // received in 2025.
+    AddressSearch::Criteria receivedNotSent = year(u"受信-年賀状"_qs, 2025);
+    receivedNotSent.history.append(year(u"送信-年賀状"_qs, 2025, false).history.front());
+    QTest::newRow("two history conditions, AND")
+        << receivedNotSent << QList<qint32>{1};
+    AddressSearch::Criteria sentOrReceived = year(u"送信-年賀状"_qs, 2024);
+    sentOrReceived.useOr = true;
+    sentOrReceived.history.append(year(u"受信-年賀状"_qs, 2025).history.front());
+    QTest::newRow("two history conditions, OR")
+        << sentOrReceived << QList<qint32>{2, 1};
 }
 
 void TestHistorySearch::matches()
@@ -156,7 +164,7 @@ void TestHistorySearch::conditionAloneIsValid()
     // Without keyword the relation text must still be given, as for the other conditions.
     AddressSearch::Criteria c = year(u"送信-年賀状"_qs, 2025);
     QCOMPARE(AddressSearch::validate(c), QString());
-    c.useHistory = false;
+    c.history.clear();
     QVERIFY(!AddressSearch::validate(c).isEmpty());
 }
 

@@ -664,29 +664,51 @@ void TestMerge::numeralForms_data()
     QTest::newRow("digit by digit") << digits << false << u"1-10-23"_qs << u"一-一〇-二三"_qs;
     QTest::newRow("digit by digit, dashes") << digits << true << u"1-10-23"_qs
                                             << u"一ー一〇ー二三"_qs;
-    QTest::newRow("0") << counting << true << u"0"_qs << u"〇"_qs;
-    QTest::newRow("10") << counting << true << u"10"_qs << u"十"_qs;
-    QTest::newRow("23") << counting << true << u"23"_qs << u"二十三"_qs;
-    QTest::newRow("100") << counting << true << u"100"_qs << u"百"_qs;
-    QTest::newRow("302") << counting << true << u"302"_qs << u"三百二"_qs;
-    QTest::newRow("1000") << counting << true << u"1000"_qs << u"千"_qs;
-    QTest::newRow("1111") << counting << true << u"1111"_qs << u"千百十一"_qs;
-    QTest::newRow("10000") << counting << true << u"10000"_qs << u"一万"_qs;
-    QTest::newRow("120305") << counting << true << u"120305"_qs << u"十二万三百五"_qs;
+    // The counting form: only the parts of an address number and floors.
+    QTest::newRow("丁目 番 号") << counting << true << u"2丁目8番15号"_qs << u"二丁目八番十五号"_qs;
+    QTest::newRow("0 before 番") << counting << true << u"0番"_qs << u"〇番"_qs;
+    QTest::newRow("10 番地") << counting << true << u"10番地"_qs << u"十番地"_qs;
+    QTest::newRow("302 番地") << counting << true << u"302番地"_qs << u"三百二番地"_qs;
+    QTest::newRow("1111 番地") << counting << true << u"1111番地"_qs << u"千百十一番地"_qs;
+    QTest::newRow("10000 番地") << counting << true << u"10000番地"_qs << u"一万番地"_qs;
+    QTest::newRow("120305 番地") << counting << true << u"120305番地"_qs
+                                 << u"十二万三百五番地"_qs;
+    QTest::newRow("地割") << counting << true << u"3地割"_qs << u"三地割"_qs;
     QTest::newRow("address") << counting << true << u"弥生台1-10-23"_qs
                              << u"弥生台一ー十ー二十三"_qs;
+    QTest::newRow("番地 of three digits in a chain") << counting << true
+                                                    << u"東塩小路町721-1"_qs
+                                                    << u"東塩小路町七百二十一ー一"_qs;
     QTest::newRow("full-width") << counting << true << u"２－８－１５"_qs << u"二ー八ー十五"_qs;
     QTest::newRow("half and full alike") << counting << true << u"2-8-15"_qs
                                          << u"二ー八ー十五"_qs;
+    QTest::newRow("floor") << counting << true << u"3階"_qs << u"三階"_qs;
+    QTest::newRow("floor 99") << counting << true << u"99階"_qs << u"九十九階"_qs;
+    QTest::newRow("floor 100") << counting << true << u"100階"_qs << u"一〇〇階"_qs;
+    QTest::newRow("room number") << counting << true << u"101号室"_qs << u"一〇一号室"_qs;
+    QTest::newRow("room joined to the address") << counting << true << u"2-8-15-201"_qs
+                                                << u"二ー八ー十五ー二〇一"_qs;
+    QTest::newRow("number after a building name") << counting << true << u"コーポ若葉201"_qs
+                                                  << u"コーポ若葉二〇一"_qs;
+    QTest::newRow("two digits alone") << counting << true << u"ハイツ12"_qs << u"ハイツ一二"_qs;
+    QTest::newRow("three digits alone") << counting << true << u"302"_qs << u"三〇二"_qs;
+    QTest::newRow("postal code") << counting << true << u"〒164-0013"_qs
+                                 << u"〒一六四ー〇〇一三"_qs;
+    QTest::newRow("postal code without mark") << counting << true << u"164-1013"_qs
+                                              << u"一六四ー一〇一三"_qs;
+    QTest::newRow("telephone") << counting << true << u"03-1234-5678"_qs
+                               << u"〇三ー一二三四ー五六七八"_qs;
+    QTest::newRow("telephone without area code") << counting << true << u"1234-5678"_qs
+                                                 << u"一二三四ー五六七八"_qs;
+    QTest::newRow("address and room") << counting << true << u"弥生町2-8-15 コーポ若葉201号室"_qs
+                                      << u"弥生町二ー八ー十五 コーポ若葉二〇一号室"_qs;
     QTest::newRow("minus, dash, bar") << digits << true << u"1−2‐3―4ｰ5"_qs
                                       << u"一ー二ー三ー四ー五"_qs;
     QTest::newRow("dashes kept") << counting << false << u"2－8-15"_qs << u"二－八-十五"_qs;
     QTest::newRow("dash not between digits") << counting << true << u"A-1 -2 3-"_qs
                                              << u"A-一 -二 三-"_qs;
-    QTest::newRow("leading zero digit by digit") << counting << true << u"03-0000-1182"_qs
-                                                 << u"〇三ー〇〇〇〇ー千百八十二"_qs;
-    QTest::newRow("nine digits digit by digit") << counting << true << u"123456789"_qs
-                                                << u"一二三四五六七八九"_qs;
+    QTest::newRow("nine digits digit by digit") << counting << true << u"123456789番地"_qs
+                                                << u"一二三四五六七八九番地"_qs;
     QTest::newRow("no digits") << counting << true << u"コーポ-若葉"_qs << u"コーポ-若葉"_qs;
 }
 
@@ -722,6 +744,12 @@ void TestMerge::nameBlocks_data()
     family[7] = u"くん"_qs;
     QTest::newRow("empty joint name closed up")
         << u"宛名(R)"_qs << family << u"山田\t太郎\t様\n\t花子\t様\n\t一郎\tくん"_qs;
+    QStringList joint = none;
+    joint[0] = u"鈴木　花子"_qs; // a joint name with its own surname, 敬称1 empty as imported
+    joint[1] = u"一郎"_qs;
+    joint[6] = u"くん"_qs;
+    QTest::newRow("own surname, empty honorific takes the main one")
+        << u"宛名(R)"_qs << joint << u"山田\t太郎\t様\n鈴木\t花子\t様\n\t一郎\tくん"_qs;
     QTest::newRow("company lines") << u"宛名会社(R)"_qs << none
                                    << u"山田商事株式会社\n営業部　課長\n山田\t太郎\t様"_qs;
     QTest::newRow("sender") << u"宛名(S)"_qs << none << u"差出\t花子\t"_qs;

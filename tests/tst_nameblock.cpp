@@ -56,23 +56,30 @@ void TestNameBlock::layout_data()
     QTest::addColumn<int>("height");   // the names' em size
 
     // A vertical region 26 mm across and 106 mm long, names at most 12 mm, as on the
-    // postcard; lines are 2 + 0.5 + 2 + 0.5 + 1 = 6 em long, 720 at 120.
+    // postcard; lines are 2 + 0.5 + 2 + 0.5 + 1 = 6 em long, 720 at 120. Neighbouring lines
+    // stand a quarter em apart: n lines take n + (n − 1) / 4 em across.
     QTest::newRow("one name") << 900 << u"山田\t太郎\t様"_qs << 120;
+    QTest::newRow("two names") << 900 << u"山田\t太郎\t様\n\t花子\t様"_qs << 115;
     QTest::newRow("three names share the width")
-        << 900 << u"山田\t太郎\t様\n\t花子\t様\n\t一郎\tくん"_qs << 86;
+        << 900 << u"山田\t太郎\t様\n\t花子\t様\n\t一郎\tくん"_qs << 74;
     QTest::newRow("six names") << 900 << u"山田\t太郎\t様\n\tA\t様\n\tB\t様\n\tC\t様\n\tD\t様\n\tE\t様"_qs
-                               << 43;
+                               << 35;
     // 2 + 0.5 + 12 + 0.5 + 1 = 16 em must fit 1060: 66.
     QTest::newRow("long given name shrinks the block")
         << 900 << u"山田\t太郎\t様\n\tアレクサンドラ・ミハイロ\t様"_qs << 66;
     QTest::newRow("joint name without honorific")
-        << 900 << u"山田\t太郎\t様\n\t花子\t"_qs << 120;
+        << 900 << u"山田\t太郎\t様\n\t花子\t"_qs << 115;
+    QTest::newRow("joint name with its own surname")
+        << 900 << u"田中\t太郎\t様\n鈴木\t花子\t様"_qs << 115;
+    QTest::newRow("a longer joint surname")
+        << 900 << u"田中\t太郎\t様\n長谷川\t花子\t様\n\t一郎\t様"_qs << 74;
     QTest::newRow("main name without a space")
-        << 900 << u"山田太郎\t\t様\n\t花子\t様"_qs << 120;
+        << 900 << u"山田太郎\t\t様\n\t花子\t様"_qs << 115;
+    // 1 + 2 × 0.7 + 2 × 0.25 = 2.9 em in 260: 89.
     QTest::newRow("company lines") << 900 << u"山田商事株式会社\n営業部　課長\n山田\t太郎\t様"_qs
-                                   << 108;
-    QTest::newRow("horizontal") << 0 << u"山田\t太郎\t様\n\t花子\t様\n\t一郎\tくん"_qs << 86;
-    QTest::newRow("turned the other way") << 2700 << u"山田\t太郎\t様\n\t花子\t様"_qs << 120;
+                                   << 89;
+    QTest::newRow("horizontal") << 0 << u"山田\t太郎\t様\n\t花子\t様\n\t一郎\tくん"_qs << 74;
+    QTest::newRow("turned the other way") << 2700 << u"山田\t太郎\t様\n\t花子\t様"_qs << 115;
 }
 
 // The given names start at one position, the honorifics at one position after every
@@ -99,8 +106,9 @@ void TestNameBlock::layout()
         QVERIFY2(p.across >= 0 && p.across + p.height <= l.crossSize, qPrintable(p.text));
         QCOMPARE(p.height, p.role == Role::Company ? int(height * 0.7) : height);
         if (p.role == Role::Surname) {
+            // Every surname level with the main one, at the line's start.
             ++surnames;
-            QCOMPARE(p.line, mainLine);
+            QCOMPARE(p.along, l.pieces.at(mainLine).along);
         }
         if (p.role == Role::Given && !block.names.first().given.isEmpty()) {
             if (given < 0)
@@ -123,9 +131,14 @@ void TestNameBlock::layout()
         for (const NameBlockLayout::Piece& q : l.pieces) {
             if (q.line > p.line)
                 QVERIFY(at(q) > at(p));
+            // Neighbouring lines a quarter em apart, not touching.
+            if (q.line == p.line + 1 && q.role != Role::Company && p.role != Role::Company)
+                QVERIFY2(at(q) - at(p) >= height + height / 4 - 1, qPrintable(q.text));
         }
     }
-    QCOMPARE(surnames, block.names.first().surname.isEmpty() ? 0 : 1);
+    const int withSurname = int(std::count_if(block.names.begin(), block.names.end(),
+                                              [](const auto& n) { return !n.surname.isEmpty(); }));
+    QCOMPARE(surnames, withSurname);
     if (honorific >= 0)
         QVERIFY(honorific > nameEnd);
     if (block.names.first().given.isEmpty() && block.names.size() > 1) {
@@ -139,7 +152,9 @@ void TestNameBlock::bundledTemplates_data()
     QTest::addColumn<QString>("title");
     for (const char* t : {"はがき宛名（縦書き）", "はがき宛名（横書き）", "往復はがき宛名（縦書き）",
                           "長形3号封筒宛名（縦書き）", "長形4号封筒宛名（縦書き）",
-                          "洋形2号封筒宛名（縦書き）", "角形2号封筒宛名（縦書き）"})
+                          "洋形2号封筒宛名（縦書き）", "角形2号封筒宛名（縦書き）", "A4ラベル10面",
+                          "A4ラベル12面", "A4ラベル12面（バーコード付き）", "A4ラベル18面",
+                          "A4ラベル21面", "A4ラベル24面", "A4ラベル44面", "A4ラベル65面"})
         QTest::newRow(t) << QString::fromUtf8(t);
 }
 
@@ -159,6 +174,10 @@ void TestNameBlock::bundledTemplates()
                                {CAddressData::PostalCode, u"164-0013"_qs},
                                {CAddressData::Address1, u"鹿児島県鹿児島市吉野町字大明ヶ丘一丁目二千三百四十五番地六十"_qs},
                                {CAddressData::Address2, u"グランドメゾン札幌中央公園前１２０３号室"_qs},
+                               {CAddressData::Address3, u"長谷川様方"_qs},
+                               {CAddressData::Company, u"長谷川商事株式会社"_qs},
+                               {CAddressData::Department, u"営業部"_qs},
+                               {CAddressData::Position, u"部長"_qs},
                                {CAddressData::Name, u"長谷川　太郎"_qs},
                                {CAddressData::Honorific, u"様"_qs},
                                {9, u"花子"_qs}, {10, u"様"_qs}, {11, u"一郎"_qs}, {12, u"様"_qs},
@@ -178,9 +197,14 @@ void TestNameBlock::bundledTemplates()
     PictureCache pictures;
     TextRegionRenderer renderer(shaper, pictures);
     const Rect paper = doc.labelTemplate().paperRect;
+    const bool labels = title.contains(u"ラベル");
     int blocks = 0;
+    QStringList printed; // the merge fields of the first sheet that print something
     for (int i = 0; i < doc.textRects().size(); ++i) {
         const TextRect region = doc.textRects().at(i);
+        if (labels && (i >= doc.regionsPerSheet() || region.text.isEmpty()))
+            continue; // the other labels stay blank
+        printed.append(region.attribute);
         const QByteArray what = region.attribute.toUtf8();
         QVERIFY2(region.rect.left >= paper.left && region.rect.right <= paper.right &&
                      region.rect.top <= paper.top && region.rect.bottom >= paper.bottom,
@@ -206,8 +230,15 @@ void TestNameBlock::bundledTemplates()
             QVERIFY2(l.offset >= 0 && qint64(l.offset) + l.width <= l.span, what);
         }
     }
-    // The 洋形 and 角形 envelopes keep their one-name regions.
-    QCOMPARE(blocks, title.contains(u"長形") ? 1 : title.contains(u"封筒") ? 0 : 2);
+    // The 洋形 and 角形 envelopes keep their one-name regions; a label has the recipient's
+    // block with the company lines, and 住所3.
+    QCOMPARE(blocks, title.contains(u"長形") || labels ? 1 : title.contains(u"封筒") ? 0 : 2);
+    if (labels) {
+        QVERIFY(printed.contains(u"宛名会社(R)"_qs));
+        QVERIFY(printed.contains(u"住所3(R)"_qs));
+    }
+    if (title.startsWith(u"長形3号"))
+        QVERIFY(printed.contains(u"役職(R)"_qs));
 }
 
 QTEST_MAIN(TestNameBlock)

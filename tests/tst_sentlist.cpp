@@ -211,6 +211,14 @@ void TestSentList::recordIsOneUndoStepAndRemembersTheSubject()
     }
     QCOMPARE(profile.readString(SentHistory::subjectKey(), QString()), entry.subject);
     QVERIFY(doc->isModified());
+    // Printed again the same day: nothing more; another day, another subject: a row each.
+    QVERIFY(!SentHistory::record(*doc, printed, {entry.subject, u"2026/12/8"_qs, QString()}));
+    QCOMPARE(g.historyCount(), 3);
+    QVERIFY(SentHistory::record(*doc, printed.mid(0, 1), {entry.subject, u"2026/12/09"_qs, {}}));
+    QVERIFY(SentHistory::record(*doc, printed.mid(0, 1), {u"送信-年賀状"_qs, entry.date, {}}));
+    QCOMPARE(g.historyCount(), 5);
+    doc->undo();
+    doc->undo();
     doc->undo();
     QCOMPARE(doc->addressBook().group(0).historyCount(), 0);
     QVERIFY(!SentHistory::record(*doc, {}, entry));

@@ -12,6 +12,15 @@ bool isSpace(QChar c)
     return c == u' ' || c == u'　';
 }
 
+// The index of the first space, or the text's length.
+qsizetype spaceIn(const QString& text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && !isSpace(text.at(at)))
+        ++at;
+    return at;
+}
+
 } // namespace
 
 bool NameBlock::isField(const QString& attribute)
@@ -38,9 +47,7 @@ NameBlock NameBlock::fromRecord(const CAddressData& records, int record, bool wi
     // trimmed() knows the ideographic space as white space too.
     const QString name = field(CAddressData::Name);
     Name main;
-    qsizetype space = 0;
-    while (space < name.size() && !isSpace(name.at(space)))
-        ++space;
+    const qsizetype space = spaceIn(name);
     main.surname = name.left(space);
     main.given = name.mid(space).trimmed();
     main.honorific = field(CAddressData::Honorific);
@@ -52,7 +59,13 @@ NameBlock NameBlock::fromRecord(const CAddressData& records, int record, bool wi
         const QString joint = field(column);
         if (joint.isEmpty())
             continue;
-        block.names.append({QString(), joint, field(column + 1)});
+        // A joint name written with a space has a surname of its own (鈴木 花子); an
+        // empty honorific, as imported files leave it, takes the main one.
+        const qsizetype at = spaceIn(joint);
+        const QString honorific = field(column + 1);
+        block.names.append({at < joint.size() ? joint.left(at) : QString(),
+                            at < joint.size() ? joint.mid(at).trimmed() : joint,
+                            honorific.isEmpty() ? main.honorific : honorific});
     }
     return block;
 }

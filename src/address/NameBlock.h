@@ -12,7 +12,8 @@ class CAddressData;
 //
 // The merge writes a block as the region's text, so the pages keep it like any other
 // text: one line per entry, separated by "\n"; a name line holds surname, given name and
-// honorific separated by "\t" (a joint name has an empty surname), a company line has no
+// honorific separated by "\t" (a joint name's surname is empty unless it has its own), a
+// company line has no
 // tab. fromText() reads back what toText() wrote; any other text is one name line.
 struct NameBlock
 {
@@ -30,7 +31,9 @@ struct NameBlock
 
     // The block of a record: 氏名 split at its first space (full- or half-width; without
     // one the whole name is the surname), 敬称, then 連名1–5 with 敬称1–5 where the joint
-    // name is not empty. With `withCompany`, the company lines when the record has a 会社.
+    // name is not empty; a joint name with a space has its own surname (鈴木 花子), one
+    // without is a given name alone, and an empty 敬称n takes 敬称. With `withCompany`,
+    // the company lines when the record has a 会社.
     static NameBlock fromRecord(const CAddressData& records, int record, bool withCompany);
 
     // Whether a region's attribute is a name block field: "宛名(R)", "宛名(S)",

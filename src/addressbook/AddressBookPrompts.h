@@ -44,8 +44,9 @@ public:
     virtual bool importCsv(AddressBook& book, const QStringList& lines) = 0;
     // A question to be answered yes or no; true for yes.
     virtual bool confirm(const QString& text) = 0;
-    // Shows the New Year's card plan; true when it is to be reserved.
-    virtual bool confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan)
+    // Shows the New Year's card plan, where the user may choose another New Year; true
+    // with the plan to reserve.
+    virtual bool confirmCardPlan(const AddressBook& book, CardSeason::Plan& plan)
     {
         Q_UNUSED(book);
         Q_UNUSED(plan);

@@ -211,7 +211,7 @@ QString AddressSearch::validate(const Criteria& criteria)
     const QString none = relationChoices().first();
     if (criteria.relation == none && criteria.sex == 0 && criteria.birthCondition == AnyBirthDate &&
         criteria.ageCondition == AnyAge && criteria.reservation == AnyReservation &&
-        !criteria.useHistory)
+        criteria.history.isEmpty())
         return tr("検索条件を指定してください。");
     return QString();
 }
@@ -247,10 +247,9 @@ QList<qint32> AddressSearch::matchGroup(const CAddressData& group, const Criteri
         const bool wanted = criteria.reservation == Reserved;
         conditions.push_back(condition(n, [&](int i) { return (group.flag(i) != 0) == wanted; }));
     }
-    if (criteria.useHistory) {
-        const std::vector<bool> has = historyMatches(group, criteria);
-        conditions.push_back(
-            condition(n, [&](int i) { return has[size_t(i)] == criteria.historyPresent; }));
+    for (const HistoryCondition& h : criteria.history) {
+        const std::vector<bool> has = historyMatches(group, h);
+        conditions.push_back(condition(n, [&](int i) { return has[size_t(i)] == h.present; }));
     }
 
     QList<qint32> result;
@@ -296,10 +295,10 @@ void AddressSearch::run(CORINOTEDoc& doc, const Criteria& criteria)
         doc.groupList(g) = matchGroup(doc.addressBook().group(g), criteria);
 }
 
-void AddressSearch::setHistoryYear(Criteria& criteria, int year)
+void AddressSearch::setHistoryYear(HistoryCondition& condition, int year)
 {
-    criteria.historyFrom = QDate(year, 1, 1);
-    criteria.historyTo = QDate(year, 12, 31);
+    condition.from = QDate(year, 1, 1);
+    condition.to = QDate(year, 12, 31);
 }
 
 QDate AddressSearch::historyDate(const QString& text)
@@ -312,28 +311,29 @@ QDate AddressSearch::historyDate(const QString& text)
     return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
 }
 
-std::vector<bool> AddressSearch::historyMatches(const CAddressData& group, const Criteria& criteria)
+std::vector<bool> AddressSearch::historyMatches(const CAddressData& group,
+                                                const HistoryCondition& criteria)
 {
     const int n = group.recordCount();
     std::vector<bool> has(size_t(n), false);
     // The history rows are few next to the records: collect the keys of matching rows
     // once, then look each record's entry number up.
     QSet<QString> keys;
-    const bool ranged = criteria.historyFrom.isValid() || criteria.historyTo.isValid();
+    const bool ranged = criteria.from.isValid() || criteria.to.isValid();
     for (int h = 0; h < group.historyCount(); ++h) {
         const QString key = group.history(h, C::HistoryKey);
         if (key.isEmpty() || keys.contains(key))
             continue;
-        if (!criteria.historySubject.isEmpty() &&
-            !group.history(h, C::HistorySubject).contains(criteria.historySubject))
+        if (!criteria.subject.isEmpty() &&
+            !group.history(h, C::HistorySubject).contains(criteria.subject))
             continue;
         if (ranged) {
             const QDate d = historyDate(group.history(h, C::HistoryDate));
             if (!d.isValid())
                 continue;
-            if (criteria.historyFrom.isValid() && d < criteria.historyFrom)
+            if (criteria.from.isValid() && d < criteria.from)
                 continue;
-            if (criteria.historyTo.isValid() && d > criteria.historyTo)
+            if (criteria.to.isValid() && d > criteria.to)
                 continue;
         }
         keys.insert(key);

@@ -45,6 +45,17 @@ public:
         Reserved     // 予約済
     };
 
+    // 送受信履歴: records with (あり) or without (なし) a history row whose subject
+    // contains `subject` (empty: any subject) and whose date lies in from..to (an invalid
+    // end leaves that side open).
+    struct HistoryCondition
+    {
+        QString subject;
+        QDate from;
+        QDate to;
+        bool present = true;
+    };
+
     struct Criteria
     {
         bool useOr = false;
@@ -58,24 +69,19 @@ public:
         int ageCondition = AnyAge;
         int age = 0;
         int reservation = AnyReservation;
-        // 送受信履歴: records with (あり) or without (なし) a history row whose subject
-        // contains historySubject (empty: any subject) and whose date lies in
-        // historyFrom..historyTo (an invalid end leaves that side open).
-        bool useHistory = false;
-        QString historySubject;
-        QDate historyFrom;
-        QDate historyTo;
-        bool historyPresent = true;
+        // 送受信履歴: each condition is one more condition of the search.
+        QList<HistoryCondition> history;
     };
 
-    // The range of a whole year, for the history condition.
-    static void setHistoryYear(Criteria& criteria, int year);
+    // The range of a whole year, for a history condition.
+    static void setHistoryYear(HistoryCondition& condition, int year);
     // The date of a history row ("YYYY/MM/DD", also without leading zeros or with "-");
     // invalid when unreadable.
     static QDate historyDate(const QString& text);
-    // The records of one group that have a history row matching the criteria's history
-    // condition, one flag per record.
-    static std::vector<bool> historyMatches(const CAddressData& group, const Criteria& criteria);
+    // The records of one group that have a history row matching a history condition's
+    // subject and dates (あり/なし is left to the caller), one flag per record.
+    static std::vector<bool> historyMatches(const CAddressData& group,
+                                            const HistoryCondition& condition);
 
     // The choices of the search dialog, in order.
     static QStringList fieldNames();

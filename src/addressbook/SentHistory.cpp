@@ -3,6 +3,7 @@
 #include "address/AddressBook.h"
 #include "address/AgeCalculator.h"
 #include "address/CAddressData.h"
+#include "AddressSearch.h"
 #include "merge/MergeExpander.h"
 #include "model/CORINOTEDoc.h"
 #include "model/Profile.h"
@@ -102,10 +103,36 @@ AddressHistory::Entry SentHistory::proposal(const Profile* profile, const QDate&
     return entry;
 }
 
+QList<AddressRecordRef> SentHistory::withoutRow(const AddressBook& book,
+                                                const QList<AddressRecordRef>& refs,
+                                                const AddressHistory::Entry& entry)
+{
+    // A day is compared as a date where the text reads as one ("2026/1/5" is 2026/01/05).
+    const QDate day = AddressSearch::historyDate(entry.date);
+    const auto sameDay = [&](const QString& text) {
+        return day.isValid() ? AddressSearch::historyDate(text) == day
+                             : text.trimmed() == entry.date.trimmed();
+    };
+    QList<AddressRecordRef> out;
+    for (const AddressRecordRef& ref : refs) {
+        const CAddressData& group = book.group(ref.group);
+        const QString key = group.field(ref.record, CAddressData::EntryNumber);
+        bool has = false;
+        for (int h = 0; h < group.historyCount() && !has && !key.isEmpty(); ++h) {
+            has = group.history(h, CAddressData::HistoryKey) == key &&
+                  group.history(h, CAddressData::HistorySubject) == entry.subject &&
+                  sameDay(group.history(h, CAddressData::HistoryDate));
+        }
+        if (!has)
+            out.append(ref);
+    }
+    return out;
+}
+
 bool SentHistory::record(CORINOTEDoc& doc, const QList<AddressRecordRef>& refs,
                          const AddressHistory::Entry& entry)
 {
-    if (!AddressHistory::add(doc, refs, entry))
+    if (!AddressHistory::add(doc, withoutRow(doc.addressBook(), refs, entry), entry))
         return false;
     if (Profile* profile = doc.profile())
         profile->writeString(subjectKey(), entry.subject);

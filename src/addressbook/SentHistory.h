@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+class AddressBook;
 class CORINOTEDoc;
 class Profile;
 
@@ -35,8 +36,13 @@ public:
     // there is none); today's date.
     static AddressHistory::Entry proposal(const Profile* profile, const QDate& today);
 
-    // One history row per record in one undo step, and the subject remembered. Returns
-    // whether anything was added.
+    // The records that have no history row of the entry's subject on the entry's day yet.
+    static QList<AddressRecordRef> withoutRow(const AddressBook& book,
+                                              const QList<AddressRecordRef>& refs,
+                                              const AddressHistory::Entry& entry);
+    // One history row per record in one undo step, and the subject remembered; a record
+    // that has a row of that subject on that day already gets none (printing twice on a
+    // day records the sending once). Returns whether anything was added.
     static bool record(CORINOTEDoc& doc, const QList<AddressRecordRef>& refs,
                        const AddressHistory::Entry& entry);
 };

@@ -234,9 +234,10 @@ bool MergeExpander::fieldValue(const MergeField& f, int w, const RegionContext& 
         break;
     case MergeField::Kind::Barcode:
         *text = CustomerBarcode::content(value,
-                                         records->field(record, CAddressData::Address1) +
-                                             records->field(record, CAddressData::Address2) +
-                                             records->field(record, CAddressData::Address3),
+                                         CustomerBarcode::joinedAddress(
+                                             records->field(record, CAddressData::Address1),
+                                             records->field(record, CAddressData::Address2),
+                                             records->field(record, CAddressData::Address3)),
                                          &PostalData::table())
                     .text;
         break;

@@ -6,11 +6,13 @@
 #include "postal/CustomerBarcode.h"
 #include "postal/PostalCode.h"
 #include "postal/PostalData.h"
+#include "render/BarcodePainter.h"
 
 #include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -53,6 +55,20 @@ QList<PostalPrintCheck::Problem> PostalPrintCheck::problems(const CORINOTEDoc& d
     const QList<int> columns = printedColumns(doc);
     const QList<QString>& attributes = doc.labelTemplate().regions.arrays().attribute;
     const bool barcode = attributes.contains(QStringLiteral("バーコード(R)"));
+    const TextRectFamily& regions = doc.labelTemplate().regions;
+    for (int i = 0; i < regions.size(); ++i) {
+        const TextRect region = regions.at(i);
+        if (!CustomerBarcode::isField(region.attribute) || BarcodePainter::fits(region))
+            continue;
+        Problem p;
+        p.name = region.attribute;
+        p.barcode = true;
+        p.region = i;
+        p.reason = tr("幅 %1 mm、高さ %2 mm では8ポイントのバーコードが入りません")
+                       .arg(std::abs(region.rect.width()) / 10.0, 0, 'f', 1)
+                       .arg(std::abs(region.rect.height()) / 10.0, 0, 'f', 1);
+        result.append(p);
+    }
     if (columns.isEmpty() && !barcode)
         return result;
     const CAddressData& records = doc.recordList();
@@ -76,8 +92,9 @@ QList<PostalPrintCheck::Problem> PostalPrintCheck::problems(const CORINOTEDoc& d
         const QString code = records.field(r, CAddressData::PostalCode);
         const CustomerBarcode::Content c = CustomerBarcode::content(
             code,
-            records.field(r, CAddressData::Address1) + records.field(r, CAddressData::Address2) +
-                records.field(r, CAddressData::Address3),
+            CustomerBarcode::joinedAddress(records.field(r, CAddressData::Address1),
+                                           records.field(r, CAddressData::Address2),
+                                           records.field(r, CAddressData::Address3)),
             &PostalData::table());
         if (c.text.isEmpty())
             result.append({r, entry, name, code, false, true, c.error});
@@ -87,6 +104,8 @@ QList<PostalPrintCheck::Problem> PostalPrintCheck::problems(const CORINOTEDoc& d
 
 QString PostalPrintCheck::describe(const Problem& problem)
 {
+    if (problem.region >= 0)
+        return tr("%1の領域 %2（%3）").arg(problem.name).arg(problem.region + 1).arg(problem.reason);
     const QString who = problem.name.isEmpty() ? problem.entryNumber : problem.name;
     if (problem.barcode)
         return tr("%1（バーコードなし: %2）").arg(who, problem.reason);
@@ -100,8 +119,10 @@ QString PostalPrintCheck::describe(const Problem& problem)
 int PostalPrintCheck::recordCount(const QList<Problem>& problems)
 {
     QSet<int> records;
-    for (const Problem& p : problems)
-        records.insert(p.record);
+    for (const Problem& p : problems) {
+        if (p.region < 0)
+            records.insert(p.record);
+    }
     return int(records.size());
 }
 
@@ -114,6 +135,9 @@ QString PostalPrintCheck::question(const QList<Problem>& problems, int shown)
         lines.append(describe(problems.at(i)));
     if (problems.size() > shown)
         lines.append(tr("ほか%1件").arg(problems.size() - shown));
+    if (recordCount(problems) == 0)
+        return tr("バーコードの領域が小さすぎます。このまま印刷しますか？") +
+               QStringLiteral("\n\n") + lines.join(u'\n');
     return (anyBarcode(problems)
                 ? tr("郵便番号が正しくないか、バーコードを印刷できない宛先が%1件あります。"
                      "このまま印刷しますか？")
@@ -126,6 +150,12 @@ QString PostalPrintCheck::warning(const QList<Problem>& problems)
 {
     if (problems.isEmpty())
         return QString();
+    if (recordCount(problems) == 0) {
+        QString text = tr("バーコードの領域が小さすぎます（バーコードはなしで印刷されます）。");
+        for (const Problem& p : problems)
+            text += QStringLiteral("\n  ") + describe(p);
+        return text;
+    }
     QString text =
         (anyBarcode(problems)
              ? tr("郵便番号が正しくないか、バーコードを印刷できない宛先が%1件あります（郵便番号欄は"

@@ -22,6 +22,9 @@ public:
         // No customer barcode can be made for the record (バーコード(R)); `reason` says why.
         bool barcode = false;
         QString reason;
+        // A barcode region of the template too small for the barcode at 8 points (its index
+        // among the template's regions; `record` is -1 then); -1 for a record's problem.
+        int region = -1;
     };
 
     // The postal code columns (CAddressData::PostalCode, CompanyPostalCode) that the
@@ -32,14 +35,16 @@ public:
     // The records of the record list, in print order, whose printed codes do not fill the
     // boxes, and, where the template prints the recipient's customer barcode, those for
     // which none can be made (a record named for its code already is not named again);
-    // the blank records before the print start position are not records.
+    // the blank records before the print start position are not records. Before them,
+    // the template's barcode regions too small for a barcode of 8 points.
     static QList<Problem> problems(const CORINOTEDoc& doc);
 
     // "山田 太郎（164-001）", "山田 太郎（郵便番号なし）", "会社郵便番号" for the company
     // code; the entry number stands for a record without a name.
     static QString describe(const Problem& problem);
 
-    // The number of records named (a record with both codes wrong counts once).
+    // The number of records named (a record with both codes wrong counts once; regions
+    // are no records).
     static int recordCount(const QList<Problem>& problems);
 
     // "郵便番号が正しくない宛先が3件あります。このまま印刷しますか？" followed by the names

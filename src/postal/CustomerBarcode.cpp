@@ -84,6 +84,17 @@ qsizetype CustomerBarcode::townEnd(const QString& address, const QList<PostalAdd
     return best;
 }
 
+QString CustomerBarcode::joinedAddress(const QString& line1, const QString& line2,
+                                       const QString& line3)
+{
+    QStringList lines;
+    for (const QString* line : {&line1, &line2, &line3}) {
+        if (!line->trimmed().isEmpty())
+            lines.append(*line);
+    }
+    return lines.join(u' ');
+}
+
 CustomerBarcode::Content CustomerBarcode::content(const QString& postalCode, const QString& address,
                                                   const PostalTable* table)
 {
@@ -96,7 +107,12 @@ CustomerBarcode::Content CustomerBarcode::content(const QString& postalCode, con
     qsizetype start = -1;
     if (table && table->isLoaded()) {
         const QList<PostalAddress> entries = table->addresses(postalCode);
-        if (!entries.isEmpty() &&
+        if (entries.isEmpty()) {
+            // A business's own code or a post-office box code: the code alone.
+            c.text = PostalCode::digits(postalCode);
+            return c;
+        }
+        if (
             std::all_of(entries.begin(), entries.end(),
                         [](const PostalAddress& e) { return e.town.isEmpty(); })) {
             c.error = tr("郵便番号 %1 は地域の代表の番号です（町域の番号を使ってください）。")

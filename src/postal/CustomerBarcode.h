@@ -15,7 +15,10 @@ class PostalTable;
 // prefecture, city and town the table gives for the code; without the table, or when no
 // name is found, the address number starts at the address's first digit. No barcode is
 // made for a code that cannot fill the digit boxes, nor for an area's representative
-// code (the table's entry without a town, "以下に掲載がない場合").
+// code (the table's entry without a town, "以下に掲載がない場合"). A code the loaded
+// table does not hold (a business's own code, a post-office box code) is encoded alone,
+// its seven digits padded with CC4: the manual leaves the address number out for such
+// codes, since the code itself names the addressee.
 class CustomerBarcode
 {
 public:
@@ -32,6 +35,11 @@ public:
         QString error; // why there is none
     };
 
+    // The address lines (住所1–3) as one address for content(): the non-empty lines
+    // joined by a space, which the address number reads as a hyphen, so 2-8-15 and a
+    // room number 201 on the next line give 2-8-15-201, not 2-8-15201.
+    static QString joinedAddress(const QString& line1, const QString& line2,
+                                 const QString& line3);
     // The content of a record's barcode; `table` may be null or empty.
     static Content content(const QString& postalCode, const QString& address,
                            const PostalTable* table);

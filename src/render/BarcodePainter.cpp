@@ -12,15 +12,29 @@
 
 double BarcodePainter::pointSize(const TextRect& region)
 {
-    // The font height is in 0.1 mm; a region without one takes its rectangle's height.
-    const double height = region.font.height != 0 ? std::abs(double(region.font.height))
-                                                  : std::abs(double(region.rect.height()));
-    return std::clamp(height * 0.1 / (25.4 / 72.0), 8.0, 11.5);
+    // At 10 points the barcode is 133 modules of 0.6 mm long and 6 high: 79.8 × 3.6 mm.
+    constexpr double kLengthAt10 = 798.0; // 0.1 mm
+    constexpr double kHeightAt10 = 36.0;
+    const double byWidth = 10.0 * std::abs(double(region.rect.width())) / kLengthAt10;
+    const double byHeight = 10.0 * std::abs(double(region.rect.height())) / kHeightAt10;
+    double size = std::min({MaxPoints, byWidth, byHeight});
+    // A horizontal face's height chooses a size within the region; a vertical face's height
+    // is the region's width across its columns, which says nothing about horizontal bars.
+    if (region.font.height != 0 && !region.font.isVertical()) {
+        const double font = std::abs(double(region.font.height)) * 0.1 / (25.4 / 72.0);
+        size = std::min(size, std::clamp(font, MinPoints, MaxPoints));
+    }
+    return size;
+}
+
+bool BarcodePainter::fits(const TextRect& region)
+{
+    return pointSize(region) >= MinPoints - 1e-9;
 }
 
 void BarcodePainter::draw(QPainter& painter, const TextRect& region, const QString& content)
 {
-    if (content.isEmpty())
+    if (content.isEmpty() || !fits(region))
         return;
     const QList<CustomerBarcode::Bar> bars = CustomerBarcode::bars(content);
     if (bars.isEmpty())

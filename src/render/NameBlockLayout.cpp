@@ -8,6 +8,9 @@
 namespace {
 
 constexpr double kCompanyScale = 0.7;
+// The gap between neighbouring lines (columns) of the block, in ems of the names: the
+// customary space, kept while the size shrinks.
+constexpr double kLineGap = 0.25;
 // Shrinking stops after this many measurements: each one lands within a unit or two.
 constexpr int kFitRounds = 8;
 
@@ -40,15 +43,20 @@ int arrange(const NameBlock& block, int h, int hc, const NameBlockLayout::Measur
 
     const NameBlock::Name& main = block.names.first();
     const int surnameWidth = width(main.surname, h);
+    // Every surname starts at the line's start, every given name after the widest surname
+    // (a joint name with a surname of its own stands level with the main name).
+    int surnameColumn = surnameWidth;
+    for (const NameBlock::Name& n : block.names)
+        surnameColumn = std::max(surnameColumn, width(n.surname, h));
     const bool mainGiven = !main.given.isEmpty();
-    const int givenStart = main.surname.isEmpty() ? 0 : mainGiven ? surnameWidth + gap : 0;
+    const int givenStart = main.surname.isEmpty() ? 0 : mainGiven ? surnameColumn + gap : 0;
 
     QList<Piece> names;
     int first = 0;
     for (int i = 0; i < block.names.size(); ++i, ++line) {
         const NameBlock::Name& n = block.names.at(i);
         if (!n.surname.isEmpty())
-            names.append({n.surname, Role::Surname, line, h, 0, 0, surnameWidth, {}});
+            names.append({n.surname, Role::Surname, line, h, 0, 0, width(n.surname, h), {}});
         if (!n.given.isEmpty()) {
             Piece p{n.given, Role::Given, line, h, givenStart, 0, width(n.given, h), {}};
             if (i > 0 && !mainGiven && !main.surname.isEmpty())
@@ -93,7 +101,9 @@ NameBlockLayout NameBlockLayout::compute(const Rect& rect, int orientation, int 
     if (block.isEmpty() || l.crossSize <= 0 || l.span <= 0)
         return l;
 
-    const double units = double(nameLines) + kCompanyScale * double(companyLines);
+    const qsizetype lines = nameLines + companyLines;
+    const double units = double(nameLines) + kCompanyScale * double(companyLines) +
+                         kLineGap * double(lines - 1);
     int h = std::min<int>(int(l.crossSize / units), RegionLayout::MaxFontHeight);
     if (maxHeight > 0)
         h = std::min(h, maxHeight);
@@ -111,17 +121,20 @@ NameBlockLayout NameBlockLayout::compute(const Rect& rect, int orientation, int 
     l.nameHeight = h;
     l.companyHeight = int(h * kCompanyScale);
 
-    const qint64 depth = qint64(l.companyHeight) * companyLines + qint64(h) * nameLines;
+    const qint64 gap = qint64(h * kLineGap);
+    const qint64 depth =
+        qint64(l.companyHeight) * companyLines + qint64(h) * nameLines + gap * (lines - 1);
     const qint64 acrossStart = std::max<qint64>(0, (l.crossSize - depth) / 2);
     const qint64 slack = qint64(l.span) - l.width;
     const qint64 alongStart = alignment == 1 ? slack / 2 : alignment == 2 ? slack : 0;
 
     const qint64 left = rect.left, top = rect.top, right = rect.right, bottom = rect.bottom;
     for (Piece& p : l.pieces) {
-        const qint64 lineStart = p.line < companyLines
-                                     ? qint64(p.line) * l.companyHeight
-                                     : qint64(companyLines) * l.companyHeight +
-                                           qint64(p.line - companyLines) * h;
+        const qint64 lineStart = (p.line < companyLines
+                                      ? qint64(p.line) * l.companyHeight
+                                      : qint64(companyLines) * l.companyHeight +
+                                            qint64(p.line - companyLines) * h) +
+                                 gap * p.line;
         p.across = clampInt(acrossStart + lineStart);
         p.along = clampInt(alongStart + p.along);
         const qint64 a = p.along, c = p.across;

@@ -14,11 +14,13 @@
 // The block is set in lines along the region's writing direction, stacked across it as
 // the two-line rule stacks its lines (columns from right to left for a vertical region,
 // rows from the top otherwise): the company lines first, at 7/10 of the names' size, then
-// one line per name. The surname stands once, at the line's start; every given name
-// starts where the main given name starts (when the main name has no given name, the
+// one line per name, neighbouring lines a quarter em apart. The main surname, and a joint
+// name's own surname, stand at the line's start; every given name starts where the main
+// given name starts (after the widest surname) (when the main name has no given name, the
 // joint names end where it ends); every honorific starts at one position, half an em
 // after the longest name. One size serves the whole block: the region's font size
-// (`maxHeight`) or, when the lines need more room, the cross size shared among them, made
+// (`maxHeight`) or, when the lines need more room, the cross size shared among them (gaps
+// included: the size shrinks, not the gap), made
 // smaller until the longest line fits the span. The block is
 // centred across the region and aligned along it as the region's text is (start, centre,
 // end).

@@ -8,6 +8,7 @@
 #include "model/Profile.h"
 #include "postal/CustomerBarcode.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -363,10 +364,21 @@ void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mo
                 continue;
             const TextRect region = regions.at(i);
             context.number = i + 1;
-            if (!s.templateMode && CustomerBarcode::isField(region.attribute)) {
+            const bool barcode = CustomerBarcode::isField(region.attribute);
+            if (barcode && !BarcodePainter::fits(region) && mode == RenderMode::Edit)
+                markSmallBarcode(painter, region);
+            if (!s.templateMode && barcode) {
                 // Background and frame as any region, then the bars instead of text.
                 mRegions.drawBox(painter, region, context);
                 BarcodePainter::draw(painter, region, region.text);
+                continue;
+            }
+            if (s.templateMode && barcode && !BarcodePainter::fits(region)) {
+                // The designer names a region too small for the barcode.
+                mRegions.draw(painter, region,
+                              region.attribute +
+                                  QCoreApplication::translate("PageRenderer", "（小さすぎます）"),
+                              context);
                 continue;
             }
             if (!s.templateMode && NameBlock::isField(region.attribute)) {
@@ -377,6 +389,20 @@ void PageRenderer::drawRegions(QPainter& painter, const Source& s, RenderMode mo
             mRegions.draw(painter, region, text, context);
         }
     }
+}
+
+void PageRenderer::markSmallBarcode(QPainter& painter, const TextRect& region)
+{
+    // A red cross over the region on the screen only: the barcode cannot be drawn in it.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(RenderSupport::hairline(Qt::red));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF r = RenderSupport::rectF(region.rect);
+    painter.drawRect(r);
+    painter.drawLine(r.topLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomLeft());
+    painter.restore();
 }
 
 void PageRenderer::drawSheetFrames(QPainter& painter, const Source& s, RenderMode mode)

@@ -100,6 +100,7 @@ private:
     void drawRegionOutlines(QPainter& painter, const Source& s);
     void drawRegions(QPainter& painter, const Source& s, RenderMode mode);
     void drawSheetFrames(QPainter& painter, const Source& s, RenderMode mode);
+    static void markSmallBarcode(QPainter& painter, const TextRect& region);
     void drawGroupRects(QPainter& painter, const Selection& selection, const Source& s);
     void drawOffPaperOutlines(QPainter& painter, const Source& s, const QRectF& paper);
     void drawSelectedObjects(QPainter& painter, const Selection& selection, const Source& s);

@@ -38,9 +38,9 @@ bool AddressDialogPrompts::askSearch(AddressSearch::Criteria& criteria)
     return CSearchDataDialog::ask(mParent, criteria, today());
 }
 
-bool AddressDialogPrompts::confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan)
+bool AddressDialogPrompts::confirmCardPlan(const AddressBook& book, CardSeason::Plan& plan)
 {
-    return CCardSeasonDialog::ask(mParent, book, plan, today().year());
+    return CCardSeasonDialog::ask(mParent, book, plan);
 }
 
 bool AddressDialogPrompts::printPages(const std::function<void(QPagedPaintDevice&)>& paint)

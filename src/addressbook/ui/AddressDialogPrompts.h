@@ -22,7 +22,7 @@ public:
     bool editRecord(QStringList& values) override;
     bool editHistory(AddressHistory::Entry& entry) override;
     bool askSearch(AddressSearch::Criteria& criteria) override;
-    bool confirmCardPlan(const AddressBook& book, const CardSeason::Plan& plan) override;
+    bool confirmCardPlan(const AddressBook& book, CardSeason::Plan& plan) override;
     QString chooseOpenPath(const QString& filter) override;
     QString chooseSavePath(const QString& filter, const QString& defaultSuffix) override;
     void openLink(const QString& text) override;

@@ -469,7 +469,8 @@ void CAddressDataDialog::search()
 
 void CAddressDataDialog::prepareCards()
 {
-    const CardSeason::Plan plan = CardSeason::plan(mDoc.addressBook(), mPrompts->today().year());
+    CardSeason::Plan plan =
+        CardSeason::plan(mDoc.addressBook(), CardSeason::defaultNewYear(mPrompts->today()));
     if (!mPrompts->confirmCardPlan(mDoc.addressBook(), plan))
         return;
     if (CardSeason::reserve(mDoc, plan))

@@ -5,23 +5,37 @@
 #include <QDialog>
 
 class AddressBook;
+class QLabel;
 class QListWidget;
+class QPushButton;
+class QSpinBox;
 
-// "年賀状の準備": the rule, the counts and the names of the records that get a card this
-// year; OK reserves them (done by the caller).
+// "年賀状の準備": the New Year to prepare (the coming one at first), the rule with its
+// dates, the counts and the names of the records that get a card; changing the year plans
+// again. OK reserves the plan shown (done by the caller).
 class CCardSeasonDialog : public QDialog
 {
     Q_OBJECT
 public:
-    CCardSeasonDialog(const AddressBook& book, const CardSeason::Plan& plan, int thisYear,
+    CCardSeasonDialog(const AddressBook& book, const CardSeason::Plan& plan,
                       QWidget* parent = nullptr);
 
-    // Opens the dialog; true when OK closed it.
-    static bool ask(QWidget* parent, const AddressBook& book, const CardSeason::Plan& plan,
-                    int thisYear);
+    // Opens the dialog; true with the plan of the chosen year when OK closed it.
+    static bool ask(QWidget* parent, const AddressBook& book, CardSeason::Plan& plan);
 
+    const CardSeason::Plan& plan() const { return mPlan; }
+    QSpinBox* yearBox() const { return mYear; }
+    QLabel* ruleLabel() const { return mRule; }
     QListWidget* list() const { return mList; }
 
 private:
+    void show(const CardSeason::Plan& plan);
+
+    const AddressBook& mBook;
+    CardSeason::Plan mPlan;
+    QSpinBox* mYear;
+    QLabel* mRule;
+    QLabel* mCounts;
     QListWidget* mList;
+    QPushButton* mOk = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "CSearchDataDialog.h"
 
-#include "addressbook/AddressHistory.h"
+#include "CHistoryConditionRow.h"
 
-#include <QCheckBox>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -32,7 +32,7 @@ QComboBox* choiceBox(QWidget* parent, const QString& name, const QStringList& it
 } // namespace
 
 CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
-    : QDialog(parent), mAnd(new QRadioButton(tr("AND"), this)),
+    : QDialog(parent), mCombination(new QButtonGroup(this)), mAnd(new QRadioButton(tr("AND"), this)),
       mOr(new QRadioButton(tr("OR"), this)),
       mRelation(
           choiceBox(this, QStringLiteral("relation"), AddressSearch::relationChoices(), true)),
@@ -43,20 +43,13 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
       mAge(new QSpinBox(this)), mAgeCondition(choiceBox(this, QStringLiteral("ageCondition"),
                                                         AddressSearch::ageConditions(), false)),
       mReservation(choiceBox(this, QStringLiteral("reservation"),
-                             AddressSearch::reservationChoices(), false)),
-      mHistory(new QCheckBox(tr("送受信履歴"), this)),
-      mHistorySubject(
-          choiceBox(this, QStringLiteral("historySubject"), AddressHistory::subjects(), true)),
-      mHistoryYearly(new QRadioButton(tr("年"), this)),
-      mHistoryRange(new QRadioButton(tr("期間"), this)), mHistoryYear(new QSpinBox(this)),
-      mHistoryFrom(new QDateEdit(QDate(today.year() - 1, 1, 1), this)),
-      mHistoryTo(new QDateEdit(QDate(today.year() - 1, 12, 31), this)),
-      mHistoryPresence(
-          choiceBox(this, QStringLiteral("historyPresence"), {tr("あり"), tr("なし")}, false))
+                             AddressSearch::reservationChoices(), false))
 {
     setWindowTitle(tr("検索"));
     mAnd->setObjectName(QStringLiteral("and"));
     mOr->setObjectName(QStringLiteral("or"));
+    mCombination->addButton(mAnd);
+    mCombination->addButton(mOr);
     mAnd->setChecked(true);
     auto* combination = new QHBoxLayout;
     combination->addWidget(mAnd);
@@ -96,41 +89,13 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
     conditions->addWidget(new QLabel(tr("印刷予約："), this), 4, 0);
     conditions->addWidget(mReservation, 4, 1);
 
-    // 送受信履歴: a subject from the list or typed (empty: any), last year by default.
-    mHistory->setObjectName(QStringLiteral("history"));
-    mHistoryYearly->setObjectName(QStringLiteral("historyYearly"));
-    mHistoryRange->setObjectName(QStringLiteral("historyRange"));
-    mHistoryYear->setObjectName(QStringLiteral("historyYear"));
-    mHistoryYear->setRange(1900, 2200);
-    mHistoryYear->setValue(today.year() - 1);
-    mHistoryYear->setSuffix(tr("年"));
-    mHistoryFrom->setObjectName(QStringLiteral("historyFrom"));
-    mHistoryTo->setObjectName(QStringLiteral("historyTo"));
-    mHistoryYearly->setChecked(true);
-    conditions->addWidget(mHistory, 5, 0);
-    conditions->addWidget(mHistorySubject, 5, 1);
-    conditions->addWidget(mHistoryPresence, 5, 2);
-    auto* period = new QHBoxLayout;
-    period->addWidget(mHistoryYearly);
-    period->addWidget(mHistoryYear);
-    period->addWidget(mHistoryRange);
-    period->addWidget(mHistoryFrom);
-    period->addWidget(new QLabel(tr("～"), this));
-    period->addWidget(mHistoryTo);
-    conditions->addLayout(period, 6, 1, 1, 2);
-    const auto enable = [this] {
-        const bool on = mHistory->isChecked();
-        for (QWidget* w :
-             {static_cast<QWidget*>(mHistorySubject), static_cast<QWidget*>(mHistoryPresence),
-              static_cast<QWidget*>(mHistoryYearly), static_cast<QWidget*>(mHistoryRange)})
-            w->setEnabled(on);
-        mHistoryYear->setEnabled(on && mHistoryYearly->isChecked());
-        mHistoryFrom->setEnabled(on && mHistoryRange->isChecked());
-        mHistoryTo->setEnabled(on && mHistoryRange->isChecked());
-    };
-    connect(mHistory, &QCheckBox::toggled, this, enable);
-    connect(mHistoryYearly, &QRadioButton::toggled, this, enable);
-    enable();
+    // 送受信履歴: each line a condition of its own, last year by default.
+    auto* history = new QVBoxLayout;
+    for (int r = 0; r < HistoryRowCount; ++r) {
+        mHistory[size_t(r)] = new CHistoryConditionRow(today, this);
+        mHistory[size_t(r)]->setObjectName(QStringLiteral("historyRow%1").arg(r));
+        history->addWidget(mHistory[size_t(r)]);
+    }
 
     auto* searchButton = new QPushButton(tr("検索"), this);
     searchButton->setObjectName(QStringLiteral("search"));
@@ -149,6 +114,7 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
     layout->addLayout(combination);
     layout->addLayout(keywords);
     layout->addLayout(conditions);
+    layout->addLayout(history);
     layout->addLayout(buttons);
     resize(520, sizeHint().height());
 
@@ -158,8 +124,10 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
     for (int k = 0; k < AddressSearch::KeywordCount; ++k)
         chain << mFields[size_t(k)] << mKeywords[size_t(k)];
     chain << mRelation << mSex << mBirthDate << mBirthCondition << mAge << mAgeCondition
-          << mReservation << mHistory << mHistorySubject << mHistoryPresence << mHistoryYearly
-          << mHistoryYear << mHistoryRange << mHistoryFrom << mHistoryTo << searchButton << cancel;
+          << mReservation;
+    for (const CHistoryConditionRow* row : mHistory)
+        chain << row->tabChain();
+    chain << searchButton << cancel;
     for (int i = 0; i + 1 < chain.size(); ++i)
         setTabOrder(chain.at(i), chain.at(i + 1));
     mKeywords[0]->setFocus();
@@ -189,16 +157,9 @@ AddressSearch::Criteria CSearchDataDialog::criteria() const
     c.ageCondition = mAgeCondition->currentIndex();
     c.age = mAge->value();
     c.reservation = mReservation->currentIndex();
-    c.useHistory = mHistory->isChecked();
-    if (c.useHistory) {
-        c.historySubject = mHistorySubject->currentText().trimmed();
-        if (mHistoryYearly->isChecked()) {
-            AddressSearch::setHistoryYear(c, mHistoryYear->value());
-        } else {
-            c.historyFrom = mHistoryFrom->date();
-            c.historyTo = mHistoryTo->date();
-        }
-        c.historyPresent = mHistoryPresence->currentIndex() == 0;
+    for (const CHistoryConditionRow* row : mHistory) {
+        if (row->isUsed())
+            c.history.append(row->condition());
     }
     return c;
 }

@@ -7,7 +7,8 @@
 
 #include <array>
 
-class QCheckBox;
+class CHistoryConditionRow;
+class QButtonGroup;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -15,14 +16,17 @@ class QRadioButton;
 class QSpinBox;
 
 // The search dialog "検索": AND / OR, five lines of a field selector and a keyword, and
-// the conditions 関係, 性別, 生年月日, 年齢, "印刷予約：" and 送受信履歴 (subject, a
-// year or a date range, あり/なし). "検索" checks the input
+// the conditions 関係, 性別, 生年月日, 年齢, "印刷予約：" and up to three 送受信履歴 lines
+// (subject, a year or a date range, あり/なし), each a condition of its own. AND/OR is a
+// button group of its own (AND at first). "検索" checks the input
 // (AddressSearch::validate) and stays open with the message when it is incomplete; the
 // search itself is run by the caller with criteria().
 class CSearchDataDialog : public QDialog
 {
     Q_OBJECT
 public:
+    static constexpr int HistoryRowCount = 3;
+
     explicit CSearchDataDialog(const QDate& today, QWidget* parent = nullptr);
 
     // Opens the dialog; true with the criteria gathered when "検索" closed it.
@@ -30,6 +34,7 @@ public:
 
     AddressSearch::Criteria criteria() const;
 
+    QRadioButton* andButton() const { return mAnd; }
     QRadioButton* orButton() const { return mOr; }
     QComboBox* fieldBox(int line) const { return mFields.at(size_t(line)); }
     QLineEdit* keywordEdit(int line) const { return mKeywords.at(size_t(line)); }
@@ -40,13 +45,7 @@ public:
     QSpinBox* ageBox() const { return mAge; }
     QComboBox* ageConditionBox() const { return mAgeCondition; }
     QComboBox* reservationBox() const { return mReservation; }
-    QCheckBox* historyCheck() const { return mHistory; }
-    QComboBox* historySubjectBox() const { return mHistorySubject; }
-    QRadioButton* historyRangeButton() const { return mHistoryRange; }
-    QSpinBox* historyYearBox() const { return mHistoryYear; }
-    QDateEdit* historyFromEdit() const { return mHistoryFrom; }
-    QDateEdit* historyToEdit() const { return mHistoryTo; }
-    QComboBox* historyPresenceBox() const { return mHistoryPresence; }
+    CHistoryConditionRow* historyRow(int row) const { return mHistory.at(size_t(row)); }
 
     // "検索": closes with Accepted when the input is complete.
     void search();
@@ -56,6 +55,7 @@ protected:
     virtual void showMessage(const QString& text);
 
 private:
+    QButtonGroup* mCombination;
     QRadioButton* mAnd;
     QRadioButton* mOr;
     std::array<QComboBox*, AddressSearch::KeywordCount> mFields{};
@@ -67,12 +67,5 @@ private:
     QSpinBox* mAge;
     QComboBox* mAgeCondition;
     QComboBox* mReservation;
-    QCheckBox* mHistory;
-    QComboBox* mHistorySubject;
-    QRadioButton* mHistoryYearly;
-    QRadioButton* mHistoryRange;
-    QSpinBox* mHistoryYear;
-    QDateEdit* mHistoryFrom;
-    QDateEdit* mHistoryTo;
-    QComboBox* mHistoryPresence;
+    std::array<CHistoryConditionRow*, HistoryRowCount> mHistory{};
 };
