@@ -407,14 +407,19 @@ void TestAppCore::screenExtent()
 void TestAppCore::pointerToPaper()
 {
     const Rect a4{0, 0, 2100, -2970};
-    // 1/3 pixel per unit, scrolled by 30 pixels down.
+    // 1/3 pixel per unit, a margin of 20 mm (67 pixels) round the paper, scrolled by 30
+    // pixels down.
+    QCOMPARE(ViewGeometry::marginPixels(a4, 1.0, QSize(700, 990)), 67);
     const QTransform t = ViewGeometry::transform(a4, 1.0, QSize(700, 990), QPoint(0, 30));
-    QCOMPARE(*ViewGeometry::toPaper(t, QPointF(100, 70)), (Point{300, -300}));
-    QCOMPARE(StatusTexts::cursor(ViewGeometry::toPaper(t, QPointF(100, 70))),
+    QCOMPARE(*ViewGeometry::toPaper(t, QPointF(167, 137)), (Point{300, -300}));
+    QCOMPARE(StatusTexts::cursor(ViewGeometry::toPaper(t, QPointF(167, 137))),
              QStringLiteral("X = 30.0mm, Y = 30.0mm"));
+    // What lies beyond the left and top edges is in view.
+    QCOMPARE(*ViewGeometry::toPaper(t, QPointF(34, 4)), (Point{-99, 99}));
     QVERIFY(!ViewGeometry::toPaper(QTransform(0, 0, 0, 0, 0, 0), QPointF(1, 1)));
-    QCOMPARE(ViewGeometry::scrollMaxima(2.0, QSize(700, 990)), QSize(700, 990));
-    QCOMPARE(ViewGeometry::scrollMaxima(0.5, QSize(700, 990)), QSize(0, 0));
+    QCOMPARE(ViewGeometry::scrollMaxima(a4, 2.0, QSize(700, 990)), QSize(700 + 266, 990 + 266));
+    QCOMPARE(ViewGeometry::scrollMaxima(a4, 1.0, QSize(700, 990)), QSize(134, 134));
+    QCOMPARE(ViewGeometry::scrollMaxima(a4, 0.5, QSize(700, 990)), QSize(0, 0));
 }
 
 void TestAppCore::zoomWheel_data()

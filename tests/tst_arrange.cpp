@@ -71,6 +71,8 @@ class TestArrange : public QObject
 {
     Q_OBJECT
 private slots:
+    void stepNames_data();
+    void stepNames();
     void align_data();
     void align();
     void centre_data();
@@ -495,6 +497,28 @@ void TestArrange::enabled()
 }
 
 // A command that changes the layout is one undo step and marks the document.
+void TestArrange::stepNames_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("step");
+    QTest::newRow("left edges") << int(RegionAlignLeft) << QStringLiteral("整列");
+    QTest::newRow("quarter turn") << int(RegionRotateRight) << QStringLiteral("90度回転");
+    QTest::newRow("centred") << int(RegionCentreHorizontally) << QStringLiteral("中央に配置");
+    QTest::newRow("distributed") << int(RegionDistributeVertically) << QStringLiteral("均等に配置");
+}
+
+// Each command names the step it takes for what it did.
+void TestArrange::stepNames()
+{
+    QFETCH(int, command);
+    QFETCH(QString, step);
+    Fixture f({{100, -100, 300, -200}, {400, -300, 600, -400}, {700, -700, 900, -800}});
+    f.doc->selection().textRect = 0;
+    f.group({0, 1, 2});
+    QVERIFY(ArrangeCommands::run(command, *f.doc).isEmpty());
+    QCOMPARE(f.doc->undoStepName(), step);
+}
+
 void TestArrange::runTakesOneStep()
 {
     Fixture f({{100, -100, 300, -200}});
@@ -527,6 +551,8 @@ void TestArrange::positionEdit()
     QFETCH(QList<int>, values);
     QFETCH(bool, accepted);
     Fixture f({{100, -100, 300, -200}});
+    const bool sheets = kind == PositionEdit::Sheets;
+    (sheets ? f.doc->selection().sheet : f.doc->selection().textRect) = 0;
     PositionEdit e = PositionEdit::load(*f.doc, PositionEdit::Kind(kind));
     const QString message = e.changeRect(0, values[0], values[1], values[2], values[3]);
     QCOMPARE(message.isEmpty(), accepted);
@@ -540,7 +566,9 @@ void TestArrange::positionEdit()
     const Rect stored = kind == PositionEdit::Sheets ? f.tpl().sheets.rect(0) : f.tpl().regions.rect(0);
     QCOMPARE(stored, expected);
     QCOMPARE(f.doc->undoAvailable, 1);
-    if (kind == PositionEdit::Sheets)
+    // OK keeps the selection on the object it was on.
+    QCOMPARE(sheets ? f.doc->selection().sheet : f.doc->selection().textRect, 0);
+    if (sheets)
         QCOMPARE(f.tpl().paperRect, (Rect{0, 0, 1000, -1480}));
 }
 

@@ -5,6 +5,10 @@
 #include "edit/ArrowKeys.h"
 #include "edit/EditLayout.h"
 #include "edit/GridSnap.h"
+#include "edit/HeldKeys.h"
+#include "edit/LayoutClipboard.h"
+#include "model/UndoSnapshots.h"
+#include "edit/SheetBackgrounds.h"
 #include "edit/GridRectTracker.h"
 #include "edit/HitTest.h"
 #include "edit/KeisennTable.h"
@@ -15,7 +19,9 @@
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 
+#include <QFile>
 #include <QImage>
+#include <QMimeData>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -110,6 +116,16 @@ class TestEdit : public QObject
 {
     Q_OBJECT
 private slots:
+    void bringIntoPaper();
+    void clipboard_data();
+    void clipboard();
+    void clipboardBetweenTemplates();
+    void sheetBackgroundPicture_data();
+    void sheetBackgroundPicture();
+    void heldKeys_data();
+    void heldKeys();
+    void nudgeKeepsOnPaper_data();
+    void nudgeKeepsOnPaper();
     void hitRules_data();
     void hitRules();
     void regionLayers();
@@ -657,6 +673,270 @@ void TestEdit::dataModeClicks()
     QCOMPARE(f.tpl().regions.rect(0), (Rect{200, -200, 400, -300}));
 }
 
+// 用紙内に戻す moves what lies partly off the paper the least way back onto it, keeping its
+// size, in one undo step; what lies on the paper stays.
+void TestEdit::bringIntoPaper()
+{
+    Fixture f;
+    f.tpl().paperRect = Rect{0, 0, 2100, -2970};
+    f.addRegion(Rect{-300, -200, -100, -300}); // off the left edge
+    f.addRegion(Rect{200, 100, 400, -50});      // over the top edge
+    f.addRegion(Rect{500, -500, 700, -600});    // on the paper
+    f.addLine(Point{1800, -3000}, Point{2300, -3000});
+    QVERIFY(LayoutEdits::canBringIntoPaper(*f.doc));
+    QCOMPARE(LayoutEdits::bringIntoPaper(*f.doc), 3);
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{0, -200, 200, -300}));
+    QCOMPARE(f.tpl().regions.rect(1), (Rect{200, 0, 400, -150}));
+    QCOMPARE(f.tpl().regions.rect(2), (Rect{500, -500, 700, -600}));
+    QCOMPARE(f.tpl().keisenns.start(0), (Point{1600, -2970}));
+    QCOMPARE(f.tpl().keisenns.end(0), (Point{2100, -2970}));
+    QCOMPARE(f.doc->undoStepName(), QStringLiteral("用紙内に戻す"));
+    QVERIFY(!LayoutEdits::canBringIntoPaper(*f.doc));
+    QCOMPARE(LayoutEdits::bringIntoPaper(*f.doc), 0);
+    f.doc->undo();
+    QCOMPARE(f.tpl().regions.rect(0), (Rect{-300, -200, -100, -300}));
+}
+
+// Copy and paste, cut and duplicate within one template: the copy goes where the
+// original is, and while that place is taken one grid step down and to the right; each
+// is one undo step and selects what it added.
+void TestEdit::clipboard_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("grid"); // paper units
+    QTest::addColumn<int>("regions"); // afterwards
+    QTest::addColumn<Rect>("last");   // the last region afterwards
+    QTest::addColumn<QString>("step");
+    QTest::newRow("paste, 5 mm grid") << "paste" << 50 << 3 << Rect{250, -250, 450, -350} << "貼り付け";
+    QTest::newRow("paste twice, 1 mm grid") << "paste twice" << 10 << 4 << Rect{220, -220, 420, -320} << "貼り付け";
+    QTest::newRow("duplicate, no grid") << "duplicate" << 0 << 3 << Rect{250, -250, 450, -350} << "複製";
+    QTest::newRow("cut then paste") << "cut paste" << 50 << 2 << Rect{200, -200, 400, -300} << "貼り付け";
+}
+
+void TestEdit::clipboard()
+{
+    QFETCH(QString, how);
+    QFETCH(int, grid);
+    QFETCH(int, regions);
+    QFETCH(Rect, last);
+    QFETCH(QString, step);
+    Fixture f;
+    f.addRegion(Rect{200, -200, 400, -300});
+    f.addRegion(Rect{600, -200, 800, -300});
+    f.tpl().regions.setText(0, QStringLiteral("様"));
+    f.doc->selection().textRect = 0;
+    const int before = f.doc->undoSnapshots().undoCount();
+    if (how == u"duplicate") {
+        QCOMPARE(LayoutClipboard::duplicate(*f.doc, grid), 1);
+    } else {
+        std::unique_ptr<QMimeData> data = how.startsWith(u"cut") ? LayoutClipboard::cut(*f.doc)
+                                                                  : LayoutClipboard::copy(*f.doc);
+        QVERIFY(data);
+        QVERIFY(data->text().contains(QStringLiteral("様")));
+        QVERIFY(LayoutClipboard::canPaste(*f.doc, data.get()));
+        QCOMPARE(LayoutClipboard::paste(*f.doc, *data, grid), 1);
+        if (how == u"paste twice")
+            QCOMPARE(LayoutClipboard::paste(*f.doc, *data, grid), 1);
+    }
+    QCOMPARE(f.tpl().regions.size(), regions);
+    QCOMPARE(f.tpl().regions.rect(regions - 1), last);
+    QCOMPARE(f.tpl().regions.text(regions - 1), QStringLiteral("様"));
+    QCOMPARE(f.doc->selection().textRect, regions - 1);
+    QCOMPARE(f.doc->undoStepName(), step);
+    // One step each: undo takes the last paste back alone.
+    f.doc->undo();
+    QCOMPARE(f.tpl().regions.size(), how == u"paste twice" ? 3 : how == u"cut paste" ? 1 : 2);
+    QVERIFY(f.doc->undoSnapshots().undoCount() >= before);
+}
+
+// Between two templates opened one after the other: the pasted region keeps every
+// attribute, lines and sheets come along; data that is not ours pastes nothing.
+void TestEdit::clipboardBetweenTemplates()
+{
+    Fixture from;
+    from.addRegion(Rect{200, -200, 400, -300}, 3);
+    TextRectFamily& r = from.tpl().regions;
+    FontRecord font = r.font(0);
+    font.weight = 700;
+    r.setFont(0, font);
+    r.setTextColor(0, 0x0000FF);
+    r.setBorderSides(0, BorderSides{1, 1, 0, 1});
+    r.setBackPicture(0, QStringLiteral("/home/user/花.png"));
+    r.setCharSpacing(0, 12);
+    r.setText(0, QStringLiteral("御中"));
+    from.addLine(Point{100, -900}, Point{900, -900});
+    from.tpl().keisenns.setWidth(0, 7);
+    from.doc->selection().textRect = 0;
+    from.doc->selection().group = {{ObjectRef::SheetKind, 1}};
+    from.doc->selection().keisenns = {0};
+    std::unique_ptr<QMimeData> data = LayoutClipboard::copy(*from.doc);
+    QVERIFY(data);
+    QVERIFY(data->hasFormat(LayoutClipboard::mimeType()));
+
+    Fixture into;
+    into.tpl().sheets.clear();
+    into.doc->addTemplateSheet(Rect{0, 0, 1000, -1480});
+    QCOMPARE(LayoutClipboard::paste(*into.doc, *data, 50), 3);
+    QCOMPARE(into.tpl().regions.size(), 1);
+    QCOMPARE(into.tpl().regions.at(0).font.weight, 700);
+    TextRectFamily expected;
+    expected.append(from.tpl().regions.at(0));
+    TextRectFamily pasted;
+    pasted.append(into.tpl().regions.at(0));
+    QVERIFY(pasted == expected); // every attribute, the place too (it was free)
+    QCOMPARE(into.tpl().sheets.size(), 2);
+    QCOMPARE(into.tpl().sheets.rect(1), from.tpl().sheets.rect(1));
+    QCOMPARE(into.tpl().keisenns.width(0), 7);
+    QCOMPARE(into.doc->undoSnapshots().undoCount(), 1);
+
+    QMimeData foreign;
+    foreign.setData(LayoutClipboard::mimeType(), QByteArray("not ours at all"));
+    QCOMPARE(LayoutClipboard::paste(*into.doc, foreign, 50), 0);
+    QMimeData text;
+    text.setText(QStringLiteral("御中"));
+    QVERIFY(!LayoutClipboard::canPaste(*into.doc, &text));
+    QCOMPARE(into.doc->undoSnapshots().undoCount(), 1);
+}
+
+// A picture path typed into the sheet background dialog meets the same check as one
+// picked in its file dialog: a file that is no picture is refused and nothing is kept.
+void TestEdit::sheetBackgroundPicture_data()
+{
+    QTest::addColumn<QString>("file"); // "" for none
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("none") << QString() << true;
+    QTest::newRow("a picture") << QStringLiteral("paper.png") << true;
+    QTest::newRow("a text file named .png") << QStringLiteral("notes.png") << false;
+    QTest::newRow("missing") << QStringLiteral("gone.jpg") << false;
+}
+
+void TestEdit::sheetBackgroundPicture()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, accepted);
+    Fixture f;
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QVERIFY(image.save(f.dir.filePath(QStringLiteral("paper.png"))));
+    QFile notes(f.dir.filePath(QStringLiteral("notes.png")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("not a picture\n");
+    notes.close();
+    SheetBackgrounds b = SheetBackgrounds::load(*f.doc);
+    SheetBackgrounds::Values v = b.at(0);
+    v.picture = file.isEmpty() ? QString() : f.dir.filePath(file);
+    const QString refusal = b.store(0, v);
+    QCOMPARE(refusal.isEmpty(), accepted);
+    if (!accepted)
+        QCOMPARE(refusal, QStringLiteral("画像ファイルを読み込めません。"));
+    QCOMPARE(b.at(0).picture, accepted ? v.picture : QString());
+}
+
+// Key events as "P120" (a press at 120 ms), "p120" (a press marked auto-repeat) and
+// "R120" (a release): how many presses act, and whether the last one counted as held.
+// X11 sends a held key as release/press pairs with one time, few of them marked.
+void TestEdit::heldKeys_data()
+{
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("acting");
+    QTest::addColumn<bool>("lastHeld");
+    QString pairs = QStringLiteral("P0");
+    for (int t = 500; t <= 1500; t += 33)
+        pairs += QStringLiteral(" R%1 P%1").arg(t);
+    QTest::newRow("X11 pairs for 1.5 s, none marked") << pairs << 9 << true;
+    QTest::newRow("presses marked, no releases")
+        << QStringLiteral("P0 p500 p530 p560 p600 p650 p700") << 3 << true;
+    QTest::newRow("unmarked presses, no releases") << QStringLiteral("P0 P40 P80 P130") << 2 << true;
+    QTest::newRow("taps") << QStringLiteral("P0 R80 P200 R280 P400") << 3 << false;
+    QTest::newRow("a quick double tap") << QStringLiteral("P0 R40 P90") << 2 << false;
+}
+
+void TestEdit::heldKeys()
+{
+    QFETCH(QString, events);
+    QFETCH(int, acting);
+    QFETCH(bool, lastHeld);
+    HeldKeys keys;
+    int acted = 0;
+    HeldKeys::Press last;
+    for (const QString& e : events.split(u' ')) {
+        const qint64 ms = e.mid(1).toLongLong();
+        if (e.startsWith(u'R')) {
+            keys.release(Qt::Key_Left, false, ms);
+            continue;
+        }
+        last = keys.press(Qt::Key_Left, e.startsWith(u'p'), ms);
+        acted += last.accepted ? 1 : 0;
+    }
+    QCOMPARE(acted, acting);
+    QCOMPARE(last.held, lastHeld);
+}
+
+// However far a nudge asks, a region, a sheet or a ruled line keeps 1 mm on the paper (a
+// line across the move keeps all its thickness of none), and one already further out is
+// neither pulled in nor taken further.
+void TestEdit::nudgeKeepsOnPaper_data()
+{
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<Rect>("from"); // a line: (start.x, start.y, end.x, end.y)
+    QTest::addColumn<QPoint>("by");
+    QTest::addColumn<Rect>("to");
+    QTest::addColumn<bool>("heldBack");
+    QTest::newRow("region far left") << QStringLiteral("region") << Rect{200, -200, 400, -300}
+                                     << QPoint(-5000, 0) << Rect{-190, -200, 10, -300} << true;
+    QTest::newRow("region far up") << QStringLiteral("region") << Rect{200, -200, 400, -300}
+                                   << QPoint(0, 5000) << Rect{200, 90, 400, -10} << true;
+    QTest::newRow("region far right and down")
+        << QStringLiteral("region") << Rect{200, -200, 400, -300} << QPoint(5000, -5000)
+        << Rect{2090, -2960, 2290, -3060} << true;
+    QTest::newRow("region within") << QStringLiteral("region") << Rect{200, -200, 400, -300}
+                                   << QPoint(-100, 100) << Rect{100, -100, 300, -200} << false;
+    QTest::newRow("region already out, further") << QStringLiteral("region")
+        << Rect{-500, -200, -300, -300} << QPoint(-100, 0) << Rect{-500, -200, -300, -300} << true;
+    QTest::newRow("region already out, back") << QStringLiteral("region")
+        << Rect{-500, -200, -300, -300} << QPoint(100, 0) << Rect{-400, -200, -200, -300} << false;
+    QTest::newRow("sheet far left") << QStringLiteral("sheet") << Rect{100, -100, 1000, -1000}
+                                    << QPoint(-3000, 0) << Rect{-890, -100, 10, -1000} << true;
+    QTest::newRow("horizontal line far left") << QStringLiteral("line") << Rect{200, -600, 900, -600}
+        << QPoint(-1000, 0) << Rect{-690, -600, 10, -600} << true;
+    QTest::newRow("horizontal line far down") << QStringLiteral("line") << Rect{200, -600, 900, -600}
+        << QPoint(0, -5000) << Rect{200, -2970, 900, -2970} << true;
+}
+
+void TestEdit::nudgeKeepsOnPaper()
+{
+    QFETCH(QString, object);
+    QFETCH(Rect, from);
+    QFETCH(QPoint, by);
+    QFETCH(Rect, to);
+    QFETCH(bool, heldBack);
+    Fixture f;
+    f.tpl().paperRect = Rect{0, 0, 2100, -2970};
+    Selection& s = f.doc->selection();
+    const auto now = [&]() -> Rect {
+        if (object == u"line") {
+            const Point a = f.tpl().keisenns.start(0);
+            const Point b = f.tpl().keisenns.end(0);
+            return Rect{a.x, a.y, b.x, b.y};
+        }
+        return object == u"sheet" ? f.tpl().sheets.rect(0) : f.tpl().regions.rect(0);
+    };
+    if (object == u"line") {
+        f.addLine(Point{from.left, from.top}, Point{from.right, from.bottom});
+        s.keisenns = {0};
+    } else if (object == u"sheet") {
+        f.tpl().sheets.setRect(0, from);
+        s.sheet = 0;
+    } else {
+        f.addRegion(from);
+        s.textRect = 0;
+    }
+    bool held = false;
+    LayoutEdits::moveSelection(*f.doc, by.x(), by.y(), &held);
+    QCOMPARE(now(), to);
+    QCOMPARE(held, heldBack);
+}
+
 void TestEdit::arrowMoves()
 {
     Fixture f;
@@ -787,7 +1067,7 @@ void TestEdit::objectBeneath_data()
     QTest::addColumn<int>("grid");
     QTest::addColumn<QString>("how");
     for (const int grid : {0, 5}) {
-        for (const char* how : {"selected", "second click", "alt", "outer handle"})
+        for (const char* how : {"selected", "second click", "alt", "ctrl alt", "outer handle"})
             QTest::addRow("grid %d, %s", grid, how) << grid << QString::fromLatin1(how);
     }
 }
@@ -821,6 +1101,7 @@ void TestEdit::objectBeneath()
         dragBy(*t, QPointF(1197, -1197), QPointF(-100, 100)); // 3 px outside the corner
         QCOMPARE(f.tpl().regions.rect(0), (Rect{1100, -1100, 1600, -1400}));
         QCOMPARE(f.doc->selection().textRect, 0);
+        QCOMPARE(f.doc->undoStepName(), QStringLiteral("サイズ変更"));
         return;
     }
     auto t = f.tool(1);
@@ -831,14 +1112,18 @@ void TestEdit::objectBeneath()
         QCOMPARE(f.doc->selection().sheet, 0);
         if (how == QLatin1String("alt"))
             click(*t, QPointF(800, -800), Qt::AltModifier);
+        else if (how == QLatin1String("ctrl alt"))
+            click(*t, QPointF(800, -800), Qt::ControlModifier | Qt::AltModifier);
         else
             click(*t, QPointF(701, -700));
     }
     QCOMPARE(f.doc->selection().sheet, 1);
+    QVERIFY(f.doc->selection().group.isEmpty()); // picked, not gathered
     dragBy(*t, QPointF(700, -700), QPointF(100, -100));
     QCOMPARE(f.tpl().sheets.rect(0), (Rect{0, 0, 2100, -2970}));
     QCOMPARE(f.tpl().sheets.rect(1), (Rect{600, -600, 1100, -1100}));
     QCOMPARE(f.doc->selection().sheet, 1);
+    QCOMPARE(f.doc->undoStepName(), QStringLiteral("移動"));
 }
 
 // Undo and redo keep the selection on the objects that are still there, so that the next

@@ -6,6 +6,7 @@
 #include "app/ui/CKalvettaEditorView.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/MainStatusBar.h"
 #include "edit/LayoutEdits.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
@@ -89,6 +90,7 @@ private slots:
     void drawMoveAndCancel();
     void lastSheetRefused();
     void heldEndKeysMoveNoLine();
+    void heldKeyAsX11Sends();
     void snapMark_data();
     void snapMark();
 };
@@ -113,6 +115,9 @@ void TestEditView::toolButtons()
         QVERIFY(!tips.contains(a->toolTip()));
         QVERIFY(a->toolTip().startsWith(a->text()));
         QCOMPARE(a->statusTip(), a->toolTip());
+        // The select tools say how to reach the object beneath.
+        if (tool == ToolSheets || tool == ToolRegions)
+            QVERIFY(a->statusTip().contains(QStringLiteral("Ctrl+Alt+クリック")));
         tips.append(a->toolTip());
     }
 }
@@ -187,6 +192,42 @@ void TestEditView::heldEndKeysMoveNoLine()
     }
     QCOMPARE(w.tpl().keisenns.start(0), (Point{250, -600})); // one Right, no repeats
     QCOMPARE(w.tpl().keisenns.end(0), (Point{950, -600}));
+}
+
+// Left held for 1.5 s as X11 sends it: release/press pairs with one time each, none
+// marked as auto-repeat. The region moves at a bounded rate, stops with 1 mm on the
+// paper at the 10 mm grid, and the status bar says why.
+void TestEditView::heldKeyAsX11Sends()
+{
+    Window w;
+    w.trigger(Grid10mm);
+    w.doc->labelTemplate().paperRect = Rect{0, 0, 2100, -2970};
+    w.doc->addTemplateTextRegion(Rect{370, -300, 570, -400}, nullptr);
+    w.doc->updateAllViews();
+    w.trigger(ToolRegions);
+    w.press(450, -350);
+    w.release(450, -350);
+    QCOMPARE(w.doc->selection().textRect, 0);
+    const auto send = [&](QEvent::Type type, ulong ms) {
+        QKeyEvent e(type, Qt::Key_Right, Qt::NoModifier);
+        e.setTimestamp(ms);
+        QApplication::sendEvent(w.view(), &e);
+    };
+    send(QEvent::KeyPress, 1000);
+    for (ulong t = 1500; t <= 2500; t += 33) {
+        send(QEvent::KeyRelease, t);
+        send(QEvent::KeyPress, t);
+    }
+    send(QEvent::KeyRelease, 2520);
+    const Rect r = w.tpl().regions.rect(0);
+    QCOMPARE(r.left, 370 + 9 * 100); // one press and eight repeats
+    for (int i = 0; i < 30; ++i) {
+        send(QEvent::KeyPress, 3000 + 200 * i);
+        send(QEvent::KeyRelease, 3050 + 200 * i);
+    }
+    QCOMPARE(w.tpl().regions.rect(0).left, 2100 - 10);
+    QCOMPARE(w.frame->statusPanes()->currentMessage(),
+             QStringLiteral("これ以上用紙の外へは動かせません（1 mm は用紙に残ります）。"));
 }
 
 // While a tool that snaps is active on a grid, a mark shows where the pointer snaps.

@@ -9,6 +9,7 @@
 #include "app/CommandIds.h"
 #include "app/DocumentSession.h"
 #include "app/RegionListModel.h"
+#include "app/ViewGeometry.h"
 #include "app/ui/CKalvettaEditorView.h"
 #include "app/ui/CLabelDataEditView.h"
 #include "app/ui/CMainFrame.h"
@@ -170,6 +171,8 @@ private slots:
     void rulesReadAtStart();
     void modeSwitches();
     void saveFromTemplateMode();
+    void fileCommandsKeepTemplateMode_data();
+    void fileCommandsKeepTemplateMode();
     void dataModeRefusedWithoutSheet();
     void zoomLimitsByButtons();
     void zoomByWheelOverForm();
@@ -301,6 +304,61 @@ void TestMainWindow::saveFromTemplateMode()
     QVERIFY(w.prompts.messages.isEmpty());
 }
 
+// File commands given in template mode leave the user there, with the tool and the
+// selection, and take no undo step; one that is cancelled changes nothing at all.
+void TestMainWindow::fileCommandsKeepTemplateMode_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("answer"); // to the save question
+    QTest::addColumn<bool>("savePath");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("新規作成, キャンセル") << int(FileNew) << int(SessionPrompts::Answer::Cancel) << false << false;
+    QTest::newRow("開く, キャンセル") << int(FileOpen) << int(SessionPrompts::Answer::Cancel) << false << false;
+    QTest::newRow("名前を付けて保存, no name") << int(FileSaveAs) << int(SessionPrompts::Answer::Cancel) << false << false;
+    QTest::newRow("上書き保存") << int(FileSave) << int(SessionPrompts::Answer::Cancel) << true << false;
+    QTest::newRow("新規作成, 保存しない") << int(FileNew) << int(SessionPrompts::Answer::Discard) << false << true;
+}
+
+void TestMainWindow::fileCommandsKeepTemplateMode()
+{
+    QFETCH(int, command);
+    QFETCH(int, answer);
+    QFETCH(bool, savePath);
+    QFETCH(bool, replaced);
+    Window w;
+    makeTemplate(*w.doc, 2, 1);
+    w.trigger(TemplateMode);
+    w.trigger(ToolRegions);
+    w.doc->takeUndoSnapshot(QStringLiteral("移動"));
+    w.doc->labelTemplate().regions.setRect(0, Rect{150, -200, 650, -280});
+    w.doc->setModified();
+    w.doc->selection().textRect = 0;
+    w.doc->updateAllViews();
+    const QString step = w.doc->undoStepName();
+    w.prompts.answer = SessionPrompts::Answer(answer);
+    if (savePath)
+        w.prompts.savePath = w.path(QStringLiteral("kept.ond"));
+    w.trigger(command);
+    QCOMPARE(w.doc->templateMode, 1);
+    QVERIFY(qobject_cast<CTemplateEditorFormView*>(w.frame->leftPane()));
+    QVERIFY(w.action(TemplateMode)->isChecked());
+    if (replaced) {
+        QCOMPARE(w.doc->undoAvailable, 0);
+        QVERIFY(w.doc->editTool >= 0);
+        return;
+    }
+    QCOMPARE(w.doc->editTool, 3);
+    QCOMPARE(w.doc->undoStepName(), step);
+    QCOMPARE(w.doc->selection().textRect, 0);
+    QCOMPARE(w.doc->labelTemplate().regions.rect(0), (Rect{150, -200, 650, -280}));
+    QCOMPARE(w.doc->isModified(), !savePath);
+    if (savePath) {
+        Window reopened;
+        QVERIFY(reopened.frame->openDocument(w.prompts.savePath));
+        QCOMPARE(reopened.doc->textRects().rect(0), (Rect{150, -200, 650, -280}));
+    }
+}
+
 void TestMainWindow::dataModeRefusedWithoutSheet()
 {
     Window w;
@@ -319,14 +377,20 @@ void TestMainWindow::zoomLimitsByButtons()
 {
     Window w;
     QCOMPARE(w.doc->zoomIndex(), 1);
-    QCOMPARE(w.view()->verticalScrollBar()->maximum(), 0); // A4 fits the view at 1.0
+    // A4 fits the view at 1.0; only the margins round the paper scroll.
+    const Rect paper = w.doc->scalars().paperRect;
+    const auto margins = [&] {
+        return 2 * ViewGeometry::marginPixels(paper, w.doc->zoomFactor(), w.view()->viewport()->size());
+    };
+    QCOMPARE(w.view()->verticalScrollBar()->maximum(), margins());
     for (int i = 0; i < 6; ++i)
         w.trigger(ZoomIn);
     QCOMPARE(w.doc->zoomIndex(), 5);
     QVERIFY(!w.action(ZoomIn)->isEnabled());
     QVERIFY(w.action(ZoomOut)->isEnabled());
     const QSize viewport = w.view()->viewport()->size();
-    QCOMPARE(w.view()->verticalScrollBar()->maximum(), viewport.height() * 5 - viewport.height());
+    QCOMPARE(w.view()->verticalScrollBar()->maximum(),
+             viewport.height() * 5 + margins() - viewport.height());
 
     for (int i = 0; i < 8; ++i)
         w.trigger(ZoomOut);
@@ -918,10 +982,12 @@ void TestMainWindow::contextMenuByMode()
         return ids;
     };
     std::unique_ptr<QMenu> menu(w.view()->createContextMenu());
-    QCOMPARE(commandsOf(menu.get()), QList<int>{int(ImportText)});
+    QCOMPARE(commandsOf(menu.get()), (QList<int>{int(BringIntoPaper), int(ImportText)}));
     w.trigger(TemplateMode);
     menu.reset(w.view()->createContextMenu());
-    QCOMPARE(commandsOf(menu.get()), (QList<int>{int(DeleteSelection), 0, int(ImportText)}));
+    QCOMPARE(commandsOf(menu.get()),
+             (QList<int>{int(EditCut), int(EditCopy), int(EditPaste), int(EditDuplicate),
+                         int(DeleteSelection), 0, int(BringIntoPaper), int(ImportText)}));
     QVERIFY(!w.action(DeleteSelection)->isEnabled());
 
     // A right-button press remembers its paper point.

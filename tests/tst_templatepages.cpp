@@ -17,6 +17,8 @@
 #include "model/TextMeasurer.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QImage>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -711,10 +713,26 @@ void TestTemplatePages::fillWithPaperAndPicture()
     QCOMPARE(f.page1()->heightEdit()->value(), 1480);
     QCOMPARE(f.page1()->widthEdit()->value(), 1000);
     QCOMPARE(f.sheet()->setup().sheets.size(), 1); // nothing stored
-    f.script.picture = QStringLiteral("/tmp/paper.png");
+    // A file that is no picture is refused when it is chosen, as the sheets' dialog does.
+    QTemporaryDir dir;
+    const QString notes = dir.filePath(QStringLiteral("notes.png"));
+    QFile text(notes);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a picture\n");
+    text.close();
+    f.script.picture = notes;
     f.page1()->choosePaperPicture();
-    QCOMPARE(f.page1()->paperPictureEdit()->text(), QStringLiteral("/tmp/paper.png"));
-    QCOMPARE(f.sheet()->setup().paperPicture, QStringLiteral("/tmp/paper.png"));
+    QCOMPARE(f.script.messages, QStringList{QStringLiteral("画像ファイルを読み込めません。")});
+    QVERIFY(f.page1()->paperPictureEdit()->text().isEmpty());
+    QVERIFY(f.sheet()->setup().paperPicture.isEmpty());
+    const QString paper = dir.filePath(QStringLiteral("paper.png"));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QVERIFY(image.save(paper));
+    f.script.picture = paper;
+    f.page1()->choosePaperPicture();
+    QCOMPARE(f.page1()->paperPictureEdit()->text(), paper);
+    QCOMPARE(f.sheet()->setup().paperPicture, paper);
 }
 
 QTEST_MAIN(TestTemplatePages)

@@ -97,6 +97,8 @@ class TestTemplateSetup : public QObject
     Q_OBJECT
 private slots:
     void copyShowsYBelowTheTop();
+    void rebasedMergesByObject_data();
+    void rebasedMergesByObject();
     void sheetRanges_data();
     void sheetRanges();
     void regionRanges_data();
@@ -140,6 +142,81 @@ void TestTemplateSetup::copyShowsYBelowTheTop()
     const LineFields l = LineFields::of(s.lines.at(0));
     QCOMPARE(l.y1, 1485);
     QCOMPARE(l.start(), (Point{0, -1485}));
+}
+
+// Regions written as their left edges, "b" for bold: the pages' copy and the template
+// both changed since the copy was taken, each to other objects, or to the same one
+// (asked, the answer given).
+namespace {
+
+TextRectFamily regionsOf(const QString& text)
+{
+    TextRectFamily f;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        TextRect r;
+        const int x = QString(word).remove(u'b').toInt();
+        r.rect = Rect{x, -100, x + 100, -200};
+        r.font.weight = word.endsWith(u'b') ? 700 : 400;
+        f.append(r);
+    }
+    return f;
+}
+
+QString textOf(const TextRectFamily& f)
+{
+    QStringList words;
+    for (int i = 0; i < f.size(); ++i)
+        words.append(QString::number(f.rect(i).left) +
+                     (f.font(i).weight == 700 ? QStringLiteral("b") : QString()));
+    return words.join(u' ');
+}
+
+} // namespace
+
+void TestTemplateSetup::rebasedMergesByObject_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("pages");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<bool>("pagesWin"); // the answer where asked
+    QTest::addColumn<QString>("merged");
+    QTest::addColumn<int>("asked");
+    QTest::newRow("pages add, view bolds") << "100 200" << "100 200 300" << "100b 200" << true << "100b 200 300" << 0;
+    QTest::newRow("each moves another") << "100 200" << "150 200" << "100 250" << true << "150 250" << 0;
+    QTest::newRow("pages delete, view bolds another") << "100 200 300" << "100 300" << "100 200 300b" << true << "100 300b" << 0;
+    QTest::newRow("view deletes, pages add") << "100 200" << "100 200 300" << "200" << true << "200 300" << 0;
+    QTest::newRow("both add") << "100" << "100 300" << "100 200" << true << "100 200 300" << 0;
+    QTest::newRow("both the same change") << "100 200" << "100b 300" << "100b 200" << true << "100b 300" << 0;
+    QTest::newRow("both move one: pages") << "100 200" << "150 200" << "120 200" << true << "150 200" << 1;
+    QTest::newRow("both move one: view") << "100 200" << "150 200" << "120 200" << false << "120 200" << 1;
+    QTest::newRow("view deletes what pages change: view") << "100 200" << "100 250" << "100" << false << "100" << 1;
+    QTest::newRow("view deletes what pages change: pages") << "100 200" << "100 250" << "100" << true << "100 250" << 1;
+}
+
+void TestTemplateSetup::rebasedMergesByObject()
+{
+    QFETCH(QString, base);
+    QFETCH(QString, pages);
+    QFETCH(QString, view);
+    QFETCH(bool, pagesWin);
+    QFETCH(QString, merged);
+    QFETCH(int, asked);
+    TemplateSetup b;
+    b.regions = regionsOf(base);
+    TemplateSetup e = b;
+    e.regions = regionsOf(pages);
+    TemplateSetup n = b;
+    n.regions = regionsOf(view);
+    n.lines.append(Keisenn{Point{0, 0}, Point{100, 0}, 1, 0}); // the view's alone
+    QList<int> questions;
+    const TemplateSetup out = TemplateSetup::rebased(
+        e, b, n, [&](TemplateSetup::ObjectKind kind, int index) {
+            questions.append(index);
+            return kind == TemplateSetup::ObjectKind::Region && pagesWin;
+        });
+    QCOMPARE(textOf(out.regions), merged);
+    QCOMPARE(questions.size(), asked);
+    QCOMPARE(out.lines.size(), 1);
 }
 
 void TestTemplateSetup::sheetRanges_data()

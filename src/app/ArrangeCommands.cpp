@@ -46,6 +46,37 @@ const AlignCommand* alignOf(int command)
     return nullptr;
 }
 
+// The name of the undo step a command takes: what it did, as the 編集 menu shows it.
+QString stepName(int command)
+{
+    switch (command) {
+    case SheetCentreHorizontally:
+    case SheetCentreVertically:
+    case RegionCentreHorizontally:
+    case RegionCentreVertically:
+    case LineCentreHorizontally:
+    case LineCentreVertically:
+        return QStringLiteral("中央に配置");
+    case RegionDistributeHorizontally:
+    case RegionDistributeVertically:
+        return QStringLiteral("均等に配置");
+    case RegionRotateRight:
+    case RegionRotateLeft:
+        return QStringLiteral("90度回転");
+    case SheetPictureRotateRight:
+    case SheetPictureRotateLeft:
+    case RegionPictureRotateRight:
+    case RegionPictureRotateLeft:
+        return QStringLiteral("背景画像の回転");
+    case SheetsAlike:
+        return QStringLiteral("すべてのシートを同じ設定にする");
+    case LineAutoPlace:
+        return QStringLiteral("罫線の自動配置");
+    default:
+        return QStringLiteral("整列");
+    }
+}
+
 bool sheetTool(const CORINOTEDoc& d)
 {
     return d.templateMode && d.editTool == 1;
@@ -202,7 +233,7 @@ QString run(int command, CORINOTEDoc& d)
         message = PictureFit::fit(d, false);
         break;
     default:
-        d.takeUndoSnapshot(QStringLiteral("整列"));
+        d.takeUndoSnapshot(stepName(command));
         if (const AlignCommand* a = alignOf(command)) {
             GroupArrange::align(d, a->how);
             break;

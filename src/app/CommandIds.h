@@ -23,6 +23,11 @@ enum : int
     // 編集
     EditUndo = 57643,
     EditRedo = 57644,
+    EditCut = 57635,
+    EditCopy = 57634,
+    EditPaste = 57637,
+    EditDuplicate = 40010,
+    BringIntoPaper = 40011,
     TemplateMode = 133,
     DataMode = 32771,
     ClearReservation = 179,

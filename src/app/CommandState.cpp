@@ -5,6 +5,7 @@
 #include "PageNavigation.h"
 #include "TextCommands.h"
 
+#include "edit/LayoutClipboard.h"
 #include "edit/LayoutEdits.h"
 #include "model/CORINOTEDoc.h"
 
@@ -60,6 +61,8 @@ CommandContext CommandContext::fromDocument(const CORINOTEDoc& doc)
     c.pageCount = doc.pageCount();
     c.editTool = doc.editTool;
     c.canDelete = LayoutEdits::canDelete(doc);
+    c.canCopy = LayoutClipboard::canCopy(doc);
+    c.objectsOffPaper = LayoutEdits::canBringIntoPaper(doc);
     c.doc = &doc;
     return c;
 }
@@ -135,6 +138,17 @@ CommandState evaluate(int command, const CommandContext& c)
         break;
     case EditRedo:
         s.enabled = c.redoAvailable;
+        break;
+    case EditCut:
+    case EditCopy:
+    case EditDuplicate:
+        s.enabled = c.canCopy;
+        break;
+    case EditPaste:
+        s.enabled = c.canPaste && c.templateMode;
+        break;
+    case BringIntoPaper:
+        s.enabled = c.objectsOffPaper;
         break;
     case TemplateMode:
         s.enabled = true;

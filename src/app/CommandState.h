@@ -20,6 +20,11 @@ struct CommandContext
     int editTool = -1;
     // Command 203 has something to delete.
     bool canDelete = false;
+    // Something of the template is selected to copy; the clipboard holds objects to
+    // paste (told by the window, which sees the clipboard); objects lie off the paper.
+    bool canCopy = false;
+    bool canPaste = false;
+    bool objectsOffPaper = false;
     // The document, for the rules that look at the selection itself (the arrange
     // commands); null in contexts made by hand.
     const CORINOTEDoc* doc = nullptr;

@@ -34,13 +34,15 @@ void enterTemplateMode(CORINOTEDoc& doc)
     doc.newObjectDefaults().setByPages = false;
 }
 
-QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressReporter* progress)
-{
-    if (doc.labelTemplate().sheets.isEmpty())
-        return QCoreApplication::translate("ModeSwitch", "シートは必ず1つ以上設定してください。");
+namespace {
 
-    // Rebuilding replaces whatever was typed into the pages; one undo brings it back.
-    doc.takeUndoSnapshot(QStringLiteral("データモード"));
+QString noSheetMessage()
+{
+    return QCoreApplication::translate("ModeSwitch", "シートは必ず1つ以上設定してください。");
+}
+
+void buildPages(CORINOTEDoc& doc, const RecordMerger& merger, ProgressReporter* progress)
+{
     PageBuilder::buildPageOne(doc);
     doc.selection().clear();
     doc.scalars().currentSheetNo = 1;
@@ -62,6 +64,39 @@ QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressRepo
     if (merger)
         merger(doc, progress);
     doc.currentPage = std::clamp(doc.currentPage, 1, doc.pageCount());
+}
+
+} // namespace
+
+QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger, ProgressReporter* progress)
+{
+    if (doc.labelTemplate().sheets.isEmpty())
+        return noSheetMessage();
+    // Rebuilding replaces whatever was typed into the pages; one undo brings it back.
+    doc.takeUndoSnapshot(QStringLiteral("データモード"));
+    buildPages(doc, merger, progress);
+    return QString();
+}
+
+QString withPagesBuilt(CORINOTEDoc& doc, const RecordMerger& merger, ProgressReporter* progress,
+                       const std::function<void()>& command)
+{
+    if (doc.labelTemplate().sheets.isEmpty())
+        return noSheetMessage();
+    const Selection selection = doc.selection();
+    const int sheetNo = doc.scalars().currentSheetNo;
+    const int tool = doc.editTool;
+    const int selectTool = doc.templateSelectTool;
+    // The pages are rebuilt from the template again whenever data mode is entered: what
+    // they held is not the user's to lose here, and every undo step keeps its own.
+    buildPages(doc, merger, progress);
+    command();
+    doc.templateMode = 1;
+    doc.editTool = tool;
+    doc.templateSelectTool = selectTool;
+    doc.scalars().currentSheetNo = sheetNo;
+    doc.selection() = selection;
+    doc.updateAllViews();
     return QString();
 }
 

@@ -38,4 +38,11 @@ void enterTemplateMode(CORINOTEDoc& doc);
 QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger = {},
                       ProgressReporter* progress = nullptr);
 
+// A file command given in template mode (save, print, PDF) that needs the pages: they
+// are built from the template as data mode builds them and `command` runs over them;
+// then the mode, the tool, the current sheet and the selection are as they were, and no
+// undo step is taken. A template without a sheet is refused as data mode refuses it.
+QString withPagesBuilt(CORINOTEDoc& doc, const RecordMerger& merger, ProgressReporter* progress,
+                       const std::function<void()>& command);
+
 } // namespace ModeSwitch

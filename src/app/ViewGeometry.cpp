@@ -6,10 +6,17 @@
 
 namespace ViewGeometry {
 
+int marginPixels(const Rect& paper, double zoom, const QSize& viewport)
+{
+    const qreal k = PageRenderer::screenTransform(paper, zoom, viewport).m11();
+    return int(std::lround(std::abs(k) * MarginUnits));
+}
+
 QTransform transform(const Rect& paper, double zoom, const QSize& viewport, const QPoint& scroll)
 {
+    const int margin = marginPixels(paper, zoom, viewport);
     return PageRenderer::screenTransform(paper, zoom, viewport) *
-           QTransform::fromTranslate(-scroll.x(), -scroll.y());
+           QTransform::fromTranslate(margin - scroll.x(), margin - scroll.y());
 }
 
 std::optional<Point> toPaper(const QTransform& transform, const QPointF& pixel)
@@ -25,11 +32,12 @@ std::optional<Point> toPaper(const QTransform& transform, const QPointF& pixel)
     return Point{qint32(std::lround(p.x())), qint32(std::lround(p.y()))};
 }
 
-QSize scrollMaxima(double zoom, const QSize& viewport)
+QSize scrollMaxima(const Rect& paper, double zoom, const QSize& viewport)
 {
+    const int margins = 2 * marginPixels(paper, zoom, viewport);
     const QSize range = PageRenderer::scrollRange(zoom, viewport);
-    return QSize(std::max(0, range.width() - viewport.width()),
-                 std::max(0, range.height() - viewport.height()));
+    return QSize(std::max(0, range.width() + margins - viewport.width()),
+                 std::max(0, range.height() + margins - viewport.height()));
 }
 
 } // namespace ViewGeometry

@@ -6,12 +6,12 @@
 
 #include <algorithm>
 
-std::optional<QPoint> ArrowKeys::nudge(int key, bool autoRepeat, bool templateMode, int editTool,
+std::optional<QPoint> ArrowKeys::nudge(int key, bool held, bool templateMode, int editTool,
                                        int gridUnit)
 {
     const bool linesPicked = !templateMode || editTool == LineEditTool;
     const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down;
-    if (linesPicked && (autoRepeat || vertical))
+    if (linesPicked && (held || vertical))
         return std::nullopt;
     const int step = std::max(1, GridSnap::multipleOf(gridUnit));
     switch (key) {

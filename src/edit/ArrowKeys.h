@@ -8,7 +8,7 @@
 // and End) are also the keys held to choose which end of a ruled line a drag moves: where
 // that matters (the ruled-line tool, and data mode, where a click with one held picks a
 // line) they only mark the end and never move anything, and there a held key's
-// auto-repeat moves nothing either. Elsewhere each arrow key moves the selection one grid
+// repeats move nothing either. Elsewhere each arrow key moves the selection one grid
 // step (0.1 mm without a grid).
 class ArrowKeys
 {
@@ -17,7 +17,7 @@ public:
     static constexpr int LineEditTool = 6;
 
     // The offset in paper units (y up) for `key` (a Qt::Key), or nothing when the key
-    // does not move the selection in this state.
-    static std::optional<QPoint> nudge(int key, bool autoRepeat, bool templateMode, int editTool,
+    // does not move the selection in this state; `held`: the press repeats a held key.
+    static std::optional<QPoint> nudge(int key, bool held, bool templateMode, int editTool,
                                        int gridUnit);
 };

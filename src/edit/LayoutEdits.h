@@ -31,8 +31,20 @@ QString deleteSelection(CORINOTEDoc& doc);
 bool canDelete(const CORINOTEDoc& doc);
 
 // Moves the selected sheet or text region with the group, or else the selected ruled
-// lines, by (dx, dy) paper units, after one undo snapshot. False when nothing is
-// selected (no snapshot then).
-bool moveSelection(CORINOTEDoc& doc, int dx, int dy);
+// lines, by (dx, dy) paper units, after one undo snapshot. The move is narrowed so that
+// every object keeps 1 mm of itself (all of a thinner extent) on the paper, without
+// pulling in one already further out; `heldBack` tells whether it was narrowed. False
+// when nothing moved (no snapshot then).
+bool moveSelection(CORINOTEDoc& doc, int dx, int dy, bool* heldBack = nullptr);
+// The status text for a nudge held back at the paper's edge.
+QString heldBackMessage();
+
+// 用紙内に戻す: moves every sheet, text region and ruled line of the page being edited
+// that lies partly off the paper the least way that puts it on the paper (one longer
+// than the paper to its left or top edge), without changing its size, after one undo
+// snapshot. Returns how many moved (no snapshot when none).
+int bringIntoPaper(CORINOTEDoc& doc);
+// Whether some object of the page being edited lies partly off the paper.
+bool canBringIntoPaper(const CORINOTEDoc& doc);
 
 } // namespace LayoutEdits

@@ -131,16 +131,12 @@ void PositionEdit::apply(CORINOTEDoc& doc) const
             t.paperRect = paper;
         else
             doc.scalars().paperRect = paper;
-        doc.selection().textRect = -1;
-        doc.selection().sheet = -1;
-        doc.scalars().currentSheetNo = doc.sheetsPerPage() > 0 ? 1 : 0;
         break;
     }
     case Regions: {
         TextRectFamily& regions = templateMode ? t.regions : doc.textRects();
         for (int i = 0; i < mRects.size() && i < regions.size(); ++i)
             regions.setRect(i, mRects.at(i));
-        doc.selection().textRect = -1;
         break;
     }
     case Lines:

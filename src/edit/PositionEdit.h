@@ -46,7 +46,7 @@ public:
     QString setPaperSize(qint64 height, qint64 width);
 
     // Writes the copy into the document after one undo snapshot, marks it modified and
-    // redraws; the sheets' paper too. The region and sheet selection is cleared.
+    // redraws; the sheets' paper too. The selection stays: no object comes or goes.
     void apply(CORINOTEDoc& doc) const;
 
 private:

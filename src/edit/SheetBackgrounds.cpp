@@ -1,5 +1,7 @@
 #include "SheetBackgrounds.h"
 
+#include "PictureCheck.h"
+
 #include "model/CORINOTEDoc.h"
 
 #include <QCoreApplication>
@@ -42,6 +44,8 @@ QString SheetBackgrounds::store(int index, const Values& values)
     if (!inRange(values.bleedX) || !inRange(values.bleedY))
         return QCoreApplication::translate("SheetBackgrounds",
                                            "「シートの枠をはみ出す幅」を変更してください。");
+    if (const QString refusal = PictureCheck::check(values.picture); !refusal.isEmpty())
+        return refusal;
     Values v = values;
     v.transparency = std::clamp(v.transparency, 0, 100);
     mSheets[index] = v;

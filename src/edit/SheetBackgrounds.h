@@ -34,7 +34,8 @@ public:
     // ません。".
     QString checkNumber(qint64 number) const;
     // Stores the values of one sheet; an overhang outside −100..100 gives
-    // "「シートの枠をはみ出す幅」を変更してください。" and nothing is stored.
+    // "「シートの枠をはみ出す幅」を変更してください。" and a picture that cannot be read
+    // gives PictureCheck's message; nothing is stored then.
     QString store(int index, const Values& values);
     // Writes every sheet's background into the document after one undo snapshot.
     void apply(CORINOTEDoc& doc) const;

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class CLabelSheetTemplate;
 
 // The four numeric fields of a sheet or text region as the template pages show them: the
@@ -64,12 +66,18 @@ public:
     // Whether writing the copy into the template would change nothing.
     bool matches(const CLabelSheetTemplate& t) const;
 
-    // Page edits laid over a template that changed meanwhile: each part the pages changed
-    // since `base` (the paper, the sheets, the text regions, the ruled lines, the print
-    // options) comes from `edited`, every other part from `now`, so that neither side's
-    // change is lost unless both changed the same part (then the pages' edit wins).
+    enum class ObjectKind { Sheet, Region, Line };
+    // Asked for an object of the base (kind, index) that both sides changed, or one
+    // changed and the other deleted: whether the pages' version wins.
+    using Conflict = std::function<bool(ObjectKind kind, int index)>;
+
+    // Page edits laid over a template that changed meanwhile, merged object by object:
+    // each sheet, region and ruled line the pages changed, added or deleted since `base`
+    // comes from `edited`, every other from `now`; where both changed one object,
+    // `pagesWin` decides (no function: the pages win). The paper and the print options
+    // are taken as wholes, from `edited` when the pages changed them.
     static TemplateSetup rebased(const TemplateSetup& edited, const TemplateSetup& base,
-                                 const TemplateSetup& now);
+                                 const TemplateSetup& now, const Conflict& pagesWin = {});
 
     bool operator==(const TemplateSetup& o) const;
     bool operator!=(const TemplateSetup& o) const { return !(*this == o); }

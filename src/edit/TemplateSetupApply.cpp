@@ -1,5 +1,7 @@
 #include "TemplateSetupApply.h"
 
+#include "PictureCheck.h"
+
 #include "PaperName.h"
 
 #include "model/CORINOTEDoc.h"
@@ -72,9 +74,7 @@ QString paperMessage()
 
 QString checkPaperPicture(const QString& path)
 {
-    if (path.isEmpty() || PictureFile::size(path).isValid())
-        return QString();
-    return QCoreApplication::translate("TemplateSetupApply", "画像ファイルを読み込めません。");
+    return PictureCheck::check(path);
 }
 
 QString scaleQuestion()

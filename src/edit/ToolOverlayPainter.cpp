@@ -53,15 +53,16 @@ QRectF snapMarkArea(const QTransform& toDevice, const QPointF& paper)
 
 void paintSnapMark(QPainter& painter, const QPointF& paper)
 {
-    // Drawn in device pixels so the mark keeps its size at any zoom.
-    const QPointF centre = painter.transform().map(paper);
+    // Drawn in whole device pixels so the mark keeps its size at any zoom and its centre
+    // is the pixel the point rounds to, wherever the paper lies in the view.
+    const QPoint centre = painter.transform().map(paper).toPoint();
     painter.save();
     painter.resetTransform();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(0, 0xFF, 0xFF), 1));
-    painter.drawLine(centre - QPointF(3, 0), centre + QPointF(3, 0));
-    painter.drawLine(centre - QPointF(0, 3), centre + QPointF(0, 3));
-    painter.fillRect(QRectF(centre - QPointF(0.5, 0.5), QSizeF(1, 1)), QColor(0, 0, 0x80));
+    painter.drawLine(centre - QPoint(3, 0), centre + QPoint(3, 0));
+    painter.drawLine(centre - QPoint(0, 3), centre + QPoint(0, 3));
+    painter.fillRect(QRect(centre, QSize(1, 1)), QColor(0, 0, 0x80));
     painter.restore();
 }
 

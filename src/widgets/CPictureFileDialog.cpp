@@ -1,5 +1,7 @@
 #include "CPictureFileDialog.h"
 
+#include "edit/PictureCheck.h"
+
 #include "PicturePreview.h"
 
 #include "render/PictureFile.h"
@@ -38,9 +40,11 @@ void CPictureFileDialog::accept()
 {
     const QString path = selectedFiles().value(0);
     // Folders are opened by the dialog itself.
-    if (QFileInfo(path).isFile() && !PictureFile::size(path).isValid()) {
-        showMessage(tr("画像ファイルを読み込めません。"));
-        return;
+    if (QFileInfo(path).isFile()) {
+        if (const QString refusal = PictureCheck::check(path); !refusal.isEmpty()) {
+            showMessage(refusal);
+            return;
+        }
     }
     QFileDialog::accept();
 }

@@ -273,8 +273,16 @@ void CAddressDataDialog::showListMenu(QTableView* view, const QPoint& pos)
 
 void CAddressDataDialog::updateUndoActions()
 {
-    mMenus->action(AddressCommand::Undo)->setEnabled(mDoc.undoAvailable != 0);
-    mMenus->action(AddressCommand::Redo)->setEnabled(mDoc.redoAvailable != 0);
+    // 元に戻す and やり直し name the step they take back, as the main window's do.
+    const auto named = [](const QString& command, const QString& step) {
+        return step.isEmpty() ? command : command + QLatin1Char(' ') + step;
+    };
+    QAction* undo = mMenus->action(AddressCommand::Undo);
+    undo->setEnabled(mDoc.undoAvailable != 0);
+    undo->setText(named(tr("元に戻す(&U)"), mDoc.undoStepName()));
+    QAction* redo = mMenus->action(AddressCommand::Redo);
+    redo->setEnabled(mDoc.redoAvailable != 0);
+    redo->setText(named(tr("やり直し(&R)"), mDoc.redoStepName()));
 }
 
 bool CAddressDataDialog::report(const QString& message)

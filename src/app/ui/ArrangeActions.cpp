@@ -56,7 +56,7 @@ void ArrangeActions::split(int command)
             mPrompts->showMessage(refusal);
         return;
     }
-    mDoc.takeUndoSnapshot(QStringLiteral("整列"));
+    mDoc.takeUndoSnapshot(QStringLiteral("分割"));
     RectSplit::split(mDoc, target, *grid);
     mDoc.setModified();
     mDoc.updateAllViews();

@@ -10,6 +10,7 @@
 #include "app/ZoomControl.h"
 #include "edit/ArrowKeys.h"
 #include "edit/GridSnap.h"
+#include "edit/LayoutClipboard.h"
 #include "edit/LayoutEdits.h"
 #include "edit/ToolOverlayPainter.h"
 #include "edit/tools/MouseTools.h"
@@ -19,6 +20,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -41,6 +44,7 @@ CKalvettaEditorView::CKalvettaEditorView(CORINOTEDoc& doc, Profile& profile,
     viewport()->setAutoFillBackground(false);
     horizontalScrollBar()->setSingleStep(16);
     verticalScrollBar()->setSingleStep(16);
+    mKeyClock.start();
     connectCommands(actions);
     connect(&mDoc, &CORINOTEDoc::changed, this, &CKalvettaEditorView::documentChanged);
 }
@@ -76,6 +80,54 @@ void CKalvettaEditorView::connectCommands(const CommandActions& a)
     for (int tool = 0; tool < int(std::size(tools)); ++tool)
         on(tools[tool], [this, tool] { selectTool(tool); });
     on(DeleteSelection, [this] { deleteSelection(); });
+    on(EditCopy, [this] { copySelection(); });
+    on(EditCut, [this] { cutSelection(); });
+    on(EditPaste, [this] { paste(); });
+    on(EditDuplicate, [this] { duplicateSelection(); });
+    on(BringIntoPaper, [this] { bringIntoPaper(); });
+}
+
+int CKalvettaEditorView::gridStep() const
+{
+    return GridSnap::multipleOf(mDisplay.gridUnit);
+}
+
+void CKalvettaEditorView::copySelection()
+{
+    if (mTool && mTool->isDragging())
+        return;
+    if (std::unique_ptr<QMimeData> data = LayoutClipboard::copy(mDoc))
+        QGuiApplication::clipboard()->setMimeData(data.release());
+}
+
+void CKalvettaEditorView::cutSelection()
+{
+    if (mTool && mTool->isDragging())
+        return;
+    if (std::unique_ptr<QMimeData> data = LayoutClipboard::cut(mDoc))
+        QGuiApplication::clipboard()->setMimeData(data.release());
+}
+
+void CKalvettaEditorView::paste()
+{
+    if (mTool && mTool->isDragging())
+        return;
+    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
+        LayoutClipboard::paste(mDoc, *data, gridStep());
+}
+
+void CKalvettaEditorView::duplicateSelection()
+{
+    if (mTool && mTool->isDragging())
+        return;
+    LayoutClipboard::duplicate(mDoc, gridStep());
+}
+
+void CKalvettaEditorView::bringIntoPaper()
+{
+    if (mTool && mTool->isDragging())
+        return;
+    LayoutEdits::bringIntoPaper(mDoc);
 }
 
 void CKalvettaEditorView::selectTool(int tool)
@@ -215,7 +267,7 @@ void CKalvettaEditorView::documentChanged()
 
 void CKalvettaEditorView::updateScrollBars()
 {
-    const QSize maxima = ViewGeometry::scrollMaxima(mDoc.zoomFactor(), viewport()->size());
+    const QSize maxima = ViewGeometry::scrollMaxima(shownPaper(), mDoc.zoomFactor(), viewport()->size());
     horizontalScrollBar()->setRange(0, maxima.width());
     verticalScrollBar()->setRange(0, maxima.height());
     horizontalScrollBar()->setPageStep(viewport()->width());
@@ -340,12 +392,30 @@ void CKalvettaEditorView::mouseReleaseEvent(QMouseEvent* event)
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
+qint64 CKalvettaEditorView::keyTime(const QKeyEvent& event) const
+{
+    // The window system's time where there is one (X11 gives a pair the same time).
+    return event.timestamp() != 0 ? qint64(event.timestamp()) : mKeyClock.elapsed();
+}
+
 bool CKalvettaEditorView::nudge(const QKeyEvent& event)
 {
-    const std::optional<QPoint> offset =
-        ArrowKeys::nudge(event.key(), event.isAutoRepeat(), mDoc.templateMode != 0, mDoc.editTool,
-                         mDisplay.gridUnit);
-    return offset && LayoutEdits::moveSelection(mDoc, offset->x(), offset->y());
+    const int key = event.key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    const HeldKeys::Press press = mHeldKeys.press(key, event.isAutoRepeat(), keyTime(event));
+    const std::optional<QPoint> offset = ArrowKeys::nudge(
+        key, press.held, mDoc.templateMode != 0, mDoc.editTool, mDisplay.gridUnit);
+    if (!offset)
+        return false;
+    // A held key's presses beyond the bounded rate are taken and do nothing.
+    if (!press.accepted)
+        return true;
+    bool heldBack = false;
+    const bool moved = LayoutEdits::moveSelection(mDoc, offset->x(), offset->y(), &heldBack);
+    if (heldBack)
+        emit note(LayoutEdits::heldBackMessage());
+    return moved || heldBack;
 }
 
 void CKalvettaEditorView::keyPressEvent(QKeyEvent* event)
@@ -386,6 +456,7 @@ void CKalvettaEditorView::keyPressEvent(QKeyEvent* event)
 
 void CKalvettaEditorView::keyReleaseEvent(QKeyEvent* event)
 {
+    mHeldKeys.release(event->key(), event->isAutoRepeat(), keyTime(*event));
     if (!event->isAutoRepeat()) {
         const int key = event->key();
         if (key == Qt::Key_Home || key == Qt::Key_Up)
@@ -400,6 +471,7 @@ void CKalvettaEditorView::focusOutEvent(QFocusEvent* event)
 {
     // A key released elsewhere is never seen here.
     mEndKeyHeld = mStartKeyHeld = false;
+    mHeldKeys.clear();
     QAbstractScrollArea::focusOutEvent(event);
 }
 
@@ -414,9 +486,11 @@ QMenu* CKalvettaEditorView::createContextMenu()
 {
     auto* menu = new QMenu(this);
     if (mDoc.templateMode) {
-        menu->addAction(mActions.action(DeleteSelection));
+        for (const int command : {EditCut, EditCopy, EditPaste, EditDuplicate, DeleteSelection})
+            menu->addAction(mActions.action(command));
         menu->addSeparator();
     }
+    menu->addAction(mActions.action(BringIntoPaper));
     menu->addAction(mActions.action(ImportText));
     return menu;
 }

@@ -2,11 +2,13 @@
 
 #include "app/DisplaySettings.h"
 #include "base/Geometry.h"
+#include "edit/HeldKeys.h"
 #include "edit/MouseTool.h"
 #include "render/FontTextMeasurer.h"
 #include "render/PageRenderer.h"
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 
 #include <memory>
 #include <optional>
@@ -62,6 +64,12 @@ public:
     void selectTool(int tool);
     // Command 203.
     void deleteSelection();
+    // The clipboard commands of template mode, and 用紙内に戻す.
+    void copySelection();
+    void cutSelection();
+    void paste();
+    void duplicateSelection();
+    void bringIntoPaper();
     // The tool the mouse goes to (made for the current mode and tool); may be null.
     MouseTool* tool();
 
@@ -81,6 +89,8 @@ signals:
     void selectionTextChanged(const QString& text);
     // A message for the user (a refused command).
     void message(const QString& text);
+    // A passing remark for the status bar (a nudge held back at the paper's edge).
+    void note(const QString& text);
     // Sent on every paint: the page shown and the page count.
     void pageShown(int current, int count);
     // A display switch, the zoom or the page changed: the command states need a look.
@@ -111,6 +121,9 @@ private:
     ToolEvent toolEvent(const QPointF& pixel, Qt::KeyboardModifiers modifiers) const;
     void afterToolEvent(const ToolEvent& e);
     bool nudge(const QKeyEvent& event);
+    // One grid step in paper units; 0 without a grid.
+    int gridStep() const;
+    qint64 keyTime(const QKeyEvent& event) const;
     Rect shownPaper() const;
 
     CORINOTEDoc& mDoc;
@@ -122,6 +135,8 @@ private:
     FontTextMeasurer mMeasurer;
     std::unique_ptr<MouseTool> mTool;
     int mToolKind = -2;
+    HeldKeys mHeldKeys;
+    QElapsedTimer mKeyClock; // for key events that carry no time
     bool mEndKeyHeld = false;   // Home or Up
     bool mStartKeyHeld = false; // End or Down
     bool mOverlayShown = false;   // the last paint showed a tool's drag

@@ -20,6 +20,7 @@
 #include "app/DocumentSession.h"
 #include "app/StatusTexts.h"
 #include "datasource/ui/CsvFileActions.h"
+#include "edit/LayoutClipboard.h"
 #include "edit/ui/CLabelTemplatePropSheet.h"
 #include "model/CAutoReplaceData.h"
 #include "model/CORINOTEDoc.h"
@@ -27,6 +28,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -108,7 +110,11 @@ CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
             &MainStatusBar::setSelectionText);
     connect(v, &CKalvettaEditorView::message, this,
             [this](const QString& text) { mPrompts->showMessage(text); });
+    connect(v, &CKalvettaEditorView::note, this,
+            [this](const QString& text) { mStatus->showMessage(text, 5000); });
     connect(v, &CKalvettaEditorView::stateChanged, this, &CMainFrame::refreshCommands);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CMainFrame::refreshCommands);
 
     MainMenuBuilder::showRecentFiles(*mActions, mSession->recentFiles());
     updateTitle();
@@ -202,14 +208,25 @@ bool CMainFrame::enterDataMode()
     return true;
 }
 
-void CMainFrame::onPages(const std::function<void()>& command, bool comeBack)
+void CMainFrame::onPages(const std::function<void()>& command, bool needsPages)
 {
-    const bool wasTemplate = mDoc.templateMode != 0;
-    if (wasTemplate && !enterDataMode())
+    auto* form = qobject_cast<CTemplateEditorFormView*>(mLeftPane);
+    if (!form || mDoc.templateMode == 0) {
+        command();
         return;
-    command();
-    if (wasTemplate && comeBack && mDoc.templateMode == 0)
-        enterTemplateMode();
+    }
+    // File commands keep template mode: the pages' edits are settled first (キャンセル
+    // stops here), and what needs the pages gets them built for the command alone.
+    if (!form->propertySheet()->settlePendingEdits())
+        return;
+    if (!needsPages) {
+        command();
+        return;
+    }
+    const QString refusal = ModeSwitch::withPagesBuilt(mDoc, mMerger, mWait.get(), command);
+    if (!refusal.isEmpty())
+        mPrompts->showMessage(refusal);
+    refreshCommands();
 }
 
 void CMainFrame::receiveCommand(int command)
@@ -253,6 +270,7 @@ void CMainFrame::refreshCommands()
     c.lineNumbers = d.lineNumbers;
     c.paperPicture = d.paperPicture;
     c.preview = d.preview;
+    c.canPaste = LayoutClipboard::canPaste(mDoc, QGuiApplication::clipboard()->mimeData());
     c.toolBarVisible = !mMainToolBar->isHidden();
     c.statusBarVisible = !mStatus->isHidden();
     c.recentFileCount = mSession->recentFiles().count();
@@ -271,7 +289,10 @@ void CMainFrame::documentChanged()
 void CMainFrame::documentReplaced()
 {
     // A new or opened document shows in the mode of the form that is attached.
-    mDoc.templateMode = qobject_cast<CTemplateEditorFormView*>(mLeftPane) ? 1 : 0;
+    if (qobject_cast<CTemplateEditorFormView*>(mLeftPane))
+        ModeSwitch::enterTemplateMode(mDoc);
+    else
+        mDoc.templateMode = 0;
     mDoc.updateAllViews();
 }
 

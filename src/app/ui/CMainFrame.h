@@ -65,11 +65,12 @@ public:
     // template has no sheet; returns whether the mode was entered.
     void enterTemplateMode();
     bool enterDataMode();
-    // Runs a file or print command from either mode. In template mode the template is
-    // applied first, as entering data mode does (its refusal stops the command), so that
-    // what is saved or printed holds the edited template; with `comeBack` the template
-    // editor is entered again afterwards.
-    void onPages(const std::function<void()>& command, bool comeBack);
+    // Runs a file or print command from either mode, keeping the mode. In template mode
+    // the pages' pending edits are settled first (キャンセル stops the command); with
+    // `needsPages` (save, print, PDF) the pages are built from the template for the
+    // command alone, without an undo step, so that what is saved or printed holds the
+    // edited template (a template without a sheet refuses as data mode does).
+    void onPages(const std::function<void()>& command, bool needsPages);
 
     // Brings every command's enabled and checked state up to date.
     void refreshCommands();

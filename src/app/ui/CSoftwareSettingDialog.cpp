@@ -47,7 +47,7 @@ template <size_t N> int checkedIndex(const std::array<QRadioButton*, N>& buttons
 } // namespace
 
 CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidget* parent)
-    : QDialog(parent)
+    : RangeCheckedDialog(parent)
 {
     setWindowTitle(tr("環境設定"));
 
@@ -118,16 +118,14 @@ CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidge
     dataLayout->addWidget(mAskSentHistory);
 
     auto* undoRow = new QHBoxLayout;
-    mUndoDepth = new QSpinBox(this);
-    mUndoDepth->setObjectName(QStringLiteral("undoDepth"));
-    mUndoDepth->setRange(UndoSnapshots::MinDepth, UndoSnapshots::MaxDepth);
-    mUndoDepth->setValue(UndoSnapshots::clampDepth(v.undoDepth));
+    mUndoDepth = addNumber("undoDepth", UndoSnapshots::MinDepth, UndoSnapshots::MaxDepth,
+                           UndoSnapshots::clampDepth(v.undoDepth));
     undoRow->addWidget(new QLabel(tr("元に戻す回数："), this));
     undoRow->addWidget(mUndoDepth);
     undoRow->addStretch(1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CSoftwareSettingDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

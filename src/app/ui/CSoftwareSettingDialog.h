@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/SoftwareSettings.h"
+#include "edit/ui/RangeCheckedDialog.h"
 
-#include <QDialog>
 
 #include <array>
 
@@ -17,7 +17,8 @@ class QSpinBox;
 // kanji numerals in vertical fonts, regions fitted to their pictures, the history
 // question after printing and the number of undo steps. It shows the
 // values it is given and hands back what the user set; the caller applies them on OK.
-class CSoftwareSettingDialog : public QDialog
+// A number of undo steps out of range is refused on OK.
+class CSoftwareSettingDialog : public RangeCheckedDialog
 {
     Q_OBJECT
 public:

@@ -52,6 +52,11 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     add(EditRedo, tr("やり直し(&R)"))
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    add(EditCut, tr("切り取り(&K)"))->setShortcut(QKeySequence::Cut);
+    add(EditCopy, tr("コピー(&O)"))->setShortcut(QKeySequence::Copy);
+    add(EditPaste, tr("貼り付け(&P)"))->setShortcut(QKeySequence::Paste);
+    add(EditDuplicate, tr("複製(&I)"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    add(BringIntoPaper, tr("用紙内に戻す(&B)"));
     add(TemplateMode, tr("テンプレートモード(&T)"), QStringLiteral("mode-template"));
     add(DataMode, tr("データモード(&D)"), QStringLiteral("mode-data"));
     add(ClearReservation, tr("印刷予約データのクリア(&C)"));
@@ -176,11 +181,13 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     const std::pair<int, QString> tips[] = {
         {ToolAddSheet, tr("シートの追加（クリックした位置に既定の大きさで追加）")},
         {ToolDrawSheet, tr("シートの追加（ドラッグした範囲に追加）")},
-        {ToolSheets, tr("シートの位置・サイズ変更（クリックで選択、ドラッグで移動・サイズ変更）")},
+        {ToolSheets, tr("シートの位置・サイズ変更（クリックで選択、ドラッグで移動・サイズ変更。"
+                        "同じ所をもう一度クリックするか Ctrl+Alt+クリックで下のシートを選択）")},
         {ToolAddRegion, tr("文字列編集領域の追加（クリックした位置に既定の大きさで追加）")},
         {ToolDrawRegion, tr("文字列編集領域の追加（ドラッグした範囲に追加）")},
         {ToolRegions,
-         tr("文字列編集領域の位置・サイズ変更（クリックで選択、ドラッグで移動・サイズ変更）")},
+         tr("文字列編集領域の位置・サイズ変更（クリックで選択、ドラッグで移動・サイズ変更。"
+            "同じ所をもう一度クリックするか Ctrl+Alt+クリックで下の領域を選択）")},
         {ToolAddLine, tr("罫線の追加（ドラッグで線を引く。Ctrlで垂直、Shiftで水平）")},
         {ToolAddLineTable, tr("罫線（表）の追加（ドラッグした範囲に表を作成）")},
         {ToolLines, tr("罫線の位置・長さ変更（クリックで選択、ドラッグで移動。Home・↑を押したまま"

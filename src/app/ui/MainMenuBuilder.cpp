@@ -55,7 +55,8 @@ void build(QMenuBar* bar, const CommandActions& a)
 
     QMenu* edit = bar->addMenu(tr("編集(&E)"));
     addItems(edit, a,
-             {EditUndo, EditRedo, DeleteSelection, Separator, TemplateMode, DataMode, Separator, ClearReservation,
+             {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, EditDuplicate,
+              DeleteSelection, BringIntoPaper, Separator, TemplateMode, DataMode, Separator, ClearReservation,
               ReloadReservation, Separator});
     addSubmenu(edit, tr("グリッドにあわせて編集(&G)"), a, {GridNone, Grid1mm, Grid5mm, Grid10mm});
 

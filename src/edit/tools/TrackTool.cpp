@@ -63,7 +63,9 @@ void TrackTool::press(const ToolEvent& e)
     }
     select(hit);
     mTracked = ObjectRef{kind(), hit};
-    if (e.modifiers & Qt::ControlModifier)
+    // Ctrl+click adds to the group; Ctrl+Alt+click only picks the object beneath (window
+    // managers that take Alt+drag for moving windows never pass an Alt+click on).
+    if ((e.modifiers & Qt::ControlModifier) && !(e.modifiers & Qt::AltModifier))
         s.addToGroup(mTracked);
     else
         s.clearGroup();
@@ -121,7 +123,8 @@ void TrackTool::release(const ToolEvent& e)
     mLastClick.reset();
     if (!mTracker.changed())
         return;
-    mDoc.takeUndoSnapshot(QStringLiteral("移動"));
+    const bool moved = mTracker.handle() == GridRectTracker::Inside;
+    mDoc.takeUndoSnapshot(moved ? QStringLiteral("移動") : QStringLiteral("サイズ変更"));
     EditLayout layout = EditLayout::of(mDoc);
     layout.setRect(mTracked, normalised(mTracker.snapped()));
     for (int i = 0; i < mGroup.size(); ++i)

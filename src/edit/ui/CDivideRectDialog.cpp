@@ -8,20 +8,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-CDivideRectDialog::CDivideRectDialog(QWidget* parent) : QDialog(parent)
+CDivideRectDialog::CDivideRectDialog(QWidget* parent) : RangeCheckedDialog(parent)
 {
     setWindowTitle(tr("分割"));
     setObjectName(QStringLiteral("DivideRectDialog"));
-    const auto spin = [this](int low, int high, const QString& name) {
-        auto* s = new QSpinBox(this);
-        s->setRange(low, high);
-        s->setObjectName(name);
-        return s;
-    };
-    mRows = spin(1, 30, QStringLiteral("rows"));
-    mColumns = spin(1, 30, QStringLiteral("columns"));
-    mGapX = spin(0, 500, QStringLiteral("gapX"));
-    mGapY = spin(0, 500, QStringLiteral("gapY"));
+    mRows = addNumber("rows", 1, 30, 1);
+    mColumns = addNumber("columns", 1, 30, 1);
+    mGapX = addNumber("gapX", 0, 500, 0);
+    mGapY = addNumber("gapY", 0, 500, 0);
 
     auto* layoutBox = new QGroupBox(tr("レイアウト："), this);
     auto* grid = new QHBoxLayout(layoutBox);
@@ -38,7 +32,7 @@ CDivideRectDialog::CDivideRectDialog(QWidget* parent) : QDialog(parent)
     gaps->addRow(tr("上下の間隔（単位0.1mm）："), mGapY);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDivideRectDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* top = new QVBoxLayout(this);
     top->addWidget(layoutBox);

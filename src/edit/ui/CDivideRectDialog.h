@@ -2,13 +2,13 @@
 
 #include "edit/RectSplit.h"
 
-#include <QDialog>
+#include "RangeCheckedDialog.h"
 
 class QSpinBox;
 
 // "分割": how many rows and columns a sheet or text region is split into, and the gaps
-// between the cells. It only gathers the values.
-class CDivideRectDialog : public QDialog
+// between the cells. It only gathers the values; numbers out of range are refused on OK.
+class CDivideRectDialog : public RangeCheckedDialog
 {
     Q_OBJECT
 public:

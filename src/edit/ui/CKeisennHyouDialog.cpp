@@ -13,21 +13,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace {
-
-QSpinBox* spin(int low, int high, int value, QWidget* parent)
-{
-    auto* s = new QSpinBox(parent);
-    s->setRange(low, high);
-    s->setValue(std::clamp(value, low, high));
-    return s;
-}
-
-} // namespace
-
 CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* parent)
-    : QDialog(parent)
+    : RangeCheckedDialog(parent)
 {
+    const auto spin = [this](const char* name, int low, int high, int value, QWidget* parent) {
+        QSpinBox* box = addNumber(name, low, high, std::clamp(value, low, high));
+        box->setParent(parent);
+        return box;
+    };
     setWindowTitle(tr("罫線（表）"));
     setObjectName(QStringLiteral("KeisennHyouDialog"));
 
@@ -49,8 +42,8 @@ CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* pa
     frameLayout->addWidget(mBottom, 2, 1, Qt::AlignCenter);
 
     auto* layoutBox = new QGroupBox(tr("レイアウト："), this);
-    mRows = spin(1, 100, d.rows, layoutBox);
-    mColumns = spin(1, 100, d.columns, layoutBox);
+    mRows = spin("rows", 1, 100, d.rows, layoutBox);
+    mColumns = spin("columns", 1, 100, d.columns, layoutBox);
     auto* rowsCols = new QHBoxLayout(layoutBox);
     rowsCols->addWidget(mRows);
     rowsCols->addWidget(new QLabel(tr("行"), layoutBox));
@@ -59,7 +52,7 @@ CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* pa
     rowsCols->addStretch();
 
     mColor = new ColorChooser(d.color, this);
-    mWidth = spin(0, 50, d.width, this);
+    mWidth = spin("width", 0, 50, d.width, this);
 
     mNoInnerLines = new QCheckBox(tr("罫線なし（枠線除く）"), this);
     mSheetPerRow = new QCheckBox(tr("各行にシートを設定する"), this);
@@ -69,10 +62,10 @@ CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* pa
     mSheetPerRow->setChecked(d.sheetPerRow);
     mSheetPerColumn->setChecked(d.sheetPerColumn);
     mRegionPerCell->setChecked(d.regionPerCell);
-    mGapTop = spin(0, 300, d.gapTop, this);
-    mGapBottom = spin(0, 300, d.gapBottom, this);
-    mGapLeft = spin(0, 300, d.gapLeft, this);
-    mGapRight = spin(0, 300, d.gapRight, this);
+    mGapTop = spin("gapTop", 0, 300, d.gapTop, this);
+    mGapBottom = spin("gapBottom", 0, 300, d.gapBottom, this);
+    mGapLeft = spin("gapLeft", 0, 300, d.gapLeft, this);
+    mGapRight = spin("gapRight", 0, 300, d.gapRight, this);
 
     auto* form = new QFormLayout;
     form->addRow(tr("罫線の色："), mColor);
@@ -97,7 +90,7 @@ CKeisennHyouDialog::CKeisennHyouDialog(const KeisennTableOptions& d, QWidget* pa
 
     for (QCheckBox* box : {mTop, mBottom, mLeft, mRight})
         connect(box, &QCheckBox::toggled, this, &CKeisennHyouDialog::sidesChanged);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CKeisennHyouDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     sidesChanged();
 }

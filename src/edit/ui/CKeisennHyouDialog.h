@@ -2,7 +2,7 @@
 
 #include "edit/KeisennTable.h"
 
-#include <QDialog>
+#include "RangeCheckedDialog.h"
 
 class ColorChooser;
 class FramePreview;
@@ -11,8 +11,9 @@ class QSpinBox;
 
 // "罫線（表）": the layout of a ruled-line table being added: the frame sides, rows and
 // columns, the lines' colour and width, and whether rows, columns or cells get sheets
-// and text regions (with the gaps that inset the regions). It only gathers the values.
-class CKeisennHyouDialog : public QDialog
+// and text regions (with the gaps that inset the regions). It only gathers the values;
+// numbers out of range are refused on OK.
+class CKeisennHyouDialog : public RangeCheckedDialog
 {
     Q_OBJECT
 public:

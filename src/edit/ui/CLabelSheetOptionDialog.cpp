@@ -1,7 +1,10 @@
 #include "CLabelSheetOptionDialog.h"
 
 #include "ColorChooser.h"
+#include "FieldSpinBox.h"
+
 #include "widgets/CPictureFileDialog.h"
+#include "widgets/NumberFields.h"
 #include "widgets/PicturePreview.h"
 
 #include "render/RenderSupport.h"
@@ -28,9 +31,10 @@ CLabelSheetOptionDialog::CLabelSheetOptionDialog(const SheetBackgrounds& sheets,
     showMessage = [this](const QString& text) {
         QMessageBox::warning(this, windowTitle(), text);
     };
-    mNumber = new QSpinBox(this);
+    // The arrows step within the sheets; a number typed beyond them is refused.
+    mNumber = new FieldSpinBox(1, std::max(1, mSheets.count()), this);
     mNumber->setObjectName(QStringLiteral("sheetNumber"));
-    mNumber->setRange(1, std::max(1, mSheets.count()));
+    mNumber->setKeyboardTracking(false);
     mNumber->setEnabled(mSheets.perSheet() && mSheets.count() > 1);
     mColor = new ColorChooser(0xFFFFFF, this);
     mPicture = new QLineEdit(this);
@@ -46,7 +50,7 @@ CLabelSheetOptionDialog::CLabelSheetOptionDialog(const SheetBackgrounds& sheets,
     mBleedY->setObjectName(QStringLiteral("bleedY"));
     // Wider than the allowed −100..100, so that a value out of range meets its message.
     for (QSpinBox* s : {mBleedX, mBleedY})
-        s->setRange(-999, 999);
+        NumberFields::widen(s, -100, 100);
     auto* bleedForm = new QFormLayout(bleed);
     bleedForm->addRow(tr("X方向："), mBleedX);
     bleedForm->addRow(tr("Y方向："), mBleedY);
@@ -136,6 +140,12 @@ bool CLabelSheetOptionDialog::storeShown()
 
 void CLabelSheetOptionDialog::sheetNumberChanged(int number)
 {
+    if (const QString refusal = mSheets.checkNumber(number); !refusal.isEmpty()) {
+        showMessage(refusal);
+        const QSignalBlocker block(mNumber);
+        mNumber->setValue(mShown + 1);
+        return;
+    }
     if (!storeShown()) {
         const QSignalBlocker block(mNumber);
         mNumber->setValue(mShown + 1);
@@ -146,6 +156,15 @@ void CLabelSheetOptionDialog::sheetNumberChanged(int number)
 
 void CLabelSheetOptionDialog::accept()
 {
+    // A number typed and not yet taken is looked at first.
+    {
+        const QSignalBlocker block(mNumber);
+        mNumber->interpretText();
+    }
+    if (mNumber->value() != mShown + 1 && mNumber->isEnabled()) {
+        sheetNumberChanged(mNumber->value());
+        return;
+    }
     if (mSheets.count() > 0 && !storeShown())
         return;
     QDialog::accept();

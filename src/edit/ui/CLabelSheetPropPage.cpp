@@ -1,5 +1,7 @@
 #include "CLabelSheetPropPage.h"
 
+#include "edit/PictureCheck.h"
+
 #include "BackgroundPreviewBox.h"
 #include "FieldSpinBox.h"
 #include "TemplatePagePrompts.h"
@@ -159,6 +161,11 @@ void CLabelSheetPropPage::choosePaperPicture()
     const QString path = mContext.prompts->choosePicture();
     if (path.isEmpty())
         return;
+    // Refused here, as the sheets' picture dialog refuses it, not only at "更新".
+    if (const QString refusal = PictureCheck::check(path); !refusal.isEmpty()) {
+        mContext.prompts->showMessage(refusal);
+        return;
+    }
     mPaperPicture->setText(path);
     paperEdited();
 }

@@ -53,6 +53,16 @@ QString CLabelTemplatePropSheet::pendingQuestion()
     return tr("変更を反映しますか？");
 }
 
+QString CLabelTemplatePropSheet::conflictQuestion(TemplateSetup::ObjectKind kind, int index)
+{
+    const QString object = kind == TemplateSetup::ObjectKind::Sheet    ? tr("シート %1")
+                           : kind == TemplateSetup::ObjectKind::Region ? tr("文字列編集領域 %1")
+                                                                       : tr("罫線 %1");
+    return tr("%1 はこの画面と編集画面の両方で変更されています。\n"
+              "この画面の内容を使いますか？（いいえ: 編集画面での変更を残します）")
+        .arg(object.arg(index + 1));
+}
+
 void CLabelTemplatePropSheet::checkPending()
 {
     const bool pending = hasPendingEdits();
@@ -140,22 +150,22 @@ void CLabelTemplatePropSheet::documentChanged()
             return;
         }
         // Edits on the pages and a change from elsewhere: neither is dropped unasked.
-        const TemplateSetup merged = TemplateSetup::rebased(mContext.setup, mLoaded, now);
-        switch (mContext.prompts->askYesNoCancel(pendingQuestion())) {
-        case TemplatePagePrompts::Answer::Yes:
-            mContext.setup = merged;
-            mLoaded = now;
-            apply();
-            return;
-        case TemplatePagePrompts::Answer::No:
+        const TemplatePagePrompts::Answer answer = mContext.prompts->askYesNoCancel(pendingQuestion());
+        if (answer == TemplatePagePrompts::Answer::No) {
             reload();
             return;
-        case TemplatePagePrompts::Answer::Cancel:
-            mContext.setup = merged;
-            mLoaded = now;
-            showCopy();
-            return;
         }
+        TemplatePagePrompts* prompts = mContext.prompts;
+        mContext.setup = TemplateSetup::rebased(
+            mContext.setup, mLoaded, now, [prompts](TemplateSetup::ObjectKind kind, int index) {
+                return prompts->askYesNo(conflictQuestion(kind, index));
+            });
+        mLoaded = now;
+        if (answer == TemplatePagePrompts::Answer::Yes)
+            apply();
+        else
+            showCopy();
+        return;
     }
     for (TemplatePropPage* page :
          {static_cast<TemplatePropPage*>(mSheetPage), static_cast<TemplatePropPage*>(mRegionPage),

@@ -52,6 +52,8 @@ public:
     bool settlePendingEdits();
 
     static QString pendingQuestion(); // "変更を反映しますか？"
+    // Asked, after はい or キャンセル, for each object both the pages and the view changed.
+    static QString conflictQuestion(TemplateSetup::ObjectKind kind, int index);
 
     CLabelSheetPropPage* sheetPage() const { return mSheetPage; }
     CTextRectPropPage* regionPage() const { return mRegionPage; }

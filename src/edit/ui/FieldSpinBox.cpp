@@ -8,6 +8,9 @@ FieldSpinBox::FieldSpinBox(int low, int high, QWidget* parent)
     // Wide enough for any mistyped value a dialog field might hold.
     setRange(-999999, 999999);
     setValue(low);
+    // Marked as every checked number field is (NumberFields).
+    setProperty("low", low);
+    setProperty("high", high);
     setAlignment(Qt::AlignRight);
     setAccelerated(true);
 }

@@ -1,7 +1,5 @@
 #include "RangeCheckedDialog.h"
 
-#include "edit/ValueCheck.h"
-
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,10 +14,7 @@ QSpinBox* RangeCheckedDialog::addNumber(const char* name, int low, int high, int
 {
     auto* box = new QSpinBox(this);
     box->setObjectName(QLatin1String(name));
-    // Wide enough for anything typed: the range is checked on OK, with a message.
-    box->setRange(-99999, 99999);
-    box->setValue(value);
-    mFields.append({box, low, high});
+    mFields.add(box, low, high, value);
     return box;
 }
 
@@ -35,14 +30,6 @@ void RangeCheckedDialog::makeOkDefault()
 
 void RangeCheckedDialog::accept()
 {
-    for (const Field& f : std::as_const(mFields)) {
-        f.box->interpretText();
-        if (f.box->value() < f.low || f.box->value() > f.high) {
-            showMessage(ValueCheck::message());
-            f.box->setFocus();
-            f.box->selectAll();
-            return;
-        }
-    }
-    QDialog::accept();
+    if (mFields.check(showMessage))
+        QDialog::accept();
 }

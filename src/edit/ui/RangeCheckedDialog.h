@@ -1,7 +1,8 @@
 #pragma once
 
+#include "widgets/NumberFields.h"
+
 #include <QDialog>
-#include <QList>
 
 #include <functional>
 
@@ -28,11 +29,5 @@ protected:
     void makeOkDefault();
 
 private:
-    struct Field
-    {
-        QSpinBox* box;
-        int low;
-        int high;
-    };
-    QList<Field> mFields;
+    NumberFields mFields;
 };

@@ -1,6 +1,7 @@
 #include "CPrintSettingDialog.h"
 
 #include "model/CORINOTEDoc.h"
+#include "widgets/NumberFields.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,7 +16,7 @@ namespace {
 QSpinBox* offsetBox(int value)
 {
     auto* box = new QSpinBox;
-    box->setRange(PrintSettings::MinOffset, PrintSettings::MaxOffset);
+    NumberFields::widen(box, PrintSettings::MinOffset, PrintSettings::MaxOffset);
     box->setValue(value);
     return box;
 }
@@ -33,8 +34,8 @@ CPrintSettingDialog::CPrintSettingDialog(const PrintSettings::Values& values, in
     mRound = new QCheckBox(tr("シートの角を丸くする"));
     mRuled = new QCheckBox(tr("シートの罫線を印刷する"));
     mStart = new QSpinBox;
-    // The box may hold what the document has even when it is out of range: OK says so.
-    mStart->setRange(qMin(1, values.startPosition), qMax(qMax(1, sheetsPerPage), values.startPosition));
+    // The boxes take whatever is typed, and what the document has: OK says what is wrong.
+    NumberFields::widen(mStart, 1, qMax(1, sheetsPerPage));
     mStart->setValue(values.startPosition);
 
     mFrames->setChecked(values.sheetFrames);
