@@ -702,9 +702,9 @@ void TestAddressCsv::exportRefusesUnencodable()
 void TestAddressCsv::exportWriteFailure()
 {
     QTemporaryDir dir;
-    QCOMPARE(AddressCsvExport::write(dir.filePath(u"no/such/folder/out.csv"_qs), {}),
-             u"エラーが発生しました。"_qs);
-    QCOMPARE(AddressCsvExport::write(dir.path(), {}), u"エラーが発生しました。"_qs);
+    QVERIFY(AddressCsvExport::write(dir.filePath(u"no/such/folder/out.csv"_qs), {})
+                .contains(u"保存先のフォルダ"_qs));
+    QVERIFY(AddressCsvExport::write(dir.path(), {}).contains(u"フォルダです"_qs));
 }
 
 void TestAddressCsv::ownExportImportsBack()

@@ -958,7 +958,7 @@ void TestDocumentFile::failedSaveKeepsFiles()
         QCOMPARE(readFile(keptFile).size(), keptBytes.size());
     if (!keptFile.isEmpty())
         QCOMPARE(readFile(keptFile), keptBytes);
-    QCOMPARE(message, kSaveFailed);
+    QVERIFY2(message.startsWith(kSaveFailed), qPrintable(message));
     QVERIFY(doc->isModified());
     // Nothing was created or left behind: no half-written file, no temporary file.
     QCOMPARE(QDir(fx.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -293,7 +293,7 @@ void TestSentList::emptyListWritesNothing()
     const QString bad = dir.filePath(u"no/such/folder/list.pdf"_qs);
     QVERIFY(AddressListPrint::exportPdf(bad, {AddressListPrint::Row{}}, u"あ行"_qs,
                                         QDate(2026, 12, 8))
-                .contains(u"PDFファイルを作成できませんでした"_qs));
+                .contains(u"保存先のフォルダ"_qs));
 }
 
 void TestSentList::batchListPdf_data()

@@ -3,6 +3,7 @@
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 #include "base/RegularFile.h"
+#include "base/SaveTarget.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -138,8 +139,8 @@ QString AddressBook::loadFile(const QString& path)
 QString AddressBook::storeFile(const QString& path) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return tr("ファイルオープン失敗");
+    if (const QString refused = SaveTarget::open(file); !refused.isEmpty())
+        return refused;
     ArchiveWriter out(&file);
     write(out);
     if (!out.finish() || !file.flush() || !file.commit())

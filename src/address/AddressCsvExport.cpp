@@ -1,5 +1,6 @@
 #include "AddressCsvExport.h"
 
+#include "base/SaveTarget.h"
 #include "base/TextCodec.h"
 
 #include <QCoreApplication>
@@ -110,11 +111,11 @@ QString AddressCsvExport::write(const QString& path, const QList<QStringList>& r
     if (!message.isEmpty())
         return message;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return tr("エラーが発生しました。");
+    if (const QString refused = SaveTarget::open(file); !refused.isEmpty())
+        return refused;
     // QSaveFile::commit() in Qt 6.4 does not notice a write that failed in its buffer;
     // flush() does.
     if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return tr("エラーが発生しました。");
+        return tr("%1: CSVファイルの書き込みに失敗しました（%2）。").arg(path, file.errorString());
     return QString();
 }

@@ -32,6 +32,6 @@ public:
 
     // Writes the file atomically: an existing file is replaced only when the whole new
     // content was written. Returns an empty string, the message of encode(), or
-    // "エラーが発生しました。" when the file cannot be written.
+    // a message naming the path and why when the file cannot be written.
     static QString write(const QString& path, const QList<QStringList>& rows);
 };

@@ -2,6 +2,7 @@
 
 #include "AgeCalculator.h"
 #include "CAddressData.h"
+#include "base/SaveTarget.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -151,8 +152,13 @@ QString VCardWriter::writeFile(const QString& path, const CAddressData& data,
                                const QList<int>& records)
 {
     QSaveFile file(path);
+    if (const QString refused = SaveTarget::open(file); !refused.isEmpty())
+        return refused;
     const QByteArray bytes = write(data, records);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QCoreApplication::translate("VCardWriter", "エラーが発生しました。");
+    // QSaveFile::commit() in Qt 6.4 does not notice a write that failed in its buffer;
+    // flush() does.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+        return QCoreApplication::translate("VCardWriter", "%1: vCardファイルの書き込みに失敗しました（%2）。")
+            .arg(path, file.errorString());
     return QString();
 }

@@ -4,6 +4,7 @@
 
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
+#include "base/SaveTarget.h"
 #include "render/FontResolver.h"
 
 #include <QCoreApplication>
@@ -194,8 +195,8 @@ QString AddressListPrint::exportPdf(const QString& path, const QList<Row>& rows,
     if (!empty.isEmpty())
         return empty;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return tr("%1: PDFファイルを作成できませんでした。").arg(path);
+    if (const QString refused = SaveTarget::open(file); !refused.isEmpty())
+        return refused;
     {
         QPdfWriter writer(&file);
         writer.setResolution(600);

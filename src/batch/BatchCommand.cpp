@@ -8,6 +8,7 @@
 
 #include "address/AddressBook.h"
 #include "base/RegularFile.h"
+#include "base/SaveTarget.h"
 #include "base/StartupTrace.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
@@ -493,7 +494,9 @@ QString BatchCommand::writeOutputs(CORINOTEDoc& doc) const
                 return tr("標準出力に書き込めませんでした。");
         } else {
             QSaveFile out(o.json);
-            if (!out.open(QIODevice::WriteOnly) || out.write(json) != json.size() ||
+            if (const QString refused = SaveTarget::open(out); !refused.isEmpty())
+                return refused;
+            if (out.write(json) != json.size() ||
                 !out.flush() || !out.commit())
                 return tr("%1: JSONファイルの書き込みに失敗しました。").arg(o.json);
         }

@@ -298,9 +298,10 @@ bool load(const QString& path, CLabelSheetTemplate* out, QString* name, QString*
 
 QString writeFile(const CLabelSheetTemplate& t, const QString& path)
 {
-    switch (TemplateFile::write(t, path)) {
+    QString why;
+    switch (TemplateFile::write(t, path, &why)) {
     case TemplateFile::WriteResult::NotOpened:
-        return tr("%1: ファイルを作成できません。").arg(path);
+        return why;
     case TemplateFile::WriteResult::NotWritten:
         return tr("%1: テンプレートファイルの書き込みに失敗しました。").arg(path);
     case TemplateFile::WriteResult::Written:

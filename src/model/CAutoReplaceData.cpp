@@ -3,6 +3,7 @@
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 #include "base/RegularFile.h"
+#include "base/SaveTarget.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -150,7 +151,8 @@ QString CAutoReplaceData::loadFile(const QString& path)
 QString CAutoReplaceData::saveFile(const QString& path) const
 {
     QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly);
+    const QString refused = SaveTarget::open(file);
+    bool saved = refused.isEmpty();
     if (saved) {
         ArchiveWriter out(&file);
         write(out);
@@ -159,7 +161,7 @@ QString CAutoReplaceData::saveFile(const QString& path) const
     if (!saved)
         return tr("自動処理設定ファイルの保存に失敗しました。"
                   "元のファイルは変更されていません。\n%1: %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+            .arg(QDir::toNativeSeparators(path), refused.isEmpty() ? file.errorString() : refused);
     return QString();
 }
 

@@ -5,6 +5,7 @@
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 #include "base/RegularFile.h"
+#include "base/SaveTarget.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -212,17 +213,19 @@ QString open(CORINOTEDoc& doc, const QString& path, bool* kept)
 
 QString save(CORINOTEDoc& doc, const QString& path)
 {
+    const QString failed =
+        QCoreApplication::translate("DocumentFile", "ドキュメントの保存に失敗しました。");
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        ArchiveWriter out(&file);
-        write(doc, out);
-        // QSaveFile keeps the tail in its own buffer: flush it and check before the rename.
-        if (out.finish() && file.flush() && file.commit()) {
-            doc.setModified(false);
-            return QString();
-        }
+    if (const QString refused = SaveTarget::open(file); !refused.isEmpty())
+        return failed + QLatin1Char('\n') + refused;
+    ArchiveWriter out(&file);
+    write(doc, out);
+    // QSaveFile keeps the tail in its own buffer: flush it and check before the rename.
+    if (out.finish() && file.flush() && file.commit()) {
+        doc.setModified(false);
+        return QString();
     }
-    return QCoreApplication::translate("DocumentFile", "ドキュメントの保存に失敗しました。");
+    return failed;
 }
 
 } // namespace DocumentFile

@@ -5,6 +5,7 @@
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 #include "base/RegularFile.h"
+#include "base/SaveTarget.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -84,11 +85,14 @@ QString apply(CORINOTEDoc& doc, const QString& path)
     return message.isEmpty() ? limit : message + QLatin1Char('\n') + limit;
 }
 
-WriteResult write(const CLabelSheetTemplate& t, const QString& path)
+WriteResult write(const CLabelSheetTemplate& t, const QString& path, QString* why)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (const QString refused = SaveTarget::open(file); !refused.isEmpty()) {
+        if (why)
+            *why = refused;
         return WriteResult::NotOpened;
+    }
     ArchiveWriter out(&file);
     t.write(out);
     if (!out.finish() || !file.flush() || !file.commit())
@@ -99,9 +103,10 @@ WriteResult write(const CLabelSheetTemplate& t, const QString& path)
 QString save(CORINOTEDoc& doc, const QString& path)
 {
     doc.takeUndoSnapshot(QStringLiteral("テンプレートデータの保存"));
-    switch (write(doc.labelTemplate(), path)) {
+    QString why;
+    switch (write(doc.labelTemplate(), path, &why)) {
     case WriteResult::NotOpened:
-        return tr("ファイルオープン失敗");
+        return tr("ファイルオープン失敗") + QLatin1Char('\n') + why;
     case WriteResult::NotWritten:
         return tr("テンプレートファイルの保存に失敗しました。元のファイルは変更されていません。");
     case WriteResult::Written:

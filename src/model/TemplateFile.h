@@ -26,8 +26,9 @@ QString apply(CORINOTEDoc& doc, const QString& path);
 // How an atomic write of a template body ended.
 enum class WriteResult { Written, NotOpened, NotWritten };
 
-// Writes a template body to a file atomically (the old file stays whole on failure).
-WriteResult write(const CLabelSheetTemplate& t, const QString& path);
+// Writes a template body to a file atomically (the old file stays whole on failure); why
+// it could not be opened, in words, goes to `why` when given.
+WriteResult write(const CLabelSheetTemplate& t, const QString& path, QString* why = nullptr);
 
 // Writes the document's template to a file atomically, after an undo snapshot, and names
 // the document's template after the file. Returns an empty string or the message.

@@ -2,6 +2,7 @@
 
 #include "PostalTableFormat.h"
 #include "base/RegularFile.h"
+#include "base/SaveTarget.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -223,7 +224,9 @@ QString PostalTableWriter::convertFolder(const QString& folder)
 QString PostalTableWriter::save(const QString& path) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(mTable) != mTable.size() || !file.commit())
+    if (const QString refused = SaveTarget::open(file); !refused.isEmpty())
+        return refused;
+    if (file.write(mTable) != mTable.size() || !file.flush() || !file.commit())
         return QStringLiteral("%1: %2").arg(path, file.errorString());
     return QString();
 }

@@ -1,5 +1,6 @@
 #include "PageImageExporter.h"
 
+#include "base/SaveTarget.h"
 #include "model/CORINOTEDoc.h"
 
 #include <QCoreApplication>
@@ -71,8 +72,10 @@ QString PageImageExporter::exportPages(CORINOTEDoc& doc, const QString& prefix, 
         if (image.isNull())
             return tr("%1: 用紙の大きさから画像を作れません。").arg(name);
         QSaveFile file(name);
+        if (const QString refused = SaveTarget::open(file); !refused.isEmpty())
+            return refused;
         QImageWriter writer(&file, "png");
-        if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit())
+        if (!writer.write(image) || !file.commit())
             return tr("%1: PNGファイルの書き込みに失敗しました。").arg(name);
     }
     return QString();

@@ -2,6 +2,7 @@
 
 #include "PdfPageBoxes.h"
 
+#include "base/SaveTarget.h"
 #include "model/CORINOTEDoc.h"
 
 #include <QBuffer>
@@ -31,8 +32,8 @@ QString PdfExporter::exportPdf(CORINOTEDoc& doc, const QString& path,
     if (paper.width() > kMaxSide || paper.height() > kMaxSide)
         return tr("%1: 用紙の大きさから画像を作れません。").arg(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return tr("%1: PDFファイルを作成できませんでした。").arg(path);
+    if (const QString refused = SaveTarget::open(file); !refused.isEmpty())
+        return refused;
     // Written in memory first: the page sizes are made exact before the file is.
     QByteArray pdf;
     QString error;
