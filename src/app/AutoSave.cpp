@@ -28,12 +28,27 @@ QString tr(const char* text)
 const QString kDocumentKey = QStringLiteral("document=");
 const QString kBookKey = QStringLiteral("addressbook=");
 
-// Whether the process still runs (one of another user counts as running too).
+// Whether the process that wrote a recovery file still runs: a process of that number
+// that is no zombie and runs a program of this one's name (a number taken again by
+// another program does not hide the file).
 bool processRuns(qint64 pid)
 {
     if (pid <= 0 || pid > 0x3fffffff)
         return false;
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true; // no /proc to look into: a running process it is
+    // "pid (comm) state …": the name in parentheses, the state after them.
+    const QByteArray line = stat.read(4096);
+    const qsizetype open = line.indexOf('('), close = line.lastIndexOf(')');
+    if (open < 0 || close < open || close + 2 >= line.size())
+        return true;
+    if (line.at(close + 2) == 'Z')
+        return false;
+    const QByteArray own = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toLocal8Bit();
+    return line.mid(open + 1, close - open - 1) == own.left(15);
 }
 
 } // namespace
