@@ -144,6 +144,13 @@ public:
         return true;
     }
     QDate today() const override { return kToday; }
+    int chosenItem = -1;
+    QStringList items;
+    int chooseItem(const QString&, const QString&, const QStringList& offered) override
+    {
+        items = offered;
+        return chosenItem;
+    }
 };
 
 // The window over scripted prompts (built first, so the window's first fill already uses
@@ -270,6 +277,7 @@ private slots:
     void undoKeepsSearchResults();
     void searchDialogRefusesAndGathers();
     void largeGroupStaysQuick();
+    void bookFileNamedAndOverwritten();
 };
 
 void TestAddressDialog::opensOnFirstTab()
@@ -1400,6 +1408,39 @@ void TestAddressDialog::editorTabOrder()
                                  QStringLiteral("column%1").arg(C::Honorific),
                                  QStringLiteral("column%1").arg(C::Reading),
                                  QStringLiteral("column%1").arg(C::PostalCode)}));
+}
+
+void TestAddressDialog::bookFileNamedAndOverwritten()
+{
+    Fixture fx;
+    const QString file = fx.dir.filePath(u"friends.ona"_qs);
+    QVERIFY(fx.doc->addressBook().storeFile(file).isEmpty());
+    ScriptedDialog dialog(*fx.doc);
+    // Opened from its file, the book's window names it, and 上書き保存 writes back to it.
+    dialog.openPath = file;
+    dialog.runCommand(AddressCommand::OpenFile);
+    QCOMPARE(dialog.windowTitle(), u"住所録 - friends.ona"_qs);
+    fx.doc->addressBook().group(2).appendRecord(Fixture::record(u"SA-1"_qs, u"佐々木"_qs, u"ササキ"_qs));
+    dialog.savePath.clear();
+    dialog.runCommand(AddressCommand::UpdateFile);
+    QVERIFY(dialog.messages.isEmpty());
+    AddressBook saved;
+    QVERIFY(saved.loadFile(file).isEmpty());
+    QCOMPARE(saved.group(2).field(0, C::Name), u"佐々木"_qs);
+
+    // Another file opened over unsaved records keeps them as a copy to restore.
+    fx.doc->addressBook().group(3).appendRecord(Fixture::record(u"TA-1"_qs, u"田中"_qs, u"タナカ"_qs));
+    dialog.runCommand(AddressCommand::OpenFile);
+    QCOMPARE(fx.doc->addressBook().group(3).recordCount(), 0);
+    dialog.chosenItem = 0;
+    dialog.runCommand(AddressCommand::RestoreCopy);
+    // The newest first; the fixture's own records, saved nowhere, went first of all.
+    QCOMPARE(dialog.items.size(), 2);
+    QVERIFY(dialog.items.first().endsWith(u"　10件"_qs));
+    QVERIFY(dialog.items.last().endsWith(u"　8件"_qs));
+    QCOMPARE(fx.doc->addressBook().group(3).field(0, C::Name), u"田中"_qs);
+    // The restored book belongs to no file: 上書き保存 asks for one.
+    QCOMPARE(dialog.windowTitle(), u"住所録"_qs);
 }
 
 QTEST_MAIN(TestAddressDialog)

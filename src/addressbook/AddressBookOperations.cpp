@@ -1,5 +1,7 @@
 #include "AddressBookOperations.h"
 
+#include "AddressBookRecovery.h"
+
 #include "address/AddressBook.h"
 #include "address/CAddressData.h"
 
@@ -381,9 +383,16 @@ QString AddressBookOperations::loadFile(CORINOTEDoc& doc, const QString& path, b
         if (!RegularFile::open(probe))
             return tr("ファイルオープン失敗");
     }
+    // Records not saved anywhere are kept aside before the file replaces them.
+    AddressBookRecovery::keepUnsaved(doc);
     doc.takeUndoSnapshot(QStringLiteral("住所録ファイルを開く"));
     const QString message = doc.addressBook().loadFile(path);
     *changed = true;
+    // A book read whole belongs to its file; what was read of a broken one is saved nowhere.
+    if (message.isEmpty())
+        doc.addressBookOrigin().reset(doc.addressBook(), path);
+    else
+        doc.addressBookOrigin().forget();
     doc.scalars().senderIndex = 0;
     for (int g = 0; g < AddressBook::SenderGroup; ++g)
         doc.groupList(g).clear();
@@ -394,7 +403,10 @@ QString AddressBookOperations::loadFile(CORINOTEDoc& doc, const QString& path, b
 QString AddressBookOperations::saveFile(CORINOTEDoc& doc, const QString& path)
 {
     doc.takeUndoSnapshot(QStringLiteral("住所録データの保存"));
-    return doc.addressBook().storeFile(path);
+    const QString message = doc.addressBook().storeFile(path);
+    if (message.isEmpty())
+        doc.addressBookOrigin().reset(doc.addressBook(), path);
+    return message;
 }
 
 void AddressBookOperations::groupsReplaced(CORINOTEDoc& doc, const AddressBook& before)

@@ -59,6 +59,14 @@ public:
         Q_UNUSED(paint);
         return false;
     }
+    // One of the items, chosen in a list under the label; -1 when the user cancels.
+    virtual int chooseItem(const QString& title, const QString& label, const QStringList& items)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(label);
+        Q_UNUSED(items);
+        return -1;
+    }
     // The day ages are counted to and pickers start on.
     virtual QDate today() const { return QDate::currentDate(); }
 };

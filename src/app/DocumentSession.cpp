@@ -2,6 +2,8 @@
 
 #include "prompts/SessionPrompts.h"
 
+#include "addressbook/AddressBookOperations.h"
+#include "addressbook/AddressBookRecovery.h"
 #include "model/CORINOTEDoc.h"
 #include "model/DocumentFile.h"
 
@@ -21,22 +23,77 @@ QString DocumentSession::title() const
 
 QString DocumentSession::windowTitle() const
 {
+    const QString book = mDoc.addressBookOrigin().fileName();
+    if (!book.isEmpty())
+        return tr("%1・住所録 %2 - ORINOTE").arg(title(), book);
     return tr("%1 - ORINOTE").arg(title());
+}
+
+QString DocumentSession::saveQuestion(int bookChanges) const
+{
+    const QString question = tr("%1 への変更を保存しますか?").arg(title());
+    if (bookChanges == 0)
+        return question;
+    const QString book = mDoc.addressBookOrigin().fileName();
+    if (book.isEmpty())
+        return question + QLatin1Char('\n') +
+               tr("保存しないと、住所録の変更（%1件）も失われます。").arg(bookChanges);
+    if (!mDoc.isModified())
+        return tr("住所録 %1 への変更（%2件）を保存しますか?").arg(book).arg(bookChanges);
+    return question + QLatin1Char('\n') +
+           tr("保存しないと、住所録 %1 の変更（%2件）も失われます。").arg(book).arg(bookChanges);
 }
 
 bool DocumentSession::saveModified()
 {
-    if (!mDoc.isModified())
+    const int bookChanges = mDoc.addressBookOrigin().unsavedChanges(mDoc.addressBook());
+    if (!mDoc.isModified() && bookChanges == 0)
         return true;
-    switch (mPrompts->askSaveChanges(tr("%1 への変更を保存しますか?").arg(title()))) {
+    const QString question = saveQuestion(bookChanges);
+    const SessionPrompts::Answer answer = bookChanges > 0
+                                              ? mPrompts->askSaveChangesWithBook(question)
+                                              : mPrompts->askSaveChanges(question);
+    switch (answer) {
     case SessionPrompts::Answer::Save:
-        return save();
+        // The document (which holds the book), then the book's own file when it has one.
+        if ((mDoc.isModified() || mDoc.addressBookOrigin().path().isEmpty()) && !save())
+            return false;
+        return mDoc.addressBookOrigin().path().isEmpty() ||
+               mDoc.addressBookOrigin().unsavedChanges(mDoc.addressBook()) == 0 ||
+               saveAddressBook();
+    case SessionPrompts::Answer::SaveAddressBook:
+        return saveAddressBook();
     case SessionPrompts::Answer::Discard:
+        // The records go, but a copy stays for 以前の住所録を復元.
+        if (const QString failure = AddressBookRecovery::keepUnsaved(mDoc); !failure.isEmpty())
+            mPrompts->showMessage(failure);
         return true;
     case SessionPrompts::Answer::Cancel:
         break;
     }
     return false;
+}
+
+bool DocumentSession::saveAddressBook()
+{
+    QString path = mDoc.addressBookOrigin().path();
+    if (path.isEmpty()) {
+        const QString suggestion =
+            (mPath.isEmpty() ? tr("住所録") : QFileInfo(mPath).completeBaseName()) +
+            QStringLiteral(".ona");
+        path = mPrompts->chooseAddressBookSavePath(suggestion);
+        if (path.isEmpty())
+            return false;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".ona");
+    }
+    const QString message = AddressBookOperations::saveFile(mDoc, path);
+    if (!message.isEmpty()) {
+        mPrompts->showMessage(message);
+        return false;
+    }
+    emit titleChanged();
+    return true;
 }
 
 bool DocumentSession::newDocument()
@@ -92,8 +149,34 @@ bool DocumentSession::load(const QString& path)
         return false;
     }
     mDoc.currentPage = 1;
+    // The book came with the document: it belongs to it.
+    mDoc.addressBookOrigin().reset(mDoc.addressBook());
     setPath(path);
     addRecent(path);
+    emit documentReplaced();
+    return true;
+}
+
+bool DocumentSession::recover(const QString& file, const QString& documentPath,
+                              const QString& bookPath)
+{
+    const QString message = DocumentFile::open(mDoc, file);
+    mDoc.clearUndo();
+    if (!message.isEmpty()) {
+        mDoc.newDocument();
+        setPath(QString());
+        emit documentReplaced();
+        mPrompts->showMessage(message);
+        return false;
+    }
+    mDoc.currentPage = 1;
+    AddressBook saved;
+    if (!bookPath.isEmpty() && QFileInfo(bookPath).isFile() && saved.loadFile(bookPath).isEmpty())
+        mDoc.addressBookOrigin().reset(saved, bookPath);
+    else
+        mDoc.addressBookOrigin().forget();
+    setPath(QFileInfo(documentPath).isFile() ? documentPath : QString());
+    mDoc.setModified(true);
     emit documentReplaced();
     return true;
 }
@@ -138,6 +221,9 @@ bool DocumentSession::saveTo(const QString& path)
         mPrompts->showMessage(message);
         return false;
     }
+    // The book was saved with the document, unless it belongs to a file of its own.
+    if (mDoc.addressBookOrigin().path().isEmpty())
+        mDoc.addressBookOrigin().reset(mDoc.addressBook());
     setPath(path);
     addRecent(path);
     return true;

@@ -12,7 +12,10 @@ class SessionPrompts;
 // The document's file life: New, Open, Save, Save As, the recent files, and the
 // question "%1 への変更を保存しますか?" before unsaved changes would be lost (new, open,
 // quitting, a dropped file). %1 is the document's title: its file name, or "無題" before
-// the first save.
+// the first save. When the address book holds records saved nowhere, the question says
+// how many ("保存しないと、住所録の変更（6件）も失われます。"), names the address book
+// file the book belongs to, and may be answered by saving only the address book; a book
+// given up unsaved is kept as a recovery copy in the data folder (AddressBookRecovery).
 //
 // Every step that fails tells the user through the prompts and leaves the document in a
 // usable state: a file that cannot be opened at all (moved, not readable) leaves the
@@ -33,7 +36,8 @@ public:
     QString path() const { return mPath; }
     // The file name, or "無題".
     QString title() const;
-    // The main window's title: "<title> - ORINOTE".
+    // The main window's title: "<title> - ORINOTE", "<title>・住所録 <file> - ORINOTE" when
+    // the address book belongs to a file of its own.
     QString windowTitle() const;
     const RecentFiles& recentFiles() const { return mRecent; }
 
@@ -56,6 +60,15 @@ public:
     bool save();
     // Command 57604: asks for a name (".ond" added when none is given) and saves.
     bool saveAs();
+    // Saves the address book to the file it belongs to, or under a name asked for (".ona"
+    // added when none is given); the book then belongs to that file.
+    bool saveAddressBook();
+    // Opens an automatic save of a run that ended without finishing: the document is
+    // modified and named as its file `documentPath` (無題 when empty or gone); the address
+    // book belongs to `bookPath` (as that file now holds it) or, without one, to the
+    // document with every record unsaved. A file that cannot be read is said, and a new
+    // document follows.
+    bool recover(const QString& file, const QString& documentPath, const QString& bookPath);
 
 signals:
     // The document was replaced by a new or an opened one.
@@ -65,6 +78,7 @@ signals:
     void recentFilesChanged();
 
 private:
+    QString saveQuestion(int bookChanges) const;
     bool saveTo(const QString& path);
     void setPath(const QString& path);
     void addRecent(const QString& path);

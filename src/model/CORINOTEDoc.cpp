@@ -130,6 +130,8 @@ QString CORINOTEDoc::newDocument()
     deleteContents();
     setModified(false);
     clearUndo();
+    // The empty book of a new document belongs to it.
+    mBookOrigin.reset(mAddressBook);
 
     displayedLayer = 0;
     mScalars.autoRows = mScalars.autoCols = mScalars.currentSheetNo = 1;

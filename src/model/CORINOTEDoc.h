@@ -12,6 +12,7 @@
 #include "TextRect.h"
 
 #include "address/AddressBook.h"
+#include "address/AddressBookOrigin.h"
 #include "address/CAddressData.h"
 
 #include <QObject>
@@ -60,6 +61,9 @@ public:
     // --- address data
     AddressBook& addressBook() { return mAddressBook; }
     const AddressBook& addressBook() const { return mAddressBook; }
+    // Where the address book was last saved or read from, and what it held then.
+    AddressBookOrigin& addressBookOrigin() { return mBookOrigin; }
+    const AddressBookOrigin& addressBookOrigin() const { return mBookOrigin; }
     CAddressData& recordList() { return mRecordList; }
     const CAddressData& recordList() const { return mRecordList; }
     // One list of 32-bit integers per address group, for the address book window.
@@ -168,6 +172,7 @@ private:
     ReservedArrays mReserved;
     CLabelSheetTemplate mTemplate;
     AddressBook mAddressBook;
+    AddressBookOrigin mBookOrigin;
     CAddressData mRecordList;
     PlacementMemory mPlacements;
     CAutoReplaceData mAutoReplace;

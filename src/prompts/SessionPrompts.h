@@ -11,13 +11,28 @@ public:
     {
         Save,
         Discard,
-        Cancel
+        Cancel,
+        // Save the address book to its file (.ona) only.
+        SaveAddressBook
     };
 
     virtual ~SessionPrompts() = default;
 
     // Asks the question (Yes / No / Cancel): whether to save the changes first.
     virtual Answer askSaveChanges(const QString& question) = 0;
+    // The same question when the address book holds unsaved records: it may also be
+    // answered with SaveAddressBook. As askSaveChanges unless the prompts offer that.
+    virtual Answer askSaveChangesWithBook(const QString& question)
+    {
+        return askSaveChanges(question);
+    }
+    // A file name to save the address book under (.ona), starting from `suggestion`; empty
+    // when the user cancels (or the prompts cannot ask).
+    virtual QString chooseAddressBookSavePath(const QString& suggestion)
+    {
+        (void)suggestion;
+        return QString();
+    }
     // A document file to open; empty when the user cancels.
     virtual QString chooseOpenPath() = 0;
     // A file name to save the document under, starting from `suggestion`; empty when the

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -15,7 +16,7 @@ QString tr(const char* text)
 
 QString documentFilter()
 {
-    return tr("ORINOTE Files (*.ond)");
+    return tr("文書ファイル (*.ond)");
 }
 
 } // namespace
@@ -32,6 +33,39 @@ SessionPrompts::Answer DialogPrompts::askSaveChanges(const QString& question)
     default:
         return Answer::Cancel;
     }
+}
+
+SessionPrompts::Answer DialogPrompts::askSaveChangesWithBook(const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, tr("ORINOTE"), question, QMessageBox::NoButton,
+                    mParent);
+    QPushButton* save = box.addButton(tr("保存(&S)"), QMessageBox::AcceptRole);
+    QPushButton* book = box.addButton(tr("住所録だけ保存(&A)..."), QMessageBox::ActionRole);
+    QPushButton* discard = box.addButton(tr("保存しない(&N)"), QMessageBox::DestructiveRole);
+    box.addButton(tr("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Answer::Save;
+    if (box.clickedButton() == book)
+        return Answer::SaveAddressBook;
+    if (box.clickedButton() == discard)
+        return Answer::Discard;
+    return Answer::Cancel;
+}
+
+QString DialogPrompts::chooseAddressBookSavePath(const QString& suggestion)
+{
+    QFileDialog dialog(mParent, tr("住所録データの保存"),
+                       FolderMemory::start(mProfile, FolderMemory::documents()),
+                       tr("住所録ファイル(*.ona)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("ona"));
+    dialog.selectFile(FolderMemory::start(mProfile, FolderMemory::documents(), suggestion));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString DialogPrompts::chooseOpenPath()

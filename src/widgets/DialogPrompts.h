@@ -18,6 +18,9 @@ public:
     }
 
     Answer askSaveChanges(const QString& question) override;
+    // Save / 住所録だけ保存 / Don't save / Cancel.
+    Answer askSaveChangesWithBook(const QString& question) override;
+    QString chooseAddressBookSavePath(const QString& suggestion) override;
     QString chooseOpenPath() override;
     QString chooseSavePath(const QString& suggestion) override;
     void showMessage(const QString& text) override;

@@ -36,7 +36,10 @@ AddressDialogMenus::AddressDialogMenus(QWidget* owner, std::function<void(int)> 
     using namespace AddressCommand;
     QMenu* file = mMenuBar->addMenu(tr("ファイル(&F)"));
     mActions.insert(OpenFile, addItem(file, OpenFile, tr("住所録ファイルを開く(&O)")));
-    mActions.insert(SaveFile, addItem(file, SaveFile, tr("住所録データの保存(&S)")));
+    mActions.insert(UpdateFile, addItem(file, UpdateFile, tr("上書き保存(&S)")));
+    mActions.insert(SaveFile, addItem(file, SaveFile, tr("住所録データの保存(&A)...")));
+    mActions.insert(RestoreCopy, addItem(file, RestoreCopy, tr("以前の住所録を復元(&R)...")));
+    file->addSeparator();
     mActions.insert(ImportCsv, addItem(file, ImportCsv, tr("CSVファイルからインポート(&I)")));
     mActions.insert(ExportCsv, addItem(file, ExportCsv, tr("CSVファイル出力(&C)")));
     file->addSeparator();

@@ -16,6 +16,9 @@ enum : int
 {
     OpenFile = 313,
     SaveFile = 312,
+    // 上書き保存 to the file the book belongs to, and 以前の住所録を復元.
+    UpdateFile = 342,
+    RestoreCopy = 343,
     ImportCsv = 322,
     ExportCsv = 339,
     ImportVCard = 340,

@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -89,6 +90,14 @@ bool AddressDialogPrompts::confirm(const QString& text)
                     QMessageBox::Yes | QMessageBox::No, mParent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+int AddressDialogPrompts::chooseItem(const QString& title, const QString& label,
+                                     const QStringList& items)
+{
+    bool ok = false;
+    const QString item = QInputDialog::getItem(mParent, title, label, items, 0, false, &ok);
+    return ok ? int(items.indexOf(item)) : -1;
 }
 
 bool AddressDialogPrompts::importCsv(AddressBook& book, const QStringList& lines)

@@ -28,6 +28,7 @@ public:
     void openLink(const QString& text) override;
     bool importCsv(AddressBook& book, const QStringList& lines) override;
     bool confirm(const QString& text) override;
+    int chooseItem(const QString& title, const QString& label, const QStringList& items) override;
     bool printPages(const std::function<void(QPagedPaintDevice&)>& paint) override;
 
 private:

@@ -12,6 +12,7 @@
 #include "address/ContactCsvImport.h"
 #include "address/VCardReader.h"
 #include "addressbook/AddressBookOperations.h"
+#include "addressbook/AddressBookRecovery.h"
 #include "addressbook/AddressDetail.h"
 #include "addressbook/AddressListPrint.h"
 #include "addressbook/CardSeason.h"
@@ -81,7 +82,7 @@ CAddressDataDialog::CAddressDataDialog(CORINOTEDoc& doc, QWidget* parent,
       mAccept(new QPushButton(tr("印刷予約をセットして終了"), this)),
       mCancel(new QPushButton(tr("終了"), this)), mCount(new QLabel(this))
 {
-    setWindowTitle(tr("住所録"));
+    updateTitle();
     buildLayout();
     setCurrentTab(AddressListRows::FirstGroupTab);
 }
@@ -237,6 +238,7 @@ void CAddressDataDialog::refill()
     mDetail->setDetail(QString(), QString());
     mHistoryModel->clear();
     updateUndoActions();
+    updateTitle();
     mCount->setText(tr("%1件（印刷予約 %2件）")
                         .arg(mListModel->rowCount())
                         .arg(mDoc.addressBook().reservedCount()));
@@ -300,6 +302,8 @@ void CAddressDataDialog::runCommand(int id)
     static const std::pair<int, Handler> handlers[] = {
         {OpenFile, &CAddressDataDialog::openFile},
         {SaveFile, &CAddressDataDialog::saveFile},
+        {UpdateFile, &CAddressDataDialog::updateFile},
+        {RestoreCopy, &CAddressDataDialog::restoreCopy},
         {ImportCsv, &CAddressDataDialog::importCsvFile},
         {ExportCsv, &CAddressDataDialog::exportCsvFile},
         {ImportVCard, &CAddressDataDialog::importVCardFile},
@@ -532,6 +536,48 @@ void CAddressDataDialog::saveFile()
         return;
     report(Ops::saveFile(mDoc, path));
     updateUndoActions();
+    updateTitle();
+}
+
+void CAddressDataDialog::updateFile()
+{
+    const QString path = mDoc.addressBookOrigin().path();
+    // A book that belongs to the document has no file of its own yet: one is asked for.
+    if (path.isEmpty())
+        return saveFile();
+    report(Ops::saveFile(mDoc, path));
+    updateUndoActions();
+    updateTitle();
+}
+
+void CAddressDataDialog::restoreCopy()
+{
+    const QList<AddressBookRecovery::Copy> copies = AddressBookRecovery::copies(mDoc.dataFolder);
+    if (copies.isEmpty()) {
+        mPrompts->showMessage(tr("復元できる以前の住所録はありません。"),
+                              AddressBookPrompts::Icon::None);
+        return;
+    }
+    QStringList labels;
+    for (const AddressBookRecovery::Copy& copy : copies)
+        labels.append(AddressBookRecovery::label(copy));
+    const int chosen = mPrompts->chooseItem(
+        tr("以前の住所録を復元"),
+        tr("保存しないで閉じた住所録の控えです。復元すると、今の住所録と入れ替わります\n"
+           "（今の住所録に保存していない変更があれば、それも控えに残ります）。"),
+        labels);
+    if (chosen < 0 || chosen >= copies.size())
+        return;
+    const QString message = AddressBookRecovery::restore(mDoc, copies.at(chosen));
+    if (!message.isEmpty())
+        mPrompts->showMessage(message, AddressBookPrompts::Icon::Warning);
+    refill();
+}
+
+void CAddressDataDialog::updateTitle()
+{
+    const QString file = mDoc.addressBookOrigin().fileName();
+    setWindowTitle(file.isEmpty() ? tr("住所録") : tr("住所録 - %1").arg(file));
 }
 
 void CAddressDataDialog::importCsvFile()

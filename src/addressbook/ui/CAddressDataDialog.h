@@ -100,6 +100,9 @@ private:
     void selectAllHistory();
     void openFile();
     void saveFile();
+    void updateFile();
+    void restoreCopy();
+    void updateTitle();
     void importCsvFile();
     void exportCsvFile();
     void importVCardFile();

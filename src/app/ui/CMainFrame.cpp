@@ -283,6 +283,8 @@ void CMainFrame::documentChanged()
 {
     mStatus->setSelectionText(StatusTexts::selection(StatusTexts::selectedRect(mDoc)));
     mStatus->setTemplateName(mDoc.scalars().templateName);
+    // The title names the address book's own file, which the address book window changes.
+    updateTitle();
     refreshCommands();
 }
 

@@ -2,6 +2,7 @@
 
 #include "CMainFrame.h"
 #include "CTemplateFileDialog.h"
+#include "app/AutoSave.h"
 #include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
 #include "app/PlacementReplay.h"
@@ -25,6 +26,7 @@
 #include <QFontInfo>
 #include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -56,6 +58,11 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
         // stopped part-way keeps what was read).
         doc.scalars().senderIndex = 0;
         doc.setModified(true);
+        // The book belongs to its file: the titles name it and 上書き保存 writes to it.
+        if (message.isEmpty())
+            doc.addressBookOrigin().reset(doc.addressBook(), bookPath);
+        else
+            doc.addressBookOrigin().forget();
         if (!message.isEmpty())
             report(bookPath, message);
     }
@@ -73,6 +80,21 @@ void openStartFiles(CMainFrame& frame, const QString& templatePath, const QStrin
                                      CWaitDialog::feed(frame.waitDialog()));
     frame.waitDialog()->finish();
     doc.updateAllViews();
+}
+
+// The automatic saves of runs that ended without finishing, newest first: each offered
+// back until one is taken; those not taken leave their address book among the copies of
+// 以前の住所録を復元.
+void offerRecovery(CMainFrame& frame)
+{
+    CORINOTEDoc& doc = frame.document();
+    bool restored = false;
+    for (const AutoSave::Leftover& leftover : AutoSave::leftovers(doc.dataFolder)) {
+        if (!restored && frame.prompts().askYesNo(AutoSave::question(leftover)))
+            restored = AutoSave::restore(frame.session(), leftover);
+        else
+            AutoSave::discard(leftover, doc.dataFolder);
+    }
 }
 
 // The print switches: the document printed on the default printer or a named queue as it
@@ -300,7 +322,10 @@ int main(int argc, char* argv[])
     frame.showMaximized();
     StartupTrace::mark("shown");
     StartupTrace::markFirstPaint(&app);
+    AutoSave autoSave(doc, frame.session(), AutoSave::minutesFromSettings(doc));
+    QTimer::singleShot(0, &frame, [&frame] { offerRecovery(frame); });
     const int status = app.exec();
+    autoSave.finish();
     CTemplateFileDialog::setFolderProfile(nullptr);
     return status;
 }
