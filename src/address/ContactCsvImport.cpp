@@ -235,7 +235,8 @@ const Alias kThunderbird[] = {
 QString normalised(const QString& header)
 {
     QString key = header.normalized(QString::NormalizationForm_KC).toLower();
-    key.remove(QRegularExpression(QStringLiteral("\\s")));
+    static const QRegularExpression blanks(QStringLiteral("\\s"));
+    key.remove(blanks);
     return key;
 }
 
@@ -273,7 +274,8 @@ QString birthDate(const QString& text)
 {
     if (text.startsWith(u"--"))
         return QString();
-    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[-/.]")));
+    static const QRegularExpression separators(QStringLiteral("[-/.]"));
+    const QStringList parts = text.split(separators);
     if (parts.size() != 3)
         return text;
     bool ok[3] = {};

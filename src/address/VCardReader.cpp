@@ -220,7 +220,8 @@ QString birthDate(const QString& value, const QByteArray& omittedYear)
 // The month and day of a birthday without a year, for the report: "11月23日".
 QString monthDay(const QString& value)
 {
-    const QString digits = QString(value).remove(QRegularExpression(QStringLiteral("[^0-9]")));
+    static const QRegularExpression others(QStringLiteral("[^0-9]"));
+    const QString digits = QString(value).remove(others);
     if (digits.size() < 4)
         return value;
     return tr("%1月%2日").arg(digits.mid(digits.size() - 4, 2).toInt()).arg(digits.right(2).toInt());
