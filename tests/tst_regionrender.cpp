@@ -293,14 +293,17 @@ private slots:
         QTest::newRow("－ turned") << QStringLiteral("－") << QStringLiteral("tall");
         QTest::newRow("（") << QStringLiteral("（") << QStringLiteral("wide");
         QTest::newRow("」") << QStringLiteral("」") << QStringLiteral("wide");
-        QTest::newRow("ABC turned") << QStringLiteral("ABC") << QStringLiteral("tall");
-        QTest::newRow("123 turned") << QStringLiteral("123") << QStringLiteral("tall");
+        QTest::newRow("ABC upright") << QStringLiteral("ABC") << QStringLiteral("tall");
+        QTest::newRow("123 upright") << QStringLiteral("123") << QStringLiteral("tall");
         QTest::newRow("ＡＢ upright") << QStringLiteral("ＡＢ") << QStringLiteral("tall");
-        QTest::newRow("L turned clockwise") << QStringLiteral("L") << QStringLiteral("Γ");
+        QTest::newRow("L upright") << QStringLiteral("L") << QStringLiteral("L");
+        QTest::newRow("ｱ turned clockwise") << QStringLiteral("ｱｱｱ") << QStringLiteral("tall");
+        QTest::newRow("10 across one cell") << QStringLiteral("10") << QStringLiteral("pair");
     }
     // A vertical region (face "@", rotation 900) one em wide: punctuation and small kana take
-    // their vertical forms, long marks and dashes stand along the column, half-width text
-    // lies turned, full-width letters stand upright one above the other.
+    // their vertical forms, long marks and dashes stand along the column, half-width katakana
+    // lies turned, Latin letters and digits stand upright one above the other, and two
+    // digits share a cell across the column.
     void verticalForms()
     {
         QFETCH(QString, text);
@@ -319,9 +322,14 @@ private slots:
             // The vertical form sits a tenth of an em higher and further right than the
             // horizontal one (whose centre is at about (356, 156)).
             QVERIFY(centre.x() > 360 && centre.y() < 150);
-        } else if (expect == QStringLiteral("Γ")) {
+        } else if (expect == QStringLiteral("L")) {
+            // Upright: the ink leans to the left and the bottom.
             const QPointF middle = QRectF(ink).center();
-            QVERIFY(centre.x() < middle.x() && centre.y() < middle.y());
+            QVERIFY(centre.x() < middle.x() && centre.y() > middle.y());
+        } else if (expect == QStringLiteral("pair")) {
+            // 縦中横: side by side within the first cell.
+            QVERIFY(cell.contains(ink));
+            QVERIFY(ink.width() > ink.height());
         } else if (expect == QLatin1String("tall")) {
             QVERIFY2(ink.height() > 1.5 * ink.width(),
                      qPrintable(QStringLiteral("%1x%2").arg(ink.width()).arg(ink.height())));
@@ -338,17 +346,17 @@ private slots:
         }
     }
 
-    // Sideways text is measured and drawn alike: "ABC" in a vertical line is as long as the
+    // Sideways text is measured and drawn alike: "ｱｲｳ" in a vertical line is as long as the
     // same text written horizontally.
     void sidewaysMeasure()
     {
         const FontRecord v = FontRecord::make(kVertical, 100, 900);
         const FontRecord h = FontRecord::make(kMincho, 100, 0);
-        const int lengthV = mShaper.extent(QStringLiteral("ABC"), v, 100);
-        const int lengthH = mShaper.extent(QStringLiteral("ABC"), h, 100);
+        const int lengthV = mShaper.extent(QStringLiteral("ｱｲｳ"), v, 100);
+        const int lengthH = mShaper.extent(QStringLiteral("ｱｲｳ"), h, 100);
         QCOMPARE(lengthV, lengthH);
         const QImage image =
-            render(makeRegion({300, -100, 400, -900}, kVertical, 900, QStringLiteral("ABC")));
+            render(makeRegion({300, -100, 400, -900}, kVertical, 900, QStringLiteral("ｱｲｳ")));
         const QRect ink = box(image, dark);
         QVERIFY(std::abs(ink.height() - lengthV) <= lengthV / 10);
     }
