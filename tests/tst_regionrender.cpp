@@ -154,6 +154,70 @@ private slots:
         }
     }
 
+    void addressBreak_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("span");
+        QTest::addColumn<QString>("first"); // empty: not broken
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<double>("squeeze");
+        // Every character an em; a region 100 across.
+        QTest::newRow("squeezed to 75 %: kept on one line")
+            << QStringLiteral("東京都中野区弥生町二丁目八番十五号コーポ") << 1500 << QString() << QString()
+            << 0.75;
+        QTest::newRow("before the building name, at a space")
+            << QStringLiteral("東京都中野区弥生町二丁目八番十五号　コーポ若葉二〇一") << 1000
+            << QStringLiteral("東京都中野区弥生町二丁目八番十五号")
+            << QStringLiteral("コーポ若葉二〇一") << 1.0;
+        QTest::newRow("after 番地")
+            << QStringLiteral("京都府京都市下京区東塩小路町七百二十一番地グランドメゾン京都駅前") << 1100
+            << QStringLiteral("京都府京都市下京区東塩小路町七百二十一番地")
+            << QStringLiteral("グランドメゾン京都駅前") << 1.0;
+        QTest::newRow("after the digits, not inside 号室")
+            << QStringLiteral("東京都中野区弥生町2-8-15コーポ若葉201号室") << 900
+            << QStringLiteral("東京都中野区弥生町2-8-15") << QStringLiteral("コーポ若葉201号室")
+            << 1.0;
+        // 55 characters: squeezed to 25 % on one line; two lines of half the size now, the
+        // longer squeezed to the span (1400 / 1500).
+        QTest::newRow("fifty-five characters")
+            << QStringLiteral("北海道札幌市中央区南四条西二十九丁目千五百二十四番地二十三号"
+                              "第二郵便ハウス北海道札幌市中央区南四条西二十九丁目") << 1400
+            << QStringLiteral("北海道札幌市中央区南四条西二十九丁目千五百二十四番地二十三号")
+            << QStringLiteral("第二郵便ハウス北海道札幌市中央区南四条西二十九丁目") << 1400.0 / 1500;
+    }
+    // As the renderer lays out a region with 長い時は縮小: broken past a squeeze of 70 %,
+    // the second line indented by two of its characters, then squeezed.
+    void addressBreak()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, span);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(double, squeeze);
+        const auto measure = [](const QString& t, int height) { return int(t.size()) * height; };
+        for (const int rotation : {0, 900}) {
+            const Rect rect = rotation == 0 ? Rect{0, 0, span, -100} : Rect{0, 0, 100, -span};
+            RegionLayout l = RegionLayout::compute(rect, rotation, 0, text, false, measure);
+            if (!l.breakInTwo(rect, measure))
+                l.squeezeToSpan(rect);
+            QCOMPARE(l.twoLines, !first.isEmpty());
+            QVERIFY2(std::abs(l.squeeze - squeeze) < 1e-6, qPrintable(QString::number(l.squeeze)));
+            if (first.isEmpty())
+                continue;
+            QCOMPARE(l.fontHeight, 50);
+            QCOMPARE(l.lines[0], first);
+            QCOMPARE(l.lines[1], second);
+            // Both from the start edge, the second two of its characters further along.
+            if (rotation == 0) {
+                QCOMPARE(l.starts[0], QPointF(0, 0));
+                QCOMPARE(l.starts[1], QPointF(100, -50));
+            } else {
+                QCOMPARE(l.starts[0], QPointF(100, 0));
+                QCOMPARE(l.starts[1], QPointF(50, -100));
+            }
+        }
+    }
+
     void startPoints_data()
     {
         QTest::addColumn<int>("rotation");
