@@ -173,8 +173,11 @@ private slots:
     {
         QTest::addColumn<QString>("character");
         QTest::addColumn<bool>("sideways");
-        QTest::newRow("A") << QStringLiteral("A") << true;
-        QTest::newRow("digit") << QStringLiteral("7") << true;
+        QTest::newRow("A stands upright") << QStringLiteral("A") << false;
+        QTest::newRow("small letter stands upright") << QStringLiteral("f") << false;
+        QTest::newRow("digit stands upright") << QStringLiteral("7") << false;
+        QTest::newRow("hyphen") << QStringLiteral("-") << true;
+        QTest::newRow("space") << QStringLiteral(" ") << true;
         QTest::newRow("half-width katakana") << QStringLiteral("ｱ") << true;
         QTest::newRow("yen") << QStringLiteral("¥") << true;
         QTest::newRow("full-width minus") << QStringLiteral("－") << true;
@@ -200,6 +203,38 @@ private slots:
         const auto font = mShaper.fontFor(FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900));
         QVERIFY(font);
         QCOMPARE(TextShaper::isSideways(character.toUcs4().first(), *font), sideways);
+    }
+
+    // Lengths along a vertical line of em 100: upright half-width letters and digits take a
+    // cell each, two digits standing alone share one (縦中横), three do not.
+    void verticalExtents_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cells");
+        QTest::newRow("A棟") << QStringLiteral("A棟") << 2;
+        QTest::newRow("2F") << QStringLiteral("2F") << 2;
+        QTest::newRow("10F") << QStringLiteral("10F") << 2;
+        QTest::newRow("12階") << QStringLiteral("12階") << 2;
+        QTest::newRow("302") << QStringLiteral("302") << 3;
+        QTest::newRow("two pairs") << QStringLiteral("12号34") << 3;
+    }
+    void verticalExtents()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, cells);
+        const FontRecord v = FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900);
+        QCOMPARE(mShaper.extent(text, v, 100), 100 * cells);
+        // The pair's glyphs stand side by side across the column, in one cell.
+        if (text == QLatin1String("10F")) {
+            const ShapedLine line = mShaper.shape(text, v, 100, 0);
+            QVERIFY(line.runs.size() >= 2);
+            const ShapedRun& pair = line.runs.front();
+            QCOMPARE(pair.glyphs.size(), 2);
+            QVERIFY(pair.upright);
+            QCOMPARE(pair.positions.at(0).y(), pair.positions.at(1).y());
+            QVERIFY(pair.positions.at(0).x() >= -100 && pair.positions.at(0).x() < -50);
+            QVERIFY(pair.positions.at(1).x() >= -51 && pair.positions.at(1).x() < 0);
+        }
     }
 
     // Every double-byte character of CP932, by the rows of the code: upright in a vertical
@@ -272,16 +307,18 @@ private slots:
     }
 
     // A mixed vertical line splits into upright and sideways runs in order, one em per
-    // full-width character and the horizontal advance per turned one.
+    // upright character (half-width digits included) and the horizontal advance per
+    // turned one.
     void mixedRuns()
     {
         const FontRecord font = FontRecord::make(QStringLiteral("@ＭＳ 明朝"), 100, 900);
         const ShapedLine line = mShaper.shape(QStringLiteral("東京1-2様"), font, 100, 0);
         QCOMPARE(line.runs.size(), 3);
         QVERIFY(line.runs.at(0).upright && !line.runs.at(1).upright && line.runs.at(2).upright);
-        QCOMPARE(line.runs.at(1).glyphs.size(), 3);
-        // IPAMincho's half-width characters are half an em.
-        QCOMPARE(line.advance, 450.0);
+        QCOMPARE(line.runs.at(0).glyphs.size(), 3);
+        QCOMPARE(line.runs.at(1).glyphs.size(), 1);
+        // IPAMincho's half-width hyphen is half an em.
+        QCOMPARE(line.advance, 550.0);
         QCOMPARE(line.runs.at(2).positions.first().y(), 350.0 + line.ascent);
     }
 

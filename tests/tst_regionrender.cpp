@@ -154,6 +154,70 @@ private slots:
         }
     }
 
+    void addressBreak_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("span");
+        QTest::addColumn<QString>("first"); // empty: not broken
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<double>("squeeze");
+        // Every character an em; a region 100 across.
+        QTest::newRow("squeezed to 75 %: kept on one line")
+            << QStringLiteral("東京都中野区弥生町二丁目八番十五号コーポ") << 1500 << QString() << QString()
+            << 0.75;
+        QTest::newRow("before the building name, at a space")
+            << QStringLiteral("東京都中野区弥生町二丁目八番十五号　コーポ若葉二〇一") << 1000
+            << QStringLiteral("東京都中野区弥生町二丁目八番十五号")
+            << QStringLiteral("コーポ若葉二〇一") << 1.0;
+        QTest::newRow("after 番地")
+            << QStringLiteral("京都府京都市下京区東塩小路町七百二十一番地グランドメゾン京都駅前") << 1100
+            << QStringLiteral("京都府京都市下京区東塩小路町七百二十一番地")
+            << QStringLiteral("グランドメゾン京都駅前") << 1.0;
+        QTest::newRow("after the digits, not inside 号室")
+            << QStringLiteral("東京都中野区弥生町2-8-15コーポ若葉201号室") << 900
+            << QStringLiteral("東京都中野区弥生町2-8-15") << QStringLiteral("コーポ若葉201号室")
+            << 1.0;
+        // 55 characters: squeezed to 25 % on one line; two lines of half the size now, the
+        // longer squeezed to the span (1400 / 1500).
+        QTest::newRow("fifty-five characters")
+            << QStringLiteral("北海道札幌市中央区南四条西二十九丁目千五百二十四番地二十三号"
+                              "第二郵便ハウス北海道札幌市中央区南四条西二十九丁目") << 1400
+            << QStringLiteral("北海道札幌市中央区南四条西二十九丁目千五百二十四番地二十三号")
+            << QStringLiteral("第二郵便ハウス北海道札幌市中央区南四条西二十九丁目") << 1400.0 / 1500;
+    }
+    // As the renderer lays out a region with 長い時は縮小: broken past a squeeze of 70 %,
+    // the second line indented by two of its characters, then squeezed.
+    void addressBreak()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, span);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(double, squeeze);
+        const auto measure = [](const QString& t, int height) { return int(t.size()) * height; };
+        for (const int rotation : {0, 900}) {
+            const Rect rect = rotation == 0 ? Rect{0, 0, span, -100} : Rect{0, 0, 100, -span};
+            RegionLayout l = RegionLayout::compute(rect, rotation, 0, text, false, measure);
+            if (!l.breakInTwo(rect, measure))
+                l.squeezeToSpan(rect);
+            QCOMPARE(l.twoLines, !first.isEmpty());
+            QVERIFY2(std::abs(l.squeeze - squeeze) < 1e-6, qPrintable(QString::number(l.squeeze)));
+            if (first.isEmpty())
+                continue;
+            QCOMPARE(l.fontHeight, 50);
+            QCOMPARE(l.lines[0], first);
+            QCOMPARE(l.lines[1], second);
+            // Both from the start edge, the second two of its characters further along.
+            if (rotation == 0) {
+                QCOMPARE(l.starts[0], QPointF(0, 0));
+                QCOMPARE(l.starts[1], QPointF(100, -50));
+            } else {
+                QCOMPARE(l.starts[0], QPointF(100, 0));
+                QCOMPARE(l.starts[1], QPointF(50, -100));
+            }
+        }
+    }
+
     void startPoints_data()
     {
         QTest::addColumn<int>("rotation");
@@ -293,14 +357,17 @@ private slots:
         QTest::newRow("－ turned") << QStringLiteral("－") << QStringLiteral("tall");
         QTest::newRow("（") << QStringLiteral("（") << QStringLiteral("wide");
         QTest::newRow("」") << QStringLiteral("」") << QStringLiteral("wide");
-        QTest::newRow("ABC turned") << QStringLiteral("ABC") << QStringLiteral("tall");
-        QTest::newRow("123 turned") << QStringLiteral("123") << QStringLiteral("tall");
+        QTest::newRow("ABC upright") << QStringLiteral("ABC") << QStringLiteral("tall");
+        QTest::newRow("123 upright") << QStringLiteral("123") << QStringLiteral("tall");
         QTest::newRow("ＡＢ upright") << QStringLiteral("ＡＢ") << QStringLiteral("tall");
-        QTest::newRow("L turned clockwise") << QStringLiteral("L") << QStringLiteral("Γ");
+        QTest::newRow("L upright") << QStringLiteral("L") << QStringLiteral("L");
+        QTest::newRow("ｱ turned clockwise") << QStringLiteral("ｱｱｱ") << QStringLiteral("tall");
+        QTest::newRow("10 across one cell") << QStringLiteral("10") << QStringLiteral("pair");
     }
     // A vertical region (face "@", rotation 900) one em wide: punctuation and small kana take
-    // their vertical forms, long marks and dashes stand along the column, half-width text
-    // lies turned, full-width letters stand upright one above the other.
+    // their vertical forms, long marks and dashes stand along the column, half-width katakana
+    // lies turned, Latin letters and digits stand upright one above the other, and two
+    // digits share a cell across the column.
     void verticalForms()
     {
         QFETCH(QString, text);
@@ -319,9 +386,14 @@ private slots:
             // The vertical form sits a tenth of an em higher and further right than the
             // horizontal one (whose centre is at about (356, 156)).
             QVERIFY(centre.x() > 360 && centre.y() < 150);
-        } else if (expect == QStringLiteral("Γ")) {
+        } else if (expect == QStringLiteral("L")) {
+            // Upright: the ink leans to the left and the bottom.
             const QPointF middle = QRectF(ink).center();
-            QVERIFY(centre.x() < middle.x() && centre.y() < middle.y());
+            QVERIFY(centre.x() < middle.x() && centre.y() > middle.y());
+        } else if (expect == QStringLiteral("pair")) {
+            // 縦中横: side by side within the first cell.
+            QVERIFY(cell.contains(ink));
+            QVERIFY(ink.width() > ink.height());
         } else if (expect == QLatin1String("tall")) {
             QVERIFY2(ink.height() > 1.5 * ink.width(),
                      qPrintable(QStringLiteral("%1x%2").arg(ink.width()).arg(ink.height())));
@@ -338,17 +410,17 @@ private slots:
         }
     }
 
-    // Sideways text is measured and drawn alike: "ABC" in a vertical line is as long as the
+    // Sideways text is measured and drawn alike: "ｱｲｳ" in a vertical line is as long as the
     // same text written horizontally.
     void sidewaysMeasure()
     {
         const FontRecord v = FontRecord::make(kVertical, 100, 900);
         const FontRecord h = FontRecord::make(kMincho, 100, 0);
-        const int lengthV = mShaper.extent(QStringLiteral("ABC"), v, 100);
-        const int lengthH = mShaper.extent(QStringLiteral("ABC"), h, 100);
+        const int lengthV = mShaper.extent(QStringLiteral("ｱｲｳ"), v, 100);
+        const int lengthH = mShaper.extent(QStringLiteral("ｱｲｳ"), h, 100);
         QCOMPARE(lengthV, lengthH);
         const QImage image =
-            render(makeRegion({300, -100, 400, -900}, kVertical, 900, QStringLiteral("ABC")));
+            render(makeRegion({300, -100, 400, -900}, kVertical, 900, QStringLiteral("ｱｲｳ")));
         const QRect ink = box(image, dark);
         QVERIFY(std::abs(ink.height() - lengthV) <= lengthV / 10);
     }

@@ -105,6 +105,7 @@ private slots:
     void recordIsOneUndoStepAndRemembersTheSubject();
     void listRows();
     void listPdfOf120Records();
+    void listWrapsLongTexts();
     void emptyListWritesNothing();
     void batchListPdf_data();
     void batchListPdf();
@@ -281,6 +282,33 @@ void TestSentList::listPdfOf120Records()
     QVERIFY(last.contains(u"名前113"_qs) && last.contains(u"名前120"_qs));
     QVERIFY(!last.contains(u"名前112"_qs));
     QVERIFY(last.contains(u"5 / 5"_qs));
+}
+
+// Long addresses, 住所3 and joint names wrap within their cells instead of being cut.
+void TestSentList::listWrapsLongTexts()
+{
+    QTemporaryDir dir;
+    AddressBook book;
+    QStringList a = record(u"A-1"_qs, u"長谷川 太郎"_qs);
+    a[C::Address1] = u"京都府京都市下京区東塩小路釜殿町東塩小路町721-1"_qs;
+    a[C::Address2] = u"グランドメゾン京都駅前タワーレジデンス東館1203号室"_qs;
+    a[C::Address3] = u"長谷川様方"_qs;
+    a[C::JointName1] = u"花子"_qs;
+    a[C::JointName1 + 2] = u"鈴木 一郎"_qs;
+    book.group(0).appendRecord(a);
+    const QList<AddressListPrint::Row> rows = AddressListPrint::rows(book, {{0, 0}});
+    QCOMPARE(rows.front().address3, u"長谷川様方"_qs);
+    QCOMPARE(rows.front().jointNames, (QStringList{u"花子"_qs, u"鈴木 一郎"_qs}));
+    const QString pdf = dir.filePath(u"list.pdf"_qs);
+    QCOMPARE(AddressListPrint::exportPdf(pdf, rows, u"あ行"_qs, QDate(2026, 12, 8)), QString());
+    QString text = pdfText(pdf, 1);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    text.remove(QRegularExpression(u"\\s"_qs));
+    for (const QString& whole : {a[C::Address1], a[C::Address2], a[C::Address3], u"花子"_qs,
+                                 u"鈴木一郎"_qs})
+        QVERIFY2(text.contains(whole), qPrintable(whole));
+    QVERIFY(!text.contains(u"…"_qs));
 }
 
 void TestSentList::emptyListWritesNothing()

@@ -41,7 +41,7 @@ struct Column
 
 // 1860 in all: the page width less the margins.
 const Column kColumns[] = {{"登録番号", 170}, {"氏名", 330},     {"敬称", 90},
-                           {"郵便番号", 150}, {"住所1・住所2", 640}, {"電話番号1", 230},
+                           {"郵便番号", 150}, {"住所1・住所2・住所3", 640}, {"電話番号1", 230},
                            {"最後の送受信履歴", 250}};
 
 QFont gothic(int size, bool bold = false)
@@ -50,23 +50,34 @@ QFont gothic(int size, bool bold = false)
                                     false, size);
 }
 
-void cell(QPainter& painter, const QRectF& rect, const QString& text, Qt::Alignment align)
-{
-    const QString shown =
-        QFontMetricsF(painter.font()).elidedText(text, Qt::ElideRight, rect.width() - 20);
-    painter.drawText(rect.adjusted(10, 0, -10, 0), int(align | Qt::AlignVCenter), shown);
-}
+constexpr int kSmallestTextSize = 14; // 1.4 mm, about 4 points
 
-// One line cell, or two lines over each other in the row's height.
-void cells(QPainter& painter, const QRectF& rect, const QString& upper, const QString& lower)
+// The lines in the cell, each wrapped within its width (anywhere, as Japanese text
+// breaks), at the text size or smaller until the whole fits the cell's height.
+void cell(QPainter& painter, const QRectF& rect, const QStringList& lines)
 {
-    if (lower.isEmpty()) {
-        cell(painter, rect, upper, Qt::AlignLeft);
-        return;
+    QStringList shown;
+    for (const QString& line : lines) {
+        if (!line.isEmpty())
+            shown.append(line);
     }
-    const double half = rect.height() / 2;
-    cell(painter, QRectF(rect.x(), rect.y() + 5, rect.width(), half - 5), upper, Qt::AlignLeft);
-    cell(painter, QRectF(rect.x(), rect.y() + half, rect.width(), half - 5), lower, Qt::AlignLeft);
+    if (shown.isEmpty())
+        return;
+    const QString text = shown.join(u'\n');
+    const QRectF inner = rect.adjusted(10, 4, -10, -4);
+    const int flags = int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWrapAnywhere);
+    const QFont original = painter.font();
+    QFont font = original;
+    for (int size = kTextSize; size >= kSmallestTextSize; size -= 2) {
+        font.setPixelSize(size);
+        const QRectF need =
+            QFontMetricsF(font).boundingRect(inner, flags, text);
+        if (need.height() <= inner.height() && need.width() <= inner.width() + 0.5)
+            break;
+    }
+    painter.setFont(font);
+    painter.drawText(inner, flags, text);
+    painter.setFont(original);
 }
 
 } // namespace
@@ -86,7 +97,13 @@ QList<AddressListPrint::Row> AddressListPrint::rows(const AddressBook& book,
                 field(CAddressData::Honorific),   field(CAddressData::PostalCode),
                 field(CAddressData::Address1),    field(CAddressData::Address2),
                 field(CAddressData::Phone1),      QString(),
-                QString()};
+                QString(),                        field(CAddressData::Address3),
+                {}};
+        for (int k = 0; k < 5; ++k) {
+            const QString joint = field(CAddressData::JointName1 + 2 * k).trimmed();
+            if (!joint.isEmpty())
+                row.jointNames.append(joint);
+        }
         const QList<int> history = AddressHistory::rowsOf(book, ref);
         if (!history.isEmpty()) {
             const AddressHistory::Entry newest = AddressHistory::entry(book, ref.group, history.first());
@@ -151,8 +168,7 @@ void AddressListPrint::paintPage(QPainter& painter, const QList<Row>& rows, int 
     painter.setFont(gothic(kTextSize, true));
     double x = kLeft;
     for (const Column& c : kColumns) {
-        cell(painter, QRectF(x, kCaptionTop, c.width, kCaptionHeight), tr(c.caption),
-             Qt::AlignLeft);
+        cell(painter, QRectF(x, kCaptionTop, c.width, kCaptionHeight), {tr(c.caption)});
         x += c.width;
     }
     painter.drawLine(QPointF(kLeft, kCaptionTop), QPointF(kLeft + width, kCaptionTop));
@@ -165,17 +181,17 @@ void AddressListPrint::paintPage(QPainter& painter, const QList<Row>& rows, int 
     double y = kCaptionTop + kCaptionHeight;
     for (int r = first; r < last; ++r) {
         const Row& row = rows.at(r);
-        const QString texts[][2] = {{row.entryNumber, {}},
-                                    {row.name, {}},
-                                    {row.honorific, {}},
-                                    {row.postalCode, {}},
-                                    {row.address1, row.address2},
-                                    {row.phone, {}},
-                                    {row.historySubject, row.historyDate}};
+        const QStringList texts[] = {{row.entryNumber},
+                                     {row.name, row.jointNames.join(u'、')},
+                                     {row.honorific},
+                                     {row.postalCode},
+                                     {row.address1, row.address2, row.address3},
+                                     {row.phone},
+                                     {row.historySubject, row.historyDate}};
         x = kLeft;
         painter.setPen(Qt::black);
         for (size_t c = 0; c < std::size(kColumns); ++c) {
-            cells(painter, QRectF(x, y, kColumns[c].width, kRowHeight), texts[c][0], texts[c][1]);
+            cell(painter, QRectF(x, y, kColumns[c].width, kRowHeight), texts[c]);
             x += kColumns[c].width;
         }
         y += kRowHeight;

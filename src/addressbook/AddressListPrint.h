@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class AddressBook;
 class QPagedPaintDevice;
@@ -13,8 +14,10 @@ class QPainter;
 // 住所録リストの印刷: listed address records as a table on A4 portrait pages, for the
 // printer and for PDF alike. Each page has a heading with the list's name and the date,
 // the column captions, up to RowsPerPage records (登録番号, 氏名, 敬称, 郵便番号, 住所1
-// over 住所2, 電話番号1, and the newest history row's subject over its date) and
-// "n / N" at its foot. Texts too long for their column end in "…"; nothing is scaled.
+// over 住所2 and 住所3, 電話番号1, and the newest history row's subject over its date) and
+// "n / N" at its foot. 氏名 stands over the joint names (連名1–5), 住所1 over 住所2 and
+// 住所3; a text too long for its cell wraps within it, set smaller until it fits, so
+// nothing is cut off.
 class AddressListPrint
 {
 public:
@@ -22,6 +25,8 @@ public:
     {
         QString entryNumber, name, honorific, postalCode, address1, address2, phone;
         QString historySubject, historyDate;
+        QString address3;
+        QStringList jointNames; // 連名1–5 that are not empty
     };
 
     static constexpr int RowsPerPage = 28;

@@ -122,3 +122,100 @@ void RegionLayout::squeezeToSpan(const Rect& rect)
         break;
     }
 }
+
+namespace {
+
+bool isBreakSpace(QChar c)
+{
+    return c == u' ' || c == u'　';
+}
+
+bool isNumberPart(QChar c)
+{
+    static const QString kParts = QStringLiteral("0123456789０１２３４５６７８９-－‐−ー"
+                                                 "〇一二三四五六七八九十百千");
+    return kParts.contains(c);
+}
+
+} // namespace
+
+int RegionLayout::naturalBreak(const QString& text)
+{
+    const int n = int(text.size());
+    // A space inside the text: the building name follows.
+    for (int i = 1; i + 1 < n; ++i) {
+        if (isBreakSpace(text.at(i)) && !isBreakSpace(text.at(i - 1)))
+            return i;
+    }
+    // After the last unit of the address number that more text follows.
+    int best = 0;
+    for (const QString& unit : {QStringLiteral("番地"), QStringLiteral("号"), QStringLiteral("番")}) {
+        const int at = int(text.lastIndexOf(unit));
+        if (at > 0 && at + unit.size() < n && !text.mid(at + unit.size()).startsWith(u'室'))
+            best = std::max(best, int(at + unit.size()));
+    }
+    if (best > 0)
+        return best;
+    // After the first run of digits and dashes that a name follows (2-8-15コーポ若葉).
+    int i = 0;
+    while (i < n && !(text.at(i).isDigit()))
+        ++i;
+    if (i < n) {
+        while (i < n && isNumberPart(text.at(i)))
+            ++i;
+        if (i < n && i > 0)
+            return i;
+    }
+    return splitIndex(text);
+}
+
+bool RegionLayout::breakInTwo(const Rect& rect, const Measure& measure)
+{
+    if (twoLines || width <= 0 || span <= 0 || !drawable() ||
+        qreal(span) / width >= BreakBelowSqueeze)
+        return false;
+    const QString text = lines[0];
+    const int at = naturalBreak(text);
+    if (at <= 0 || at >= text.size())
+        return false;
+    const QString first = text.left(at).trimmed();
+    const QString second = text.mid(at).trimmed();
+    if (first.isEmpty() || second.isEmpty())
+        return false;
+    const int height = fontHeight / 2;
+    if (height <= 0)
+        return false;
+    twoLines = true;
+    fontHeight = height;
+    lines[0] = first;
+    lines[1] = second;
+    const int w0 = measure(first, height);
+    const int w1 = measure(second, height);
+    const int indent = std::min(SecondLineIndent * height, std::max(0, span - w1));
+    const qreal fit0 = w0 > span ? qreal(span) / w0 : 1;
+    const qreal fit1 = w1 + indent > span ? qreal(span - indent) / std::max(1, w1) : 1;
+    squeeze = std::min(fit0, fit1);
+    width = std::max(w0, w1 + indent);
+    offset = 0;
+    const qreal in = indent;
+    const qint64 left = rect.left, top = rect.top, right = rect.right, bottom = rect.bottom;
+    switch (rotation) {
+    case 900:
+        starts[0] = QPointF(right, top);
+        starts[1] = QPointF(right - (right - left) / 2, top - in);
+        break;
+    case 1800:
+        starts[0] = QPointF(right, bottom);
+        starts[1] = QPointF(right - in, bottom - (bottom - top) / 2);
+        break;
+    case 2700:
+        starts[0] = QPointF(left, bottom);
+        starts[1] = QPointF(left + (right - left) / 2, bottom + in);
+        break;
+    default:
+        starts[0] = QPointF(left, top);
+        starts[1] = QPointF(left + in, top + (bottom - top) / 2);
+        break;
+    }
+    return true;
+}

@@ -55,6 +55,23 @@ struct RegionLayout
     // starts at the region's start edge; anything else stays as it is.
     void squeezeToSpan(const Rect& rect);
 
+    // Below this squeeze a long address is broken onto two lines rather than squeezed.
+    static constexpr qreal BreakBelowSqueeze = 0.7;
+    // A one-line text that would be squeezed below BreakBelowSqueeze is broken at a natural
+    // point (naturalBreak) onto two lines of half the cross size, both from the region's
+    // start edge, the second set lower: a second column (a second row) starting
+    // SecondLineIndent ems further along; the two are then squeezed alike if still too
+    // long. Returns whether it broke the text.
+    bool breakInTwo(const Rect& rect, const Measure& measure);
+    static constexpr int SecondLineIndent = 2;
+
+    // Where an address breaks naturally: at a space (before the building name), else after
+    // the address number (the last 号, 番地 or 番 followed by more text, or the end of the
+    // first run of digits and dashes followed by a name), else at the two-line rule's
+    // middle. The index of the second line's first character (spaces at the break dropped
+    // by the caller); 0 when the text cannot be broken.
+    static int naturalBreak(const QString& text);
+
     // The rotation drawn for a stored orientation: 0, 900, 1800 or 2700; any other value
     // (not made by the program) is drawn unturned.
     static int rotationOf(int orientation);

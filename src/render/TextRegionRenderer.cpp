@@ -30,7 +30,11 @@ RegionLayout TextRegionRenderer::layout(const TextRect& region, const QString& t
             mMeasured.append({t, height, mShaper.shape(t, region.font, height, spacing)});
             return mMeasured.last().line.extent(spacing);
         });
-    if (region.squeezesLongText())
+    if (region.squeezesLongText() &&
+        !l.breakInTwo(region.rect, [&](const QString& t, int height) {
+            mMeasured.append({t, height, mShaper.shape(t, region.font, height, spacing)});
+            return mMeasured.last().line.extent(spacing);
+        }))
         l.squeezeToSpan(region.rect);
     return l;
 }

@@ -79,7 +79,11 @@ bool TextShaper::isTurnedMark(char32_t c)
 
 bool TextShaper::isSideways(char32_t c, ShapingFont& font)
 {
-    // What CP932 holds in one byte was never turned upright by the vertical faces.
+    // Half-width Latin letters and digits stand upright, as their full-width forms do
+    // (A棟, 2F); the other characters CP932 holds in one byte (spaces, punctuation,
+    // half-width katakana) keep lying on their side, as the vertical faces set them.
+    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
+        return false;
     if (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) || c == 0xA5 || c == 0x203E)
         return true;
     // Its double-byte characters stand upright, as they do in Japanese vertical writing:
@@ -138,6 +142,14 @@ ShapedLine TextShaper::shape(const QString& text, const FontRecord& record, int 
         int runStart = 0;
         bool runUpright = false;
         for (int i = 0; i < text.size();) {
+            if (isDigitPair(text, i)) {
+                if (i > runStart)
+                    shapeRun(line, *font, text, runStart, i, runUpright, charSpacing, pen);
+                shapeDigitPair(line, *font, text, i, charSpacing, pen);
+                i += 2;
+                runStart = i;
+                continue;
+            }
             int length = 1;
             const bool upright = !isSideways(codePointAt(text, i, &length), *font);
             if (i > runStart && upright != runUpright) {
@@ -208,6 +220,51 @@ void TextShaper::shapeRun(ShapedLine& line, ShapingFont& font, const QString& te
         }
     }
     line.runs.append(run);
+}
+
+bool TextShaper::isDigitPair(const QString& text, int i)
+{
+    const auto digit = [&text](int at) {
+        return at >= 0 && at < text.size() && text.at(at) >= u'0' && text.at(at) <= u'9';
+    };
+    return digit(i) && digit(i + 1) && !digit(i - 1) && !digit(i + 2);
+}
+
+void TextShaper::shapeDigitPair(ShapedLine& line, ShapingFont& font, const QString& text, int at,
+                                int charSpacing, qreal& pen)
+{
+    // 縦中横: the two digits shaped as horizontal text and set across the column in one
+    // cell, centred on the line, their baseline where an upright character's would be.
+    hb_buffer_clear_contents(mBuffer);
+    hb_buffer_add_utf16(mBuffer, reinterpret_cast<const uint16_t*>(text.utf16()), int(text.size()),
+                        uint(at), 2);
+    hb_buffer_set_direction(mBuffer, HB_DIRECTION_LTR);
+    hb_buffer_guess_segment_properties(mBuffer);
+    hb_shape_full(font.hbFont(), mBuffer, kHorizontalFeatures, std::size(kHorizontalFeatures),
+                  ShapingFont::shaperList());
+    unsigned count = 0;
+    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(mBuffer, &count);
+    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(mBuffer, &count);
+    const qreal scale = line.size / font.unitsPerEm();
+    qreal width = 0;
+    for (unsigned g = 0; g < count; ++g)
+        width += pos[g].x_advance * scale;
+    // Wider than the column (a proportional face's wide digits): narrower glyphs are not
+    // made, the pair is centred and may reach past the cell a little.
+    ShapedRun run;
+    run.font = font.rawFont(int(line.size));
+    run.upright = true;
+    qreal x = -line.size / 2 - width / 2; // the column runs from -size to 0 across
+    for (unsigned g = 0; g < count; ++g) {
+        run.glyphs.append(info[g].codepoint);
+        run.positions.append(QPointF(x + pos[g].x_offset * scale,
+                                     pen + line.ascent - pos[g].y_offset * scale));
+        x += pos[g].x_advance * scale;
+    }
+    line.runs.append(run);
+    pen += line.size + qreal(charSpacing) * 2;
+    line.advance += line.size;
+    line.characters += 2;
 }
 
 int TextShaper::extent(const QString& text, const FontRecord& font, int size)

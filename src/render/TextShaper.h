@@ -19,10 +19,13 @@ class ShapingFont;
 // the files' fonts were laid out). Faces whose name starts with "@" write vertically:
 // the line is split into upright runs, shaped top to bottom with the font's vertical
 // forms (vert, vrt2), and sideways runs, shaped as horizontal text. Sideways are the
-// CP932 single-byte characters (ASCII, half-width katakana), the characters whose Unicode
+// CP932 single-byte characters other than Latin letters and digits (spaces, punctuation,
+// half-width katakana), the characters whose Unicode
 // vertical orientation is rotated (such as "－"), and those of the transformed-rotated
 // class for which the font has no vertical form. Everything else stands upright, using
-// its vertical form where the font has one (、。「」ー（）～ and small kana).
+// its vertical form where the font has one (、。「」ー（）～ and small kana); half-width
+// Latin letters and digits stand upright too (A棟), and two half-width digits standing
+// alone (2F, 10F but not 302) share one cell across the column (縦中横).
 //
 // The character spacing is added after every code point, the last one included.
 //
@@ -51,7 +54,12 @@ public:
     // in a vertical line when the font has no vertical form for them.
     static bool isTurnedMark(char32_t codePoint);
 
+    // Whether text[i] and text[i+1] are half-width digits with no digit on either side.
+    static bool isDigitPair(const QString& text, int i);
+
 private:
+    void shapeDigitPair(ShapedLine& line, ShapingFont& font, const QString& text, int at,
+                        int charSpacing, qreal& pen);
     void shapeRun(ShapedLine& line, ShapingFont& font, const QString& text, int from, int to,
                   bool upright, int charSpacing, qreal& pen);
 
