@@ -966,7 +966,11 @@ void TestAddressDialog::importVCard()
     QCOMPARE(data.field(first, C::Name), u"上田 優"_qs);
     QCOMPARE(data.field(first, C::Reading), u"ウエダ　ユウ"_qs);
     QCOMPARE(data.field(first + 1, C::Name), u"大野"_qs);
-    QVERIFY(dialog.menus()->action(AddressCommand::Undo)->isEnabled());
+    QAction* undo = dialog.menus()->action(AddressCommand::Undo);
+    QVERIFY(undo->isEnabled());
+    // 元に戻す names the step it takes back, as in the main window.
+    QCOMPARE(undo->text(), u"元に戻す(&U) "_qs + fx.doc->undoStepName());
+    QVERIFY(!fx.doc->undoStepName().isEmpty());
     dialog.runCommand(AddressCommand::Undo);
     QVERIFY(fx.doc->addressBook() == before);
 }

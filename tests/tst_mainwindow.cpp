@@ -335,6 +335,7 @@ void TestMainWindow::fileCommandsKeepTemplateMode()
     w.doc->selection().textRect = 0;
     w.doc->updateAllViews();
     const QString step = w.doc->undoStepName();
+    const TextRectFamily pages = w.doc->textRects();
     w.prompts.answer = SessionPrompts::Answer(answer);
     if (savePath)
         w.prompts.savePath = w.path(QStringLiteral("kept.ond"));
@@ -349,6 +350,7 @@ void TestMainWindow::fileCommandsKeepTemplateMode()
     }
     QCOMPARE(w.doc->editTool, 3);
     QCOMPARE(w.doc->undoStepName(), step);
+    QVERIFY(w.doc->textRects() == pages); // the pages built for a save do not stay
     QCOMPARE(w.doc->selection().textRect, 0);
     QCOMPARE(w.doc->labelTemplate().regions.rect(0), (Rect{150, -200, 650, -280}));
     QCOMPARE(w.doc->isModified(), !savePath);

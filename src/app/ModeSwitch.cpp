@@ -2,6 +2,7 @@
 
 #include "model/CORINOTEDoc.h"
 #include "model/PageBuilder.h"
+#include "model/UndoSnapshots.h"
 
 #include <QCoreApplication>
 
@@ -87,10 +88,16 @@ QString withPagesBuilt(CORINOTEDoc& doc, const RecordMerger& merger, ProgressRep
     const int sheetNo = doc.scalars().currentSheetNo;
     const int tool = doc.editTool;
     const int selectTool = doc.templateSelectTool;
-    // The pages are rebuilt from the template again whenever data mode is entered: what
-    // they held is not the user's to lose here, and every undo step keeps its own.
+    const bool wasModified = doc.isModified();
+    // The pages the user had come back afterwards: entering data mode later keeps them in
+    // its undo step, as it would have without this command.
+    const UndoSnapshots::Step before = UndoSnapshots::capture(doc, QString());
     buildPages(doc, merger, progress);
     command();
+    // A save clears the modified flag; nothing else here sets it.
+    const bool modified = wasModified && doc.isModified();
+    UndoSnapshots::restore(doc, before);
+    doc.setModified(modified);
     doc.templateMode = 1;
     doc.editTool = tool;
     doc.templateSelectTool = selectTool;

@@ -40,8 +40,8 @@ QString enterDataMode(CORINOTEDoc& doc, const RecordMerger& merger = {},
 
 // A file command given in template mode (save, print, PDF) that needs the pages: they
 // are built from the template as data mode builds them and `command` runs over them;
-// then the mode, the tool, the current sheet and the selection are as they were, and no
-// undo step is taken. A template without a sheet is refused as data mode refuses it.
+// then the document is as it was (its pages, mode, tool, current sheet and selection;
+// modified unless the command saved it), and no undo step is taken. A template without a sheet is refused as data mode refuses it.
 QString withPagesBuilt(CORINOTEDoc& doc, const RecordMerger& merger, ProgressReporter* progress,
                        const std::function<void()>& command);
 

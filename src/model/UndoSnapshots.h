@@ -58,7 +58,7 @@ public:
     // The memory the kept steps take.
     qint64 bytes() const { return mBytes; }
 
-private:
+    // One kept state of the document.
     struct Step
     {
         QString name;
@@ -68,8 +68,13 @@ private:
         PlacementMemory placements;
     };
 
+    // The document as it is now, and put back as it was kept (false, the document
+    // unchanged, when it cannot be read back). Also used without the lists, for a passing
+    // change that must leave no trace and no step (the pages built for one print).
     static Step capture(const CORINOTEDoc& doc, const QString& name);
     static bool restore(CORINOTEDoc& doc, const Step& step);
+
+private:
     bool travel(CORINOTEDoc& doc, std::deque<Step>& from, std::deque<Step>& to);
     void push(std::deque<Step>& steps, Step step);
     void trim();
