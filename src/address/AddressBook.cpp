@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -70,6 +71,12 @@ qint64 AddressBook::nextEntrySequence(int g) const
     return largest < std::numeric_limits<qint64>::max() ? largest + 1 : 0;
 }
 
+bool AddressBook::isEmpty() const
+{
+    return std::all_of(mGroups.begin(), mGroups.end(),
+                       [](const CAddressData& g) { return g.recordCount() == 0; });
+}
+
 QString AddressBook::nextEntryNumber(int g) const
 {
     const qint64 next = nextEntrySequence(g);
@@ -128,8 +135,20 @@ QString AddressBook::loadFile(const QString& path)
     QFile file(path);
     if (!RegularFile::open(file))
         return tr("ファイルオープン失敗");
+    // Read into a copy: a file that turns out to be none changes nothing.
+    AddressBook loaded = *this;
     ArchiveReader in(&file);
-    read(in);
+    loaded.read(in);
+    // Zeros read as a valid empty book: what a crash during a copy leaves (a file of the
+    // old size, all zeros) must not empty the user's book without a word. A book's file
+    // ends where its content does.
+    const qint64 trailing = file.size() - in.position();
+    if (in.ok() && trailing > 0 && loaded.isEmpty())
+        return tr("%1: 住所録ファイルではありません。空の住所録の後に%2バイトのデータが続いています"
+                  "（書き込みの途中で止まったファイルかもしれません）。何も読み込んでいません。")
+            .arg(path)
+            .arg(trailing);
+    *this = std::move(loaded);
     if (!in.ok())
         return tr("住所録ファイルを最後まで読み込めませんでした。読み込めた分だけを表示します。\n%1")
             .arg(in.error());

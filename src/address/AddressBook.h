@@ -27,6 +27,8 @@ public:
 
     // Empties every group.
     void clear();
+    // Whether no group holds a record.
+    bool isEmpty() const;
 
     // The next entry number of a group: its prefix and one more than the largest sequence
     // number among its records (entry numbers that do not parse are ignored). Empty when
@@ -54,8 +56,9 @@ public:
     void write(ArchiveWriter& out) const;
 
     // The address book file. Both return an empty string on success and a message for
-    // the user otherwise. A failed load still keeps what was read (see read()); a failed
-    // store leaves any existing file untouched.
+    // the user otherwise. A failed load still keeps what was read (see read()), except
+    // that a file holding an empty book followed by more bytes (zeros a crash left) is
+    // refused and changes nothing; a failed store leaves any existing file untouched.
     QString loadFile(const QString& path);
     QString storeFile(const QString& path) const;
 

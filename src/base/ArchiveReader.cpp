@@ -204,6 +204,16 @@ void ArchiveReader::readString(QString& out)
         failCount(len);
         return;
     }
+    if (mMaxString > 0 && bytes > quint64(mMaxString) * 2) {
+        if (mError.isEmpty()) {
+            mTooLong = true;
+            mError = QCoreApplication::translate(
+                         "ArchiveReader", "ファイルの %1 バイト目にある文字列が長すぎます（%2 バイト）。")
+                         .arg(mConsumed)
+                         .arg(bytes);
+        }
+        return;
+    }
     if (!ensure(qint64(bytes)))
         return;
     if (!wide) {

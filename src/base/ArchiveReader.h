@@ -35,6 +35,11 @@ public:
     QString readString();
     // Reads a string into `out`, reusing its capacity; `out` is empty after a failure.
     void readString(QString& out);
+    // Strings longer than `units` UTF-16 code units are refused by their declared length,
+    // before a byte of them is read (a byte string may take two bytes a character, so
+    // its bytes are held to twice that); the failure sets stringTooLong(). 0: no bound.
+    void setMaxStringLength(quint32 units) { mMaxString = units; }
+    bool stringTooLong() const { return mTooLong; }
     // A count, checked against the bytes left for elements of minElementSize bytes.
     quint32 readCount(int minElementSize);
 
@@ -77,5 +82,7 @@ private:
     qsizetype mPos = 0;      // read position inside mBuffer
     qint64 mConsumed = 0;    // bytes consumed from the start of the stream
     qint64 mTotal = -1;      // stream size when known
+    quint32 mMaxString = 0;
+    bool mTooLong = false;
     QString mError;
 };

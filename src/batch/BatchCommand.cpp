@@ -490,7 +490,9 @@ QString BatchCommand::writeOutputs(CORINOTEDoc& doc) const
         const QByteArray json = QJsonDocument(DocumentJson::toJson(doc)).toJson();
         if (o.json == QLatin1String("-")) {
             QFile out;
-            if (!out.open(stdout, QIODevice::WriteOnly) || out.write(json) != json.size())
+            // Flushed and checked: a full disk or a closed pipe shows only there.
+            if (!out.open(stdout, QIODevice::WriteOnly) || out.write(json) != json.size() ||
+                !out.flush() || std::fflush(stdout) != 0 || std::ferror(stdout))
                 return tr("標準出力に書き込めませんでした。");
         } else {
             QSaveFile out(o.json);

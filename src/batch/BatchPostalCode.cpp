@@ -20,6 +20,17 @@ QString tr(const char* text)
     return QCoreApplication::translate("BatchPostalCode", text);
 }
 
+// The exit status once the answer is printed: 1, said on standard error, when standard
+// output did not take it (a full disk, a closed pipe), so that a script never takes a
+// missing answer for one.
+int finishOutput()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(tr("標準出力に書き込めませんでした。")));
+    return 1;
+}
+
 } // namespace
 
 int lookup(const QString& code)
@@ -45,7 +56,7 @@ int lookup(const QString& code)
     for (const PostalAddress& a : addresses)
         std::printf("%s\t%s\t%s\n", qPrintable(a.prefecture), qPrintable(a.city),
                     qPrintable(a.town));
-    return 0;
+    return finishOutput();
 }
 
 int barcode(const QString& code, const QString& address)
@@ -59,7 +70,7 @@ int barcode(const QString& code, const QString& address)
     }
     const int check = CustomerBarcode::checkCharacter(CustomerBarcode::characters(c.text));
     std::printf("%s\t%s\n", qPrintable(c.text), qPrintable(CustomerBarcode::characterText(check)));
-    return 0;
+    return finishOutput();
 }
 
 QString printWarning(const CORINOTEDoc& doc)

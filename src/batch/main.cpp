@@ -50,14 +50,17 @@ int main(int argc, char* argv[])
     if (!options.barcodeCode.isEmpty() || !options.barcodeAddress.isEmpty())
         return BatchPostalCode::barcode(options.barcodeCode, options.barcodeAddress);
 
-    if (const QString refusal = SettingsProfile::checkPath(options.profile);
-        !options.profile.isEmpty() && !refusal.isEmpty()) {
+    if (const QString refusal = SettingsProfile::checkPath(
+            options.profile.isEmpty() ? SettingsProfile::userPath() : options.profile);
+        !refusal.isEmpty()) {
         std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(refusal));
         return 1;
     }
     auto profile = options.profile.isEmpty()
                        ? std::make_unique<SettingsProfile>()
                        : std::make_unique<SettingsProfile>(options.profile);
+    if (const QString ranges = profile->rangeMessage(); !ranges.isEmpty())
+        std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(ranges));
     QTemporaryDir scratch;
     CORINOTEDoc doc(profile.get());
     doc.dataFolder = options.dataFolder.isEmpty() ? scratch.path() : options.dataFolder;

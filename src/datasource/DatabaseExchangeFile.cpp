@@ -42,17 +42,21 @@ QString load(const QString& path, QStringList& strings)
     QFile file(path);
     if (!RegularFile::open(file))
         return failure;
-    ArchiveReader in(&file);
-    if (!read(in, strings))
-        return failure;
     // A string no region can show would stall every redraw of the page: refused, and
-    // the file is left as it is.
+    // the file is left as it is. Refused by its declared length first, so that a huge one
+    // is never read into memory.
+    const QString tooLong = QCoreApplication::translate(
+                                "DatabaseExchangeFile",
+                                "データベースの文字列が長すぎます（1つの文字列は%1文字まで）。")
+                                .arg(MaxStringLength);
+    ArchiveReader in(&file);
+    in.setMaxStringLength(MaxStringLength);
+    if (!read(in, strings))
+        return in.stringTooLong() ? tooLong : failure;
     for (const QString& string : std::as_const(strings)) {
         if (string.size() > MaxStringLength) {
             strings.clear();
-            return QCoreApplication::translate("DatabaseExchangeFile",
-                                               "データベースの文字列が長すぎます（1つの文字列は%1文字まで）。")
-                .arg(MaxStringLength);
+            return tooLong;
         }
     }
     return QString();

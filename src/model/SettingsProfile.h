@@ -3,6 +3,7 @@
 #include "Profile.h"
 
 #include <QSettings>
+#include <QStringList>
 
 // The settings profile as an INI file, all keys in the group "ON". Integers are written
 // as decimal text; a value that is not a number reads as the default.
@@ -18,8 +19,19 @@ public:
     // made on the first write, but one that exists must be a regular file (reading a FIFO
     // would wait for ever). Returns an empty string or the refusal in words.
     static QString checkPath(const QString& iniPath);
+    // The INI file of the user's profile, the one SettingsProfile() reads.
+    static QString userPath();
 
+    // The numbers of the profile that have a range (print offsets, zoom, undo steps, the
+    // grid, the fitting modes) read within it: a value beyond is taken as the nearest end,
+    // as the command line's --offset refuses it, so that a hand-edited or hostile file
+    // (PosX=2147483647) never moves the print off the paper.
     int readInt(const QString& key, int defaultValue) const override;
+    // The keys whose stored value lies outside their range, each as "PosX=2147483647
+    // (-1000〜1000)", for the one message the programs give at start; empty when none.
+    QStringList outOfRange() const;
+    // That message, or an empty string.
+    QString rangeMessage() const;
     QString readString(const QString& key, const QString& defaultValue) const override;
     void writeInt(const QString& key, int value) override;
     void writeString(const QString& key, const QString& value) override;

@@ -127,25 +127,22 @@ int printDocument(const QString& path, const QString& queue, const QString& data
 }
 
 // The switches that end without a window (help, version, a command for the running copy,
-// printing) work without a display too: with none there they run on the offscreen
-// platform instead of stopping where the window system is missing.
-void useOffscreenWithoutDisplay(int argc, char* argv[])
+// printing) and a command line that only earns an error run on the offscreen platform,
+// whatever DISPLAY says: a display that is missing or gone must not stop them where the
+// window system is looked for (Qt aborts there).
+bool endsWithoutWindow(QCommandLineParser& parser, const QStringList& windowless, int argc,
+                       char* argv[])
 {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
-        qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        return;
-    static const char* const windowless[] = {"-h",         "-?",      "--help",
-                                             "--help-all", "-v",      "--version",
-                                             "--command",  "--print", "--print-to"};
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        for (const char* name : windowless) {
-            if (argument == name || argument.startsWith(QByteArray(name) + '=')) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-                return;
-            }
-        }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (!parser.parse(arguments))
+        return true;
+    for (const QString& name : windowless) {
+        if (parser.isSet(name))
+            return true;
     }
+    return false;
 }
 
 } // namespace
@@ -154,32 +151,11 @@ int main(int argc, char* argv[])
 {
     StartupTrace::mark("main");
     const FontSystemWarmUp fonts;
-    useOffscreenWithoutDisplay(argc, argv);
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("ORINOTE"));
-    QCoreApplication::setApplicationName(QStringLiteral("ORINOTE"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ORINOTE_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("orinote"));
-
-    // The program speaks Japanese; so do Qt's own dialogs and buttons (file dialogs, the
-    // Yes / No / Cancel of the save question) when Qt's translations are installed.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_ja"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTranslator);
-    StartupTrace::mark("platform");
-    if (StartupTrace::enabled()) {
-        // Measured apart only: the window's first font would load the font database and
-        // the face just the same a little later.
-        QFontInfo(QApplication::font()).family();
-        StartupTrace::mark("fonts");
-    }
-
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "住所録と宛名・ラベル印刷"));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption profileOption(
         QStringLiteral("profile"),
         QCoreApplication::translate("main", "Read and write the settings in this INI file."),
@@ -221,6 +197,33 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("document"),
                                  QCoreApplication::translate("main", "A document to open (.ond)."),
                                  QStringLiteral("[document]"));
+    // Parsed once before the application: which platform it needs depends on the switches.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        endsWithoutWindow(parser, {helpOption.names().constFirst(), versionOption.names().constFirst(),
+                                   commandOption.names().constFirst(), printOption.names().constFirst(),
+                                   printToOption.names().constFirst()},
+                          argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("ORINOTE"));
+    QCoreApplication::setApplicationName(QStringLiteral("ORINOTE"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORINOTE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("orinote"));
+
+    // The program speaks Japanese; so do Qt's own dialogs and buttons (file dialogs, the
+    // Yes / No / Cancel of the save question) when Qt's translations are installed.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
+    StartupTrace::mark("platform");
+    if (StartupTrace::enabled()) {
+        // Measured apart only: the window's first font would load the font database and
+        // the face just the same a little later.
+        QFontInfo(QApplication::font()).family();
+        StartupTrace::mark("fonts");
+    }
+
     parser.process(app);
     // The channel to the running copy, or none when its folder is not the user's alone.
     QString channelProblem;
@@ -240,8 +243,11 @@ int main(int argc, char* argv[])
     const QString document = parser.positionalArguments().isEmpty()
                                  ? QString()
                                  : parser.positionalArguments().constFirst();
-    if (const QString refusal = SettingsProfile::checkPath(parser.value(profileOption));
-        parser.isSet(profileOption) && !refusal.isEmpty()) {
+    // The user's own settings file gets the same check as one named: a FIFO there would
+    // hold the program before its window.
+    if (const QString refusal = SettingsProfile::checkPath(
+            parser.isSet(profileOption) ? parser.value(profileOption) : SettingsProfile::userPath());
+        !refusal.isEmpty()) {
         std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
         return 1;
     }
@@ -297,6 +303,8 @@ int main(int argc, char* argv[])
     });
     if (!templateMessage.isEmpty())
         frame.prompts().showMessage(templateMessage);
+    if (const QString ranges = profile->rangeMessage(); !ranges.isEmpty())
+        frame.prompts().showMessage(ranges);
     if (!document.isEmpty())
         frame.session().load(document);
     if (parser.isSet(templateOption) || parser.isSet(bookOption))
