@@ -270,6 +270,9 @@ private slots:
     void searchDialogRefusesAndGathers();
     void largeGroupStaysQuick();
     void bookFileNamedAndOverwritten();
+    void newRecordGoesToItsReadingsTab_data();
+    void newRecordGoesToItsReadingsTab();
+    void checkMarkAndSpaceToggleReservation();
 };
 
 void TestAddressDialog::opensOnFirstTab()
@@ -1383,6 +1386,98 @@ void TestAddressDialog::bookFileNamedAndOverwritten()
     QCOMPARE(fx.doc->addressBook().group(3).field(0, C::Name), u"田中"_qs);
     // The restored book belongs to no file: 上書き保存 asks for one.
     QCOMPARE(dialog.windowTitle(), u"住所録"_qs);
+}
+
+void TestAddressDialog::newRecordGoesToItsReadingsTab_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<bool>("settingsOn");
+    QTest::addColumn<int>("group");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("honorific");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("カトウ typed under あ") << 0 << u"カトウ"_qs << true << 1 << u"KA-8"_qs << u"様"_qs
+                                           << u"加藤 さんは「か」のタブに入りました。"_qs;
+    QTest::newRow("half-width ｻｻｷ") << 0 << u"ｻｻｷ"_qs << true << 2 << u"SA-1"_qs << u"様"_qs
+                                      << u"加藤 さんは「さ」のタブに入りました。"_qs;
+    QTest::newRow("already in its tab") << 1 << u"ガトウ"_qs << true << 1 << u"KA-8"_qs << u"様"_qs
+                                        << QString();
+    QTest::newRow("Latin reading") << 0 << u"dean"_qs << true << 11 << u"DEF-2"_qs << u"様"_qs
+                                   << u"加藤 さんは「DEF」のタブに入りました。"_qs;
+    QTest::newRow("no reading stays") << 0 << QString() << true << 0 << u"A-3"_qs << u"様"_qs
+                                      << QString();
+    QTest::newRow("settings off") << 0 << u"カトウ"_qs << false << 0 << u"A-3"_qs << QString()
+                                  << QString();
+    QTest::newRow("a sender keeps its tab, no 様") << 22 << u"カトウ"_qs << true << 19
+                                                  << u"SENDER-3"_qs << QString() << QString();
+}
+
+void TestAddressDialog::newRecordGoesToItsReadingsTab()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, reading);
+    QFETCH(bool, settingsOn);
+    QFETCH(int, group);
+    QFETCH(QString, entry);
+    QFETCH(QString, honorific);
+    QFETCH(QString, notice);
+    Fixture fx;
+    fx.doc->environment().honorificSama = settingsOn ? 1 : 0;
+    fx.doc->environment().moveByReading = settingsOn ? 1 : 0;
+    ScriptedDialog dialog(*fx.doc);
+    dialog.setCurrentTab(tab);
+    dialog.fillEditor = [&reading](CAddressDataEditDialog& editor) {
+        static_cast<QLineEdit*>(editor.fieldWidget(C::Name))->setText(u"加藤"_qs);
+        static_cast<QLineEdit*>(editor.fieldWidget(C::Reading))->setText(reading);
+        // A joint name typed takes the record's honorific there and then.
+        auto* joint = static_cast<QLineEdit*>(editor.fieldWidget(C::JointName1));
+        joint->setFocus();
+        QTest::keyClicks(joint, u"Hanako"_qs);
+        QCOMPARE(static_cast<QComboBox*>(editor.fieldWidget(C::JointName1 + 1))->currentText(),
+                 static_cast<QComboBox*>(editor.fieldWidget(C::Honorific))->currentText());
+    };
+    dialog.runCommand(AddressCommand::AddRecord);
+    QCOMPARE(dialog.editorInputs.first().at(C::Honorific), honorific);
+    const CAddressData& g = fx.doc->addressBook().group(group);
+    QCOMPARE(g.field(g.recordCount() - 1, C::Name), u"加藤"_qs);
+    QCOMPARE(g.field(g.recordCount() - 1, C::EntryNumber), entry);
+    QCOMPARE(dialog.currentTab(), tab);
+    QCOMPARE(dialog.findChild<QLabel*>(u"notice"_qs)->text(), notice);
+}
+
+void TestAddressDialog::checkMarkAndSpaceToggleReservation()
+{
+    Fixture fx;
+    ScriptedDialog dialog(*fx.doc);
+    dialog.resize(1000, 700);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableView* list = dialog.addressView();
+    const CAddressData& g = fx.doc->addressBook().group(0);
+    QCOMPARE(g.flag(1), 0);
+    // A click on the mark of the second row reserves it; another releases it.
+    const QRect cell = list->visualRect(list->model()->index(1, 0));
+    const QPoint mark(cell.left() + 6, cell.center().y());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, mark);
+    QCOMPARE(g.flag(1), 1);
+    QCOMPARE(dialog.selectedRows(), QList<int>{1});
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, mark);
+    QCOMPARE(g.flag(1), 0);
+    // A click on the entry number's text only selects.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(cell.right() - 4, cell.center().y()));
+    QCOMPARE(g.flag(1), 0);
+    // Space reserves the selected rows, and releases them when all are reserved.
+    selectRows(list, {0, 1});
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(g.flag(0), 1);
+    QCOMPARE(g.flag(1), 1);
+    QCOMPARE(dialog.selectedRows(), (QList<int>{0, 1}));
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(g.flag(0), 0);
+    QCOMPARE(g.flag(1), 0);
 }
 
 QTEST_MAIN(TestAddressDialog)
