@@ -273,6 +273,7 @@ private slots:
     void newRecordGoesToItsReadingsTab_data();
     void newRecordGoesToItsReadingsTab();
     void checkMarkAndSpaceToggleReservation();
+    void everyItemHasItsOwnKey();
 };
 
 void TestAddressDialog::opensOnFirstTab()
@@ -333,21 +334,21 @@ void TestAddressDialog::menus()
     QCOMPARE(dialog.menus()->action(313)->text(), u"住所録ファイルを開く(&O)"_qs);
     QCOMPARE(dialog.menus()->action(311)->text(), u"この順番をデフォルトにする(&T)"_qs);
     QCOMPARE(dialog.menus()->action(304)->text(), u"住所録データの検索(&S)"_qs);
-    QCOMPARE(dialog.menus()->action(414)->text(), u"会社メール送信"_qs);
+    QCOMPARE(dialog.menus()->action(414)->text(), u"会社メール送信(&5)"_qs);
     // Nothing to undo yet.
     QVERIFY(!dialog.menus()->action(57643)->isEnabled());
     QVERIFY(!dialog.menus()->action(57644)->isEnabled());
 
     QStringList list = actionTexts(dialog.contextMenu());
     QCOMPARE(list.size(), 17);
-    QCOMPARE(list.first(), u"印刷予約"_qs);
-    QVERIFY(list.contains(u"会社メールメール送信"_qs));
-    QCOMPARE(list.last(), u"送受信履歴をすべて選択"_qs);
+    QCOMPARE(list.first(), u"印刷予約(&R)"_qs);
+    QVERIFY(list.contains(u"会社メールメール送信(&5)"_qs));
+    QCOMPARE(list.last(), u"送受信履歴をすべて選択(&T)"_qs);
     dialog.setCurrentTab(AddressListRows::SenderTab);
     list = actionTexts(dialog.contextMenu());
     QCOMPARE(list.size(), 12);
-    QCOMPARE(list.first(), u"差出人に指定"_qs);
-    QVERIFY(!list.contains(u"印刷予約"_qs));
+    QCOMPARE(list.first(), u"差出人に指定(&P)"_qs);
+    QVERIFY(!list.contains(u"印刷予約(&R)"_qs));
     QCOMPARE(AddressCommand::canonical(310), 337);
     QCOMPARE(AddressCommand::canonical(336), 320);
     QCOMPARE(AddressCommand::canonical(415), 415);
@@ -953,7 +954,7 @@ void TestAddressDialog::buttonsAndKeysReachTheRecordCommands()
         return dialog.findChild<QPushButton*>(name);
     };
     for (const QString& name : {u"追加"_qs, u"変更"_qs, u"削除"_qs, u"検索"_qs})
-        QVERIFY2(button(name) && button(name)->text() == name, qPrintable(name));
+        QVERIFY2(button(name) && button(name)->text().startsWith(name + u"(&"_qs), qPrintable(name));
     button(u"追加"_qs)->click(); // the editor is cancelled by the script
     QCOMPARE(dialog.editorInputs.size(), 1);
     QCOMPARE(dialog.editorInputs.last().at(C::EntryNumber), u"KA-8"_qs);
@@ -1478,6 +1479,53 @@ void TestAddressDialog::checkMarkAndSpaceToggleReservation()
     QTest::keyClick(list, Qt::Key_Space);
     QCOMPARE(g.flag(0), 0);
     QCOMPARE(g.flag(1), 0);
+}
+
+namespace {
+
+// The mnemonic letter of a text ("追加(&A)" → 'A'), or a null character.
+QChar mnemonic(const QString& text)
+{
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper() : QChar();
+}
+
+// Every item of the menu (and of its submenus) has a key of its own within its menu.
+void checkMenuKeys(const QMenu* menu)
+{
+    QList<QChar> seen;
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        const QChar key = mnemonic(a->text());
+        QVERIFY2(!key.isNull(), qPrintable(menu->title() + u" → "_qs + a->text()));
+        QVERIFY2(!seen.contains(key), qPrintable(menu->title() + u" → "_qs + a->text()));
+        seen.append(key);
+        if (a->menu())
+            checkMenuKeys(a->menu());
+    }
+}
+
+} // namespace
+
+void TestAddressDialog::everyItemHasItsOwnKey()
+{
+    Fixture fx;
+    ScriptedDialog dialog(*fx.doc);
+    QList<QChar> windowKeys;
+    for (const QAction* top : dialog.menus()->menuBar()->actions()) {
+        windowKeys.append(mnemonic(top->text()));
+        checkMenuKeys(top->menu());
+    }
+    checkMenuKeys(dialog.menus()->listMenu());
+    checkMenuKeys(dialog.menus()->senderMenu());
+    windowKeys.append(mnemonic(dialog.findChild<QToolButton*>(u"groupsButton"_qs)->text()));
+    for (const QString& name : {u"追加"_qs, u"変更"_qs, u"削除"_qs, u"検索"_qs})
+        windowKeys.append(mnemonic(dialog.findChild<QPushButton*>(name)->text()));
+    for (const QChar key : windowKeys) {
+        QVERIFY(!key.isNull());
+        QCOMPARE(windowKeys.count(key), 1);
+    }
 }
 
 QTEST_MAIN(TestAddressDialog)

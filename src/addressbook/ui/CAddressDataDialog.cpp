@@ -159,14 +159,15 @@ void CAddressDataDialog::buildLayout()
     buttons->addSpacing(12);
     // The record commands a click away, as well as in the menus (Insert, Enter, Delete and
     // Ctrl+F on the list).
-    const std::pair<const char*, void (CAddressDataDialog::*)()> commands[] = {
-        {"追加", &CAddressDataDialog::addRecord},
-        {"変更", &CAddressDataDialog::changeRecord},
-        {"削除", &CAddressDataDialog::deleteRecords},
-        {"検索", &CAddressDataDialog::search}};
-    for (const auto& [text, handler] : commands) {
+    // Each with its key (Alt+A, M, D, S), as the menu bar's F, E, K and the groups' G.
+    const std::tuple<const char*, const char*, void (CAddressDataDialog::*)()> commands[] = {
+        {"追加", "追加(&A)", &CAddressDataDialog::addRecord},
+        {"変更", "変更(&M)", &CAddressDataDialog::changeRecord},
+        {"削除", "削除(&D)", &CAddressDataDialog::deleteRecords},
+        {"検索", "検索(&S)", &CAddressDataDialog::search}};
+    for (const auto& [name, text, handler] : commands) {
         auto* button = new QPushButton(tr(text), this);
-        button->setObjectName(QString::fromUtf8(text));
+        button->setObjectName(QString::fromUtf8(name));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
