@@ -278,6 +278,10 @@ private slots:
     void searchDialogRefusesAndGathers();
     void largeGroupStaysQuick();
     void bookFileNamedAndOverwritten();
+    void newRecordGoesToItsReadingsTab_data();
+    void newRecordGoesToItsReadingsTab();
+    void checkMarkAndSpaceToggleReservation();
+    void everyItemHasItsOwnKey();
 };
 
 void TestAddressDialog::opensOnFirstTab()
@@ -338,21 +342,21 @@ void TestAddressDialog::menus()
     QCOMPARE(dialog.menus()->action(313)->text(), u"住所録ファイルを開く(&O)"_qs);
     QCOMPARE(dialog.menus()->action(311)->text(), u"この順番をデフォルトにする(&T)"_qs);
     QCOMPARE(dialog.menus()->action(304)->text(), u"住所録データの検索(&S)"_qs);
-    QCOMPARE(dialog.menus()->action(414)->text(), u"会社メール送信"_qs);
+    QCOMPARE(dialog.menus()->action(414)->text(), u"会社メール送信(&5)"_qs);
     // Nothing to undo yet.
     QVERIFY(!dialog.menus()->action(57643)->isEnabled());
     QVERIFY(!dialog.menus()->action(57644)->isEnabled());
 
     QStringList list = actionTexts(dialog.contextMenu());
     QCOMPARE(list.size(), 17);
-    QCOMPARE(list.first(), u"印刷予約"_qs);
-    QVERIFY(list.contains(u"会社メールメール送信"_qs));
-    QCOMPARE(list.last(), u"送受信履歴をすべて選択"_qs);
+    QCOMPARE(list.first(), u"印刷予約(&R)"_qs);
+    QVERIFY(list.contains(u"会社メールメール送信(&5)"_qs));
+    QCOMPARE(list.last(), u"送受信履歴をすべて選択(&T)"_qs);
     dialog.setCurrentTab(AddressListRows::SenderTab);
     list = actionTexts(dialog.contextMenu());
     QCOMPARE(list.size(), 12);
-    QCOMPARE(list.first(), u"差出人に指定"_qs);
-    QVERIFY(!list.contains(u"印刷予約"_qs));
+    QCOMPARE(list.first(), u"差出人に指定(&P)"_qs);
+    QVERIFY(!list.contains(u"印刷予約(&R)"_qs));
     QCOMPARE(AddressCommand::canonical(310), 337);
     QCOMPARE(AddressCommand::canonical(336), 320);
     QCOMPARE(AddressCommand::canonical(415), 415);
@@ -1012,7 +1016,7 @@ void TestAddressDialog::buttonsAndKeysReachTheRecordCommands()
         return dialog.findChild<QPushButton*>(name);
     };
     for (const QString& name : {u"追加"_qs, u"変更"_qs, u"削除"_qs, u"検索"_qs})
-        QVERIFY2(button(name) && button(name)->text() == name, qPrintable(name));
+        QVERIFY2(button(name) && button(name)->text().startsWith(name + u"(&"_qs), qPrintable(name));
     button(u"追加"_qs)->click(); // the editor is cancelled by the script
     QCOMPARE(dialog.editorInputs.size(), 1);
     QCOMPARE(dialog.editorInputs.last().at(C::EntryNumber), u"KA-8"_qs);
@@ -1445,6 +1449,145 @@ void TestAddressDialog::bookFileNamedAndOverwritten()
     QCOMPARE(fx.doc->addressBook().group(3).field(0, C::Name), u"田中"_qs);
     // The restored book belongs to no file: 上書き保存 asks for one.
     QCOMPARE(dialog.windowTitle(), u"住所録"_qs);
+}
+
+void TestAddressDialog::newRecordGoesToItsReadingsTab_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<bool>("settingsOn");
+    QTest::addColumn<int>("group");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("honorific");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("カトウ typed under あ") << 0 << u"カトウ"_qs << true << 1 << u"KA-8"_qs << u"様"_qs
+                                           << u"加藤 さんは「か」のタブに入りました。"_qs;
+    QTest::newRow("half-width ｻｻｷ") << 0 << u"ｻｻｷ"_qs << true << 2 << u"SA-1"_qs << u"様"_qs
+                                      << u"加藤 さんは「さ」のタブに入りました。"_qs;
+    QTest::newRow("already in its tab") << 1 << u"ガトウ"_qs << true << 1 << u"KA-8"_qs << u"様"_qs
+                                        << QString();
+    QTest::newRow("Latin reading") << 0 << u"dean"_qs << true << 11 << u"DEF-2"_qs << u"様"_qs
+                                   << u"加藤 さんは「DEF」のタブに入りました。"_qs;
+    QTest::newRow("no reading stays") << 0 << QString() << true << 0 << u"A-3"_qs << u"様"_qs
+                                      << QString();
+    QTest::newRow("settings off") << 0 << u"カトウ"_qs << false << 0 << u"A-3"_qs << QString()
+                                  << QString();
+    QTest::newRow("a sender keeps its tab, no 様") << 22 << u"カトウ"_qs << true << 19
+                                                  << u"SENDER-3"_qs << QString() << QString();
+}
+
+void TestAddressDialog::newRecordGoesToItsReadingsTab()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, reading);
+    QFETCH(bool, settingsOn);
+    QFETCH(int, group);
+    QFETCH(QString, entry);
+    QFETCH(QString, honorific);
+    QFETCH(QString, notice);
+    Fixture fx;
+    fx.doc->environment().honorificSama = settingsOn ? 1 : 0;
+    fx.doc->environment().moveByReading = settingsOn ? 1 : 0;
+    ScriptedDialog dialog(*fx.doc);
+    dialog.setCurrentTab(tab);
+    dialog.fillEditor = [&reading](CAddressDataEditDialog& editor) {
+        static_cast<QLineEdit*>(editor.fieldWidget(C::Name))->setText(u"加藤"_qs);
+        static_cast<QLineEdit*>(editor.fieldWidget(C::Reading))->setText(reading);
+        // A joint name typed takes the record's honorific there and then.
+        auto* joint = static_cast<QLineEdit*>(editor.fieldWidget(C::JointName1));
+        joint->setFocus();
+        QTest::keyClicks(joint, u"Hanako"_qs);
+        QCOMPARE(static_cast<QComboBox*>(editor.fieldWidget(C::JointName1 + 1))->currentText(),
+                 static_cast<QComboBox*>(editor.fieldWidget(C::Honorific))->currentText());
+    };
+    dialog.runCommand(AddressCommand::AddRecord);
+    QCOMPARE(dialog.editorInputs.first().at(C::Honorific), honorific);
+    const CAddressData& g = fx.doc->addressBook().group(group);
+    QCOMPARE(g.field(g.recordCount() - 1, C::Name), u"加藤"_qs);
+    QCOMPARE(g.field(g.recordCount() - 1, C::EntryNumber), entry);
+    QCOMPARE(dialog.currentTab(), tab);
+    QCOMPARE(dialog.findChild<QLabel*>(u"notice"_qs)->text(), notice);
+}
+
+void TestAddressDialog::checkMarkAndSpaceToggleReservation()
+{
+    Fixture fx;
+    ScriptedDialog dialog(*fx.doc);
+    dialog.resize(1000, 700);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableView* list = dialog.addressView();
+    const CAddressData& g = fx.doc->addressBook().group(0);
+    QCOMPARE(g.flag(1), 0);
+    // A click on the mark of the second row reserves it; another releases it.
+    const QRect cell = list->visualRect(list->model()->index(1, 0));
+    const QPoint mark(cell.left() + 6, cell.center().y());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, mark);
+    QCOMPARE(g.flag(1), 1);
+    QCOMPARE(dialog.selectedRows(), QList<int>{1});
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, mark);
+    QCOMPARE(g.flag(1), 0);
+    // A click on the entry number's text only selects.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(cell.right() - 4, cell.center().y()));
+    QCOMPARE(g.flag(1), 0);
+    // Space reserves the selected rows, and releases them when all are reserved.
+    selectRows(list, {0, 1});
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(g.flag(0), 1);
+    QCOMPARE(g.flag(1), 1);
+    QCOMPARE(dialog.selectedRows(), (QList<int>{0, 1}));
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(g.flag(0), 0);
+    QCOMPARE(g.flag(1), 0);
+}
+
+namespace {
+
+// The mnemonic letter of a text ("追加(&A)" → 'A'), or a null character.
+QChar mnemonic(const QString& text)
+{
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper() : QChar();
+}
+
+// Every item of the menu (and of its submenus) has a key of its own within its menu.
+void checkMenuKeys(const QMenu* menu)
+{
+    QList<QChar> seen;
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        const QChar key = mnemonic(a->text());
+        QVERIFY2(!key.isNull(), qPrintable(menu->title() + u" → "_qs + a->text()));
+        QVERIFY2(!seen.contains(key), qPrintable(menu->title() + u" → "_qs + a->text()));
+        seen.append(key);
+        if (a->menu())
+            checkMenuKeys(a->menu());
+    }
+}
+
+} // namespace
+
+void TestAddressDialog::everyItemHasItsOwnKey()
+{
+    Fixture fx;
+    ScriptedDialog dialog(*fx.doc);
+    QList<QChar> windowKeys;
+    for (const QAction* top : dialog.menus()->menuBar()->actions()) {
+        windowKeys.append(mnemonic(top->text()));
+        checkMenuKeys(top->menu());
+    }
+    checkMenuKeys(dialog.menus()->listMenu());
+    checkMenuKeys(dialog.menus()->senderMenu());
+    windowKeys.append(mnemonic(dialog.findChild<QToolButton*>(u"groupsButton"_qs)->text()));
+    for (const QString& name : {u"追加"_qs, u"変更"_qs, u"削除"_qs, u"検索"_qs})
+        windowKeys.append(mnemonic(dialog.findChild<QPushButton*>(name)->text()));
+    for (const QChar key : windowKeys) {
+        QVERIFY(!key.isNull());
+        QCOMPARE(windowKeys.count(key), 1);
+    }
 }
 
 QTEST_MAIN(TestAddressDialog)

@@ -139,11 +139,14 @@ QString AddressBookOperations::checkEntryNumberLeft(const AddressBook& book, int
     return tr("登録番号が上限に達しているため、このグループには住所録データを追加できません。");
 }
 
-QStringList AddressBookOperations::newRecordValues(const AddressBook& book, int group)
+QStringList AddressBookOperations::newRecordValues(const AddressBook& book, int group,
+                                                   const QString& honorific)
 {
     QStringList values(CAddressData::TextColumnCount);
     values[CAddressData::EntryNumber] = book.nextEntryNumber(group);
     values[CAddressData::Age] = QStringLiteral("0");
+    if (group != AddressBook::SenderGroup)
+        values[CAddressData::Honorific] = honorific;
     return values;
 }
 
@@ -235,6 +238,15 @@ QString AddressBookOperations::setReservation(CORINOTEDoc& doc, int tab,
     }
     doc.setModified(true);
     return QString();
+}
+
+QString AddressBookOperations::toggleReservation(CORINOTEDoc& doc, int tab,
+                                                 const QList<AddressRecordRef>& refs)
+{
+    const bool allReserved = std::all_of(refs.begin(), refs.end(), [&doc](const AddressRecordRef& r) {
+        return validGroup(r.group) && doc.addressBook().group(r.group).flag(r.record) != 0;
+    });
+    return setReservation(doc, tab, refs, !allReserved || refs.isEmpty());
 }
 
 void AddressBookOperations::makeDefaultOrder(CORINOTEDoc& doc, int group, const QList<int>& order)

@@ -45,8 +45,10 @@ public:
     static QString checkEntryNumberLeft(const AddressBook& book, int group);
 
     // The values the record editor opens with for a new record of the group: the next
-    // entry number, age "0", everything else empty. One value per record column (0–50).
-    static QStringList newRecordValues(const AddressBook& book, int group);
+    // entry number, age "0", the honorific given (never for a sender), everything else
+    // empty. One value per record column (0–50).
+    static QStringList newRecordValues(const AddressBook& book, int group,
+                                       const QString& honorific = QString());
     // The record's values, one per record column.
     static QStringList recordValues(const AddressBook& book, const AddressRecordRef& ref);
 
@@ -66,6 +68,11 @@ public:
     // tabs 0–18 the message of checkRecordsSelected() when nothing is selected.
     static QString setReservation(CORINOTEDoc& doc, int tab, const QList<AddressRecordRef>& refs,
                                   bool reserved);
+
+    // The check mark clicked or Space pressed: releases the records when every one of them
+    // is reserved, else reserves them all; as setReservation otherwise.
+    static QString toggleReservation(CORINOTEDoc& doc, int tab,
+                                     const QList<AddressRecordRef>& refs);
 
     // Stores the group in the given order of its record indices (a list row order, usually
     // after sorting): the print order. History rows stay as they are; the sender and search

@@ -11,6 +11,8 @@ void EnvironmentSettings::read(const Profile& profile)
     pictureAspect = profile.readInt(QStringLiteral("ARP"), 1);
     numeralStyle = profile.readInt(QStringLiteral("NTJStyle"), 0) == 1 ? 1 : 0;
     numeralDashes = profile.readInt(QStringLiteral("NTJDash"), 1) == 0 ? 0 : 1;
+    honorificSama = profile.readInt(QStringLiteral("NHS"), 1) == 0 ? 0 : 1;
+    moveByReading = profile.readInt(QStringLiteral("MRG"), 1) == 0 ? 0 : 1;
 }
 
 void EnvironmentSettings::write(Profile& profile) const
@@ -22,4 +24,6 @@ void EnvironmentSettings::write(Profile& profile) const
     profile.writeInt(QStringLiteral("ARP"), pictureAspect);
     profile.writeInt(QStringLiteral("NTJStyle"), numeralStyle);
     profile.writeInt(QStringLiteral("NTJDash"), numeralDashes);
+    profile.writeInt(QStringLiteral("NHS"), honorificSama);
+    profile.writeInt(QStringLiteral("MRG"), moveByReading);
 }

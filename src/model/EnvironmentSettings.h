@@ -16,6 +16,8 @@ struct EnvironmentSettings
     int pictureAspect = 1;   // "ARP"
     int numeralStyle = 0;    // "NTJStyle": 0 digit by digit, 1 counting form (十, 二十三)
     int numeralDashes = 1;   // "NTJDash": 1 turns a dash between two digits into ー
+    int honorificSama = 1;   // "NHS": a new address record starts with the honorific 様
+    int moveByReading = 1;   // "MRG": a saved record goes to the kana group of its reading
 
     void read(const Profile& profile);
     void write(Profile& profile) const;

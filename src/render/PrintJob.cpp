@@ -87,6 +87,13 @@ QString PrintJob::run(QPagedPaintDevice& device, CORINOTEDoc& doc, const Setting
         renderer.pictures().decodeCollected();
     };
     decodeAhead(0);
+    // The document is turned to each page as it prints; the window stays on its own.
+    struct PageKeeper
+    {
+        CORINOTEDoc& doc;
+        int page;
+        ~PageKeeper() { doc.currentPage = page; }
+    } keeper{doc, doc.currentPage};
     bool calibration = settings.calibration;
     for (int i = 0; i < pages.size(); ++i) {
         decodeAhead(i + 1);

@@ -43,11 +43,11 @@ AddressDialogMenus::AddressDialogMenus(QWidget* owner, std::function<void(int)> 
     mActions.insert(ImportCsv, addItem(file, ImportCsv, tr("CSVファイルからインポート(&I)")));
     mActions.insert(ExportCsv, addItem(file, ExportCsv, tr("CSVファイル出力(&C)")));
     file->addSeparator();
-    mActions.insert(ImportVCard, addItem(file, ImportVCard, tr("vCardの読み込み")));
-    mActions.insert(ExportVCard, addItem(file, ExportVCard, tr("vCardファイル出力")));
+    mActions.insert(ImportVCard, addItem(file, ImportVCard, tr("vCardの読み込み(&V)...")));
+    mActions.insert(ExportVCard, addItem(file, ExportVCard, tr("vCardファイル出力(&W)...")));
     file->addSeparator();
     mActions.insert(PrintList, addItem(file, PrintList, tr("住所録リストの印刷(&P)...")));
-    mActions.insert(ExportListPdf, addItem(file, ExportListPdf, tr("住所録リストをPDFに出力...")));
+    mActions.insert(ExportListPdf, addItem(file, ExportListPdf, tr("住所録リストをPDFに出力(&D)...")));
 
     QMenu* edit = mMenuBar->addMenu(tr("編集(&E)"));
     mActions.insert(Undo, addItem(edit, Undo, tr("元に戻す(&U)")));
@@ -65,50 +65,50 @@ AddressDialogMenus::AddressDialogMenus(QWidget* owner, std::function<void(int)> 
     mActions.insert(ChangeHistory, addItem(history, ChangeHistory, tr("変更(&U)")));
     mActions.insert(DeleteHistory, addItem(history, DeleteHistory, tr("削除(&D)")));
     mActions.insert(Search, addItem(edit, Search, tr("住所録データの検索(&S)")));
-    mActions.insert(PrepareCards, addItem(edit, PrepareCards, tr("年賀状の準備")));
+    mActions.insert(PrepareCards, addItem(edit, PrepareCards, tr("年賀状の準備(&N)...")));
 
     QMenu* functions = mMenuBar->addMenu(tr("機能(&K)"));
     const std::pair<int, const char*> links[] = {
-        {Mail1, "E-メール1送信"},         {Mail2, "E-メール2送信"},
-        {MobileMail1, "携帯メール1送信"}, {MobileMail2, "携帯メール2送信"},
-        {CompanyMail, "会社メール送信"},  {OpenUrl, "URLを開く"},
-        {OpenCompanyUrl, "会社URLを開く"}};
+        {Mail1, "E-メール1送信(&1)"},         {Mail2, "E-メール2送信(&2)"},
+        {MobileMail1, "携帯メール1送信(&3)"}, {MobileMail2, "携帯メール2送信(&4)"},
+        {CompanyMail, "会社メール送信(&5)"},  {OpenUrl, "URLを開く(&U)"},
+        {OpenCompanyUrl, "会社URLを開く(&C)"}};
     for (const auto& [id, text] : links)
         mActions.insert(id, addItem(functions, id, tr(text)));
 
-    const std::pair<int, const char*> listItems[] = {{MenuReserve, "印刷予約"},
-                                                     {MenuRelease, "印刷予約解除"},
-                                                     {MenuAddRecord, "住所録データの追加"},
-                                                     {MenuChangeRecord, "住所録データの変更"},
-                                                     {MenuDeleteRecords, "住所録データの削除"},
-                                                     {MenuAddHistory, "送受信履歴の追加"},
-                                                     {MenuChangeHistory, "送受信履歴の変更"},
-                                                     {MenuDeleteHistory, "送受信履歴の削除"},
-                                                     {Mail1, "E-メール1メール送信"},
-                                                     {Mail2, "E-メール2メール送信"},
-                                                     {MobileMail1, "携帯メール1メール送信"},
-                                                     {MobileMail2, "携帯メール2メール送信"},
-                                                     {CompanyMail, "会社メールメール送信"},
-                                                     {OpenUrl, "URLを開く"},
-                                                     {OpenCompanyUrl, "会社URLを開く"},
-                                                     {SelectAllRecords, "住所録データをすべて選択"},
-                                                     {SelectAllHistory, "送受信履歴をすべて選択"}};
+    const std::pair<int, const char*> listItems[] = {{MenuReserve, "印刷予約(&R)"},
+                                                     {MenuRelease, "印刷予約解除(&C)"},
+                                                     {MenuAddRecord, "住所録データの追加(&A)"},
+                                                     {MenuChangeRecord, "住所録データの変更(&M)"},
+                                                     {MenuDeleteRecords, "住所録データの削除(&D)"},
+                                                     {MenuAddHistory, "送受信履歴の追加(&H)"},
+                                                     {MenuChangeHistory, "送受信履歴の変更(&I)"},
+                                                     {MenuDeleteHistory, "送受信履歴の削除(&J)"},
+                                                     {Mail1, "E-メール1メール送信(&1)"},
+                                                     {Mail2, "E-メール2メール送信(&2)"},
+                                                     {MobileMail1, "携帯メール1メール送信(&3)"},
+                                                     {MobileMail2, "携帯メール2メール送信(&4)"},
+                                                     {CompanyMail, "会社メールメール送信(&5)"},
+                                                     {OpenUrl, "URLを開く(&U)"},
+                                                     {OpenCompanyUrl, "会社URLを開く(&W)"},
+                                                     {SelectAllRecords, "住所録データをすべて選択(&S)"},
+                                                     {SelectAllHistory, "送受信履歴をすべて選択(&T)"}};
     for (const auto& [id, text] : listItems)
         addItem(mListMenu, id, tr(text));
 
     const std::pair<int, const char*> senderItems[] = {
-        {MakeSender, "差出人に指定"},
-        {MenuAddRecord, "住所録データの追加"},
-        {MenuChangeRecord, "住所録データの変更"},
-        {MenuDeleteRecords, "住所録データの削除"},
-        {Mail1, "E-メール1送信"},
-        {Mail2, "E-メール2送信"},
-        {MobileMail1, "携帯メール1送信"},
-        {MobileMail2, "携帯メール2送信"},
-        {CompanyMail, "会社メール送信"},
-        {OpenUrl, "URLを開く"},
-        {OpenCompanyUrl, "会社URLを開く"},
-        {SelectAllRecords, "住所録データをすべて選択"}};
+        {MakeSender, "差出人に指定(&P)"},
+        {MenuAddRecord, "住所録データの追加(&A)"},
+        {MenuChangeRecord, "住所録データの変更(&M)"},
+        {MenuDeleteRecords, "住所録データの削除(&D)"},
+        {Mail1, "E-メール1送信(&1)"},
+        {Mail2, "E-メール2送信(&2)"},
+        {MobileMail1, "携帯メール1送信(&3)"},
+        {MobileMail2, "携帯メール2送信(&4)"},
+        {CompanyMail, "会社メール送信(&5)"},
+        {OpenUrl, "URLを開く(&U)"},
+        {OpenCompanyUrl, "会社URLを開く(&W)"},
+        {SelectAllRecords, "住所録データをすべて選択(&S)"}};
     for (const auto& [id, text] : senderItems)
         addItem(mSenderMenu, id, tr(text));
 }

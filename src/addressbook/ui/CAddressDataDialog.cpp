@@ -10,6 +10,7 @@
 #include "address/AddressCsvImport.h"
 #include "address/AgeCalculator.h"
 #include "address/ContactCsvImport.h"
+#include "address/ReadingGroup.h"
 #include "address/VCardReader.h"
 #include "addressbook/AddressBookOperations.h"
 #include "addressbook/AddressBookRecovery.h"
@@ -27,6 +28,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QStyle>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
@@ -80,7 +83,8 @@ CAddressDataDialog::CAddressDataDialog(CORINOTEDoc& doc, QWidget* parent,
       mHistoryModel(new AddressHistoryModel(doc, this)),
       mHistory(makeList(this, QStringLiteral("historyList"))),
       mAccept(new QPushButton(tr("印刷予約をセットして終了"), this)),
-      mCancel(new QPushButton(tr("終了"), this)), mCount(new QLabel(this))
+      mCancel(new QPushButton(tr("終了"), this)), mCount(new QLabel(this)),
+      mNotice(new QLabel(this))
 {
     updateTitle();
     buildLayout();
@@ -133,6 +137,9 @@ void CAddressDataDialog::buildLayout()
     onKeys(mList, QKeySequence(Qt::Key_Enter), &CAddressDataDialog::changeRecord);
     onKeys(mList, QKeySequence(Qt::Key_Delete), &CAddressDataDialog::deleteRecords);
     onKeys(mList, QKeySequence(Qt::Key_Insert), &CAddressDataDialog::addRecord);
+    // Space, or a click on the check mark, reserves or releases.
+    onKeys(mList, QKeySequence(Qt::Key_Space), &CAddressDataDialog::toggleReservation);
+    mList->viewport()->installEventFilter(this);
     onKeys(this, QKeySequence(Qt::CTRL | Qt::Key_F), &CAddressDataDialog::search);
     mCount->setObjectName(QStringLiteral("count"));
 
@@ -152,14 +159,15 @@ void CAddressDataDialog::buildLayout()
     buttons->addSpacing(12);
     // The record commands a click away, as well as in the menus (Insert, Enter, Delete and
     // Ctrl+F on the list).
-    const std::pair<const char*, void (CAddressDataDialog::*)()> commands[] = {
-        {"追加", &CAddressDataDialog::addRecord},
-        {"変更", &CAddressDataDialog::changeRecord},
-        {"削除", &CAddressDataDialog::deleteRecords},
-        {"検索", &CAddressDataDialog::search}};
-    for (const auto& [text, handler] : commands) {
+    // Each with its key (Alt+A, M, D, S), as the menu bar's F, E, K and the groups' G.
+    const std::tuple<const char*, const char*, void (CAddressDataDialog::*)()> commands[] = {
+        {"追加", "追加(&A)", &CAddressDataDialog::addRecord},
+        {"変更", "変更(&M)", &CAddressDataDialog::changeRecord},
+        {"削除", "削除(&D)", &CAddressDataDialog::deleteRecords},
+        {"検索", "検索(&S)", &CAddressDataDialog::search}};
+    for (const auto& [name, text, handler] : commands) {
         auto* button = new QPushButton(tr(text), this);
-        button->setObjectName(QString::fromUtf8(text));
+        button->setObjectName(QString::fromUtf8(name));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
@@ -186,6 +194,8 @@ void CAddressDataDialog::buildLayout()
     tabRow->addWidget(groups);
     layout->addLayout(tabRow);
     layout->addWidget(mList, 3);
+    mNotice->setObjectName(QStringLiteral("notice"));
+    layout->addWidget(mNotice);
     layout->addLayout(bottom, 2);
     layout->addLayout(buttons);
     WindowSize::restore(this, mDoc.profile(), sizeKey(), QSize(1000, 720));
@@ -239,6 +249,7 @@ void CAddressDataDialog::refill()
     mHistoryModel->clear();
     updateUndoActions();
     updateTitle();
+    mNotice->clear();
     mCount->setText(tr("%1件（印刷予約 %2件）")
                         .arg(mListModel->rowCount())
                         .arg(mDoc.addressBook().reservedCount()));
@@ -356,11 +367,24 @@ void CAddressDataDialog::addRecord()
     const int group = AddressListRows::groupOfTab(tab);
     if (report(Ops::checkEntryNumberLeft(mDoc.addressBook(), group)))
         return;
-    QStringList values = Ops::newRecordValues(mDoc.addressBook(), group);
+    // New records start with 様 unless 環境設定 says otherwise.
+    const QString honorific =
+        mDoc.environment().honorificSama != 0 ? QStringLiteral("様") : QString();
+    QStringList values = Ops::newRecordValues(mDoc.addressBook(), group, honorific);
     if (!mPrompts->editRecord(values))
         return;
-    Ops::addRecord(mDoc, group, values);
+    // A record whose reading starts in another row goes to that row's tab, with its next
+    // entry number; the line below the list says where.
+    const int target = mDoc.environment().moveByReading != 0
+                           ? ReadingGroup::forRecord(group, values.at(CAddressData::Reading))
+                           : group;
+    if (target != group)
+        values[CAddressData::EntryNumber].clear();
+    Ops::addRecord(mDoc, target, values);
     refill();
+    if (target != group)
+        mNotice->setText(tr("%1 さんは「%2」のタブに入りました。")
+                             .arg(values.at(CAddressData::Name), AddressBook::groupLabel(target)));
 }
 
 void CAddressDataDialog::changeRecord()
@@ -405,6 +429,42 @@ void CAddressDataDialog::setReservation(bool reserved)
     if (report(Ops::setReservation(mDoc, currentTab(), selectedRefs(), reserved)))
         return;
     refill();
+}
+
+void CAddressDataDialog::toggleReservation()
+{
+    if (currentTab() == AddressListRows::SenderTab)
+        return;
+    const QList<int> rows = selectedRows();
+    if (report(Ops::toggleReservation(mDoc, currentTab(), selectedRefs())))
+        return;
+    refill();
+    // The rows stay selected (on 印刷予約 a released row has left the list).
+    if (currentTab() != AddressListRows::ReservedTab)
+        for (int row : rows)
+            mList->selectionModel()->select(mListModel->index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+bool CAddressDataDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mList->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = mList->indexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton && mouse->modifiers() == Qt::NoModifier &&
+            index.isValid() && index.column() == 0) {
+            // The mark is the icon at the start of the first cell.
+            const QRect cell = mList->visualRect(index);
+            const int width = mList->style()->pixelMetric(QStyle::PM_SmallIconSize) + 8;
+            if (mouse->position().x() < cell.left() + width) {
+                mList->selectionModel()->select(
+                    index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                toggleReservation();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CAddressDataDialog::makeDefaultOrder()

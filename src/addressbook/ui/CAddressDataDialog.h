@@ -70,6 +70,9 @@ public:
     // The close check of both buttons.
     void done(int result) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildLayout();
     void refill();
@@ -86,6 +89,7 @@ private:
     void reserve();
     void release();
     void setReservation(bool reserved);
+    void toggleReservation();
     void makeDefaultOrder();
     void makeSender();
     void addHistory();
@@ -126,4 +130,5 @@ private:
     QPushButton* mAccept;
     QPushButton* mCancel;
     QLabel* mCount;
+    QLabel* mNotice; // where a saved record went
 };

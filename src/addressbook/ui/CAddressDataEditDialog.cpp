@@ -165,6 +165,13 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
         const int column = C::JointName1 + 2 * k;
         addRow(right, tabChain, tr("連名%1").arg(k + 1),
                {addLine(column), addCombo(column + 1, honorifics(), true)});
+        // A joint name takes the record's honorific as it is typed (still free to change).
+        auto* honorific = static_cast<QComboBox*>(mFields.value(column + 1));
+        connect(line(column), &QLineEdit::textEdited, this, [this, honorific](const QString& text) {
+            if (!text.trimmed().isEmpty() && honorific->currentText().isEmpty())
+                honorific->setCurrentText(
+                    static_cast<QComboBox*>(mFields.value(C::Honorific))->currentText());
+        });
     }
     addRow(right, tabChain, tr("備考1"), {addLine(C::Note1)});
     addRow(right, tabChain, tr("備考2"), {addLine(C::Note2)});

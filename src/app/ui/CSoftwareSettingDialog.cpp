@@ -116,6 +116,15 @@ CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidge
     mAskSentHistory->setObjectName(QStringLiteral("askSentHistory"));
     mAskSentHistory->setChecked(v.askSentHistory);
     dataLayout->addWidget(mAskSentHistory);
+    mHonorificSama = new QCheckBox(tr("新しい住所録データの敬称を「様」にする"), dataBox);
+    mHonorificSama->setObjectName(QStringLiteral("honorificSama"));
+    mHonorificSama->setChecked(v.environment.honorificSama != 0);
+    dataLayout->addWidget(mHonorificSama);
+    mMoveByReading = new QCheckBox(
+        tr("住所録データを保存したら、フリガナの行（あ・か・さ…）のタブへ移す"), dataBox);
+    mMoveByReading->setObjectName(QStringLiteral("moveByReading"));
+    mMoveByReading->setChecked(v.environment.moveByReading != 0);
+    dataLayout->addWidget(mMoveByReading);
 
     auto* undoRow = new QHBoxLayout;
     mUndoDepth = addNumber("undoDepth", UndoSnapshots::MinDepth, UndoSnapshots::MaxDepth,
@@ -149,6 +158,8 @@ SoftwareSettings CSoftwareSettingDialog::values() const
     s.environment.pictureAspect = mPictureAspect->isChecked() ? 1 : 0;
     s.environment.fitData = checkedIndex(mFitData);
     s.askSentHistory = mAskSentHistory->isChecked();
+    s.environment.honorificSama = mHonorificSama->isChecked() ? 1 : 0;
+    s.environment.moveByReading = mMoveByReading->isChecked() ? 1 : 0;
     s.undoDepth = mUndoDepth->value();
     return s;
 }

@@ -43,6 +43,8 @@ private:
     QCheckBox* mNumeralDashes;
     QCheckBox* mPictureAspect;
     std::array<QRadioButton*, 4> mFitData;
+    QCheckBox* mHonorificSama;
+    QCheckBox* mMoveByReading;
     QCheckBox* mAskSentHistory;
     QSpinBox* mUndoDepth;
 };

@@ -50,7 +50,7 @@ void build(QMenuBar* bar, const CommandActions& a)
     QMenu* file = bar->addMenu(tr("ファイル(&F)"));
     addItems(file, a,
              {FileNew, FileOpen, FileSave, FileSaveAs, Separator, OpenTemplate, SaveTemplate,
-              Separator, FilePrint, ExportPdf, PrintSetup, Separator, RecentFile1, RecentFile1 + 1,
+              Separator, FilePrint, ExportPdf, Separator, RecentFile1, RecentFile1 + 1,
               RecentFile1 + 2, RecentFile1 + 3, Separator, AppExit});
 
     QMenu* edit = bar->addMenu(tr("編集(&E)"));
@@ -102,7 +102,7 @@ void build(QMenuBar* bar, const CommandActions& a)
     addSubmenu(region, tr("文字列編集領域の回転(&T)"), a, {RegionRotateRight, RegionRotateLeft});
     addItems(region, a, {RegionSplit, Separator, RegionPosition});
 
-    QMenu* lines = bar->addMenu(tr("罫線（&K)"));
+    QMenu* lines = bar->addMenu(tr("罫線(&K)"));
     addItems(lines, a, {LineDistribute});
     addSubmenu(lines, tr("用紙の中央に配置する(&C)"), a,
                {LineCentreHorizontally, LineCentreVertically});
