@@ -766,10 +766,16 @@ void TestMainWindow::dataFormEditing()
     QTest::mouseClick(form->applyButton(), Qt::LeftButton);
     QCOMPARE(messages.last(), QStringLiteral("レイヤーの値が正しくありません。"));
     QCOMPARE(w.doc->textRects().text(2), QString());
+    // 100 typed is refused too, not cut to 10.
+    form->layerEdit()->selectAll();
+    QTest::keyClicks(form->layerEdit(), QStringLiteral("100"));
+    QTest::mouseClick(form->applyButton(), Qt::LeftButton);
+    QCOMPARE(messages.size(), 3);
+    QCOMPARE(w.doc->textRects().text(2), QString());
 
     form->layerEdit()->setValue(3);
     QTest::mouseClick(form->applyButton(), Qt::LeftButton);
-    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.size(), 3);
     QCOMPARE(w.doc->textRects().text(2), QStringLiteral("鈴木 花子"));
     QCOMPARE(w.doc->textRects().layer(2), 3);
     QVERIFY(w.doc->isModified());

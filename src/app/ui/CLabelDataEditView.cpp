@@ -8,6 +8,7 @@
 #include "datasource/DatabaseReception.h"
 #include "model/CORINOTEDoc.h"
 #include "render/FontTextMeasurer.h"
+#include "widgets/NumberFields.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -39,7 +40,9 @@ CLabelDataEditView::CLabelDataEditView(CORINOTEDoc& doc, QWidget* parent) : Form
 
     // Any number may be typed; "変更" refuses a layer outside 1 … 10.
     mLayer = new QSpinBox(this);
-    mLayer->setRange(0, 99);
+    // Any typing is kept for "変更" to refuse out of 1 … 10 with its message (a box
+    // of 0 … 99 made 100 into 10 unasked).
+    NumberFields::widen(mLayer, 1, 10);
     mLayer->setValue(1);
 
     mApply = new QPushButton(tr("変更"), this);
