@@ -335,7 +335,7 @@ void TestSentList::batchListPdf_data()
     QTest::newRow("no such group") << QStringList{u"--group"_qs, u"なし"_qs} << 1 << -1
                                    << u"グループ「なし」はありません"_qs;
     QTest::newRow("a group without a use") << QStringList{u"--group"_qs, u"か"_qs, u"--no-list"_qs}
-                                           << 2 << -1 << u"--group は --import-vcard か --list-pdf"_qs;
+                                           << 2 << -1 << u"--group は --import-vcard、--import-contacts か --list-pdf"_qs;
 }
 
 void TestSentList::batchListPdf()

@@ -229,6 +229,12 @@ void TestVCard::realCards_data()
                   {C::Phone1, u"1"_qs},
                   {C::Phone2, u"2"_qs},
                   {C::PostalCode, u"12-34"_qs}};
+    QTest::newRow("address in Japan in Latin letters")
+        << QByteArray("BEGIN:VCARD\nFN:K\nADR;TYPE=home:;;1-2-3 Nakano;Nakano-ku;Tokyo;164-0001;Japan\n"
+                      "END:VCARD\n")
+        << Fields{{C::PostalCode, u"164-0001"_qs},
+                  {C::Address1, u"1-2-3 Nakano"_qs},
+                  {C::Address2, u"Nakano-ku Tokyo"_qs}};
     QTest::newRow("Shift_JIS without CHARSET")
         << QByteArray("BEGIN:VCARD\nVERSION:2.1\nN:" + sjis(u"伊藤;誠"_qs) + "\nEND:VCARD\n")
         << Fields{{C::Name, u"伊藤 誠"_qs}};

@@ -111,8 +111,10 @@ void ContactFields::fillAddress(QStringList& record, int codeColumn, int line1, 
     const bool japaneseCode = !PostalCode::normalised(a.code).isEmpty() && isJapanCountry(a.country);
     record[codeColumn] = japaneseCode ? PostalCode::normalised(a.code) : QString();
     record[line1] = joined({a.street, a.extended, a.poBox}, QStringLiteral(" "));
-    record[line2] =
-        joined({a.city, a.region, japaneseCode ? QString() : a.code, a.country}, QStringLiteral(" "));
+    // A letter to Japan needs no country line.
+    record[line2] = joined({a.city, a.region, japaneseCode ? QString() : a.code,
+                            isJapanCountry(a.country) ? QString() : a.country},
+                           QStringLiteral(" "));
     if (record[line1].isEmpty()) {
         record[line1] = record[line2];
         record[line2].clear();
