@@ -93,6 +93,7 @@ bool DocumentSession::load(const QString& path)
     }
     mDoc.currentPage = 1;
     setPath(path);
+    mIdentity = FileIdentity::of(path);
     addRecent(path);
     emit documentReplaced();
     return true;
@@ -117,6 +118,22 @@ bool DocumentSession::save()
 {
     if (mPath.isEmpty())
         return saveAs();
+    // Another copy of the program may have saved this file since it was opened here:
+    // saving over it would discard that copy's changes without a word.
+    if (!mIdentity.isNull() && FileIdentity::of(mPath) != mIdentity) {
+        const QString question =
+            tr("%1\nこのファイルは開いた後に別のプログラム（別に起動したORINOTEなど）で"
+               "変更されています。上書きすると、その変更は失われます。")
+                .arg(mPath);
+        switch (mPrompts->askChangedOnDisk(question)) {
+        case SessionPrompts::ChangedAnswer::Overwrite:
+            break;
+        case SessionPrompts::ChangedAnswer::SaveAs:
+            return saveAs();
+        case SessionPrompts::ChangedAnswer::Cancel:
+            return false;
+        }
+    }
     return saveTo(mPath);
 }
 
@@ -139,6 +156,7 @@ bool DocumentSession::saveTo(const QString& path)
         return false;
     }
     setPath(path);
+    mIdentity = FileIdentity::of(path);
     addRecent(path);
     return true;
 }
@@ -146,6 +164,8 @@ bool DocumentSession::saveTo(const QString& path)
 void DocumentSession::setPath(const QString& path)
 {
     const QString absolute = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    if (absolute.isEmpty())
+        mIdentity = FileIdentity();
     if (absolute == mPath)
         return;
     mPath = absolute;

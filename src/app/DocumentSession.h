@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecentFiles.h"
+#include "base/FileIdentity.h"
 
 #include <QObject>
 #include <QString>
@@ -74,4 +75,6 @@ private:
     SessionPrompts* mPrompts;
     RecentFiles mRecent;
     QString mPath;
+    // The file as it was opened or last saved here; null for a new document.
+    FileIdentity mIdentity;
 };
