@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utime.h>
 
 namespace {
@@ -24,11 +26,18 @@ public:
     ChangedAnswer answer = ChangedAnswer::Cancel;
     QString savePath;
     int asked = 0;
+    bool openAnyway = false;
+    int askedOpen = 0;
 
     Answer askSaveChanges(const QString&) override { return Answer::Cancel; }
     QString chooseOpenPath() override { return QString(); }
     QString chooseSavePath(const QString&) override { return savePath; }
     void showMessage(const QString&) override {}
+    bool askYesNo(const QString&) override
+    {
+        ++askedOpen;
+        return openAnyway;
+    }
     ChangedAnswer askChangedOnDisk(const QString&) override
     {
         ++asked;
@@ -50,7 +59,87 @@ class TestTwoCopies : public QObject
 private slots:
     void secondSaveAsks_data();
     void secondSaveAsks();
+    void secondOpenAsks_data();
+    void secondOpenAsks();
 };
+
+void TestTwoCopies::secondOpenAsks_data()
+{
+    QTest::addColumn<bool>("firstSavedMeanwhile");
+    QTest::addColumn<bool>("openAnyway");
+    QTest::newRow("open, declined") << false << false;
+    QTest::newRow("open anyway") << false << true;
+    QTest::newRow("after the first saved, declined") << true << false;
+}
+
+// A copy that has the file open holds its lock (through its saves too): a second copy
+// opening the file is asked first, and once the first has let go no question comes. The
+// first copy is another process, as it is in use.
+void TestTwoCopies::secondOpenAsks()
+{
+    QFETCH(bool, firstSavedMeanwhile);
+    QFETCH(bool, openAnyway);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"card.ond"_qs);
+    MemoryProfile profile;
+    {
+        CORINOTEDoc doc(&profile);
+        doc.newDocument();
+        QCOMPARE(DocumentFile::save(doc, path), QString());
+    }
+    int ready[2];
+    int done[2];
+    QCOMPARE(::pipe(ready), 0);
+    QCOMPARE(::pipe(done), 0);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // The first copy: opens the file (and saves it), says so, waits to be let go.
+        ::close(ready[0]);
+        ::close(done[1]);
+        CORINOTEDoc firstDoc(&profile);
+        firstDoc.newDocument();
+        ChangedPrompts firstPrompts;
+        DocumentSession first(firstDoc, profile, &firstPrompts);
+        bool ok = first.openFile(path);
+        if (ok && firstSavedMeanwhile) {
+            firstDoc.setModified(true);
+            ok = first.save();
+        }
+        const char c = ok ? 'y' : 'n';
+        (void)!::write(ready[1], &c, 1);
+        char wait;
+        (void)!::read(done[0], &wait, 1);
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(done[0]);
+    char c = 0;
+    QCOMPARE(::read(ready[0], &c, 1), ssize_t(1));
+    QCOMPARE(c, 'y');
+
+    CORINOTEDoc secondDoc(&profile);
+    secondDoc.newDocument();
+    ChangedPrompts secondPrompts;
+    secondPrompts.openAnyway = openAnyway;
+    DocumentSession second(secondDoc, profile, &secondPrompts);
+    const bool opened = second.openFile(path);
+    ::close(done[1]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QCOMPARE(opened, openAnyway);
+    QCOMPARE(secondPrompts.askedOpen, 1);
+    QCOMPARE(second.path().isEmpty(), !openAnyway);
+
+    // The first copy has ended: the file opens without a question.
+    if (!openAnyway) {
+        CORINOTEDoc thirdDoc(&profile);
+        ChangedPrompts thirdPrompts;
+        DocumentSession third(thirdDoc, profile, &thirdPrompts);
+        QVERIFY(third.openFile(path));
+        QCOMPARE(thirdPrompts.askedOpen, 0);
+    }
+}
 
 void TestTwoCopies::secondSaveAsks_data()
 {

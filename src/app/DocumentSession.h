@@ -2,6 +2,7 @@
 
 #include "RecentFiles.h"
 #include "base/FileIdentity.h"
+#include "base/FileLock.h"
 
 #include <QObject>
 #include <QString>
@@ -77,4 +78,6 @@ private:
     QString mPath;
     // The file as it was opened or last saved here; null for a new document.
     FileIdentity mIdentity;
+    // Held while the file is open here, for a second copy that opens it.
+    FileLock mLock;
 };
