@@ -4,9 +4,8 @@
 
 #include <QFile>
 #include <QImageReader>
-#include <QLoggingCategory>
 
-#include <algorithm>
+#include <cstdio>
 #include <mutex>
 
 namespace PictureFile {
@@ -38,6 +37,8 @@ void noteDamage(QtMsgType type, const QMessageLogContext& context, const QString
     }
     if (gPrevious)
         gPrevious(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 void watchDecoders()
