@@ -127,6 +127,15 @@ bool DocumentSession::openFile(const QString& path)
 
 bool DocumentSession::load(const QString& path)
 {
+    // Another copy of the program that has the file open holds its lock: ask before
+    // opening it a second time (two copies saving one file lose each other's changes).
+    if (!QFileInfo(path).absoluteFilePath().isEmpty() &&
+        QFileInfo(path).absoluteFilePath() != mPath && FileLock::heldElsewhere(path) &&
+        !mPrompts->askYesNo(tr("%1\nこのファイルは別に起動したORINOTEで開かれています。"
+                               "両方で編集して保存すると、先に保存した変更が失われることがあります。"
+                               "開きますか？")
+                                .arg(path)))
+        return false;
     bool kept = false;
     const QString message = DocumentFile::open(mDoc, path, &kept);
     if (kept) {
@@ -152,6 +161,8 @@ bool DocumentSession::load(const QString& path)
     // The book came with the document: it belongs to it.
     mDoc.addressBookOrigin().reset(mDoc.addressBook());
     setPath(path);
+    mIdentity = FileIdentity::of(path);
+    mLock = FileLock(path);
     addRecent(path);
     emit documentReplaced();
     return true;
@@ -200,6 +211,24 @@ bool DocumentSession::save()
 {
     if (mPath.isEmpty())
         return saveAs();
+    // Another copy of the program may have saved this file since it was opened here:
+    // saving over it would discard that copy's changes without a word. A file that is
+    // gone meanwhile is simply made again.
+    const FileIdentity now = mIdentity.isNull() ? FileIdentity() : FileIdentity::of(mPath);
+    if (!now.isNull() && now != mIdentity) {
+        const QString question =
+            tr("%1\nこのファイルは開いた後に別のプログラム（別に起動したORINOTEなど）で"
+               "変更されています。上書きすると、その変更は失われます。")
+                .arg(mPath);
+        switch (mPrompts->askChangedOnDisk(question)) {
+        case SessionPrompts::ChangedAnswer::Overwrite:
+            break;
+        case SessionPrompts::ChangedAnswer::SaveAs:
+            return saveAs();
+        case SessionPrompts::ChangedAnswer::Cancel:
+            return false;
+        }
+    }
     return saveTo(mPath);
 }
 
@@ -225,6 +254,9 @@ bool DocumentSession::saveTo(const QString& path)
     if (mDoc.addressBookOrigin().path().isEmpty())
         mDoc.addressBookOrigin().reset(mDoc.addressBook());
     setPath(path);
+    mIdentity = FileIdentity::of(path);
+    // The save put a new file in the old one's place: the lock goes with the new one.
+    mLock = FileLock(path);
     addRecent(path);
     return true;
 }
@@ -232,6 +264,10 @@ bool DocumentSession::saveTo(const QString& path)
 void DocumentSession::setPath(const QString& path)
 {
     const QString absolute = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    if (absolute.isEmpty()) {
+        mIdentity = FileIdentity();
+        mLock = FileLock();
+    }
     if (absolute == mPath)
         return;
     mPath = absolute;

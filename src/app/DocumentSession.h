@@ -1,6 +1,8 @@
 #pragma once
 
 #include "RecentFiles.h"
+#include "base/FileIdentity.h"
+#include "base/FileLock.h"
 
 #include <QObject>
 #include <QString>
@@ -88,4 +90,8 @@ private:
     SessionPrompts* mPrompts;
     RecentFiles mRecent;
     QString mPath;
+    // The file as it was opened or last saved here; null for a new document.
+    FileIdentity mIdentity;
+    // Held while the file is open here, for a second copy that opens it.
+    FileLock mLock;
 };

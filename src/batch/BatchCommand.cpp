@@ -530,12 +530,24 @@ QString BatchCommand::writePrints(CORINOTEDoc& doc) const
     const QString warning = BatchPostalCode::printWarning(doc);
     if (!warning.isEmpty())
         std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(warning));
+    // Pictures whose data was damaged print part grey: named at the end, as a warning.
+    QString damaged;
+    settings.damagedPictures = &damaged;
+    const auto warnDamaged = [&damaged] {
+        if (!damaged.isEmpty())
+            std::fprintf(stderr, "orinote-batch: %s\n", qPrintable(damaged));
+        damaged.clear();
+    };
     if (!o.pdf.isEmpty()) {
         const QString message = PdfExporter::exportPdf(doc, o.pdf, settings);
         if (!message.isEmpty())
             return message;
+        warnDamaged();
     }
-    if (o.print)
-        return PrinterOutput::print(doc, o.printer, settings);
+    if (o.print) {
+        const QString message = PrinterOutput::print(doc, o.printer, settings);
+        warnDamaged();
+        return message;
+    }
     return QString();
 }

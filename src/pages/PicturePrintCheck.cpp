@@ -2,6 +2,7 @@
 
 #include "base/RegularFile.h"
 #include "model/CORINOTEDoc.h"
+#include "render/PictureCache.h"
 #include "render/PictureFile.h"
 
 #include <QCoreApplication>
@@ -18,42 +19,72 @@ QString tr(const char* text)
 
 } // namespace
 
-bool PicturePrintCheck::readable(const QString& path)
+bool PicturePrintCheck::readable(const QString& path, const Rect& area, int rotation, bool whole,
+                                 bool keepAspect)
 {
     if (!RegularFile::is(path))
         return false;
-    const QSize size = PictureFile::size(path);
-    if (!size.isValid() || size.isEmpty())
+    const PictureFile::Header header = PictureFile::header(path);
+    if (!header.size.isValid() || header.size.isEmpty())
         return false;
-    // The decoders refuse what would take more than their allocation limit (in MB).
-    const int limit = QImageReader::allocationLimit();
-    return limit <= 0 || qint64(size.width()) * size.height() * 4 <= qint64(limit) << 20;
+    if (whole || area.width() == 0 || area.height() == 0)
+        return PictureFile::fits(header, QSize());
+    // Drawn as printing draws it: the area's size at print resolution, never more than
+    // the picture has; a quarter turn lays the picture's sides the other way.
+    const qreal dots = PictureCache::PrintDpi / 254.0;
+    QSizeF onPaper(qAbs(area.width()) * dots, qAbs(area.height()) * dots);
+    const bool quarter = rotation == 90 || rotation == 270;
+    const QSize turned = quarter ? header.size.transposed() : header.size;
+    if (keepAspect)
+        onPaper = PictureCache::aspectFit(QRectF(QPointF(), onPaper), turned).size();
+    QSize drawn = PictureCache::drawnSize(onPaper, turned, PictureCache::PrintDpi,
+                                          PictureCache::PrintDpi);
+    if (quarter)
+        drawn.transpose();
+    return PictureFile::fits(header, drawn);
 }
 
 PicturePrintCheck::Result PicturePrintCheck::check(const CORINOTEDoc& doc)
 {
     Result result;
     QHash<QString, bool> known;
-    const auto bad = [&](const QString& path) {
+    QSet<QString> named;
+    const auto bad = [&](const QString& path, const Rect& area, int rotation, bool whole,
+                         bool keepAspect) {
         if (path.isEmpty())
             return false;
-        auto it = known.constFind(path);
+        const QString key = QStringLiteral("%1\n%2\n%3\n%4\n%5\n%6")
+                                .arg(path)
+                                .arg(qAbs(area.width()))
+                                .arg(qAbs(area.height()))
+                                .arg(rotation)
+                                .arg(whole)
+                                .arg(keepAspect);
+        auto it = known.constFind(key);
         if (it == known.constEnd()) {
-            it = known.insert(path, !readable(path));
-            if (*it)
+            it = known.insert(key, !readable(path, area, rotation, whole, keepAspect));
+            if (*it && !named.contains(path)) {
+                named.insert(path);
                 result.files.append(path);
+            }
         }
         return *it;
     };
     QSet<int> labels;
     const SheetFamily& sheets = doc.sheets();
     for (int s = 0; s < sheets.size(); ++s) {
-        if (bad(sheets.backPicture(s)))
+        const Rect r = sheets.rect(s);
+        const Rect bled{r.left - sheets.bleedX(s), r.top + sheets.bleedY(s),
+                        r.right + sheets.bleedX(s), r.bottom - sheets.bleedY(s)};
+        if (bad(sheets.backPicture(s), bled, sheets.backPictureRotation(s), false,
+                sheets.keepPictureAspect(s) != 0))
             labels.insert(s + 1);
     }
     const TextRectFamily& regions = doc.textRects();
     for (int i = 0; i < regions.size(); ++i) {
-        if (bad(regions.backPicture(i)))
+        // A colour key is matched on the whole picture before it is scaled.
+        if (bad(regions.backPicture(i), regions.rect(i), regions.backPictureRotation(i),
+                regions.transparentColorOn(i) != 0, false))
             labels.insert(regions.sheetNo(i));
     }
     result.labels = int(labels.size());

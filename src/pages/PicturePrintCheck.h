@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Geometry.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,8 +22,13 @@ public:
 
     static Result check(const CORINOTEDoc& doc);
 
-    // Whether the file's picture can be drawn, from its header.
-    static bool readable(const QString& path);
+    // Whether the file's picture can be drawn over `area` (0.1 mm) when printed, turned
+    // by `rotation`, or whole (a colour key is matched on the whole picture), judged by
+    // its header as drawing judges it (kept in its aspect when asked): a large JPEG drawn small decodes small and
+    // prints; a picture the decoders would refuse at that size does not. An empty area
+    // judges the whole picture.
+    static bool readable(const QString& path, const Rect& area = Rect(), int rotation = 0,
+                         bool whole = false, bool keepAspect = false);
 
     // "画像を読み込めないラベルが3枚あります。このまま印刷しますか？" and the files (the first
     // `shown`, then "ほか12件"); empty when every picture can be drawn.

@@ -50,6 +50,20 @@ public:
         (void)question;
         return false;
     }
+    // What to do with a file that changed on disk since it was opened (another copy of
+    // the program saved it): 上書き / 別名で保存 / キャンセル. Prompts that cannot ask
+    // answer Cancel, which leaves the file and the document as they are.
+    enum class ChangedAnswer
+    {
+        Overwrite,
+        SaveAs,
+        Cancel
+    };
+    virtual ChangedAnswer askChangedOnDisk(const QString& question)
+    {
+        (void)question;
+        return ChangedAnswer::Cancel;
+    }
     // Asks an OK / Cancel question; true for OK. Answered as askYesNo unless the prompts
     // show the two buttons themselves.
     virtual bool askOkCancel(const QString& question) { return askYesNo(question); }

@@ -26,11 +26,12 @@ bool quarterTurned(int rotation)
 }
 
 // Reads the picture, decoded at `decodeSize` (before turning) when one is given, then
-// keys, turns and brings it to a format the painter draws fast.
+// keys, turns and brings it to a format the painter draws fast. `damaged` is set when the
+// decoder met damaged data.
 QImage load(const QString& path, int rotation, std::optional<QRgb> colorKey,
-            const QSize& decodeSize = QSize())
+            const QSize& decodeSize, bool* damaged)
 {
-    QImage image = PictureFile::read(path, decodeSize);
+    QImage image = PictureFile::read(path, decodeSize, damaged);
     if (image.isNull())
         return image;
     if (colorKey) {
@@ -54,9 +55,12 @@ QImage load(const QString& path, int rotation, std::optional<QRgb> colorKey,
 }
 
 // The picture without a colour key, decoded straight to its drawn size (once turned).
-QImage loadDrawn(const QString& path, int rotation, const QSize& size)
+PictureCache::Decoded loadDrawn(const QString& path, int rotation, const QSize& size)
 {
-    return load(path, rotation, {}, quarterTurned(rotation) ? size.transposed() : size);
+    PictureCache::Decoded d;
+    d.image = load(path, rotation, {}, quarterTurned(rotation) ? size.transposed() : size,
+                   &d.damaged);
+    return d;
 }
 
 } // namespace
@@ -72,6 +76,8 @@ void PictureCache::clear()
     mPictures.clear();
     mDrawn.clear();
     mSizes.clear();
+    mFailed.clear();
+    mDamaged.clear();
 }
 
 QString PictureCache::key(const QString& path, int rotation, std::optional<QRgb> colorKey) const
@@ -92,7 +98,11 @@ QImage PictureCache::picture(const QString& path, int rotation, std::optional<QR
     const QString k = key(path, rotation, colorKey);
     if (const QImage* cached = mPictures.object(k))
         return *cached;
-    QImage image = load(path, rotation, colorKey);
+    if (mFailed.contains(k))
+        return QImage();
+    bool damaged = false;
+    QImage image = load(path, rotation, colorKey, QSize(), &damaged);
+    noteDecoded(k, path, image, damaged);
     if (!image.isNull())
         mPictures.insert(k, new QImage(image), costOf(image));
     return image;
@@ -103,13 +113,29 @@ QSize PictureCache::pictureSize(const QString& path, int rotation)
     if (path.isEmpty())
         return QSize();
     const QString k = key(path, rotation, {});
-    if (const QSize* cached = mSizes.object(k))
-        return *cached;
-    QSize size = PictureFile::size(path);
-    if (size.isValid() && quarterTurned(rotation))
-        size.transpose();
-    mSizes.insert(k, new QSize(size));
-    return size;
+    if (const PictureFile::Header* cached = mSizes.object(k))
+        return cached->size;
+    PictureFile::Header header = PictureFile::header(path);
+    if (header.size.isValid() && quarterTurned(rotation))
+        header.size.transpose();
+    mSizes.insert(k, new PictureFile::Header(header));
+    return header.size;
+}
+
+bool PictureCache::fits(const QString& path, int rotation, const QSize& drawn)
+{
+    const QSize whole = pictureSize(path, rotation);
+    const PictureFile::Header* header = mSizes.object(key(path, rotation, {}));
+    return PictureFile::fits(whole, drawn, header && header->scalesInDecoder);
+}
+
+void PictureCache::noteDecoded(const QString& failKey, const QString& path, const QImage& image,
+                               bool damaged)
+{
+    if (image.isNull())
+        mFailed.insert(failKey);
+    if (damaged && !mDamaged.contains(path))
+        mDamaged.append(path);
 }
 
 QRectF PictureCache::aspectFit(const QRectF& target, const QSize& picture)
@@ -155,21 +181,29 @@ QImage PictureCache::drawnPicture(const QString& k, const QString& path, int rot
     if (const QImage* cached = mDrawn.object(drawnKey))
         return *cached;
     if (const auto ahead = mAhead.find(drawnKey); ahead != mAhead.end()) {
-        const QImage decoded = ahead->second.first.get();
+        const Decoded decoded = ahead->second.first.get();
         mAhead.erase(ahead);
         ++mTakenAhead;
-        if (!decoded.isNull())
-            mDrawn.insert(drawnKey, new QImage(decoded), costOf(decoded));
-        return decoded;
+        noteDecoded(drawnKey, path, decoded.image, decoded.damaged);
+        if (!decoded.image.isNull())
+            mDrawn.insert(drawnKey, new QImage(decoded.image), costOf(decoded.image));
+        return decoded.image;
     }
+    // A size that failed once fails again: not decoded at every repaint.
+    if (mFailed.contains(drawnKey))
+        return QImage();
     QImage image;
     if (colorKey) {
         // The key must match the file's own pixels, before resampling blends them.
         image = picture(path, rotation, colorKey);
         if (!image.isNull())
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        else
+            mFailed.insert(drawnKey);
     } else {
-        image = loadDrawn(path, rotation, size);
+        const Decoded decoded = loadDrawn(path, rotation, size);
+        image = decoded.image;
+        noteDecoded(drawnKey, path, image, decoded.damaged);
     }
     if (!image.isNull())
         mDrawn.insert(drawnKey, new QImage(image), costOf(image));
@@ -202,6 +236,12 @@ bool PictureCache::draw(QPainter& painter, const QRectF& target, const QString& 
         dpi = mCollecting->dpi;
     }
     const QSize size = drawnSize(onDevice, whole, dpi, embedded ? PrintDpi : 0);
+    // Judged by the header: what the decoder would refuse, or walk every pixel of for
+    // minutes, is never decoded, and draws nothing at all.
+    if (!fits(path, rotation, colorKey ? whole : size)) {
+        painter.restore();
+        return false;
+    }
     if (mCollecting) {
         painter.restore();
         if (!colorKey && size != whole)
@@ -235,10 +275,11 @@ int PictureCache::decodeCollected()
         it = it->second.second < mRound - 2 ? mAhead.erase(it) : std::next(it);
     int started = 0;
     for (const Wanted& w : collected.pictures) {
-        if (mDrawn.contains(w.drawnKey) || mAhead.count(w.drawnKey))
+        if (mDrawn.contains(w.drawnKey) || mAhead.count(w.drawnKey) ||
+            mFailed.contains(w.drawnKey))
             continue;
         // The task holds copies only: the cache may go before it ends.
-        auto promise = std::make_shared<std::promise<QImage>>();
+        auto promise = std::make_shared<std::promise<Decoded>>();
         mAhead.emplace(w.drawnKey, std::make_pair(promise->get_future().share(), mRound));
         QThreadPool::globalInstance()->start(
             [promise, w] { promise->set_value(loadDrawn(w.path, w.rotation, w.size)); });

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "PictureFile.h"
+
 #include <QCache>
 #include <QImage>
 #include <QList>
+#include <QSet>
+#include <QStringList>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -10,6 +14,7 @@
 #include <future>
 #include <map>
 #include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -62,6 +67,21 @@ public:
     static QSize drawnSize(const QSizeF& onDevice, const QSize& picture, qreal deviceDpi,
                            int limitDpi);
 
+    // Whether the picture can be decoded to `drawn` pixels (turned; invalid: whole),
+    // judged by its header (PictureFile::fits).
+    bool fits(const QString& path, int rotation, const QSize& drawn);
+
+    // Files whose decoding met damaged data since clear() or takeDamaged() (their missing
+    // part drawn grey), in the order met; taking them empties the list.
+    QStringList takeDamaged() { return std::exchange(mDamaged, {}); }
+
+    // A picture decoded at a drawn size, and whether its data was damaged.
+    struct Decoded
+    {
+        QImage image;
+        bool damaged = false;
+    };
+
     // Bytes held by the drawn copies.
     qint64 drawnBytes() const { return mDrawn.totalCost() * 1024LL; }
 
@@ -101,14 +121,21 @@ private:
     };
 
     static QString drawnKey(const QString& key, const QSize& size);
+    // Remembers a decode that failed (under `failKey`) or met damaged data.
+    void noteDecoded(const QString& failKey, const QString& path, const QImage& image,
+                     bool damaged);
 
     QCache<QString, QImage> mPictures;
     QCache<QString, QImage> mDrawn;
-    QCache<QString, QSize> mSizes;
+    QCache<QString, PictureFile::Header> mSizes;
+    // Keys of pictures and drawn sizes that could not be decoded: a repaint or a zoom
+    // back to a size that failed does not try again (the key holds the file's time).
+    QSet<QString> mFailed;
+    QStringList mDamaged;
     std::optional<Collecting> mCollecting;
     // Decoding ahead, by drawn key, with the round of decodeCollected() that started it:
     // what two rounds later nobody drew was asked for wrongly and goes.
-    std::map<QString, std::pair<std::shared_future<QImage>, int>> mAhead;
+    std::map<QString, std::pair<std::shared_future<Decoded>, int>> mAhead;
     int mRound = 0;
     int mTakenAhead = 0;
 };

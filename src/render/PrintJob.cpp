@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QSet>
 
 #include <algorithm>
 
@@ -86,6 +87,7 @@ QString PrintJob::run(QPagedPaintDevice& device, CORINOTEDoc& doc, const Setting
         renderer.drawPictures(ahead, doc, pages[index], options);
         renderer.pictures().decodeCollected();
     };
+    renderer.pictures().takeDamaged();
     decodeAhead(0);
     // The document is turned to each page as it prints; the window stays on its own.
     struct PageKeeper
@@ -120,5 +122,37 @@ QString PrintJob::run(QPagedPaintDevice& device, CORINOTEDoc& doc, const Setting
     }
     if (!painter.end())
         return tr("印刷を終了できませんでした。");
+    if (settings.damagedPictures)
+        *settings.damagedPictures = damageMessage(doc, renderer.pictures().takeDamaged());
     return QString();
+}
+
+QString PrintJob::damageMessage(const CORINOTEDoc& doc, const QStringList& files)
+{
+    if (files.isEmpty())
+        return QString();
+    const QSet<QString> damaged(files.begin(), files.end());
+    QSet<int> labels;
+    const SheetFamily& sheets = doc.sheets();
+    for (int s = 0; s < sheets.size(); ++s) {
+        if (damaged.contains(sheets.backPicture(s)))
+            labels.insert(s + 1);
+    }
+    const TextRectFamily& regions = doc.textRects();
+    for (int i = 0; i < regions.size(); ++i) {
+        if (damaged.contains(regions.backPicture(i)))
+            labels.insert(regions.sheetNo(i));
+    }
+    QList<int> sorted(labels.begin(), labels.end());
+    std::sort(sorted.begin(), sorted.end());
+    QStringList numbers;
+    for (int label : std::as_const(sorted))
+        numbers.append(QString::number(label));
+    QString text = tr("壊れた画像のあるラベルが%1枚あります（ラベル %2）。"
+                      "読めなかった部分は灰色で印刷されています。")
+                       .arg(sorted.size())
+                       .arg(numbers.join(QStringLiteral(", ")));
+    for (const QString& f : files)
+        text += QStringLiteral("\n  ") + f;
+    return text;
 }

@@ -3,6 +3,7 @@
 #include "PageRenderer.h"
 
 #include <QList>
+#include <QStringList>
 #include <QPageLayout>
 #include <QString>
 
@@ -27,7 +28,15 @@ public:
         int offsetX = 0;         // 0.1 mm, positive to the right
         int offsetY = 0;         // 0.1 mm, positive downwards
         bool calibration = false; // the first printed page is the calibration page
+        // When given, receives after a job that went through the message naming the
+        // labels and files whose pictures were damaged (a truncated JPEG prints its
+        // missing part grey): the job still prints, the user is told. Empty otherwise.
+        QString* damagedPictures = nullptr;
     };
+
+    // That message for the files met: the labels (sheets) that show one of them, on the
+    // sheets or in their regions, and the files.
+    static QString damageMessage(const CORINOTEDoc& doc, const QStringList& files);
 
     // Called after each page with (pages done, pages in all); returning false stops the job.
     using Progress = std::function<bool(int done, int total)>;

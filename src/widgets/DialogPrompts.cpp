@@ -108,6 +108,22 @@ bool DialogPrompts::askYesNo(const QString& question)
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+SessionPrompts::ChangedAnswer DialogPrompts::askChangedOnDisk(const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, tr("ORINOTE"), question, QMessageBox::NoButton, mParent);
+    QPushButton* overwrite = box.addButton(tr("上書き"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(tr("別名で保存"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(tr("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(saveAs);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return ChangedAnswer::Overwrite;
+    if (box.clickedButton() == saveAs)
+        return ChangedAnswer::SaveAs;
+    return ChangedAnswer::Cancel;
+}
+
 bool DialogPrompts::askOkCancel(const QString& question)
 {
     return QMessageBox::question(mParent, tr("ORINOTE"), question,

@@ -27,6 +27,7 @@ public:
     void showInformation(const QString& text) override;
     bool askYesNo(const QString& question) override;
     bool askOkCancel(const QString& question) override;
+    ChangedAnswer askChangedOnDisk(const QString& question) override;
 
 private:
     QWidget* mParent;

@@ -140,10 +140,17 @@ void PrintCommands::print(bool calibration)
     }
     // The dialog may have changed the paper; the page is always the whole paper.
     PrinterOutput::fitToPaper(printer, doc);
-    const QString message = printOn(printer, settingsFor(pages, calibration));
-    if (!message.isEmpty())
+    QString damaged;
+    PrintJob::Settings settings = settingsFor(pages, calibration);
+    settings.damagedPictures = &damaged;
+    const QString message = printOn(printer, settings);
+    if (!message.isEmpty()) {
         showError(message);
-    else if (!calibration)
+        return;
+    }
+    if (!damaged.isEmpty())
+        showError(damaged);
+    if (!calibration)
         offerHistory(pages);
 }
 
@@ -185,13 +192,19 @@ void PrintCommands::exportPdf()
 bool PrintCommands::exportPdfTo(const QString& path)
 {
     mPdfFolder = QFileInfo(path).absolutePath();
+    QString damaged;
+    PrintJob::Settings settings = settingsFor({}, false);
+    settings.damagedPictures = &damaged;
     const QString message = runJob(tr("PDFに出力しています..."), [&](const PrintJob::Progress& progress) {
-        return PdfExporter::exportPdf(mFrame.document(), path, settingsFor({}, false), progress);
+        return PdfExporter::exportPdf(mFrame.document(), path, settings, progress);
     });
     if (!message.isEmpty()) {
         showError(message);
         return false;
     }
+    // The file is written; the labels whose pictures came out grey are named.
+    if (!damaged.isEmpty())
+        showError(tr("%1 に出力しました。").arg(path) + QLatin1Char('\n') + damaged);
     // Where the file went, for a while in the status bar.
     mFrame.statusPanes()->showMessage(tr("PDFファイルに出力しました: %1").arg(path), 15000);
     return true;

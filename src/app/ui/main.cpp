@@ -5,6 +5,7 @@
 #include "app/AutoSave.h"
 #include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
+#include "app/OpenQueue.h"
 #include "app/PlacementReplay.h"
 #include "base/StartupTrace.h"
 #include "model/CORINOTEDoc.h"
@@ -321,7 +322,11 @@ int main(int argc, char* argv[])
     channel.listen();
     QObject::connect(&channel, &CommandChannel::commandReceived, &frame,
                      &CMainFrame::receiveCommand);
-    QObject::connect(&channel, &CommandChannel::openRequested, &frame, &CMainFrame::openDocument);
+    // A flood of requests (a file manager opening fifty files) asks one question: the
+    // requests that come while it is open are kept, the last one opened afterwards.
+    OpenQueue opens([&frame](const QString& path) { frame.openDocument(path); });
+    QObject::connect(&channel, &CommandChannel::openRequested, &frame,
+                     [&opens](const QString& path) { opens.request(path); });
     // Nothing from outside runs in the middle of a print or a merge.
     QObject::connect(frame.waitDialog(), &CWaitDialog::workStarted, &channel,
                      &CommandChannel::hold);
