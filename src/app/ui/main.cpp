@@ -178,38 +178,43 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "住所録と宛名・ラベル印刷"));
-    parser.addHelpOption();
+    // Qt's own help option describes itself in English (and adds its --help-all): the
+    // program's help speaks Japanese throughout.
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        QCoreApplication::translate("main", "このヘルプを表示します。"));
+    parser.addOption(helpOption);
     parser.addVersionOption();
     const QCommandLineOption profileOption(
         QStringLiteral("profile"),
-        QCoreApplication::translate("main", "Read and write the settings in this INI file."),
+        QCoreApplication::translate("main", "設定をこのINIファイルから読み、このファイルに書きます。"),
         QStringLiteral("FILE"));
     const QCommandLineOption dataOption(
         QStringLiteral("data-folder"),
         QCoreApplication::translate("main",
-                                    "Keep the rules file and the database exchange file in DIR."),
+                                    "自動処理のルールファイルとデータベースからの受け渡しファイルをDIRに置きます。"),
         QStringLiteral("DIR"));
     const QCommandLineOption templateOption(
         QStringLiteral("template"),
-        QCoreApplication::translate("main", "Open this sheet template file (.ont) at start."),
+        QCoreApplication::translate("main", "起動時にこのシートテンプレートファイル（.ont）を開きます。"),
         QStringLiteral("FILE"));
     const QCommandLineOption bookOption(
         QStringLiteral("addressbook"),
         QCoreApplication::translate(
-            "main", "Load this address book file (.ona) at start and place its reserved records."),
+            "main", "起動時にこの住所録ファイル（.ona）を読み込み、印刷予約した宛先を配置します。"),
         QStringLiteral("FILE"));
     const QCommandLineOption commandOption(
         QStringLiteral("command"),
         QCoreApplication::translate(
-            "main", "Send command N to the running program and end (184: receive the strings "
-                    "a database program left in KLTTmp.dat)."),
+            "main", "起動しているORINOTEにコマンドNを送って終了します（184: データベースプログラムが "
+                    "KLTTmp.dat に置いた文字列を受け取る）。"),
         QStringLiteral("N"));
     const QCommandLineOption printOption(
         QStringLiteral("print"),
-        QCoreApplication::translate("main", "Print the document on the default printer and end."));
+        QCoreApplication::translate("main", "文書を通常使うプリンタで印刷して終了します。"));
     const QCommandLineOption printToOption(
         QStringLiteral("print-to"),
-        QCoreApplication::translate("main", "Print the document on the printer QUEUE and end."),
+        QCoreApplication::translate("main", "文書をプリンタQUEUEで印刷して終了します。"),
         QStringLiteral("QUEUE"));
     parser.addOption(printOption);
     parser.addOption(printToOption);
@@ -218,10 +223,14 @@ int main(int argc, char* argv[])
     parser.addOption(dataOption);
     parser.addOption(templateOption);
     parser.addOption(bookOption);
-    parser.addPositionalArgument(QStringLiteral("document"),
-                                 QCoreApplication::translate("main", "A document to open (.ond)."),
-                                 QStringLiteral("[document]"));
+    parser.addPositionalArgument(QCoreApplication::translate("main", "文書"),
+                                 QCoreApplication::translate("main", "開く文書（.ond）。"),
+                                 QCoreApplication::translate("main", "[文書]"));
     parser.process(app);
+    if (parser.isSet(helpOption)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     // The channel to the running copy, or none when its folder is not the user's alone.
     QString channelProblem;
     const QString channelName = CommandChannel::serverName(&channelProblem);
