@@ -1,10 +1,12 @@
 // ORINOTE: the address book and address printing program.
 
+#include "CFirstStartDialog.h"
 #include "CMainFrame.h"
 #include "CTemplateFileDialog.h"
 #include "app/AutoSave.h"
 #include "app/CommandChannel.h"
 #include "app/DocumentSession.h"
+#include "app/FirstStart.h"
 #include "app/PlacementReplay.h"
 #include "base/StartupTrace.h"
 #include "model/CORINOTEDoc.h"
@@ -95,6 +97,18 @@ void offerRecovery(CMainFrame& frame)
         else
             AutoSave::discard(leftover, doc.dataFolder);
     }
+}
+
+// The first start (no settings yet, nothing named on the command line) asks what to print;
+// the template chosen becomes the default one and the blank document gives way to it.
+void offerFirstChoice(CMainFrame& frame, Profile& profile)
+{
+    if (!FirstStart::isDue(profile))
+        return;
+    const QString chosen = CFirstStartDialog::ask(&frame);
+    FirstStart::answer(profile, chosen);
+    if (!chosen.isEmpty() && !frame.document().isModified())
+        frame.session().newDocument();
 }
 
 // The print switches: the document printed on the default printer or a named queue as it
@@ -332,7 +346,13 @@ int main(int argc, char* argv[])
     StartupTrace::mark("shown");
     StartupTrace::markFirstPaint(&app);
     AutoSave autoSave(doc, frame.session(), AutoSave::minutesFromSettings(doc));
-    QTimer::singleShot(0, &frame, [&frame] { offerRecovery(frame); });
+    const bool namedFiles = !document.isEmpty() || parser.isSet(templateOption) ||
+                            parser.isSet(bookOption);
+    QTimer::singleShot(0, &frame, [&frame, &profile, namedFiles] {
+        offerRecovery(frame);
+        if (!namedFiles)
+            offerFirstChoice(frame, *profile);
+    });
     const int status = app.exec();
     autoSave.finish();
     CTemplateFileDialog::setFolderProfile(nullptr);

@@ -1,0 +1,79 @@
+// The first start offers what to print, with pictures of the bundled templates, and the
+// choice becomes the template of every new document.
+
+#include "app/FirstStart.h"
+#include "app/ui/CFirstStartDialog.h"
+#include "model/CORINOTEDoc.h"
+#include "model/MemoryProfile.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+class TestFirstStart : public QObject
+{
+    Q_OBJECT
+private slots:
+    void offeredOnce_data();
+    void offeredOnce();
+    void choiceBecomesTheNewDocument();
+};
+
+void TestFirstStart::offeredOnce_data()
+{
+    QTest::addColumn<QString>("defaultTemplate");
+    QTest::addColumn<int>("offered");
+    QTest::addColumn<bool>("due");
+    QTest::newRow("no settings yet") << QString() << 0 << true;
+    QTest::newRow("a default template already") << u"/t/封筒.ont"_qs << 0 << false;
+    QTest::newRow("asked before, the blank page kept") << QString() << 1 << false;
+}
+
+void TestFirstStart::offeredOnce()
+{
+    QFETCH(QString, defaultTemplate);
+    QFETCH(int, offered);
+    QFETCH(bool, due);
+    MemoryProfile profile;
+    if (!defaultTemplate.isEmpty())
+        profile.writeString(u"STF"_qs, defaultTemplate);
+    if (offered)
+        profile.writeInt(u"FSO"_qs, offered);
+    QCOMPARE(FirstStart::isDue(profile), due);
+    // Answered with the blank page, it is not asked again.
+    FirstStart::answer(profile, QString());
+    QVERIFY(!FirstStart::isDue(profile));
+    QCOMPARE(profile.readString(u"STF"_qs, QString()), defaultTemplate);
+}
+
+void TestFirstStart::choiceBecomesTheNewDocument()
+{
+    CFirstStartDialog dialog;
+    // Every choice is in the catalogue and shows its picture: a white paper in the grey.
+    QCOMPARE(dialog.choiceButtons().size(), FirstStart::choices().size());
+    for (QToolButton* button : dialog.choiceButtons()) {
+        const QImage picture = button->icon().pixmap(button->iconSize()).toImage();
+        int white = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                white += picture.pixelColor(x, y) == QColor(Qt::white) ? 1 : 0;
+        QVERIFY2(white > picture.width() * picture.height() / 10, qPrintable(button->text()));
+        QVERIFY(button->text().contains(QLatin1Char('&')));
+    }
+    dialog.choiceButtons().first()->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QFileInfo(dialog.chosenTemplate()).fileName(), u"はがき宛名（縦書き）.ont"_qs);
+
+    QTemporaryDir dir;
+    MemoryProfile profile;
+    FirstStart::answer(profile, dialog.chosenTemplate());
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = dir.path();
+    QCOMPARE(doc.newDocument(), QString());
+    QCOMPARE(doc.scalars().templateName, u"はがき宛名（縦書き）"_qs);
+    QVERIFY(doc.regionsPerSheet() > 0);
+}
+
+QTEST_MAIN(TestFirstStart)
+#include "tst_firststart.moc"
