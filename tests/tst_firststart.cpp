@@ -1,12 +1,15 @@
 // The first start offers what to print, with pictures of the bundled templates, and the
-// choice becomes the template of every new document.
+// choice becomes the template of every new document; the desktop hands every file type of
+// the program to it.
 
 #include "app/FirstStart.h"
 #include "app/ui/CFirstStartDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -18,6 +21,7 @@ private slots:
     void offeredOnce_data();
     void offeredOnce();
     void choiceBecomesTheNewDocument();
+    void desktopEntryTakesEveryFileType();
 };
 
 void TestFirstStart::offeredOnce_data()
@@ -73,6 +77,28 @@ void TestFirstStart::choiceBecomesTheNewDocument()
     QCOMPARE(doc.newDocument(), QString());
     QCOMPARE(doc.scalars().templateName, u"はがき宛名（縦書き）"_qs);
     QVERIFY(doc.regionsPerSheet() > 0);
+}
+
+void TestFirstStart::desktopEntryTakesEveryFileType()
+{
+    const QString resources = QStringLiteral(ORINOTE_SOURCE_DIR "/src/app/resources/");
+    QFile mime(resources + u"orinote-mime.xml"_qs);
+    QVERIFY(mime.open(QIODevice::ReadOnly));
+    const QString types = QString::fromUtf8(mime.readAll());
+    QFile desktop(resources + u"orinote.desktop"_qs);
+    QVERIFY(desktop.open(QIODevice::ReadOnly));
+    QString listed;
+    for (const QString& line : QString::fromUtf8(desktop.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(u"MimeType="_qs))
+            listed = line.mid(9);
+    }
+    const QRegularExpression declared(u"<mime-type type=\"([^\"]+)\""_qs);
+    int count = 0;
+    for (auto it = declared.globalMatch(types); it.hasNext(); ++count) {
+        const QString type = it.next().captured(1);
+        QVERIFY2(listed.split(QLatin1Char(';')).contains(type), qPrintable(type));
+    }
+    QCOMPARE(count, 3);
 }
 
 QTEST_MAIN(TestFirstStart)

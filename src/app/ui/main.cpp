@@ -2,9 +2,11 @@
 
 #include "CFirstStartDialog.h"
 #include "CMainFrame.h"
+#include "CommandActions.h"
 #include "CTemplateFileDialog.h"
 #include "app/AutoSave.h"
 #include "app/CommandChannel.h"
+#include "app/CommandIds.h"
 #include "app/DocumentSession.h"
 #include "app/FirstStart.h"
 #include "app/PlacementReplay.h"
@@ -21,10 +23,12 @@
 #include "render/ui/PrinterOutput.h"
 #include "widgets/CWaitDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLibraryInfo>
 #include <QStandardPaths>
@@ -276,9 +280,17 @@ int main(int argc, char* argv[])
         return printDocument(document, parser.value(printToOption), folder,
                              parser.value(profileOption));
     }
+    // A template or an address book handed over by the desktop opens as --template and
+    // --addressbook do, the address book in its window.
+    const QString suffix = QFileInfo(document).suffix().toLower();
+    const bool templateFile = suffix == QLatin1String("ont");
+    const bool bookFile = suffix == QLatin1String("ona");
+    const QString documentFile = templateFile || bookFile ? QString() : document;
+    const QString templatePath = templateFile ? document : parser.value(templateOption);
+    const QString bookPath = bookFile ? document : parser.value(bookOption);
     // One copy runs: a document opened from the desktop while it runs goes to that copy.
-    if (!document.isEmpty() && !channelName.isEmpty() &&
-        CommandChannel::sendOpen(document, channelName, 1000).isEmpty())
+    if (!documentFile.isEmpty() && !channelName.isEmpty() &&
+        CommandChannel::sendOpen(documentFile, channelName, 1000).isEmpty())
         return 0;
 
     // Destroyed in the reverse order: the window writes the view's settings, then the
@@ -320,10 +332,10 @@ int main(int argc, char* argv[])
     });
     if (!templateMessage.isEmpty())
         frame.prompts().showMessage(templateMessage);
-    if (!document.isEmpty())
-        frame.session().load(document);
-    if (parser.isSet(templateOption) || parser.isSet(bookOption))
-        openStartFiles(frame, parser.value(templateOption), parser.value(bookOption), &measurer);
+    if (!documentFile.isEmpty())
+        frame.session().load(documentFile);
+    if (!templatePath.isEmpty() || !bookPath.isEmpty())
+        openStartFiles(frame, templatePath, bookPath, &measurer);
     StartupTrace::mark("document");
     // A database program sends its command to the copy that listens, the first one started.
     CommandChannel channel(channelName);
@@ -346,12 +358,13 @@ int main(int argc, char* argv[])
     StartupTrace::mark("shown");
     StartupTrace::markFirstPaint(&app);
     AutoSave autoSave(doc, frame.session(), AutoSave::minutesFromSettings(doc));
-    const bool namedFiles = !document.isEmpty() || parser.isSet(templateOption) ||
-                            parser.isSet(bookOption);
-    QTimer::singleShot(0, &frame, [&frame, &profile, namedFiles] {
+    const bool namedFiles = !document.isEmpty() || !templatePath.isEmpty() || !bookPath.isEmpty();
+    QTimer::singleShot(0, &frame, [&frame, &profile, namedFiles, bookFile] {
         offerRecovery(frame);
         if (!namedFiles)
             offerFirstChoice(frame, *profile);
+        if (bookFile)
+            frame.actions().action(CommandIds::AddressBookWindow)->trigger();
     });
     const int status = app.exec();
     autoSave.finish();
