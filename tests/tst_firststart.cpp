@@ -3,6 +3,7 @@
 // the program to it.
 
 #include "app/FirstStart.h"
+#include "app/ui/AppCommands.h"
 #include "app/ui/CFirstStartDialog.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
@@ -22,6 +23,7 @@ private slots:
     void offeredOnce();
     void choiceBecomesTheNewDocument();
     void desktopEntryTakesEveryFileType();
+    void aboutNamesLicenceAndSite();
 };
 
 void TestFirstStart::offeredOnce_data()
@@ -99,6 +101,13 @@ void TestFirstStart::desktopEntryTakesEveryFileType()
         QVERIFY2(listed.split(QLatin1Char(';')).contains(type), qPrintable(type));
     }
     QCOMPARE(count, 3);
+}
+
+void TestFirstStart::aboutNamesLicenceAndSite()
+{
+    const QString text = AppCommands::aboutText();
+    QVERIFY(text.contains(u"MIT ライセンス"_qs));
+    QVERIFY(text.contains(u"https://orinote.github.io/"_qs));
 }
 
 QTEST_MAIN(TestFirstStart)
