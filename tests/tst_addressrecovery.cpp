@@ -249,15 +249,18 @@ void TestAddressRecovery::copiesKeepTheLastTen()
         book.group(0).appendRecord({u"A-%1"_qs.arg(i + 1)});
         QCOMPARE(AddressBookRecovery::keep(dir.path(), book, start.addSecs(60 * i)), QString());
     }
-    // Two in the same millisecond are both kept.
+    // Two in the same millisecond are both kept, the later one first.
+    book.group(0).removeRecord(0);
     QCOMPARE(AddressBookRecovery::keep(dir.path(), book, start.addSecs(60 * 11)), QString());
     const QList<AddressBookRecovery::Copy> copies = AddressBookRecovery::copies(dir.path());
     QCOMPARE(copies.size(), AddressBookRecovery::KeptCopies);
-    QCOMPARE(AddressBookRecovery::label(copies.first()), u"2026/12/09 14:16　12件"_qs);
+    QCOMPARE(AddressBookRecovery::label(copies.first()), u"2026/12/09 14:16　11件"_qs);
+    QCOMPARE(copies.at(1).records, 12);
     QCOMPARE(copies.last().records, 4);
     // Each copy is an address book file.
     AddressBook read;
     QVERIFY(read.loadFile(copies.at(2).path).isEmpty());
+    // (the third newest: taken at 14:15 with eleven records)
     QCOMPARE(read.group(0).recordCount(), 11);
     // Without a data folder nothing is kept, and nothing fails.
     QCOMPARE(AddressBookRecovery::keep(QString(), book, start), QString());

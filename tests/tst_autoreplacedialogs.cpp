@@ -126,7 +126,7 @@ void TestAutoReplaceDialogs::columns()
                              u"文字列の色"_qs,
                              u"背景色"_qs,
                              u"背景画像"_qs,
-                             u"NotFound文字列"_qs};
+                             u"一致しないときの文字列"_qs};
     const QList<int> widths{25, 100, 200, 100, 100, 200, 120, 120, 250, 200};
     QCOMPARE(dialog.model()->columnCount(), titles.size());
     for (int c = 0; c < titles.size(); ++c) {

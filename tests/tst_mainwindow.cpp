@@ -54,6 +54,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeView>
+#include <QHeaderView>
+#include <QComboBox>
 
 #include <memory>
 
@@ -645,6 +648,24 @@ void TestMainWindow::templateFileDialogPreview()
 
     CTemplateFileDialog dialog(nullptr, dir.path());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("テンプレートファイルを開く"));
+    // On a 1366 × 768 laptop the folder's path, the longest name and every column show.
+    dialog.fitTo(QSize(1366, 768));
+    QVERIFY(dialog.width() <= 1366 && dialog.height() <= 768);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* lookIn = dialog.findChild<QComboBox*>(QStringLiteral("lookInCombo"));
+    QVERIFY(lookIn);
+    QVERIFY(lookIn->width() >=
+            lookIn->fontMetrics().horizontalAdvance(u"/usr/share/orinote/templates"_qs) + 60);
+    auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    QVERIFY(tree);
+    int columns = 0;
+    for (int c = 0; c + 1 < tree->header()->count(); ++c)
+        columns += tree->header()->sectionSize(c);
+    QVERIFY(tree->header()->sectionSize(0) >=
+            tree->fontMetrics().horizontalAdvance(u"A4ラベル12面（バーコード付き）.ont"_qs) + 30);
+    QVERIFY2(columns + 100 <= tree->viewport()->width(), qPrintable(QString::number(columns)));
+    dialog.hide();
     QCOMPARE(dialog.previewText(),
              QStringLiteral("【用紙サイズ】\r\n【シート数】\r\n【文字列編集領域数】\r\n"));
     auto* text = dialog.findChild<QPlainTextEdit*>();

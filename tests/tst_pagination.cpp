@@ -2,6 +2,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "pages/Pagination.h"
+#include "pages/RecipientFieldCheck.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,8 @@ private slots:
     void buildsPagesFromTheReservation();
     void sheetsWithoutARecordPrintNothing_data();
     void sheetsWithoutARecordPrintNothing();
+    void reservationWithoutRecipientFieldsIsSaid_data();
+    void reservationWithoutRecipientFieldsIsSaid();
 };
 
 void TestPagination::buildsPagesFromTheReservation_data()
@@ -134,6 +137,35 @@ void TestPagination::sheetsWithoutARecordPrintNothing()
     QVERIFY(!doc.textRects().text(1).isEmpty());
     QCOMPARE(doc.textRects().text(2), QString());
     QCOMPARE(doc.textRects().text(3), QString());
+}
+
+void TestPagination::reservationWithoutRecipientFieldsIsSaid_data()
+{
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<int>("reserved");
+    QTest::addColumn<bool>("said");
+    QTest::newRow("a recipient's name") << u"氏名(R)"_qs << 3 << false;
+    QTest::newRow("inside a longer attribute") << u"〒郵1(R)"_qs << 3 << false;
+    QTest::newRow("only the sender") << u"氏名(S)"_qs << 3 << true;
+    QTest::newRow("fixed text only") << QString() << 3 << true;
+    QTest::newRow("nothing reserved") << QString() << 0 << false;
+}
+
+void TestPagination::reservationWithoutRecipientFieldsIsSaid()
+{
+    QFETCH(QString, attribute);
+    QFETCH(int, reserved);
+    QFETCH(bool, said);
+    QTemporaryDir folder;
+    MemoryProfile profile;
+    CORINOTEDoc doc(&profile);
+    doc.dataFolder = folder.path();
+    setUp(doc, 2, reserved, 1);
+    doc.labelTemplate().regions.setAttribute(0, attribute);
+    const QString message = RecipientFieldCheck::message(doc);
+    QCOMPARE(!message.isEmpty(), said);
+    if (said)
+        QVERIFY(message.contains(u"印刷予約した3件は印刷されません。"_qs));
 }
 
 QTEST_GUILESS_MAIN(TestPagination)

@@ -48,8 +48,13 @@ QString AddressBookRecovery::keep(const QString& dataFolder, const AddressBook& 
     const QString failure = tr("住所録の復元用コピーを保存できませんでした。\n%1");
     if (!QDir().mkpath(dir))
         return failure.arg(dir);
+    // Copies sort by the time in their names: one taken in the same millisecond as the
+    // newest (or with the clock set back) still comes after it.
+    QDateTime time = when;
+    if (const QList<Copy> kept = copies(dataFolder); !kept.isEmpty() && kept.first().time >= time)
+        time = kept.first().time.addMSecs(1);
     const QString stem = QStringLiteral("addressbook-%1-%2")
-                             .arg(when.toString(timeFormat()))
+                             .arg(time.toString(timeFormat()))
                              .arg(AddressBookOrigin::recordCount(book));
     QString path = QDir(dir).filePath(stem + QStringLiteral(".ona"));
     for (int n = 2; QFileInfo::exists(path); ++n)

@@ -129,9 +129,15 @@ void AppCommands::autoReplaceSettings()
                                 CAutoReplaceData::filePath(mFrame.document().dataFolder));
 }
 
+QString AppCommands::aboutText()
+{
+    const QString site = QStringLiteral("https://orinote.github.io/");
+    return tr("<p><b>ORINOTE</b> バージョン %1</p><p>住所録と宛名・ラベル印刷</p>"
+              "<p>MIT ライセンスで配布しています。</p><p><a href=\"%2\">%2</a></p>")
+        .arg(QCoreApplication::applicationVersion(), site);
+}
+
 void AppCommands::about()
 {
-    QMessageBox::about(&mFrame, tr("バージョン情報 ORINOTE"),
-                       tr("ORINOTE バージョン %1\n\n住所録と宛名・ラベル印刷")
-                           .arg(QCoreApplication::applicationVersion()));
+    QMessageBox::about(&mFrame, tr("バージョン情報 ORINOTE"), aboutText());
 }

@@ -30,6 +30,8 @@ public:
     void environmentSettings();
     void autoReplaceSettings();
     void about();
+    // The about box's text: the version, what the program does, its licence and its site.
+    static QString aboutText();
 
 private:
     void rememberFolder(const QString& path);

@@ -134,6 +134,8 @@ CSoftwareSettingDialog::CSoftwareSettingDialog(const SoftwareSettings& v, QWidge
     undoRow->addStretch(1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // In Japanese also where Qt's own translations are not installed.
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CSoftwareSettingDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -7,7 +7,13 @@
 #include <QAbstractItemView>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 Profile* sFolderProfile = nullptr;
@@ -54,6 +60,24 @@ CTemplateFileDialog::CTemplateFileDialog(QWidget* parent, const QString& start)
         }
     }
     showPreview(QString());
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        fitTo(screen->availableGeometry().size());
+}
+
+void CTemplateFileDialog::fitTo(const QSize& available)
+{
+    resize(std::min(1180, available.width() - 40), std::min(640, available.height() - 60));
+    // The names are long ("A4ラベル12面（バーコード付き）.ont"): the name column takes
+    // what they need, the size, kind and date columns the rest.
+    if (auto* tree = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        tree->header()->setStretchLastSection(true);
+        tree->header()->resizeSection(0, fontMetrics().horizontalAdvance(
+                                             QStringLiteral("A4ラベル12面（バーコード付き）.ont")) +
+                                             40);
+        for (int c = 1; c + 1 < tree->header()->count(); ++c)
+            tree->header()->resizeSection(c, fontMetrics().horizontalAdvance(
+                                                 QStringLiteral("2026/12/31 23:59")) / 2 + 24);
+    }
 }
 
 void CTemplateFileDialog::showPreview(const QString& path)

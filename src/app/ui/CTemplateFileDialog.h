@@ -18,6 +18,11 @@ class CTemplateFileDialog : public QFileDialog
 public:
     explicit CTemplateFileDialog(QWidget* parent = nullptr, const QString& start = QString());
 
+    // Sizes the dialog for a screen of the given available size: as wide as the folder's
+    // path, the file names and their columns beside the preview need, within the screen
+    // (a 1366 × 768 laptop included).
+    void fitTo(const QSize& available);
+
     // Reads the file and shows its preview (what moving through the list does).
     void showPreview(const QString& path);
 

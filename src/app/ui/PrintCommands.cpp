@@ -12,6 +12,7 @@
 #include "app/DocumentSession.h"
 #include "model/CORINOTEDoc.h"
 #include "pages/Pagination.h"
+#include "pages/RecipientFieldCheck.h"
 #include "pages/PicturePrintCheck.h"
 #include "pages/PostalPrintCheck.h"
 #include "render/PdfExporter.h"
@@ -227,6 +228,9 @@ void PrintCommands::addressBook()
     if (reserve)
         buildFromReservation();
     doc.updateAllViews();
+    // Records reserved onto a template that has no place for them would print blank pages.
+    if (const QString missing = RecipientFieldCheck::message(doc); reserve && !missing.isEmpty())
+        showError(missing);
 }
 
 // Building the pages shows the loading progress, record by record, and the wait cursor.

@@ -1,11 +1,15 @@
 // ORINOTE: the address book and address printing program.
 
+#include "CFirstStartDialog.h"
 #include "CMainFrame.h"
+#include "CommandActions.h"
 #include "CTemplateFileDialog.h"
 #include "app/AutoSave.h"
 #include "app/CommandChannel.h"
+#include "app/CommandIds.h"
 #include "app/DocumentSession.h"
 #include "app/OpenQueue.h"
+#include "app/FirstStart.h"
 #include "app/PlacementReplay.h"
 #include "base/StartupTrace.h"
 #include "model/CORINOTEDoc.h"
@@ -20,10 +24,12 @@
 #include "render/ui/PrinterOutput.h"
 #include "widgets/CWaitDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLibraryInfo>
 #include <QStandardPaths>
@@ -98,6 +104,18 @@ void offerRecovery(CMainFrame& frame)
     }
 }
 
+// The first start (no settings yet, nothing named on the command line) asks what to print;
+// the template chosen becomes the default one and the blank document gives way to it.
+void offerFirstChoice(CMainFrame& frame, Profile& profile)
+{
+    if (!FirstStart::isDue(profile))
+        return;
+    const QString chosen = CFirstStartDialog::ask(&frame);
+    FirstStart::answer(profile, chosen);
+    if (!chosen.isEmpty() && !frame.document().isModified())
+        frame.session().newDocument();
+}
+
 // The print switches: the document printed on the default printer or a named queue as it
 // was saved, without a window. Returns the exit status: 0 printed, 1 not.
 int printDocument(const QString& path, const QString& queue, const QString& dataFolder,
@@ -155,38 +173,43 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "住所録と宛名・ラベル印刷"));
-    const QCommandLineOption helpOption = parser.addHelpOption();
+    // Qt's own help option describes itself in English (and adds its --help-all): the
+    // program's help speaks Japanese throughout.
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        QCoreApplication::translate("main", "このヘルプを表示します。"));
+    parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption profileOption(
         QStringLiteral("profile"),
-        QCoreApplication::translate("main", "Read and write the settings in this INI file."),
+        QCoreApplication::translate("main", "設定をこのINIファイルから読み、このファイルに書きます。"),
         QStringLiteral("FILE"));
     const QCommandLineOption dataOption(
         QStringLiteral("data-folder"),
         QCoreApplication::translate("main",
-                                    "Keep the rules file and the database exchange file in DIR."),
+                                    "自動処理のルールファイルとデータベースからの受け渡しファイルをDIRに置きます。"),
         QStringLiteral("DIR"));
     const QCommandLineOption templateOption(
         QStringLiteral("template"),
-        QCoreApplication::translate("main", "Open this sheet template file (.ont) at start."),
+        QCoreApplication::translate("main", "起動時にこのシートテンプレートファイル（.ont）を開きます。"),
         QStringLiteral("FILE"));
     const QCommandLineOption bookOption(
         QStringLiteral("addressbook"),
         QCoreApplication::translate(
-            "main", "Load this address book file (.ona) at start and place its reserved records."),
+            "main", "起動時にこの住所録ファイル（.ona）を読み込み、印刷予約した宛先を配置します。"),
         QStringLiteral("FILE"));
     const QCommandLineOption commandOption(
         QStringLiteral("command"),
         QCoreApplication::translate(
-            "main", "Send command N to the running program and end (184: receive the strings "
-                    "a database program left in KLTTmp.dat)."),
+            "main", "起動しているORINOTEにコマンドNを送って終了します（184: データベースプログラムが "
+                    "KLTTmp.dat に置いた文字列を受け取る）。"),
         QStringLiteral("N"));
     const QCommandLineOption printOption(
         QStringLiteral("print"),
-        QCoreApplication::translate("main", "Print the document on the default printer and end."));
+        QCoreApplication::translate("main", "文書を通常使うプリンタで印刷して終了します。"));
     const QCommandLineOption printToOption(
         QStringLiteral("print-to"),
-        QCoreApplication::translate("main", "Print the document on the printer QUEUE and end."),
+        QCoreApplication::translate("main", "文書をプリンタQUEUEで印刷して終了します。"),
         QStringLiteral("QUEUE"));
     parser.addOption(printOption);
     parser.addOption(printToOption);
@@ -195,9 +218,9 @@ int main(int argc, char* argv[])
     parser.addOption(dataOption);
     parser.addOption(templateOption);
     parser.addOption(bookOption);
-    parser.addPositionalArgument(QStringLiteral("document"),
-                                 QCoreApplication::translate("main", "A document to open (.ond)."),
-                                 QStringLiteral("[document]"));
+    parser.addPositionalArgument(QCoreApplication::translate("main", "文書"),
+                                 QCoreApplication::translate("main", "開く文書（.ond）。"),
+                                 QCoreApplication::translate("main", "[文書]"));
     // Parsed once before the application: which platform it needs depends on the switches.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         endsWithoutWindow(parser, {helpOption.names().constFirst(), versionOption.names().constFirst(),
@@ -226,6 +249,10 @@ int main(int argc, char* argv[])
     }
 
     parser.process(app);
+    if (parser.isSet(helpOption)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     // The channel to the running copy, or none when its folder is not the user's alone.
     QString channelProblem;
     const QString channelName = CommandChannel::serverName(&channelProblem);
@@ -260,9 +287,17 @@ int main(int argc, char* argv[])
         return printDocument(document, parser.value(printToOption), folder,
                              parser.value(profileOption));
     }
+    // A template or an address book handed over by the desktop opens as --template and
+    // --addressbook do, the address book in its window.
+    const QString suffix = QFileInfo(document).suffix().toLower();
+    const bool templateFile = suffix == QLatin1String("ont");
+    const bool bookFile = suffix == QLatin1String("ona");
+    const QString documentFile = templateFile || bookFile ? QString() : document;
+    const QString templatePath = templateFile ? document : parser.value(templateOption);
+    const QString bookPath = bookFile ? document : parser.value(bookOption);
     // One copy runs: a document opened from the desktop while it runs goes to that copy.
-    if (!document.isEmpty() && !channelName.isEmpty() &&
-        CommandChannel::sendOpen(document, channelName, 1000).isEmpty())
+    if (!documentFile.isEmpty() && !channelName.isEmpty() &&
+        CommandChannel::sendOpen(documentFile, channelName, 1000).isEmpty())
         return 0;
 
     // Destroyed in the reverse order: the window writes the view's settings, then the
@@ -306,10 +341,10 @@ int main(int argc, char* argv[])
         frame.prompts().showMessage(templateMessage);
     if (const QString ranges = profile->rangeMessage(); !ranges.isEmpty())
         frame.prompts().showMessage(ranges);
-    if (!document.isEmpty())
-        frame.session().load(document);
-    if (parser.isSet(templateOption) || parser.isSet(bookOption))
-        openStartFiles(frame, parser.value(templateOption), parser.value(bookOption), &measurer);
+    if (!documentFile.isEmpty())
+        frame.session().load(documentFile);
+    if (!templatePath.isEmpty() || !bookPath.isEmpty())
+        openStartFiles(frame, templatePath, bookPath, &measurer);
     StartupTrace::mark("document");
     // A database program sends its command to the copy that listens, the first one started.
     CommandChannel channel(channelName);
@@ -336,7 +371,14 @@ int main(int argc, char* argv[])
     StartupTrace::mark("shown");
     StartupTrace::markFirstPaint(&app);
     AutoSave autoSave(doc, frame.session(), AutoSave::minutesFromSettings(doc));
-    QTimer::singleShot(0, &frame, [&frame] { offerRecovery(frame); });
+    const bool namedFiles = !document.isEmpty() || !templatePath.isEmpty() || !bookPath.isEmpty();
+    QTimer::singleShot(0, &frame, [&frame, &profile, namedFiles, bookFile] {
+        offerRecovery(frame);
+        if (!namedFiles)
+            offerFirstChoice(frame, *profile);
+        if (bookFile)
+            frame.actions().action(CommandIds::AddressBookWindow)->trigger();
+    });
     const int status = app.exec();
     autoSave.finish();
     CTemplateFileDialog::setFolderProfile(nullptr);

@@ -94,7 +94,7 @@ QVariant AutoReplaceTableModel::headerData(int section, Qt::Orientation orientat
     case BackPictureColumn:
         return tr("背景画像");
     case NotFoundColumn:
-        return tr("NotFound文字列");
+        return tr("一致しないときの文字列");
     default:
         return QVariant();
     }

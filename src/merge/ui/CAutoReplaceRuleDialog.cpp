@@ -62,7 +62,7 @@ CAutoReplaceRuleDialog::CAutoReplaceRuleDialog(const AutoReplaceRule& rule, QWid
     addRow(tr("検索条件（以上）："), mAtLeast, new QLabel(numberHint, this));
     addRow(tr("検索条件（以下）："), mAtMost, new QLabel(numberHint, this));
     addRow(tr("置換文字列："), mReplacement);
-    addRow(tr("NotFound文字列："), mNotFound);
+    addRow(tr("一致しないときの文字列："), mNotFound);
 
     auto* open = new QPushButton(tr("開く"), this);
     open->setObjectName(QStringLiteral("openPicture"));
