@@ -593,29 +593,37 @@ void TestCatalogue::catalogueFolders_data()
 {
     QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("built");
+    QTest::addColumn<QString>("program"); // the running program's folder
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("installed wins") << true << true << QStringLiteral("share/orinote/templates");
-    QTest::newRow("build tree") << false << true << QStringLiteral("build/catalogue");
-    QTest::newRow("installed only") << true << false << QStringLiteral("share/orinote/templates");
-    QTest::newRow("neither") << false << false << QString();
+    QTest::newRow("installed wins") << true << true << u"bin"_qs
+                                    << QStringLiteral("share/orinote/templates");
+    QTest::newRow("run from its build tree") << false << true << u"build/src/app"_qs
+                                             << QStringLiteral("build/catalogue");
+    // An installed program never falls back on the tree it was built in: a package that
+    // lacks its files must show it on the machine that built it too.
+    QTest::newRow("installed, build tree still there") << false << true << u"bin"_qs << QString();
+    QTest::newRow("installed only") << true << false << u"bin"_qs
+                                    << QStringLiteral("share/orinote/templates");
+    QTest::newRow("neither") << false << false << u"bin"_qs << QString();
 }
 
 void TestCatalogue::catalogueFolders()
 {
     QFETCH(bool, installed);
     QFETCH(bool, built);
+    QFETCH(QString, program);
     QFETCH(QString, expected);
 
     QTemporaryDir root;
     QDir dir(root.path());
-    QVERIFY(dir.mkpath(QStringLiteral("bin")));
+    QVERIFY(dir.mkpath(program));
     if (installed)
         QVERIFY(dir.mkpath(QStringLiteral("share/orinote/templates")));
     if (built)
         QVERIFY(dir.mkpath(QStringLiteral("build/catalogue")));
     const QStringList places = TemplateCatalogue::candidates(
-        dir.filePath(QStringLiteral("bin")), QStringLiteral("../share/orinote/templates"),
+        dir.filePath(program), QStringLiteral("../share/orinote/templates"),
         dir.filePath(QStringLiteral("build/catalogue")));
     const QString found = TemplateCatalogue::firstExisting(places);
     QCOMPARE(found, expected.isEmpty() ? QString() : QDir::cleanPath(dir.filePath(expected)));

@@ -13,6 +13,7 @@
 #include "model/MemoryProfile.h"
 #include "pages/PostalPrintCheck.h"
 #include "postal/PostalCode.h"
+#include "postal/PostalData.h"
 #include "postal/PostalTable.h"
 #include "postal/PostalTableWriter.h"
 
@@ -111,6 +112,8 @@ class TestPostal : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void buildTableOnlyFromTheBuildTree_data();
+    void buildTableOnlyFromTheBuildTree();
 
     void normalise_data();
     void normalise();
@@ -627,6 +630,30 @@ void TestPostal::realTable()
     QCOMPARE(texts(table.codesForAddress(u"東京都中野区弥生町2-3-4"_qs)),
              QStringList{u"164-0013 東京都中野区弥生町"_qs});
     QVERIFY(table.addresses(u"000-0000"_qs).isEmpty());
+}
+
+void TestPostal::buildTableOnlyFromTheBuildTree_data()
+{
+    const QString tree = QFileInfo(QFileInfo(QStringLiteral(ORINOTE_POSTAL_TABLE)).absolutePath())
+                             .absolutePath();
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("built");
+    QTest::newRow("run from the build tree") << tree + u"/src/batch"_qs << true;
+    QTest::newRow("installed") << u"/usr/bin"_qs << false;
+    QTest::newRow("a folder beside the tree") << tree + u"-other/bin"_qs << false;
+}
+
+// An installed program falling back on the build tree's table would hide a package that
+// lacks it on the machine that built it.
+void TestPostal::buildTableOnlyFromTheBuildTree()
+{
+    QFETCH(QString, program);
+    QFETCH(bool, built);
+    if (qEnvironmentVariableIsSet("ORINOTE_POSTAL_TABLE"))
+        QSKIP("the table is named by the environment");
+    const QStringList places = PostalData::candidates(program);
+    QCOMPARE(places.contains(QStringLiteral(ORINOTE_POSTAL_TABLE)), built);
+    QVERIFY(places.first().startsWith(program));
 }
 
 QTEST_MAIN(TestPostal)

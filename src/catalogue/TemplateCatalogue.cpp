@@ -46,7 +46,13 @@ QStringList TemplateCatalogue::candidates(const QString& programFolder, const QS
     QStringList places;
     if (!programFolder.isEmpty() && !installed.isEmpty())
         places.append(QDir(programFolder).filePath(installed));
-    if (!built.isEmpty())
+    // The build tree only for a program that runs from inside it (build/src/app, the
+    // tests): an installed program that fell back on it would hide a package that lacks
+    // its files on the machine that built it.
+    const QString tree = QFileInfo(built).absolutePath();
+    if (!built.isEmpty() && !programFolder.isEmpty() &&
+        QDir::cleanPath(QFileInfo(programFolder).absoluteFilePath())
+            .startsWith(QDir::cleanPath(tree) + QLatin1Char('/')))
         places.append(built);
     return places;
 }

@@ -9,8 +9,8 @@ class Profile;
 // the template file dialog opens on.
 //
 // The catalogue is looked for next to the program as installed (<prefix>/bin/orinote →
-// <prefix>/share/orinote/templates) and, failing that, in the build tree it was built
-// in, so that a program run from its build folder finds the files generated there.
+// <prefix>/share/orinote/templates) and, for a program run from its build folder, in the
+// build tree, where the files are generated.
 class TemplateCatalogue
 {
 public:
@@ -27,7 +27,9 @@ public:
     static QString catalogueTemplate(const QString& title);
 
     // The places looked at, in order, for a folder under share/orinote (installed) or the
-    // build tree; `programFolder` is the folder of the running program.
+    // build tree; `programFolder` is the folder of the running program. The build tree's
+    // folder is a place only for a program that runs from inside that tree (decided here,
+    // at run time): an installed program looks in its installed folder alone.
     static QStringList candidates(const QString& programFolder, const QString& installed,
                                   const QString& built);
     // The first candidate that is an existing folder, as an absolute path; or empty.

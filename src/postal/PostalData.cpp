@@ -42,8 +42,14 @@ QStringList PostalData::candidates(const QString& programFolder)
     // build tree it came from still exists.
     if (!programFolder.isEmpty())
         places.append(QDir(programFolder).filePath(QString::fromUtf8(ORINOTE_POSTAL_INSTALLED)));
+    // The build tree's table (<build>/postal/postalcodes.dat) only for a program that runs
+    // from inside that tree: an installed program falling back on it would hide a package
+    // without its table on the machine that built it.
     const QString built = QString::fromUtf8(ORINOTE_POSTAL_BUILD_FILE);
-    if (!built.isEmpty())
+    const QString tree = QFileInfo(QFileInfo(built).absolutePath()).absolutePath();
+    if (!built.isEmpty() && !programFolder.isEmpty() &&
+        QDir::cleanPath(QFileInfo(programFolder).absoluteFilePath())
+            .startsWith(QDir::cleanPath(tree) + QLatin1Char('/')))
         places.append(built);
     return places;
 }
