@@ -22,6 +22,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
 #include "render/FontResolver.h"
+#include "support/MemoryDocument.h"
 
 #include <QAction>
 #include <QApplication>
@@ -161,17 +162,10 @@ public:
     explicit ScriptedDialog(CORINOTEDoc& doc) : CAddressDataDialog(doc, nullptr, this) {}
 };
 
-struct Fixture
+struct Fixture : MemoryDocument
 {
-    QTemporaryDir dir;
-    MemoryProfile profile;
-    std::unique_ptr<CORINOTEDoc> doc;
-
     Fixture()
     {
-        doc = std::make_unique<CORINOTEDoc>(&profile);
-        doc->dataFolder = dir.path();
-        doc->newDocument();
         AddressBook& book = doc->addressBook();
         book.group(0).appendRecord(record(u"A-1"_qs, u"青木一郎"_qs, u"アオキイチロウ"_qs));
         book.group(0).appendRecord(record(u"A-2"_qs, u"秋山花子"_qs, u"アキヤマハナコ"_qs));

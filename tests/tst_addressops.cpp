@@ -12,6 +12,7 @@
 #include "addressbook/AddressSearch.h"
 #include "model/CORINOTEDoc.h"
 #include "model/MemoryProfile.h"
+#include "support/MemoryDocument.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,18 +26,8 @@ Q_DECLARE_METATYPE(AddressSearch::Criteria)
 namespace {
 
 // A document whose undo snapshots go to a private folder.
-struct Fixture
+struct Fixture : MemoryDocument
 {
-    QTemporaryDir dir;
-    MemoryProfile profile;
-    std::unique_ptr<CORINOTEDoc> doc;
-
-    Fixture()
-    {
-        doc = std::make_unique<CORINOTEDoc>(&profile);
-        doc->dataFolder = dir.path();
-        doc->newDocument();
-    }
     AddressBook& book() { return doc->addressBook(); }
 };
 

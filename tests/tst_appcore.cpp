@@ -25,6 +25,7 @@
 #include "prompts/ProgressCounter.h"
 #include "prompts/SessionPrompts.h"
 #include "render/RegionPreview.h"
+#include "support/MemoryDocument.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,18 +87,8 @@ public:
     void showMessage(const QString& text) override { messages.append(text); }
 };
 
-struct Fixture
+struct Fixture : MemoryDocument
 {
-    QTemporaryDir dir;
-    MemoryProfile profile;
-    std::unique_ptr<CORINOTEDoc> doc;
-
-    Fixture()
-    {
-        doc = std::make_unique<CORINOTEDoc>(&profile);
-        doc->dataFolder = dir.path();
-        doc->newDocument();
-    }
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 

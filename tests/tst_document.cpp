@@ -5,6 +5,7 @@
 #include "model/PageBuilder.h"
 #include "model/SettingsProfile.h"
 #include "model/TextMeasurer.h"
+#include "support/FamilySizes.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -21,27 +22,6 @@ namespace {
 const Rect kA4{0, 0, 2100, -2970};
 
 // --- family consistency, checked over every attribute of the attribute lists
-
-#define COLLECT_SIZE(Type, name, setter, init) sizes.append(qsizetype(a.name.size()));
-QList<qsizetype> arraySizes(const TextRectArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_TEXTRECT_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-QList<qsizetype> arraySizes(const SheetArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_SHEET_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-QList<qsizetype> arraySizes(const KeisennArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_KEISENN_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-#undef COLLECT_SIZE
 
 // Whether every array has `expected` entries (or, with -1, the same number).
 bool sizesAre(const QList<qsizetype>& sizes, qsizetype expected = -1)

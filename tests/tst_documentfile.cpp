@@ -6,6 +6,7 @@
 #include "model/SettingsProfile.h"
 #include "model/TemplateFile.h"
 #include "pages/Pagination.h"
+#include "support/FamilySizes.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -63,28 +64,6 @@ private:
     QByteArray mBytes;
 };
 
-// The lengths of every array of a family, gathered from the attribute lists so that an
-// attribute added later is covered too.
-#define COLLECT_SIZE(Type, name, setter, init) sizes.append(qsizetype(a.name.size()));
-QList<qsizetype> arraySizes(const TextRectArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_TEXTRECT_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-QList<qsizetype> arraySizes(const SheetArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_SHEET_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-QList<qsizetype> arraySizes(const KeisennArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_KEISENN_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-#undef COLLECT_SIZE
 
 bool allOf(const QList<qsizetype>& sizes, qsizetype n)
 {

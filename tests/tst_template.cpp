@@ -1,6 +1,7 @@
 #include "base/ArchiveReader.h"
 #include "base/ArchiveWriter.h"
 #include "model/CLabelSheetTemplate.h"
+#include "support/FamilySizes.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -12,28 +13,6 @@ Q_DECLARE_METATYPE(Rect)
 
 namespace {
 
-// The lengths of every array of a family, collected from the attribute lists so that an
-// attribute added later is checked too.
-#define COLLECT_SIZE(Type, name, setter, init) sizes.append(qsizetype(a.name.size()));
-QList<qsizetype> arraySizes(const TextRectArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_TEXTRECT_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-QList<qsizetype> arraySizes(const SheetArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_SHEET_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-QList<qsizetype> arraySizes(const KeisennArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_KEISENN_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-#undef COLLECT_SIZE
 
 bool allEqual(const QList<qsizetype>& sizes)
 {

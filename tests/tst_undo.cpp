@@ -9,6 +9,7 @@
 #include "app/ModeSwitch.h"
 #include "edit/LayoutEdits.h"
 #include "pages/Pagination.h"
+#include "support/FamilySizes.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -22,28 +23,6 @@
 
 namespace {
 
-// The lengths of every array of a family, gathered from the attribute lists so that an
-// attribute added later is covered too.
-#define COLLECT_SIZE(Type, name, setter, init) sizes.append(qsizetype(a.name.size()));
-QList<qsizetype> arraySizes(const TextRectArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_TEXTRECT_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-QList<qsizetype> arraySizes(const SheetArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_SHEET_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-QList<qsizetype> arraySizes(const KeisennArrays& a)
-{
-    QList<qsizetype> sizes;
-    ORINOTE_KEISENN_ATTRIBUTES(COLLECT_SIZE)
-    return sizes;
-}
-#undef COLLECT_SIZE
 
 bool allEqual(const QList<qsizetype>& sizes)
 {
