@@ -12,6 +12,7 @@
 #include "edit/RegionTurn.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
+#include "support/ProfileDocument.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,19 +23,11 @@ using namespace CommandIds;
 
 namespace {
 
-struct Fixture
+struct Fixture : ProfileDocument
 {
-    QTemporaryDir dir;
-    std::unique_ptr<SettingsProfile> profile;
-    std::unique_ptr<CORINOTEDoc> doc;
-
     // Template mode, A4, one sheet over the paper, the regions given.
     explicit Fixture(const QList<Rect>& regions = {})
     {
-        profile = std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("t.ini")));
-        doc = std::make_unique<CORINOTEDoc>(profile.get());
-        doc->dataFolder = dir.path();
-        doc->newDocument();
         doc->templateMode = 1;
         doc->editTool = 3;
         for (const Rect& r : regions)

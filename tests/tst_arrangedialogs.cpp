@@ -10,6 +10,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 #include "prompts/SessionPrompts.h"
+#include "support/ProfileDocument.h"
 
 #include <QApplication>
 #include <QSpinBox>
@@ -24,18 +25,10 @@ using namespace CommandIds;
 
 namespace {
 
-struct Fixture
+struct Fixture : ProfileDocument
 {
-    QTemporaryDir dir;
-    std::unique_ptr<SettingsProfile> profile;
-    std::unique_ptr<CORINOTEDoc> doc;
-
     Fixture()
     {
-        profile = std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("t.ini")));
-        doc = std::make_unique<CORINOTEDoc>(profile.get());
-        doc->dataFolder = dir.path();
-        doc->newDocument();
         doc->templateMode = 1;
         doc->editTool = 3;
         doc->addTemplateTextRegion(Rect{100, -100, 400, -200}, nullptr);

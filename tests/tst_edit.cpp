@@ -18,6 +18,7 @@
 #include "edit/tools/MouseTools.h"
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
+#include "support/ProfileDocument.h"
 
 #include <QFile>
 #include <QImage>
@@ -30,21 +31,14 @@
 
 namespace {
 
-struct Fixture
+struct Fixture : ProfileDocument
 {
-    QTemporaryDir dir;
-    std::unique_ptr<SettingsProfile> profile;
-    std::unique_ptr<CORINOTEDoc> doc;
     std::optional<KeisennTableOptions> tableAnswer;
     int tableAsked = 0;
 
     // Template mode over an A4 paper with two sheets side by side.
     Fixture()
     {
-        profile = std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("t.ini")));
-        doc = std::make_unique<CORINOTEDoc>(profile.get());
-        doc->dataFolder = dir.path();
-        doc->newDocument();
         CLabelSheetTemplate& t = doc->labelTemplate();
         t.sheets.clear();
         doc->addTemplateSheet(Rect{100, -100, 1000, -1000});

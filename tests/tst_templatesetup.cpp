@@ -9,6 +9,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 #include "model/TextMeasurer.h"
+#include "support/ProfileDocument.h"
 
 #include <QTemporaryDir>
 #include <QFile>
@@ -48,21 +49,14 @@ public:
     }
 };
 
-struct Fixture
+struct Fixture : ProfileDocument
 {
-    QTemporaryDir dir;
-    std::unique_ptr<SettingsProfile> profile;
-    std::unique_ptr<CORINOTEDoc> doc;
     QStringList asked;
     bool answer = true;
 
     // Template mode on an A4 page with two sheets, one region and one ruled line.
     Fixture()
     {
-        profile = std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("t.ini")));
-        doc = std::make_unique<CORINOTEDoc>(profile.get());
-        doc->dataFolder = dir.path();
-        doc->newDocument();
         CLabelSheetTemplate& t = doc->labelTemplate();
         t.sheets.clear();
         doc->addTemplateSheet(Rect{0, 0, 1050, -1485});

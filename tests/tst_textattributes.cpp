@@ -12,6 +12,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 #include "model/TextMeasurer.h"
+#include "support/ProfileDocument.h"
 
 #include <QTemporaryDir>
 
@@ -41,18 +42,10 @@ QStringList cells(const char* text)
     return QString::fromUtf8(text).split(QLatin1Char('|'));
 }
 
-struct Fixture
+struct Fixture : ProfileDocument
 {
-    QTemporaryDir dir;
-    std::unique_ptr<SettingsProfile> profile;
-    std::unique_ptr<CORINOTEDoc> doc;
-
     explicit Fixture(const QStringList& attributes = {QStringLiteral("x")})
     {
-        profile = std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("t.ini")));
-        doc = std::make_unique<CORINOTEDoc>(profile.get());
-        doc->dataFolder = dir.path();
-        doc->newDocument();
         doc->templateMode = 1;
         for (int i = 0; i < attributes.size(); ++i) {
             doc->addTemplateTextRegion(Rect{100, -100 - 200 * i, 1100, -600 - 200 * i}, nullptr);
