@@ -12,6 +12,7 @@
 #include "address/CsvRowTable.h"
 #include "base/TextCodec.h"
 #include "datasource/CsvDataTable.h"
+#include "support/SparseFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -64,6 +65,8 @@ private slots:
     void encodingChecked_data();
     void encodingChecked();
     void readLinesMessages();
+    void refusedUnread_data();
+    void refusedUnread();
     void lineLimit_data();
     void lineLimit();
     void definitionColumn_data();
@@ -279,6 +282,40 @@ void TestAddressCsv::readLinesMessages()
              u"インポートするデータが見つかりませんでした。"_qs);
     QCOMPARE(AddressCsvImport::readLines(some, &lines), QString());
     QCOMPARE(lines, QStringList{u"a,b"_qs});
+}
+
+// A file too large or of zero bytes (sparse, or cut by a crash) is refused, before it is
+// read, with why; the hole makes the gigabytes cost no disk. Zeros only after text are read.
+void TestAddressCsv::refusedUnread_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("message");
+    const QString tooLarge = u"ファイルが大きすぎます（%1 MB）。読み込めるのは512 MBまでです。"_qs;
+    const QString notText = u"テキストファイルではありません。ファイルの先頭が0のバイトで埋まっています"
+                            "（中身のないファイルか、書き込みの途中で止まったファイルかもしれません）。"_qs;
+    const qint64 bound = AddressCsvImport::MaxFileBytes;
+    QTest::newRow("one byte over 512 MB") << QByteArray("a,b\n") << bound + 1 << tooLarge.arg(513);
+    QTest::newRow("3 GB sparse") << QByteArray() << (qint64(3) << 30) << tooLarge.arg(u"3,072"_qs);
+    QTest::newRow("512 MB sparse") << QByteArray() << bound << notText;
+    QTest::newRow("a few zeros") << QByteArray() << qint64(100) << notText;
+    QTest::newRow("zeros written, then a hole")
+        << QByteArray(int(AddressCsvImport::ZeroHeadBytes), '\0') << (qint64(1) << 20) << notText;
+    QTest::newRow("text then zeros") << QByteArray("a,b\n") << qint64(8192) << QString();
+}
+
+void TestAddressCsv::refusedUnread()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, size);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"data.csv"_qs);
+    QVERIFY(writeSparseFile(path, head, size));
+    QStringList lines{u"stale"_qs};
+    QCOMPARE(AddressCsvImport::readLines(path, &lines), message);
+    QCOMPARE(lines.isEmpty(), !message.isEmpty());
+    QCOMPARE(CsvDataTable::readLines(path, &lines), message);
 }
 
 // A file of more lines than anyone keeps is refused before its lines take memory, by

@@ -2,11 +2,13 @@
 // files read as far as they are sound; the program's own cards read back as the same records.
 
 #include "address/AddressBook.h"
+#include "address/AddressCsvImport.h"
 #include "address/CAddressData.h"
 #include "address/ContactFields.h"
 #include "address/VCardReader.h"
 #include "address/VCardWriter.h"
 #include "base/TextCodec.h"
+#include "support/SparseFile.h"
 
 #include <QFile>
 #include <QProcess>
@@ -142,6 +144,8 @@ private slots:
     void roundTrip();
     void foldedAndWritten();
     void readFileErrors();
+    void readFileRefusals_data();
+    void readFileRefusals();
     void batch_data();
     void batch();
 };
@@ -482,6 +486,43 @@ void TestVCard::readFileErrors()
     file.write("not a card\n");
     file.close();
     QCOMPARE(VCardReader::readFile(file.fileName()).error, u"vCardが見つかりませんでした。"_qs);
+}
+
+// The CSV readers' bounds: too large or zero-filled (sparse, cut by a crash) is refused
+// unread, with why; a hole after the cards is no card and no refusal.
+void TestVCard::readFileRefusals_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("cards");
+    const QByteArray card("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:山田 太郎\r\nEND:VCARD\r\n");
+    const QString notText = u"テキストファイルではありません。ファイルの先頭が0のバイトで埋まっています"
+                            "（中身のないファイルか、書き込みの途中で止まったファイルかもしれません）。"_qs;
+    const qint64 bound = AddressCsvImport::MaxFileBytes;
+    QTest::newRow("3 GB sparse") << QByteArray() << (qint64(3) << 30)
+                                 << u"ファイルが大きすぎます（3,072 MB）。読み込めるのは512 MBまでです。"_qs
+                                 << 0;
+    QTest::newRow("a card and a hole over 512 MB")
+        << card << bound + 1
+        << u"ファイルが大きすぎます（513 MB）。読み込めるのは512 MBまでです。"_qs << 0;
+    QTest::newRow("512 MB sparse") << QByteArray() << bound << notText << 0;
+    QTest::newRow("zeros a crash leaves") << QByteArray() << qint64(card.size()) << notText << 0;
+    QTest::newRow("a card then a hole") << card << qint64(8192) << QString() << 1;
+}
+
+void TestVCard::readFileRefusals()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, size);
+    QFETCH(QString, error);
+    QFETCH(int, cards);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"contacts.vcf"_qs);
+    QVERIFY(writeSparseFile(path, head, size));
+    const VCardReader::Result result = VCardReader::readFile(path);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.records.recordCount(), cards);
 }
 
 void TestVCard::batch_data()

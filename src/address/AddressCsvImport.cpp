@@ -126,8 +126,10 @@ QString AddressCsvImport::readFileLines(const QString& path, QStringList* lines)
 {
     lines->clear();
     QFile file(path);
-    if (!RegularFile::open(file) || file.size() > MaxFileBytes)
+    if (!RegularFile::open(file))
         return tr("エラーが発生しました。");
+    if (const QString refusal = checkTextFile(file); !refusal.isEmpty())
+        return refusal;
     // Two passes over the file a piece at a time, so that it is never held whole as bytes:
     // the first counts the lines and finds the encoding, the second decodes line by line.
     static const QByteArray bom("\xEF\xBB\xBF", 3);
@@ -190,6 +192,25 @@ QString AddressCsvImport::tooManyLinesMessage()
 {
     return tr("ファイルの行数が多すぎます。読み込めるのは%1行までです。")
         .arg(QLocale(QLocale::Japanese).toString(MaxLines));
+}
+
+QString AddressCsvImport::checkTextFile(QFile& file)
+{
+    const qint64 size = file.size();
+    if (size > MaxFileBytes) {
+        // Rounded up, so that a file just over the bound does not read "512 MB".
+        const qint64 mb = (size + (qint64(1) << 20) - 1) >> 20;
+        return tr("ファイルが大きすぎます（%1 MB）。読み込めるのは%2 MBまでです。")
+            .arg(QLocale(QLocale::Japanese).toString(mb))
+            .arg(MaxFileBytes >> 20);
+    }
+    const QByteArray head = file.read(ZeroHeadBytes);
+    if (!file.seek(0))
+        return tr("エラーが発生しました。");
+    if (!head.isEmpty() && head.count('\0') == head.size())
+        return tr("テキストファイルではありません。ファイルの先頭が0のバイトで埋まっています"
+                  "（中身のないファイルか、書き込みの途中で止まったファイルかもしれません）。");
+    return QString();
 }
 
 QString AddressCsvImport::checkEncoding(const QByteArray& bytes)

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class AddressBook;
+class QFile;
 class ContactImportReport;
 
 // Import of address records from a CSV file: reading the file into lines, the cycle of
@@ -25,7 +26,8 @@ public:
     static constexpr int MaxLines = 1000000;
 
     // Reads the file's lines into *lines (replacing them). Returns an empty string, or
-    // the message to show: "エラーが発生しました。" when the file cannot be read,
+    // the message to show: "エラーが発生しました。" when the file cannot be opened or read,
+    // checkTextFile()'s,
     // "インポートするデータが見つかりませんでした。" when it holds no line.
     static QString readLines(const QString& path, QStringList* lines);
 
@@ -33,11 +35,20 @@ public:
     // as print data): a regular file of at most MaxFileBytes and MaxLines lines, UTF-8 or
     // CP932 (checkEncoding(), decodeLines()). Returns an empty string, with no line at all
     // for an empty file, or the message to show: "エラーが発生しました。" when the file
-    // cannot be read or is too large, tooManyLinesMessage(), or checkEncoding()'s. The
+    // cannot be opened or read, checkTextFile()'s, tooManyLinesMessage(), or
+    // checkEncoding()'s. The
     // file is read twice a piece at a time (the lines counted and the encoding found,
     // then decoded), so it is held only as its lines, never also as its bytes.
     static QString readFileLines(const QString& path, QStringList* lines);
     static QString tooManyLinesMessage();
+
+    // Why an open file is not read as text, checked before anything is read of it (the
+    // vCard reader too): "ファイルが大きすぎます（N MB）。読み込めるのは512 MBまでです。" over
+    // MaxFileBytes, "テキストファイルではありません。…" when its first ZeroHeadBytes (or all
+    // of a shorter file) are zero bytes: what a sparse file or a copy cut by a crash holds,
+    // never text in UTF-8 or CP932. Empty otherwise, with the file back at its start.
+    static constexpr qint64 ZeroHeadBytes = 4096;
+    static QString checkTextFile(QFile& file);
 
     // The lines of a file's bytes: UTF-8 after a UTF-8 byte-order mark (which is dropped),
     // UTF-8 also without the mark when the bytes hold non-ASCII text that is valid UTF-8

@@ -1,5 +1,6 @@
 #include "VCardReader.h"
 
+#include "AddressCsvImport.h"
 #include "CAddressData.h"
 #include "ContactFields.h"
 #include "ContactImportReport.h"
@@ -577,6 +578,11 @@ VCardReader::Result VCardReader::readFile(const QString& path)
     QFile file(path);
     if (!RegularFile::open(file)) {
         result.error = tr("エラーが発生しました。");
+        return result;
+    }
+    // The bounds of the CSV readers: a huge or zero-filled file is refused unread.
+    if (const QString refusal = AddressCsvImport::checkTextFile(file); !refusal.isEmpty()) {
+        result.error = refusal;
         return result;
     }
     // Read in pieces: a line longer than MaxLineBytes is given cut and the rest of it

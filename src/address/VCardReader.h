@@ -42,6 +42,7 @@ public:
     static Result read(const QByteArray& bytes);
     // Reads a regular file a piece at a time (the memory held is bounded by MaxLineBytes
     // and the records, not the file); "エラーが発生しました。" when it cannot be read,
+    // AddressCsvImport::checkTextFile()'s when it is too large or zero-filled,
     // "vCardが見つかりませんでした。" when it holds no card at all.
     static Result readFile(const QString& path);
 
