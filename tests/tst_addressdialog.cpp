@@ -1302,7 +1302,7 @@ void TestAddressDialog::searchDialogRefusesAndGathers()
     } dialog(kToday);
     QVERIFY(!dialog.orButton()->isChecked());
     QCOMPARE(dialog.fieldBox(0)->count(), 22);
-    QCOMPARE(dialog.ageBox()->maximum(), 120);
+    QCOMPARE(dialog.ageBox()->property("high").toInt(), 120);
     dialog.show();
     dialog.search();
     QCOMPARE(dialog.messages, QStringList{u"検索条件を指定してください。"_qs});

@@ -320,6 +320,7 @@ void TestMainWindow::fileCommandsKeepTemplateMode_data()
     QTest::newRow("名前を付けて保存, no name") << int(FileSaveAs) << int(SessionPrompts::Answer::Cancel) << false << false;
     QTest::newRow("上書き保存") << int(FileSave) << int(SessionPrompts::Answer::Cancel) << true << false;
     QTest::newRow("新規作成, 保存しない") << int(FileNew) << int(SessionPrompts::Answer::Discard) << false << true;
+    QTest::newRow("新規作成, はい") << int(FileNew) << int(SessionPrompts::Answer::Save) << true << true;
 }
 
 void TestMainWindow::fileCommandsKeepTemplateMode()
@@ -346,6 +347,11 @@ void TestMainWindow::fileCommandsKeepTemplateMode()
     QCOMPARE(w.doc->templateMode, 1);
     QVERIFY(qobject_cast<CTemplateEditorFormView*>(w.frame->leftPane()));
     QVERIFY(w.action(TemplateMode)->isChecked());
+    if (savePath) { // what was saved holds pages built from the edited template
+        Window reopened;
+        QVERIFY(reopened.frame->openDocument(w.prompts.savePath));
+        QCOMPARE(reopened.doc->textRects().rect(0), (Rect{150, -200, 650, -280}));
+    }
     if (replaced) {
         QCOMPARE(w.doc->undoAvailable, 0);
         QVERIFY(w.doc->editTool >= 0);
@@ -357,11 +363,6 @@ void TestMainWindow::fileCommandsKeepTemplateMode()
     QCOMPARE(w.doc->selection().textRect, 0);
     QCOMPARE(w.doc->labelTemplate().regions.rect(0), (Rect{150, -200, 650, -280}));
     QCOMPARE(w.doc->isModified(), !savePath);
-    if (savePath) {
-        Window reopened;
-        QVERIFY(reopened.frame->openDocument(w.prompts.savePath));
-        QCOMPARE(reopened.doc->textRects().rect(0), (Rect{150, -200, 650, -280}));
-    }
 }
 
 void TestMainWindow::dataModeRefusedWithoutSheet()

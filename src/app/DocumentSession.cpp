@@ -56,8 +56,11 @@ bool DocumentSession::saveModified()
     switch (answer) {
     case SessionPrompts::Answer::Save:
         // The document (which holds the book), then the book's own file when it has one.
-        if ((mDoc.isModified() || mDoc.addressBookOrigin().path().isEmpty()) && !save())
-            return false;
+        if (mDoc.isModified() || mDoc.addressBookOrigin().path().isEmpty()) {
+            const std::function<bool()> saveDocument = [this] { return save(); };
+            if (!(runSave ? runSave(saveDocument) : saveDocument()))
+                return false;
+        }
         return mDoc.addressBookOrigin().path().isEmpty() ||
                mDoc.addressBookOrigin().unsavedChanges(mDoc.addressBook()) == 0 ||
                saveAddressBook();

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class CORINOTEDoc;
 class Profile;
 class SessionPrompts;
@@ -34,6 +36,10 @@ public:
                     QObject* parent = nullptr);
 
     void setPrompts(SessionPrompts* prompts) { mPrompts = prompts; }
+
+    // How the save question's 「はい」 runs the save it is given: the main window builds the
+    // pages from the template for it in template mode, as for 上書き保存. Unset: as given.
+    std::function<bool(const std::function<bool()>&)> runSave;
 
     QString path() const { return mPath; }
     // The file name, or "無題".

@@ -138,7 +138,7 @@ CAddressDataEditDialog::CAddressDataEditDialog(const QDate& today, QWidget* pare
     connect(mNoBirthDate, &QCheckBox::toggled, mBirthDate, &QWidget::setDisabled);
     addRow(left, tabChain, tr("生年月日"), {mBirthDate, mNoBirthDate});
     mAge->setObjectName(QStringLiteral("age"));
-    mAge->setRange(0, 120);
+    mNumbers.add(mAge, 0, 120, 0);
     addRow(left, tabChain, tr("年齢"), {mAge});
 
     addRow(right, tabChain, tr("会社"), {addLine(C::Company)});
@@ -260,7 +260,7 @@ void CAddressDataEditDialog::setValues(const QStringList& values)
     }
     mNoBirthDate->setChecked(!birth.isValid() || mBirthDate->date() != birth);
     mShownBirth = birthShown();
-    mAge->setValue(AgeCalculator::leadingNumber(mStoredAge));
+    mAge->setValue(std::clamp(AgeCalculator::leadingNumber(mStoredAge), 0, 120));
     mShownAge = mAge->value();
 }
 
@@ -297,7 +297,13 @@ void CAddressDataEditDialog::birthDateChanged(const QDate& date)
 {
     mNoBirthDate->setChecked(false);
     const AgeCalculator::Parts birth{date.year(), date.month(), date.day()};
-    mAge->setValue(std::max(0, AgeCalculator::age(birth, mToday)));
+    mAge->setValue(std::clamp(AgeCalculator::age(birth, mToday), 0, 120));
+}
+
+void CAddressDataEditDialog::accept()
+{
+    if (mNumbers.check([this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); }))
+        QDialog::accept();
 }
 
 void CAddressDataEditDialog::openPicture()

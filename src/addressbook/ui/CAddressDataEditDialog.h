@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/NumberFields.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QHash>
@@ -55,6 +57,9 @@ public:
     QCheckBox* noBirthDateBox() const { return mNoBirthDate; }
     QSpinBox* ageBox() const { return mAge; }
 
+    // Refuses a number typed outside its field's range, and stays open.
+    void accept() override;
+
     // "開く": asks for a picture file and puts its full path into 画像.
     void openPicture();
 
@@ -98,6 +103,7 @@ private:
     QDateEdit* mBirthDate;
     QCheckBox* mNoBirthDate;
     QSpinBox* mAge;
+    NumberFields mNumbers;
     QLabel* mPostalStatus;
     const PostalTable* mPostalTable = nullptr;
     // The code last offered per code column, so that editing elsewhere in the code does

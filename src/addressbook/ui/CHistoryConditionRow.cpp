@@ -45,7 +45,7 @@ CHistoryConditionRow::CHistoryConditionRow(const QDate& today, QWidget* parent)
     mPeriod->addButton(mRange);
     mYearly->setChecked(true);
     mYear->setObjectName(QStringLiteral("historyYear"));
-    mYear->setRange(1900, 2200);
+    mYear->setRange(FirstYear, LastYear);
     mYear->setValue(today.year() - 1);
     mYear->setSuffix(tr("年"));
     mFrom->setObjectName(QStringLiteral("historyFrom"));

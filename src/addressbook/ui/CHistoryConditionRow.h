@@ -19,6 +19,10 @@ class CHistoryConditionRow : public QWidget
 {
     Q_OBJECT
 public:
+    // The years a yearly condition may name.
+    static constexpr int FirstYear = 1900;
+    static constexpr int LastYear = 2200;
+
     // The year defaults to the one before `today`, the range to that whole year.
     CHistoryConditionRow(const QDate& today, QWidget* parent = nullptr);
 

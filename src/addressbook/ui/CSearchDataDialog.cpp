@@ -71,7 +71,7 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
     mBirthDate->setCalendarPopup(true);
     mBirthDate->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     mAge->setObjectName(QStringLiteral("age"));
-    mAge->setRange(0, 120);
+    mNumbers.add(mAge, 0, 120, 0);
     auto* conditions = new QGridLayout;
     conditions->addWidget(new QLabel(tr("関係"), this), 0, 0);
     conditions->addWidget(mRelation, 0, 1);
@@ -95,6 +95,9 @@ CSearchDataDialog::CSearchDataDialog(const QDate& today, QWidget* parent)
         mHistory[size_t(r)] = new CHistoryConditionRow(today, this);
         mHistory[size_t(r)]->setObjectName(QStringLiteral("historyRow%1").arg(r));
         history->addWidget(mHistory[size_t(r)]);
+        QSpinBox* year = mHistory[size_t(r)]->yearBox();
+        mNumbers.add(year, CHistoryConditionRow::FirstYear, CHistoryConditionRow::LastYear,
+                     year->value());
     }
 
     auto* searchButton = new QPushButton(tr("検索"), this);
@@ -172,6 +175,12 @@ void CSearchDataDialog::search()
         return;
     }
     accept();
+}
+
+void CSearchDataDialog::accept()
+{
+    if (mNumbers.check([this](const QString& text) { showMessage(text); }))
+        QDialog::accept();
 }
 
 void CSearchDataDialog::showMessage(const QString& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbook/AddressSearch.h"
+#include "widgets/NumberFields.h"
 
 #include <QDate>
 #include <QDialog>
@@ -49,6 +50,8 @@ public:
 
     // "検索": closes with Accepted when the input is complete.
     void search();
+    // Refuses a number typed outside its field's range, and stays open.
+    void accept() override;
 
 protected:
     // Shows a refusal (exclamation icon).
@@ -68,4 +71,5 @@ private:
     QComboBox* mAgeCondition;
     QComboBox* mReservation;
     std::array<CHistoryConditionRow*, HistoryRowCount> mHistory{};
+    NumberFields mNumbers;
 };

@@ -62,6 +62,18 @@ CMainFrame::CMainFrame(CORINOTEDoc& doc, Profile& profile, QWidget* parent)
     mText->setPrompts(mPrompts);
     mSession = new DocumentSession(mDoc, mProfile, mPrompts, this);
     mWait = std::make_unique<CWaitDialog>(this);
+    // The save question's save, in template mode, saves pages built from the template, as
+    // 上書き保存 does.
+    mSession->runSave = [this](const std::function<bool()>& save) {
+        if (mDoc.templateMode == 0 || !qobject_cast<CTemplateEditorFormView*>(mLeftPane))
+            return save();
+        bool saved = false;
+        const QString refusal =
+            ModeSwitch::withPagesBuilt(mDoc, mMerger, mWait.get(), [&saved, &save] { saved = save(); });
+        if (!refusal.isEmpty())
+            mPrompts->showMessage(refusal);
+        return saved;
+    };
     // A missing or unreadable rules file just means no rules.
     mDoc.autoReplaceData().loadFile(CAutoReplaceData::filePath(mDoc.dataFolder));
 
