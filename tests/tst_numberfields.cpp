@@ -3,6 +3,7 @@
 // box cutting the typing short (600 becoming 60) or keeping the old value unasked.
 
 #include "addressbook/ui/CAddressDataEditDialog.h"
+#include "addressbook/ui/CCardSeasonDialog.h"
 #include "addressbook/ui/CSearchDataDialog.h"
 #include "app/SoftwareSettings.h"
 #include "app/ui/CSoftwareSettingDialog.h"
@@ -72,6 +73,9 @@ std::unique_ptr<QDialog> dialogNamed(const QString& name, CORINOTEDoc& doc)
         return std::make_unique<CAddressDataEditDialog>(QDate(2026, 12, 1));
     if (name == u"住所録の検索")
         return std::make_unique<CSearchDataDialog>(QDate(2026, 12, 1));
+    if (name == u"年賀状の準備")
+        return std::make_unique<CCardSeasonDialog>(doc.addressBook(),
+                                                   CardSeason::plan(doc.addressBook(), 2027));
     if (name == u"印刷設定")
         return std::make_unique<CPrintSettingDialog>(PrintSettings::Values{}, 4);
     return nullptr;
@@ -111,7 +115,7 @@ void TestNumberFields::everyFieldRefusesOutOfRange_data()
     QTest::addColumn<QString>("dialog");
     // The position dialogs check their fields with 変更, each with its own message.
     for (const char* name : {"罫線（表）", "分割", "環境設定", "文字間隔", "縁取り", "罫線",
-                             "シート背景", "印刷設定", "住所録の編集", "住所録の検索"})
+                             "シート背景", "印刷設定", "住所録の編集", "住所録の検索", "年賀状の準備"})
         QTest::newRow(name) << QString::fromUtf8(name);
 }
 

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -27,8 +28,7 @@ CCardSeasonDialog::CCardSeasonDialog(const AddressBook& book, const CardSeason::
 {
     setWindowTitle(tr("年賀状の準備"));
     mYear->setObjectName(QStringLiteral("newYear"));
-    mYear->setRange(1901, 2200);
-    mYear->setValue(plan.newYear);
+    mNumbers.add(mYear, 1901, 2200, plan.newYear);
     mYear->setSuffix(tr("年の年賀状"));
     mRule->setObjectName(QStringLiteral("rule"));
     mRule->setWordWrap(true);
@@ -39,8 +39,11 @@ CCardSeasonDialog::CCardSeasonDialog(const AddressBook& book, const CardSeason::
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(mYear, &QSpinBox::valueChanged, this,
-            [this](int year) { show(CardSeason::plan(mBook, year)); });
+    connect(mYear, &QSpinBox::valueChanged, this, [this](int year) {
+        // A year being typed may be outside the range for a moment: plan only real years.
+        if (year >= 1901 && year <= 2200)
+            show(CardSeason::plan(mBook, year));
+    });
     auto* year = new QHBoxLayout;
     year->addWidget(new QLabel(tr("準備する年:"), this));
     year->addWidget(mYear);
@@ -53,6 +56,12 @@ CCardSeasonDialog::CCardSeasonDialog(const AddressBook& book, const CardSeason::
     layout->addWidget(buttons);
     resize(520, 440);
     show(plan);
+}
+
+void CCardSeasonDialog::accept()
+{
+    if (mNumbers.check([this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); }))
+        QDialog::accept();
 }
 
 void CCardSeasonDialog::show(const CardSeason::Plan& plan)

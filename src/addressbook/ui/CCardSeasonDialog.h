@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbook/CardSeason.h"
+#include "widgets/NumberFields.h"
 
 #include <QDialog>
 
@@ -28,6 +29,9 @@ public:
     QLabel* ruleLabel() const { return mRule; }
     QListWidget* list() const { return mList; }
 
+public slots:
+    void accept() override;
+
 private:
     void show(const CardSeason::Plan& plan);
 
@@ -38,4 +42,5 @@ private:
     QLabel* mCounts;
     QListWidget* mList;
     QPushButton* mOk = nullptr;
+    NumberFields mNumbers;
 };
