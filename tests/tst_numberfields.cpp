@@ -17,6 +17,7 @@
 #include "model/CORINOTEDoc.h"
 #include "model/SettingsProfile.h"
 #include "render/ui/CPrintSettingDialog.h"
+#include "support/ProfileDocument.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -31,18 +32,10 @@
 namespace {
 
 // Four sheets on an A4 template.
-struct Document
+struct Document : ProfileDocument
 {
-    QTemporaryDir dir;
-    std::unique_ptr<SettingsProfile> profile;
-    std::unique_ptr<CORINOTEDoc> doc;
-
     Document()
     {
-        profile = std::make_unique<SettingsProfile>(dir.filePath(QStringLiteral("n.ini")));
-        doc = std::make_unique<CORINOTEDoc>(profile.get());
-        doc->dataFolder = dir.path();
-        doc->newDocument();
         doc->templateMode = 1;
         CLabelSheetTemplate& t = doc->labelTemplate();
         t.sheets.clear();
