@@ -179,7 +179,10 @@ int main(int argc, char* argv[])
         {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
         QCoreApplication::translate("main", "このヘルプを表示します。"));
     parser.addOption(helpOption);
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption versionOption(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("main", "版を表示します。"));
+    parser.addOption(versionOption);
     const QCommandLineOption profileOption(
         QStringLiteral("profile"),
         QCoreApplication::translate("main", "設定をこのINIファイルから読み、このファイルに書きます。"),
@@ -249,6 +252,11 @@ int main(int argc, char* argv[])
     }
 
     parser.process(app);
+    if (parser.isSet(versionOption)) {
+        std::fprintf(stdout, "%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
     if (parser.isSet(helpOption)) {
         std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
         return 0;
