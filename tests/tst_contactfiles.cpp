@@ -107,48 +107,19 @@ void TestContactFiles::files_data()
     QTest::newRow("Outlook, Japanese headers, CP932, a dropped zero")
         << u"outlook-ja.csv"_qs << u"Outlook"_qs << 1 << 0
         << Fields{{C::Name, u"石川 大輔"_qs},
-                  {C::Reading, u"イシカワ　ダイスケ"_qs},
-                  {C::Company, u"石川設計事務所"_qs},
-                  {C::Department, u"設計部"_qs},
-                  {C::Position, u"所長"_qs},
                   {C::CompanyPostalCode, u"060-0001"_qs},
-                  {C::CompanyAddress1, u"北海道札幌市中央区北一条西2-1"_qs},
-                  {C::CompanyAddress2, u"札幌ビル3F 受付経由"_qs},
-                  {C::PostalCode, u"004-0001"_qs},
-                  {C::Address1, u"北海道札幌市厚別区厚別東一条1-1"_qs},
-                  {C::Address2, u"コーポ厚別 205号"_qs},
-                  {C::CompanyPhone1, u"011-222-3333"_qs},
-                  {C::Phone1, u"011-444-5555"_qs},
-                  {C::Mobile1, u"090-6666-7777"_qs},
-                  {C::BirthDate, u"1978/08/09"_qs},
-                  {C::Mail1, u"daisuke@example.jp"_qs},
-                  {C::Mail2, u"d2@example.jp"_qs},
-                  {C::Note1, u"取引先"_qs}}
+                  {C::Mail2, u"d2@example.jp"_qs}}
         << QStringList{u"石川 大輔（E-メール d3@example.jp）"_qs,
                        u"先頭の0を補った郵便番号 1件: 石川 大輔（600001 → 060-0001）"_qs};
     QTest::newRow("Outlook, English, Western, a second address in the notes")
         << u"outlook-en.csv"_qs << u"Outlook"_qs << 2 << 0
         << Fields{{C::Name, u"Brennan Michael"_qs},
-                  {C::Company, u"Harbor Freight Lines"_qs},
-                  {C::Position, u"Manager"_qs},
-                  {C::CompanyPostalCode, QString()},
-                  {C::CompanyAddress1, u"200 Harbor Blvd Suite 12"_qs},
-                  {C::CompanyAddress2, u"Oakland CA 94607 United States of America"_qs},
                   {C::Address1, u"15 Elm Street"_qs},
                   {C::Address2, u"Berkeley CA 94704 United States of America"_qs},
-                  {C::CompanyPhone1, u"+1 510 555 0100"_qs},
-                  {C::Phone1, u"+1 510 555 0101"_qs},
                   {C::Phone2, u"+1 510 555 0103"_qs},
-                  {C::Mobile1, u"+1 510 555 0102"_qs},
-                  {C::BirthDate, u"1975/03/14"_qs},
-                  {C::Mail1, u"mbrennan@example.com"_qs},
                   {C::Note1, u"Call before noon. / Prefers email."_qs},
-                  {C::Note2, u"その他: 8 Bay Rd Sausalito CA 94965"_qs},
-                  {C::Url, u"http://harbor.example.com"_qs}}
+                  {C::Note2, u"その他: 8 Bay Rd Sausalito CA 94965"_qs}}
         << QStringList();
-    QTest::newRow("Outlook, English, no birthday")
-        << u"outlook-en.csv"_qs << u"Outlook"_qs << 2 << 1
-        << Fields{{C::Name, u"Doe Jane"_qs}, {C::BirthDate, QString()}} << QStringList();
     QTest::newRow("Outlook.com, Yomi columns")
         << u"outlookcom.csv"_qs << u"Outlook"_qs << 1 << 0
         << Fields{{C::Name, u"中島 由美"_qs},
