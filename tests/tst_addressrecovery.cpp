@@ -9,16 +9,13 @@
 #include "addressbook/AddressBookRecovery.h"
 #include "app/AutoSave.h"
 #include "app/DocumentSession.h"
-#include "model/CORINOTEDoc.h"
-#include "model/MemoryProfile.h"
 #include "prompts/SessionPrompts.h"
+#include "support/MemoryDocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using C = CAddressData;
 using Answer = SessionPrompts::Answer;
@@ -51,21 +48,12 @@ public:
     void showMessage(const QString& text) override { messages.append(text); }
 };
 
-struct Fixture
+struct Fixture : MemoryDocument
 {
-    QTemporaryDir dir;
-    MemoryProfile profile;
-    std::unique_ptr<CORINOTEDoc> doc;
     ScriptedPrompts prompts;
-    std::unique_ptr<DocumentSession> session;
+    std::unique_ptr<DocumentSession> session =
+        std::make_unique<DocumentSession>(*doc, profile, &prompts);
 
-    Fixture()
-    {
-        doc = std::make_unique<CORINOTEDoc>(&profile);
-        doc->dataFolder = dir.filePath(u"data"_qs);
-        doc->newDocument();
-        session = std::make_unique<DocumentSession>(*doc, profile, &prompts);
-    }
     QString path(const QString& name) const { return dir.filePath(name); }
     // Types a friend into the group as the address book window does.
     void addFriend(int group, const QString& name)
